@@ -1,0 +1,48 @@
+// The command-line driver: options, help and version, the run sequence with
+// its exit codes, the report stage and the source table.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "uTypes.h"
+#include "uUtil.h"
+
+struct TOptions {
+  bool ShowHelp = false;
+  bool ShowList = false;
+  bool Quiet = false;
+  bool AutoOpen = false;
+  bool Privacy = false;
+  std::string Sources = "auto";
+  std::string OutPath;
+  std::string Format = "html";
+  std::string Title = "浏览器访问记录报告";
+  std::string UserMode = "current";
+  std::string LogFile;
+  int32_t Days = 0;
+  bool HasFrom = false;
+  bool HasTo = false;
+  TDateTime FromDT;
+  TDateTime ToDT;
+  std::vector<std::string> Include;
+  std::vector<std::string> Exclude;
+  int32_t MaxRecords = 0;
+};
+
+bool SplitOption(const std::string& arg, std::string& name, std::string& value);
+bool ParseDate(const std::string& s, TDateTime& d);
+// Parses args[1..]. `versionShown` is set when /version was met (the caller
+// then ends with exit code 0 at once; the version text is already printed).
+bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::string& errMsg,
+                  bool& versionShown);
+void PrintUsage();
+void PrintVersion();
+
+int ConsoleWidth();
+std::string Ellipsize(const std::string& s, int width);
+void PrintSourceTable(const TSourceList& sources);
+
+// The whole program: arguments as UTF-8 (args[0] is the program path).
+int RunMain(const std::vector<std::string>& args);

@@ -1,0 +1,124 @@
+// The only code that talks to the operating system. Everything else in the
+// program is portable and goes through these functions. Text is UTF-8;
+// error codes are Windows error codes on every platform (the POSIX side maps
+// errno to the nearest one).
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace plat {
+
+// Windows error codes the program reasons about.
+enum : uint32_t {
+  kErrFileNotFound = 2,
+  kErrPathNotFound = 3,
+  kErrAccessDenied = 5,
+  kErrSharingViolation = 32,
+  kErrDiskFull = 112,
+  kErrStillActive = 259,
+};
+
+#ifdef _WIN32
+constexpr char kPathSep = '\\';
+#else
+constexpr char kPathSep = '/';
+#endif
+
+// True for "\" and "/" (both are accepted as separators on every platform).
+inline bool IsPathSep(char c) { return c == '\\' || c == '/'; }
+
+// ---- Files and folders -------------------------------------------------
+bool FileExists(const std::string& path);  // an existing non-directory entry
+bool DirExists(const std::string& path);
+int64_t FileSize(const std::string& path);  // -1 when absent
+// Creates the folder and every missing parent; true when it exists afterwards.
+bool CreateDirs(const std::string& path);
+bool RemoveFile(const std::string& path);  // false (silently) on failure
+bool RemoveEmptyDir(const std::string& path);
+bool RenameFile(const std::string& from, const std::string& to);
+
+struct DirEntry {
+  std::string Name;
+  bool IsDir = false;
+};
+// Entries of a folder in the file system's order, without "." and "..".
+bool ListDir(const std::string& dir, std::vector<DirEntry>& out);
+
+// On Linux a Windows disk or copied user folder may spell "AppData" or
+// "Local" in another letter case. Returns `path` itself when it exists as
+// written, otherwise the first existing spelling found component by
+// component without regard to case, otherwise `path` unchanged.
+std::string ResolvePathCase(const std::string& path);
+
+// fopen with a UTF-8 path ("rb", "wb", "ab"). Files are opened so that other
+// processes may keep reading and writing them.
+std::FILE* OpenFile(const std::string& path, const char* mode);
+// Last OS error of the calling thread, as a Windows error code.
+uint32_t LastErrorCode();
+
+// Byte copy of one file, reading the source with full sharing. On failure
+// `code` is the Windows error code; on success 0.
+bool CopyFileShared(const std::string& src, const std::string& dst, uint32_t& code);
+// Byte copy opening the source with backup semantics (after enabling the
+// backup privilege) and no sharing.
+bool CopyFileBackup(const std::string& src, const std::string& dst, uint32_t& code);
+void EnableBackupPrivilege();
+
+std::string CurrentDir();
+// Absolute form of `path` against the current folder; unchanged if absolute.
+std::string AbsolutePath(const std::string& path);
+// The user's temporary folder, ending with a separator; empty when unknown.
+std::string TempDir();
+
+// ---- Process -----------------------------------------------------------
+uint32_t ProcessId();
+// Milliseconds since boot as the 32-bit tick counter (wraps, may be negative).
+int32_t TickCount();
+void SleepMs(uint32_t ms);
+std::string OwnExePath();
+
+// Runs `exe` with `args` (no shell), waits at most `timeoutMs`. A child still
+// running then is terminated and reported with exit code 259 (still active).
+// False when the process could not be started (`errCode` says why).
+bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
+                  uint32_t timeoutMs, int32_t& exitCode, uint32_t& errCode);
+// Hands a file to the desktop's default application; outcome not reported.
+void ShellOpen(const std::string& path);
+
+// ---- Environment and users ---------------------------------------------
+std::string GetEnv(const std::string& name);  // empty when missing
+// Expands %VAR% references (Windows) in a path read from the profile list.
+std::string ExpandEnvStrings(const std::string& path);
+// Candidate profile folders of the machine's users (Windows: the registry's
+// ProfileList; POSIX: the sibling folders of `homeDir`). False when the list
+// cannot be read at all.
+bool ListProfileFolders(const std::string& homeDir, std::vector<std::string>& out);
+bool IsElevated();
+
+// ---- Console -----------------------------------------------------------
+enum class StdOutKind { Console, File, Pipe, Other };
+StdOutKind StdOutType();
+// Columns of the terminal behind standard output, or -1 when there is none.
+int ConsoleColumns();
+// One console line (UTF-8 text) followed by the platform's line ending.
+void WriteConsoleLine(const std::string& text);
+// Raw bytes to standard output, unchanged.
+void WriteStdOutRaw(const std::string& bytes);
+// The platform's line ending for console and log lines.
+const char* LineEnd();
+
+// ---- Time and messages --------------------------------------------------
+int64_t NowUnixUtc();          // true Unix seconds
+int64_t NowUnixMillis();       // true Unix time in milliseconds
+int64_t UtcOffsetNowSeconds(); // local offset from UTC in effect now
+// System message text for a Windows error code (empty when none).
+std::string SystemErrorMessage(uint32_t code);
+
+// ---- Embedded resources -------------------------------------------------
+// A resource compiled into the executable ("REPORTTPL"); false when missing.
+bool LoadEmbeddedResource(const std::string& name, std::string& data);
+
+}  // namespace plat

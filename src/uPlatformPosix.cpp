@@ -1,0 +1,1 @@
+#include "uPlatform.h"

@@ -1,0 +1,45 @@
+// Read-only access to SQLite history stores, always through a private
+// snapshot copy of the live file (and its -wal/-shm side files).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct sqlite3;
+struct sqlite3_stmt;
+using TSqlStmt = sqlite3_stmt*;
+
+class TSqliteDb {
+ public:
+  // The engine is linked at build time, so loading succeeds at once.
+  static bool EnsureLoaded(const std::string& dllDir, std::string& errMsg);
+  static bool Loaded();
+  static std::string LoadedPath();
+  static std::string LoadedNote();
+
+  TSqliteDb() = default;
+  ~TSqliteDb();
+  TSqliteDb(const TSqliteDb&) = delete;
+  TSqliteDb& operator=(const TSqliteDb&) = delete;
+
+  bool OpenReadOnly(const std::string& fileName);
+  void Close();
+  bool IsOpen() const { return FOpen; }
+
+  bool Prepare(const std::string& sql, TSqlStmt& stmt);
+  int Step(TSqlStmt stmt);  // 100 = row, 101 = done
+  std::string ColText(TSqlStmt stmt, int index);
+  int64_t ColInt(TSqlStmt stmt, int index);
+  void Finalize(TSqlStmt stmt);
+  std::string LastError() const;
+
+ private:
+  sqlite3* FDb = nullptr;
+  bool FOpen = false;
+};
+
+// Copies `path` (and its "-wal"/"-shm") to a fresh temporary file. False with
+// a Chinese message in `err` when no copy could be taken; a message about
+// denied access contains "无权限".
+bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& err);
+void DeleteSnapshot(const std::string& copy);

@@ -1,0 +1,86 @@
+#include "uTypes.h"
+
+#include <utility>
+
+THistoryList::THistoryList() : FItems(kInitialSlots) {}
+
+void THistoryList::Grow() {
+  if (static_cast<size_t>(FCount) >= FItems.size())
+    FItems.resize(FItems.size() * 2 + 1024);
+}
+
+void THistoryList::Add(const THistoryRecord& rec) {
+  Grow();
+  FItems[FCount++] = rec;
+}
+
+void THistoryList::Add(THistoryRecord&& rec) {
+  Grow();
+  FItems[FCount++] = std::move(rec);
+}
+
+void THistoryList::Clear() {
+  FCount = 0;
+  FItems.resize(kInitialSlots);
+}
+
+void THistoryList::SetUrl(int32_t index, const std::string& newUrl) {
+  if (index >= 0 && index < FCount) FItems[index].Url = newUrl;
+}
+
+void THistoryList::SortByTimeDesc() {
+  if (FCount < 2) return;
+  QuickSortDesc(0, FCount - 1);
+}
+
+// Hoare partition around the middle slot's time; the left part recurses,
+// the right part loops. Kept exactly so that ties come out the same way.
+void THistoryList::QuickSortDesc(int32_t l, int32_t r) {
+  for (;;) {
+    int32_t i = l, j = r;
+    const int64_t p = FItems[l + (r - l) / 2].VisitUnix;
+    do {
+      while (FItems[i].VisitUnix > p) ++i;
+      while (FItems[j].VisitUnix < p) --j;
+      if (i <= j) {
+        if (i < j) std::swap(FItems[i], FItems[j]);
+        ++i;
+        --j;
+      }
+    } while (i <= j);
+    if (l < j) QuickSortDesc(l, j);
+    l = i;
+    if (i >= r) return;
+  }
+}
+
+void TSourceList::Add(const TSourceInfo& item) {
+  if (static_cast<size_t>(FCount) >= FItems.size()) FItems.resize(FCount + 16);
+  FItems[FCount++] = item;
+}
+
+std::string StatusLabel(int status) {
+  switch (status) {
+    case ssOk: return "已采集";
+    case ssEmpty: return "无记录";
+    case ssNotFound: return "未安装/无库";
+    case ssLocked: return "数据库被占用";
+    case ssNoPermission: return "权限不足";
+    case ssParseError: return "解析失败";
+    default: return "未知";
+  }
+}
+
+std::string StatusCode(int status) {
+  switch (status) {
+    case ssOk: return "ok";
+    case ssEmpty: return "empty";
+    case ssNotFound: return "missing";
+    case ssLocked: return "locked";
+    case ssNoPermission: return "denied";
+    case ssParseError: return "parseerror";
+    default: return "unknown";
+  }
+}
+
+bool StatusIsOk(int status) { return status == ssOk || status == ssEmpty; }

@@ -1,0 +1,175 @@
+// Shared helpers: run log, counting tables, URL/host/domain helpers, text,
+// JSON and HTML escaping, UTF-16 counting, paths and time conversions.
+// Text is UTF-8 in std::string; where characters are counted, the count is
+// in UTF-16 code units, as the reports and the Windows console see them.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+// ---- UTF-8 / UTF-16 ------------------------------------------------------
+std::u16string Utf8ToUtf16(const std::string& s);  // malformed -> U+FFFD
+std::string Utf16ToUtf8(const std::u16string& s);  // lone surrogate -> U+FFFD
+// Length of `s` in UTF-16 code units.
+size_t Utf16Length(const std::string& s);
+// The first `n` UTF-16 units of `s`; a surrogate pair that would be split
+// is dropped whole, so the result is always valid UTF-8.
+std::string Utf16Left(const std::string& s, size_t n);
+// The last `n` UTF-16 units of `s` (a split pair is dropped whole).
+std::string Utf16Right(const std::string& s, size_t n);
+// Pads with spaces to `width` UTF-16 units (never cuts).
+std::string PadRight16(const std::string& s, size_t width);
+std::string PadLeft16(const std::string& s, size_t width);
+
+// ---- Small string helpers --------------------------------------------------
+std::string Trim(const std::string& s);        // drops chars <= U+0020 at both ends
+std::string LowerAscii(std::string s);         // A-Z -> a-z only
+std::string UpperAscii(std::string s);
+bool SameTextAscii(const std::string& a, const std::string& b);  // ignoring A-Z case
+bool ContainsText(const std::string& haystack, const std::string& needle);
+std::string ReplaceAll(const std::string& s, const std::string& from, const std::string& to);
+// printf into a std::string.
+std::string Format(const char* fmt, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+std::string IntToStr(int64_t v);
+// Whole decimal number with optional sign; false on anything else or overflow.
+bool TryStrToInt64(const std::string& s, int64_t& v);
+bool TryStrToInt32(const std::string& s, int32_t& v);
+
+// ---- Run log (console and optional file) -----------------------------------
+class TLogger {
+ public:
+  TLogger() = default;
+  ~TLogger();
+  TLogger(const TLogger&) = delete;
+  TLogger& operator=(const TLogger&) = delete;
+
+  // Opens the log for appending, creating its folders. Throws
+  // std::runtime_error when the file can be neither appended to nor created.
+  void OpenFile(const std::string& fileName);
+  void SetQuiet(bool value) { FQuiet = value; }
+  bool Quiet() const { return FQuiet; }
+  bool HasFile() const { return FHasFile; }
+
+  void Raw(const std::string& s);    // file only
+  void Info(const std::string& s);   // "[信息] " / bare console line
+  void Warn(const std::string& s);   // "[警告] " / "警告: "
+  void Error(const std::string& s);  // "[错误] " / "错误: " (even when quiet)
+
+ private:
+  std::FILE* FFile = nullptr;
+  bool FHasFile = false;
+  bool FQuiet = false;
+};
+
+// A whole report to standard output: exact UTF-8 bytes and nothing added when
+// redirected to a file or pipe; one console line otherwise.
+void WriteStdOut(const std::string& text);
+// A console line (the driver's banner, tables and result lines).
+void WriteLine(const std::string& text = std::string());
+
+// ---- Counting table ----------------------------------------------------------
+// Text key -> count. Keys that differ only in letter case (any script with
+// case, not only ASCII) are one key; the first spelling is kept.
+class TCounters {
+ public:
+  using Entry = std::pair<std::string, int32_t>;
+
+  void IncValue(const std::string& key, int32_t delta = 1);
+  int32_t ValueOf(const std::string& key) const;
+  int32_t Count() const { return static_cast<int32_t>(FEntries.size()); }
+  // Largest first; ties by key with a-z folded to A-Z, then UTF-16 units,
+  // shorter prefix first. n <= 0 or n > Count() means all entries.
+  void TopN(int n, std::vector<Entry>& dst) const;
+
+ private:
+  std::vector<Entry> FEntries;                      // first spelling, count
+  std::unordered_map<std::string, int32_t> FIndex;  // folded key -> slot
+};
+
+// Folds letter case for comparison without regard to case (Unicode simple
+// case folding for the common scripts).
+std::string FoldCase(const std::string& s);
+
+// ---- URL and domain helpers --------------------------------------------------
+std::string ExtractHost(const std::string& url);
+bool IsIPv4Host(const std::string& host);
+std::string RegistrableDomain(const std::string& host);
+std::string UrlDecode(const std::string& s);
+std::string GetQueryParam(const std::string& url, const std::string& name);
+bool IsWebUrl(const std::string& s);
+std::string StripQuery(const std::string& url);
+bool WildcardMatch(const std::string& pattern, const std::string& text);
+// The include/exclude test every reader applies to a visit: some include
+// item occurs (ignoring ASCII case) in the url or the title, and no exclude
+// item matches the url's host. A null or empty list means no test.
+bool VisitPassesFilters(const std::vector<std::string>* include,
+                        const std::vector<std::string>* exclude, const std::string& url,
+                        const std::string& title);
+
+// ---- Text, JSON, HTML ----------------------------------------------------------
+std::string JsonEscape(const std::string& s);
+// Appends the escaped text to `out` (the writers build large documents).
+void JsonEscapeTo(std::string& out, const std::string& s);
+std::string HtmlEscape(const std::string& s);
+std::string CleanTitle(const std::string& s);
+std::string Utf8BytesToString(const std::string& bytes);  // malformed -> U+FFFD
+std::string BytesToText(const uint8_t* buf, int64_t len);
+bool LooksLikeText(const uint8_t* buf, int64_t len);
+
+// ---- Paths and system queries --------------------------------------------------
+// Puts the platform separator between `dir` and `name` unless `dir` is empty
+// or already ends with "\" or "/".
+std::string JoinPath(const std::string& dir, const std::string& name);
+// Folder part of a path (before the last separator); empty when none.
+std::string ExtractFileDir(const std::string& path);
+std::string ExtractFileName(const std::string& path);
+// "vt_<prefix>_<pid>_<ticks>" in the temporary folder, no extension.
+std::string MakeTempName(const std::string& prefix);
+bool IsElevated();
+// The system's text for a Windows error code, or "错误码 %d".
+std::string SysErrorText(uint32_t code);
+
+// ---- Time ------------------------------------------------------------------------
+// A calendar date and time without zone; Year == 0 means "none".
+struct TDateTime {
+  int Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0, Msec = 0;
+  bool IsZero() const { return Year == 0; }
+};
+
+constexpr int64_t kUnixTo1601Seconds = 11644473600LL;
+constexpr int64_t kUnix2100 = 4102444800LL;  // 2100-01-01 00:00:00 UTC
+
+bool IsValidDate(int year, int month, int day);
+// Days since 1970-01-01 of a civil date, and back.
+int64_t DaysFromCivil(int year, int month, int day);
+void CivilFromDays(int64_t days, int& year, int& month, int& day);
+// 0 = Sunday ... 6 = Saturday.
+int DayOfWeek(const TDateTime& d);
+
+// Microseconds since 1601 -> local time with the UTC offset in effect now;
+// zero outside 1990..2100 or for t <= 0.
+TDateTime WinMicrosToLocal(int64_t t);
+TDateTime UnixToDateTimeUtc(int64_t u);
+TDateTime UnixToLocal(int64_t u);
+// Calendar fields read as UTC (no zone conversion); 0 when invalid.
+int64_t DateTimeToUnix(const TDateTime& d);
+// Local wall-clock fields of now, read as UTC.
+int64_t NowUnix();
+TDateTime NowLocal();
+// The true Unix time of a local wall-clock value, using the UTC offset in
+// effect now (the same offset WinMicrosToLocal applies for display).
+int64_t LocalToUnix(const TDateTime& d);
+std::string UnixToText(int64_t u);  // "yyyy-mm-dd hh:nn:ss"; empty when u <= 0
+// "yyyy-mm-dd", "yyyy-mm-dd hh:nn", "yyyy-mm-dd hh:nn:ss", "yyyymmdd_hhnnss".
+std::string FormatDate(const TDateTime& d);
+std::string FormatMinute(const TDateTime& d);
+std::string FormatDateTime(const TDateTime& d);
+std::string FormatStamp(const TDateTime& d);

@@ -1,0 +1,70 @@
+// Helpers shared by the tests: scratch folders, files, environment
+// overrides and running the built binary.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vt_test {
+
+// A fresh empty folder under the system temp folder, removed with its
+// content when the object goes out of scope.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::string& Path() const { return FPath; }
+  std::string Sub(const std::string& rel) const;  // Path() + "/" + rel
+
+ private:
+  std::string FPath;
+};
+
+// Sets an environment variable for the scope (restores or unsets after).
+class EnvOverride {
+ public:
+  EnvOverride(const std::string& name, const std::string& value);
+  ~EnvOverride();
+
+ private:
+  std::string FName;
+  bool FHad = false;
+  std::string FOld;
+};
+
+// Sets TZ for the scope and calls tzset().
+class TzOverride {
+ public:
+  explicit TzOverride(const std::string& tz);
+  ~TzOverride();
+
+ private:
+  EnvOverride FEnv;
+};
+
+void WriteFile(const std::string& path, const std::string& bytes);  // makes folders
+std::string ReadFile(const std::string& path);
+bool Exists(const std::string& path);
+void MakeDirs(const std::string& path);
+// Names of the entries of a folder (sorted); empty when it does not exist.
+std::vector<std::string> ListNames(const std::string& dir);
+
+struct RunResult {
+  int ExitCode = -1;
+  std::string Out;  // standard output, raw bytes
+  std::string Err;
+  std::vector<std::string> Lines() const;  // Out split at "\n" (CR removed)
+};
+// Runs the built Visitrail with `args` and the environment changes `env`
+// (value "" with a leading "-" in the name unsets, e.g. {"-HOME",""}).
+RunResult RunVisitrail(const std::vector<std::string>& args,
+                       const std::map<std::string, std::string>& env = {},
+                       const std::string& cwd = std::string());
+
+// ../shared/samples/<name>, or empty when the samples folder is absent.
+std::string SamplePath(const std::string& name);
+
+}  // namespace vt_test
