@@ -1,1 +1,527 @@
+// The operating-system layer on Linux and other POSIX systems. Error codes
+// are reported as Windows codes so that the rest of the program (and its
+// messages) is the same everywhere.
+#include <dirent.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
 #include "uPlatform.h"
+
+namespace plat {
+namespace embedded {
+extern const unsigned char kREPORTTPL[];
+extern const size_t kREPORTTPLSize;
+}  // namespace embedded
+
+namespace {
+
+// Windows codes with the "customer" bit carry an errno we have no nearer
+// Windows equivalent for; SystemErrorMessage turns them back into text.
+constexpr uint32_t kErrnoFlag = 0x20000000u;
+
+uint32_t ErrnoToWin(int e) {
+  switch (e) {
+    case 0: return 0;
+    case ENOENT: return kErrFileNotFound;
+    case ENOTDIR: return kErrPathNotFound;
+    case EACCES:
+    case EPERM:
+    case EISDIR: return kErrAccessDenied;
+    case EBUSY:
+    case ETXTBSY:
+    case EAGAIN: return kErrSharingViolation;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return kErrDiskFull;
+    case EROFS: return 19;
+    case EEXIST: return 80;
+    case EINVAL: return 87;
+    case ENOMEM: return 8;
+    case EMFILE:
+    case ENFILE: return 4;
+    case ENAMETOOLONG: return 206;
+    case ENOTEMPTY: return 145;
+    case EIO: return 1117;
+    default: return kErrnoFlag | static_cast<uint32_t>(e);
+  }
+}
+
+bool StatPath(const std::string& path, struct stat& st) {
+  return !path.empty() && ::stat(path.c_str(), &st) == 0;
+}
+
+bool WriteAll(int fd, const char* data, size_t len) {
+  while (len > 0) {
+    ssize_t n = ::write(fd, data, len);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += n;
+    len -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+bool CopyFd(const std::string& src, const std::string& dst, uint32_t& code) {
+  code = 0;
+  int in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) {
+    code = ErrnoToWin(errno);
+    return false;
+  }
+  struct stat st;
+  if (::fstat(in, &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::close(in);
+    code = kErrAccessDenied;
+    return false;
+  }
+  int out = ::open(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  if (out < 0) {
+    code = ErrnoToWin(errno);
+    ::close(in);
+    return false;
+  }
+  static thread_local char buf[65536];
+  bool ok = true;
+  for (;;) {
+    ssize_t n = ::read(in, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      code = ErrnoToWin(errno);
+      ok = false;
+      break;
+    }
+    if (n == 0) break;
+    if (!WriteAll(out, buf, static_cast<size_t>(n))) {
+      code = ErrnoToWin(errno);
+      ok = false;
+      break;
+    }
+  }
+  ::close(in);
+  if (::close(out) != 0 && ok) {
+    code = ErrnoToWin(errno);
+    ok = false;
+  }
+  return ok;
+}
+
+bool EqualsIgnoreAsciiCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
+    if (x != y) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+// ---- Files and folders -------------------------------------------------
+
+bool FileExists(const std::string& path) {
+  struct stat st;
+  return StatPath(path, st) && !S_ISDIR(st.st_mode);
+}
+
+bool DirExists(const std::string& path) {
+  struct stat st;
+  return StatPath(path, st) && S_ISDIR(st.st_mode);
+}
+
+int64_t FileSize(const std::string& path) {
+  struct stat st;
+  return StatPath(path, st) ? static_cast<int64_t>(st.st_size) : -1;
+}
+
+bool CreateDirs(const std::string& path) {
+  if (path.empty()) return false;
+  if (DirExists(path)) return true;
+  std::string cur;
+  size_t i = 0;
+  while (i <= path.size()) {
+    size_t next = path.find_first_of("/\\", i);
+    if (next == std::string::npos) next = path.size();
+    cur = path.substr(0, next);
+    if (!cur.empty() && !DirExists(cur)) {
+      if (::mkdir(cur.c_str(), 0755) != 0 && errno != EEXIST) return false;
+    }
+    i = next + 1;
+  }
+  return DirExists(path);
+}
+
+bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool RemoveEmptyDir(const std::string& path) { return ::rmdir(path.c_str()) == 0; }
+bool RenameFile(const std::string& from, const std::string& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool ListDir(const std::string& dir, std::vector<DirEntry>& out) {
+  out.clear();
+  DIR* d = ::opendir(dir.c_str());
+  if (!d) return false;
+  while (dirent* e = ::readdir(d)) {
+    std::string name = e->d_name;
+    if (name == "." || name == "..") continue;
+    DirEntry entry;
+    entry.Name = name;
+    if (e->d_type == DT_DIR) {
+      entry.IsDir = true;
+    } else if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
+      entry.IsDir = DirExists(dir + "/" + name);
+    }
+    out.push_back(std::move(entry));
+  }
+  ::closedir(d);
+  return true;
+}
+
+std::string ResolvePathCase(const std::string& path) {
+  struct stat st;
+  if (path.empty() || StatPath(path, st)) return path;
+  std::string cur = (path[0] == '/') ? "/" : "";
+  size_t i = (path[0] == '/') ? 1 : 0;
+  while (i < path.size()) {
+    size_t next = path.find('/', i);
+    if (next == std::string::npos) next = path.size();
+    std::string comp = path.substr(i, next - i);
+    i = next + 1;
+    if (comp.empty()) continue;
+    std::string candidate = cur + comp;
+    if (!StatPath(candidate, st)) {
+      std::vector<DirEntry> entries;
+      if (!ListDir(cur.empty() ? "." : cur, entries)) return path;
+      bool found = false;
+      for (const auto& e : entries) {
+        if (EqualsIgnoreAsciiCase(e.Name, comp)) {
+          candidate = cur + e.Name;
+          found = true;
+          break;
+        }
+      }
+      if (!found) return path;
+    }
+    cur = candidate + "/";
+  }
+  if (cur.size() > 1 && cur.back() == '/') cur.pop_back();
+  return cur;
+}
+
+std::FILE* OpenFile(const std::string& path, const char* mode) {
+  return std::fopen(path.c_str(), mode);
+}
+
+uint32_t LastErrorCode() { return ErrnoToWin(errno); }
+
+bool CopyFileShared(const std::string& src, const std::string& dst, uint32_t& code) {
+  return CopyFd(src, dst, code);
+}
+
+// POSIX has no backup semantics: the second attempt is a plain read as well,
+// which still succeeds where root may read what the owner protected.
+bool CopyFileBackup(const std::string& src, const std::string& dst, uint32_t& code) {
+  EnableBackupPrivilege();
+  return CopyFd(src, dst, code);
+}
+
+void EnableBackupPrivilege() {}
+
+std::string CurrentDir() {
+  std::vector<char> buf(4096);
+  for (;;) {
+    if (::getcwd(buf.data(), buf.size())) return buf.data();
+    if (errno != ERANGE) return std::string();
+    buf.resize(buf.size() * 2);
+  }
+}
+
+std::string AbsolutePath(const std::string& path) {
+  if (!path.empty() && path[0] == '/') return path;
+  std::string rel = path;
+  while (rel.size() >= 2 && rel[0] == '.' && rel[1] == '/') rel.erase(0, 2);
+  std::string cwd = CurrentDir();
+  if (rel.empty() || rel == ".") return cwd;
+  if (!cwd.empty() && cwd.back() != '/') cwd += '/';
+  return cwd + rel;
+}
+
+std::string TempDir() {
+  const char* t = std::getenv("TMPDIR");
+  std::string dir = (t && *t) ? t : "/tmp";
+  if (dir.back() != '/') dir += '/';
+  return dir;
+}
+
+// ---- Process -----------------------------------------------------------
+
+uint32_t ProcessId() { return static_cast<uint32_t>(::getpid()); }
+
+int32_t TickCount() {
+  struct timespec ts;
+  ::clock_gettime(CLOCK_MONOTONIC, &ts);
+  uint64_t ms = static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
+  return static_cast<int32_t>(static_cast<uint32_t>(ms));
+}
+
+void SleepMs(uint32_t ms) {
+  struct timespec ts;
+  ts.tv_sec = ms / 1000;
+  ts.tv_nsec = static_cast<long>(ms % 1000) * 1000000L;
+  while (::nanosleep(&ts, &ts) != 0 && errno == EINTR) {
+  }
+}
+
+std::string OwnExePath() {
+  std::vector<char> buf(4096);
+  ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size() - 1);
+  if (n <= 0) return std::string();
+  return std::string(buf.data(), static_cast<size_t>(n));
+}
+
+bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
+                  uint32_t timeoutMs, int32_t& exitCode, uint32_t& errCode) {
+  exitCode = -1;
+  errCode = 0;
+  // The child reports a failed exec through this pipe (closed on success).
+  int report[2];
+  if (::pipe2(report, O_CLOEXEC) != 0) {
+    errCode = ErrnoToWin(errno);
+    return false;
+  }
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(exe.c_str()));
+  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+
+  pid_t pid = ::fork();
+  if (pid < 0) {
+    errCode = ErrnoToWin(errno);
+    ::close(report[0]);
+    ::close(report[1]);
+    return false;
+  }
+  if (pid == 0) {
+    // Like a windowless Windows child: no console. Its output must never mix
+    // into a report that the parent writes to standard output.
+    int devnull = ::open("/dev/null", O_RDWR);
+    if (devnull >= 0) {
+      ::dup2(devnull, 0);
+      ::dup2(devnull, 1);
+      ::dup2(devnull, 2);
+    }
+    ::execv(exe.c_str(), argv.data());
+    int e = errno;
+    ssize_t ignored = ::write(report[1], &e, sizeof e);
+    (void)ignored;
+    ::_exit(127);
+  }
+  ::close(report[1]);
+  int childErr = 0;
+  ssize_t got;
+  do {
+    got = ::read(report[0], &childErr, sizeof childErr);
+  } while (got < 0 && errno == EINTR);
+  ::close(report[0]);
+  if (got == static_cast<ssize_t>(sizeof childErr)) {
+    int status;
+    ::waitpid(pid, &status, 0);
+    errCode = ErrnoToWin(childErr);
+    return false;
+  }
+
+  const int64_t deadline = NowUnixMillis() + timeoutMs;
+  int status = 0;
+  for (;;) {
+    pid_t r = ::waitpid(pid, &status, WNOHANG);
+    if (r == pid) break;
+    if (r < 0 && errno != EINTR) {
+      exitCode = -1;
+      return true;
+    }
+    if (NowUnixMillis() >= deadline) {
+      // Still running at the limit: stop it so that its folder can go.
+      ::kill(pid, SIGKILL);
+      ::waitpid(pid, &status, 0);
+      exitCode = static_cast<int32_t>(kErrStillActive);
+      return true;
+    }
+    SleepMs(10);
+  }
+  if (WIFEXITED(status))
+    exitCode = WEXITSTATUS(status);
+  else if (WIFSIGNALED(status))
+    exitCode = 128 + WTERMSIG(status);
+  return true;
+}
+
+void ShellOpen(const std::string& path) {
+  pid_t pid = ::fork();
+  if (pid == 0) {
+    // Detach: the opener may live on after we exit.
+    if (::fork() == 0) {
+      ::setsid();
+      int devnull = ::open("/dev/null", O_RDWR);
+      if (devnull >= 0) {
+        ::dup2(devnull, 0);
+        ::dup2(devnull, 1);
+        ::dup2(devnull, 2);
+      }
+      ::execlp("xdg-open", "xdg-open", path.c_str(), static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    ::_exit(0);
+  }
+  if (pid > 0) {
+    int status;
+    ::waitpid(pid, &status, 0);
+  }
+}
+
+// ---- Environment and users ---------------------------------------------
+
+std::string GetEnv(const std::string& name) {
+  const char* v = std::getenv(name.c_str());
+  return v ? std::string(v) : std::string();
+}
+
+// %NAME% references as Windows expands them: a name that is not set stays
+// as written.
+std::string ExpandEnvStrings(const std::string& path) {
+  std::string out;
+  size_t i = 0;
+  while (i < path.size()) {
+    size_t open = path.find('%', i);
+    if (open == std::string::npos) break;
+    size_t close = path.find('%', open + 1);
+    if (close == std::string::npos) break;
+    std::string name = path.substr(open + 1, close - open - 1);
+    const char* v = name.empty() ? nullptr : std::getenv(name.c_str());
+    out.append(path, i, open - i);
+    if (v) {
+      out += v;
+      i = close + 1;
+    } else {
+      out += '%';
+      out += name;
+      i = close;  // the closing % may open the next reference
+    }
+  }
+  out.append(path, i, std::string::npos);
+  return out;
+}
+
+bool ListProfileFolders(const std::string& homeDir, std::vector<std::string>& out) {
+  out.clear();
+  std::string home = homeDir;
+  while (home.size() > 1 && home.back() == '/') home.pop_back();
+  size_t slash = home.rfind('/');
+  if (slash == std::string::npos) return false;
+  std::string parent = slash == 0 ? "/" : home.substr(0, slash);
+  std::vector<DirEntry> entries;
+  if (!ListDir(parent, entries)) return false;
+  for (const auto& e : entries) {
+    if (!e.IsDir) continue;
+    out.push_back(parent == "/" ? "/" + e.Name : parent + "/" + e.Name);
+  }
+  return true;
+}
+
+bool IsElevated() { return ::geteuid() == 0; }
+
+// ---- Console -----------------------------------------------------------
+
+StdOutKind StdOutType() {
+  struct stat st;
+  if (::fstat(1, &st) != 0) return StdOutKind::Other;
+  if (S_ISREG(st.st_mode)) return StdOutKind::File;
+  if (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)) return StdOutKind::Pipe;
+  if (::isatty(1)) return StdOutKind::Console;
+  return StdOutKind::Other;
+}
+
+int ConsoleColumns() {
+  struct winsize ws;
+  if (::ioctl(1, TIOCGWINSZ, &ws) != 0 || ws.ws_col == 0) return -1;
+  return ws.ws_col;
+}
+
+void WriteConsoleLine(const std::string& text) {
+  std::string line = text;
+  line += '\n';
+  WriteAll(1, line.data(), line.size());
+}
+
+void WriteStdOutRaw(const std::string& bytes) { WriteAll(1, bytes.data(), bytes.size()); }
+
+const char* LineEnd() { return "\n"; }
+
+// ---- Time and messages --------------------------------------------------
+
+int64_t NowUnixUtc() { return static_cast<int64_t>(::time(nullptr)); }
+
+int64_t NowUnixMillis() {
+  struct timespec ts;
+  ::clock_gettime(CLOCK_REALTIME, &ts);
+  return static_cast<int64_t>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
+int64_t UtcOffsetNowSeconds() {
+  ::tzset();
+  time_t now = ::time(nullptr);
+  struct tm lt;
+  if (!::localtime_r(&now, &lt)) return 0;
+  return static_cast<int64_t>(lt.tm_gmtoff);
+}
+
+// The texts Windows gives for these codes on a Simplified Chinese system.
+std::string SystemErrorMessage(uint32_t code) {
+  switch (code) {
+    case 2: return "系统找不到指定的文件。";
+    case 3: return "系统找不到指定的路径。";
+    case 4: return "系统无法打开文件。";
+    case 5: return "拒绝访问。";
+    case 8: return "存储空间不足，无法处理此命令。";
+    case 19: return "介质受写入保护。";
+    case 32: return "另一个程序正在使用此文件，进程无法访问。";
+    case 33: return "进程无法访问文件，因为另一个程序已锁定文件的一部分。";
+    case 80: return "文件存在。";
+    case 87: return "参数错误。";
+    case 112: return "磁盘空间不足。";
+    case 123: return "文件名、目录名或卷标语法不正确。";
+    case 145: return "目录不是空的。";
+    case 206: return "文件名或扩展名太长。";
+    case 1117: return "由于 I/O 设备错误，无法运行此项请求。";
+    default: break;
+  }
+  if ((code & kErrnoFlag) != 0) {
+    int e = static_cast<int>(code & ~kErrnoFlag);
+    if (e > 0 && e < 4096) return std::strerror(e);
+  }
+  return std::string();
+}
+
+// ---- Embedded resources -------------------------------------------------
+
+bool LoadEmbeddedResource(const std::string& name, std::string& data) {
+  data.clear();
+  if (name != "REPORTTPL" || embedded::kREPORTTPLSize == 0) return false;
+  data.assign(reinterpret_cast<const char*>(embedded::kREPORTTPL), embedded::kREPORTTPLSize);
+  return true;
+}
+
+}  // namespace plat

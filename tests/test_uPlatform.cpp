@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "TestSupport.h"
+#include "uPlatform.h"
+
+using vt_test::TempFolder;
+
+TEST(Platform, FilesFoldersAndCaseResolution) {
+  TempFolder t;
+  EXPECT_TRUE(plat::CreateDirs(t.Sub("Users/alice/AppData/Local")));
+  vt_test::WriteFile(t.Sub("Users/alice/AppData/Local/x.db"), "abc");
+  EXPECT_TRUE(plat::DirExists(t.Sub("Users/alice")));
+  EXPECT_FALSE(plat::FileExists(t.Sub("Users/alice")));
+  EXPECT_TRUE(plat::FileExists(t.Sub("Users/alice/AppData/Local/x.db")));
+  EXPECT_EQ(3, plat::FileSize(t.Sub("Users/alice/AppData/Local/x.db")));
+  EXPECT_EQ(-1, plat::FileSize(t.Sub("nothing")));
+
+  // A Windows disk mounted on Linux may spell folders in another case.
+  EXPECT_EQ(t.Sub("Users/alice/AppData/Local"),
+            plat::ResolvePathCase(t.Sub("Users/alice/appdata/LOCAL")));
+  EXPECT_EQ(t.Sub("Users/alice/AppData/Local/x.db"),
+            plat::ResolvePathCase(t.Sub("users/ALICE/AppData/local/X.DB")));
+  EXPECT_EQ(t.Sub("Users/alice/AppData/Roaming"),
+            plat::ResolvePathCase(t.Sub("Users/alice/AppData/Roaming")));
+
+  std::vector<plat::DirEntry> entries;
+  ASSERT_TRUE(plat::ListDir(t.Sub("Users/alice/AppData/Local"), entries));
+  ASSERT_EQ(1u, entries.size());
+  EXPECT_EQ("x.db", entries[0].Name);
+  EXPECT_FALSE(entries[0].IsDir);
+  EXPECT_FALSE(plat::ListDir(t.Sub("missing"), entries));
+}
+
+TEST(Platform, CopiesReportWindowsErrorCodes) {
+  TempFolder t;
+  vt_test::WriteFile(t.Sub("src.bin"), std::string(200000, 'x'));
+  uint32_t code = 99;
+  EXPECT_TRUE(plat::CopyFileShared(t.Sub("src.bin"), t.Sub("dst.bin"), code));
+  EXPECT_EQ(0u, code);
+  EXPECT_EQ(std::string(200000, 'x'), vt_test::ReadFile(t.Sub("dst.bin")));
+
+  EXPECT_FALSE(plat::CopyFileShared(t.Sub("missing"), t.Sub("d2"), code));
+  EXPECT_EQ(plat::kErrFileNotFound, code);
+  EXPECT_FALSE(plat::CopyFileBackup(t.Sub("src.bin"), t.Sub("no/such/dir/d3"), code));
+  EXPECT_EQ(plat::kErrFileNotFound, code);
+  EXPECT_FALSE(plat::CopyFileShared(t.Path(), t.Sub("d4"), code));
+  EXPECT_EQ(plat::kErrAccessDenied, code);
+  EXPECT_EQ("拒绝访问。", plat::SystemErrorMessage(5));
+  EXPECT_EQ("", plat::SystemErrorMessage(123456));
+}
+
+TEST(Platform, EnvironmentExpansionAndProfiles) {
+  vt_test::EnvOverride a("VT_TEST_DRIVE", "/mnt/c");
+  EXPECT_EQ("/mnt/c/Users/bob", plat::ExpandEnvStrings("%VT_TEST_DRIVE%/Users/bob"));
+  EXPECT_EQ("%VT_UNSET_NAME%/x", plat::ExpandEnvStrings("%VT_UNSET_NAME%/x"));
+  EXPECT_EQ("100%", plat::ExpandEnvStrings("100%"));
+
+  TempFolder t;
+  plat::CreateDirs(t.Sub("Users/alice"));
+  plat::CreateDirs(t.Sub("Users/bob"));
+  vt_test::WriteFile(t.Sub("Users/readme.txt"), "x");
+  std::vector<std::string> folders;
+  ASSERT_TRUE(plat::ListProfileFolders(t.Sub("Users/alice/"), folders));
+  std::sort(folders.begin(), folders.end());
+  EXPECT_EQ((std::vector<std::string>{t.Sub("Users/alice"), t.Sub("Users/bob")}), folders);
+}
+
+TEST(Platform, PathsAndTemp) {
+  EXPECT_EQ("/abs/x", plat::AbsolutePath("/abs/x"));
+  EXPECT_EQ(plat::CurrentDir() + "/out/r.html", plat::AbsolutePath("./out/r.html"));
+  vt_test::EnvOverride tmp("TMPDIR", "/var/tmp");
+  EXPECT_EQ("/var/tmp/", plat::TempDir());
+}
+
+TEST(Platform, SpawnReportsExitCodesFailuresAndTimeouts) {
+  int32_t exitCode = 0;
+  uint32_t err = 0;
+  ASSERT_TRUE(plat::SpawnAndWait("/bin/sh", {"-c", "exit 3"}, 5000, exitCode, err));
+  EXPECT_EQ(3, exitCode);
+
+  EXPECT_FALSE(plat::SpawnAndWait("/no/such/program", {}, 5000, exitCode, err));
+  EXPECT_EQ(plat::kErrFileNotFound, err);
+
+  // A child still running at the limit is stopped and reported as still active.
+  const int64_t start = plat::NowUnixMillis();
+  ASSERT_TRUE(plat::SpawnAndWait("/bin/sleep", {"30"}, 300, exitCode, err));
+  EXPECT_EQ(259, exitCode);
+  EXPECT_LT(plat::NowUnixMillis() - start, 10000);
+
+  // Killed by a signal: reported as a failure code, never as 0.
+  ASSERT_TRUE(plat::SpawnAndWait("/bin/sh", {"-c", "kill -9 $$"}, 5000, exitCode, err));
+  EXPECT_EQ(128 + 9, exitCode);
+}
+
+TEST(Platform, EmbeddedTemplateIsPresent) {
+  std::string data;
+  ASSERT_TRUE(plat::LoadEmbeddedResource("REPORTTPL", data));
+  EXPECT_NE(std::string::npos, data.find("__DATA__"));
+  EXPECT_FALSE(plat::LoadEmbeddedResource("NOPE", data));
+}
