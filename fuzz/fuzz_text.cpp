@@ -1,0 +1,27 @@
+// Text helpers see titles and raw column bytes of any shape.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "uUtil.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string s(reinterpret_cast<const char*>(data), size);
+  std::string clean = CleanTitle(s);
+  if (Utf16Length(clean) > 300) std::abort();
+  JsonEscape(s);
+  HtmlEscape(s);
+  std::string text = Utf8BytesToString(s);
+  // Decoded text must round-trip through UTF-16 unchanged.
+  if (Utf16ToUtf8(Utf8ToUtf16(text)) != text) std::abort();
+  BytesToText(data, static_cast<int64_t>(size));
+  LooksLikeText(data, static_cast<int64_t>(size));
+  size_t n = size % 64;
+  std::string left = Utf16Left(text, n);
+  std::string right = Utf16Right(text, n);
+  if (Utf16Length(left) > n || Utf16Length(right) > n) std::abort();
+  PadRight16(text, n);
+  PadLeft16(text, n);
+  return 0;
+}
