@@ -1,1 +1,515 @@
 #include "uDriver.h"
+
+#include <cstdlib>
+#include <memory>
+#include <typeinfo>
+
+#if defined(__GNUC__) || defined(__clang__)
+#include <cxxabi.h>
+#endif
+
+#include "uAggregate.h"
+#include "uBrowsers.h"
+#include "uPlatform.h"
+#include "uReport.h"
+#include "uSqlite.h"
+#include "uWebCache.h"
+
+namespace {
+
+constexpr int64_t kSecondsPerDay = 86400;
+const char* const kIdeographicSpace = "\xE3\x80\x80";  // U+3000
+
+TDateTime NextDay(const TDateTime& d) {
+  TDateTime r;
+  CivilFromDays(DaysFromCivil(d.Year, d.Month, d.Day) + 1, r.Year, r.Month, r.Day);
+  return r;
+}
+
+int32_t StrToIntDef(const std::string& s, int32_t def) {
+  int32_t v = 0;
+  return TryStrToInt32(s, v) ? v : def;
+}
+
+}  // namespace
+
+// ---- Options ---------------------------------------------------------------
+
+bool SplitOption(const std::string& arg, std::string& name, std::string& value) {
+  name.clear();
+  value.clear();
+  if (arg.empty() || (arg[0] != '/' && arg[0] != '-')) return false;
+  const size_t colon = arg.find(':');
+  if (colon != std::string::npos) {
+    name = arg.substr(1, colon - 1);
+    value = arg.substr(colon + 1);
+  } else {
+    name = arg.substr(1);
+  }
+  name = LowerAscii(name);
+  return !name.empty();
+}
+
+bool ParseDate(const std::string& text, TDateTime& d) {
+  d = TDateTime();
+  std::string s = Trim(text);
+  if (Utf16Length(s) < 8) return false;
+  s = ReplaceAll(s, "/", "-");
+  const size_t first = s.find('-');
+  if (first == std::string::npos) return false;
+  const size_t second = s.find('-', first + 1);
+  if (second == std::string::npos) return false;
+  const int32_t year = StrToIntDef(s.substr(0, first), 0);
+  const int32_t month = StrToIntDef(s.substr(first + 1, second - first - 1), 0);
+  const int32_t day = StrToIntDef(s.substr(second + 1), 0);
+  if (year < 1970 || year > 2100 || !IsValidDate(year, month, day)) return false;
+  d.Year = year;
+  d.Month = month;
+  d.Day = day;
+  return true;
+}
+
+bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::string& errMsg,
+                  bool& versionShown) {
+  opts = TOptions();
+  errMsg.clear();
+  versionShown = false;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    std::string name, value;
+    if (!SplitOption(arg, name, value)) {
+      errMsg = "无法识别的参数：" + arg;
+      return false;
+    }
+    if (name == "?" || name == "help") {
+      opts.ShowHelp = true;
+    } else if (name == "version") {
+      PrintVersion();
+      versionShown = true;
+      return true;
+    } else if (name == "list") {
+      opts.ShowList = true;
+    } else if (name == "quiet") {
+      opts.Quiet = true;
+    } else if (name == "open") {
+      opts.AutoOpen = true;
+    } else if (name == "privacy") {
+      opts.Privacy = true;
+    } else if (name == "src") {
+      opts.Sources = value;
+    } else if (name == "out") {
+      opts.OutPath = value;
+    } else if (name == "format") {
+      opts.Format = LowerAscii(Trim(value));
+    } else if (name == "title") {
+      opts.Title = value;
+    } else if (name == "log") {
+      opts.LogFile = value;
+    } else if (name == "user") {
+      opts.UserMode = LowerAscii(value);
+    } else if (name == "days") {
+      opts.Days = StrToIntDef(value, -1);
+    } else if (name == "limit") {
+      opts.MaxRecords = StrToIntDef(value, 0);
+    } else if (name == "include") {
+      opts.Include.push_back(value);
+    } else if (name == "exclude") {
+      opts.Exclude.push_back(value);
+    } else if (name == "from") {
+      if (!ParseDate(value, opts.FromDT)) {
+        errMsg = "/from 日期格式应为 YYYY-MM-DD";
+        return false;
+      }
+      opts.HasFrom = true;
+    } else if (name == "to") {
+      if (!ParseDate(value, opts.ToDT)) {
+        errMsg = "/to 日期格式应为 YYYY-MM-DD";
+        return false;
+      }
+      opts.HasTo = true;
+    } else {
+      errMsg = "未知选项：/" + name;
+      return false;
+    }
+  }
+
+  if (opts.Days < 0) {
+    errMsg = "/days 必须是不小于 0 的整数";
+    return false;
+  }
+  if (opts.UserMode != "current" && opts.UserMode != "all") {
+    errMsg = "/user 只能是 current 或 all";
+    return false;
+  }
+  if (opts.Format != "html" && opts.Format != "json") {
+    errMsg = "/format 只能是 html 或 json";
+    return false;
+  }
+  // "chrome, edge" typed with blanks after the commas still names two ids.
+  const std::string src = Trim(opts.Sources);
+  if (src.find(' ') != std::string::npos) opts.Sources = ReplaceAll(src, " ", "");
+  if (opts.AutoOpen && Trim(opts.OutPath).empty()) {
+    errMsg = "/open 需要生成文件，请配合 /out 使用";
+    return false;
+  }
+  return true;
+}
+
+void PrintUsage() {
+  const std::string exe = std::string(kProductName) + ".exe";
+  const std::string lines[] = {
+      std::string(kProductName) + " v" + kVersion + " — 浏览器访问记录收集与报告工具",
+      "",
+      "用法：" + exe + " [选项]",
+      "",
+      "  /src:auto|all|列表   数据源（chrome,edge,firefox,ie,qq,360,...），默认 auto",
+      "  /days:N              最近 N 天；0 表示全部历史（默认 0）",
+      "  /from:YYYY-MM-DD     起始日期（含当天）",
+      "  /to:YYYY-MM-DD       结束日期（含当天）",
+      "  /out:<路径>          报告输出文件或目录（.html/.json）；不指定时报告内容",
+      "                       直接打印到标准输出",
+      "  /format:html|json    输出格式，默认 html",
+      "  /title:<文本>        报告标题",
+      "  /user:current|all    扫描范围（all 需管理员权限），默认 current",
+      "  /include:<关键词>    仅保留 URL/标题包含该词的记录（可重复）",
+      "  /exclude:<域名>      排除域名，支持 *.example.com（可重复）",
+      "  /limit:N             明细最多输出 N 条（统计仍按全集）",
+      "  /privacy             网址脱敏（去掉查询参数）",
+      "  /open                生成后自动打开报告（需 /out 生成文件）",
+      "  /quiet               静默模式，仅输出错误",
+      "  /log:<文件>          写入运行日志",
+      "  /list                仅列出探测到的数据源，不采集",
+      "  /?  /help            显示本帮助",
+      "  /version             显示版本",
+      "",
+      "示例：",
+      "  " + exe + " /open",
+      "  " + exe + " /user:all /days:30 /open",
+      "  " + exe + " /src:chrome,edge,firefox /from:2026-11-01 /to:2026-11-18",
+      "  " + exe + " /list",
+      "",
+      "退出码：0 成功 1 参数错误 2 无数据 3 数据源全部失败 4 写报告失败 5 内部错误",
+      "",
+      kMakerLine,
+      std::string("官网：") + kHomepage,
+  };
+  for (const std::string& line : lines) WriteLine(line);
+}
+
+void PrintVersion() {
+  WriteLine(std::string(kProductName) + " " + kVersion + " (build " + kBuildDate + ")");
+  WriteLine(kMakerLine);
+  WriteLine(kHomepage);
+}
+
+// ---- Report destination -------------------------------------------------------
+
+std::string DefaultReportExt(const std::string& format) {
+  return format == "json" ? ".json" : ".html";
+}
+
+std::string ResolveReportPath(const std::string& outPath, const std::string& format,
+                              const std::string& defaultName) {
+  std::string path;
+  if (outPath.empty()) {
+    path = JoinPath(plat::CurrentDir(), defaultName);
+  } else if (plat::DirExists(outPath) || plat::IsPathSep(outPath.back())) {
+    path = JoinPath(outPath, defaultName);
+  } else {
+    size_t nameStart = 0;
+    for (size_t i = 0; i < outPath.size(); ++i)
+      if (plat::IsPathSep(outPath[i])) nameStart = i + 1;
+    const size_t dot = outPath.rfind('.');
+    const std::string ext =
+        (dot == std::string::npos || dot < nameStart) ? std::string() : outPath.substr(dot);
+    if (ext.empty() || SameTextAscii(ext, ".html") || SameTextAscii(ext, ".json"))
+      path = outPath;
+    else
+      path = outPath + DefaultReportExt(format);
+  }
+  return plat::AbsolutePath(path);
+}
+
+// ---- Time window ----------------------------------------------------------------
+
+void BuildTimeWindow(const TOptions& opts, int64_t nowUnix, int64_t& fromUnix, int64_t& toUnix,
+                     std::string& rangeText) {
+  fromUnix = 0;
+  toUnix = 0;
+  if (opts.Days > 0) {
+    fromUnix = nowUnix - static_cast<int64_t>(opts.Days) * kSecondsPerDay;
+    rangeText = Format("最近 %d 天", opts.Days);
+    return;
+  }
+  if (!opts.HasFrom && !opts.HasTo) {
+    rangeText = "全部历史";
+    return;
+  }
+  // The dates name local calendar days, as the report displays visits; the
+  // window must therefore start and end at local midnight.
+  if (opts.HasFrom) fromUnix = LocalToUnix(opts.FromDT);
+  if (opts.HasTo) toUnix = LocalToUnix(NextDay(opts.ToDT));
+  if (opts.HasFrom && opts.HasTo)
+    rangeText = FormatDate(opts.FromDT) + " ~ " + FormatDate(opts.ToDT);
+  else if (opts.HasFrom)
+    rangeText = FormatDate(opts.FromDT) + " 之后";
+  else
+    rangeText = "截至 " + FormatDate(opts.ToDT);
+}
+
+// ---- Errors -------------------------------------------------------------------
+
+std::string ExceptionClassName(const std::exception& e) {
+  std::string name = typeid(e).name();
+#if defined(__GNUC__) || defined(__clang__)
+  int status = 0;
+  if (char* d = abi::__cxa_demangle(name.c_str(), nullptr, nullptr, &status)) {
+    if (status == 0) name = d;
+    std::free(d);
+  }
+#endif
+  // Library-internal namespaces and MSVC's "class " say nothing to a user.
+  name = ReplaceAll(name, "__cxx11::", "");
+  name = ReplaceAll(name, "__1::", "");
+  for (const char* prefix : {"class ", "struct "}) {
+    const std::string p = prefix;
+    if (name.compare(0, p.size(), p) == 0) name.erase(0, p.size());
+  }
+  return name;
+}
+
+// ---- Source table -------------------------------------------------------------
+
+int ConsoleWidth() {
+  int w = plat::ConsoleColumns();
+  if (w <= 0) w = 120;
+  if (w < 70) w = 70;
+  if (w > 160) w = 160;
+  return w;
+}
+
+std::string Ellipsize(const std::string& s, int width) {
+  if (width < 16 || Utf16Length(s) <= static_cast<size_t>(width)) return s;
+  return Utf16Left(s, 12) + "\xE2\x80\xA6" + Utf16Right(s, static_cast<size_t>(width - 14));
+}
+
+void PrintSourceTable(const TSourceList& sources) {
+  if (sources.Count() == 0) {
+    WriteLine("未发现任何可用数据源。");
+    return;
+  }
+  const int w = ConsoleWidth();
+  WriteLine(PadRight16("浏览器", 14) + " " + PadRight16("配置/用户", 24) + " " +
+            PadRight16("状态", 12) + " " + PadLeft16("条数", 10));
+  WriteLine(std::string(static_cast<size_t>(w - 1), '-'));
+  for (int32_t i = 0; i < sources.Count(); ++i) {
+    const TSourceInfo& s = sources.Items()[static_cast<size_t>(i)];
+    WriteLine(PadRight16(s.BrowserName, 14) + " " + PadRight16(s.Profile, 24) + " " +
+              PadRight16(StatusLabel(s.Status), 12) + " " + PadLeft16(IntToStr(s.Count), 10));
+    WriteLine("    " + Ellipsize(s.DbPath, w - 8));
+    if (!s.Message.empty()) WriteLine("    \xE2\x94\x94 " + s.Message);
+  }
+}
+
+// ---- Run sequence ---------------------------------------------------------------
+
+namespace {
+
+std::string ScopeText(const TOptions& opts, const TUserProfiles& users) {
+  if (opts.UserMode == "all")
+    return Format("全部用户（%d 个配置）", static_cast<int>(users.size()));
+  return "当前用户 " + (users.empty() ? std::string() : users[0].Name);
+}
+
+std::string StatsLine(const TAnalyzer& a) {
+  return Format("统计：%d 次访问，%d 个网址，%d 个域名，%d 天活跃", a.Total(), a.UniqueUrls(),
+                a.UniqueDomains(), a.ActiveDays());
+}
+
+// Sorting, analysis and the dispatch to a file or standard output.
+int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
+                   const TSourceList& sources, std::string rangeText, const TUserProfiles& users,
+                   TLogger& log) {
+  list.SortByTimeDesc();
+  TAnalyzer analyzer;
+  analyzer.Analyze(list);
+  if (rangeText == "全部历史" && analyzer.Total() > 0)
+    rangeText = Format("全部历史（%s 至 %s）", FormatDate(UnixToLocal(analyzer.Earliest())).c_str(),
+                       FormatDate(UnixToLocal(analyzer.Latest())).c_str());
+
+  TReportOptions ro;
+  ro.Title = opts.Title;
+  ro.RangeText = rangeText;
+  ro.ScopeText = ScopeText(opts, users);
+  ro.MaxRecords = opts.MaxRecords;
+
+  const int doneCode = list.Count() == 0 ? 2 : 0;
+  const std::string defaultName = std::string(kProductName) + "_Report_" +
+                                  FormatStamp(NowLocal()) + DefaultReportExt(opts.Format);
+  std::string err;
+
+  if (opts.Format == "json") {
+    const std::string text = BuildJsonReport(analyzer, list, sources, ro);
+    if (stdOutMode) {
+      WriteStdOut(text);
+      return doneCode;
+    }
+    const std::string path = ResolveReportPath(opts.OutPath, opts.Format, defaultName);
+    if (!WriteJsonReport(path, text, err)) {
+      log.Error(err);
+      return 4;
+    }
+    WriteLine();
+    WriteLine("JSON 报告已生成：" + path);
+    WriteLine(StatsLine(analyzer));
+    return doneCode;
+  }
+
+  if (stdOutMode) {
+    std::string html;
+    BuildHtmlReport(analyzer, list, sources, ro, html, err);
+    if (html.empty()) {
+      log.Error(err);
+      return 4;
+    }
+    WriteStdOut(html);
+    return doneCode;
+  }
+  const std::string path = ResolveReportPath(opts.OutPath, opts.Format, defaultName);
+  if (!WriteHtmlReport(path, analyzer, list, sources, ro, err)) {
+    log.Error(err);
+    return 4;
+  }
+  WriteLine();
+  WriteLine("报告已生成：" + path);
+  WriteLine(StatsLine(analyzer));
+  WriteLine(std::string(kMakerLine) + kIdeographicSpace + kHomepage);
+  if (opts.AutoOpen) plat::ShellOpen(path);
+  return 0;
+}
+
+// Everything from the run log on; exceptions leave through RunMain's handler.
+int RunCollection(TOptions& opts, bool stdOutMode, std::unique_ptr<TLogger>& logHolder) {
+  logHolder.reset(new TLogger());
+  TLogger& log = *logHolder;
+  log.SetQuiet(opts.Quiet);
+  if (!opts.LogFile.empty()) log.OpenFile(opts.LogFile);
+
+  if (!opts.Quiet) {
+    WriteLine(std::string(kProductName) + " v" + kVersion + kIdeographicSpace + "\xEF\xBC\x88" +
+              kBuildDate + "\xEF\xBC\x89");
+    WriteLine(std::string(kMakerName) + kIdeographicSpace + "\xC2\xB7" + kIdeographicSpace +
+              kHomepage);
+    WriteLine(std::string(60, '-'));
+  }
+
+  std::string err;
+  if (TSqliteDb::EnsureLoaded(ExtractFileDir(plat::OwnExePath()), err)) {
+    const std::string note = TSqliteDb::LoadedNote();
+    log.Info(note.empty() ? std::string("SQLite 引擎：已加载")
+                          : "SQLite 引擎：已加载（" + note + "）");
+    log.Raw("sqlite3.dll 路径：" + TSqliteDb::LoadedPath());
+  } else {
+    log.Warn(err + "（Chromium/Firefox 数据源将不可用）");
+  }
+
+  err.clear();
+  TUserProfiles users;
+  ListUserProfiles(opts.UserMode, err, users);
+  if (!err.empty()) log.Warn(err);
+  if (!IsElevated() && opts.UserMode == "all")
+    log.Warn("当前未以管理员身份运行，其他用户的数据可能无法读取");
+  if (!opts.Quiet) WriteLine("扫描范围：" + ScopeText(opts, users));
+
+  int64_t fromUnix = 0, toUnix = 0;
+  std::string rangeText;
+  BuildTimeWindow(opts, plat::NowUnixUtc(), fromUnix, toUnix, rangeText);
+
+  THistoryList list;
+  TSourceList sources;
+  {
+    TCollector collector(list, sources, &log, fromUnix, toUnix);
+    collector.SetSourceFilter(opts.Sources);
+    collector.SetKeywordFilter(&opts.Include, &opts.Exclude);
+    collector.SetPrivacy(opts.Privacy);
+    collector.Collect(users);
+  }
+
+  if (opts.ShowList) {
+    if (opts.Format == "json")
+      WriteStdOut(BuildSourceListJson(sources));
+    else
+      PrintSourceTable(sources);
+    return 0;
+  }
+
+  log.Info(Format("采集完成：%d 条记录，%d 个数据源", list.Count(), sources.Count()));
+  if (!opts.Quiet) PrintSourceTable(sources);
+
+  int okSources = 0, failedSources = 0;
+  for (int32_t i = 0; i < sources.Count(); ++i) {
+    const TSourceStatus st = sources.Items()[static_cast<size_t>(i)].Status;
+    if (StatusIsOk(st))
+      ++okSources;
+    else if (st == ssLocked || st == ssNoPermission || st == ssParseError)
+      ++failedSources;
+  }
+
+  if (list.Count() == 0) {
+    if (okSources == 0 && failedSources > 0) {
+      log.Error("所有数据源均读取失败，未生成报告。");
+      return 3;
+    }
+    if (opts.Format != "json" && !stdOutMode) {
+      WriteLine();
+      WriteLine("时间范围内没有可用记录，未生成报告。");
+      return 2;
+    }
+  }
+  return RunReportStage(opts, stdOutMode, list, sources, rangeText, users, log);
+}
+
+}  // namespace
+
+int RunMain(const std::vector<std::string>& args) {
+  if (IsWorkerCommandLine(args)) return RunWorker(args);
+
+  TOptions opts;
+  std::string err;
+  bool versionShown = false;
+  const bool ok = ParseOptions(args, opts, err, versionShown);
+  if (versionShown) return 0;
+  if (!ok) {
+    WriteLine("参数错误：" + err);
+    WriteLine("使用 /? 查看帮助。");
+    return 1;
+  }
+  if (opts.ShowHelp) {
+    PrintUsage();
+    return 0;
+  }
+
+  const bool stdOutMode = Trim(opts.OutPath).empty();
+  if (stdOutMode) opts.Quiet = true;
+
+  std::unique_ptr<TLogger> log;
+  std::string cls, msg;
+  try {
+    return RunCollection(opts, stdOutMode, log);
+  } catch (const std::exception& e) {
+    cls = ExceptionClassName(e);
+    msg = e.what();
+  } catch (...) {
+    cls = "unknown";
+    msg = "非标准异常";
+  }
+  WriteLine("内部错误：" + cls + ": " + msg);
+  if (log) {
+    try {
+      log->Raw("[异常] " + cls + ": " + msg);
+    } catch (...) {
+      // The log itself may be what failed; the console line already says why.
+    }
+  }
+  return 5;
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,22 @@ bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::str
                   bool& versionShown);
 void PrintUsage();
 void PrintVersion();
+
+// The report's file extension for a /format value: ".json" or ".html".
+std::string DefaultReportExt(const std::string& format);
+// Where a report file goes, from the /out value (untrimmed), the format and
+// the default file name; always absolute.
+std::string ResolveReportPath(const std::string& outPath, const std::string& format,
+                              const std::string& defaultName);
+
+// The collection window from the time options (Unix seconds; 0 = open,
+// `toUnix` exclusive) and the range text. Days are local calendar days, the
+// same days the report shows; `nowUnix` is the true current Unix time.
+void BuildTimeWindow(const TOptions& opts, int64_t nowUnix, int64_t& fromUnix, int64_t& toUnix,
+                     std::string& rangeText);
+
+// A readable class name of a caught exception ("std::runtime_error").
+std::string ExceptionClassName(const std::exception& e);
 
 int ConsoleWidth();
 std::string Ellipsize(const std::string& s, int width);

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "TestSupport.h"
+#include "uDriver.h"
+#include "uPlatform.h"
+
+namespace {
+
+TDateTime Day(int y, int m, int d) {
+  TDateTime t;
+  t.Year = y;
+  t.Month = m;
+  t.Day = d;
+  return t;
+}
+
+std::string LocalText(int64_t unix) { return FormatDateTime(UnixToLocal(unix)); }
+
+}  // namespace
+
+TEST(Ellipsize, KeepsShortTextAndCutsLongTextInUtf16Units) {
+  const std::string s112(112, 'a');
+  EXPECT_EQ(Ellipsize(s112, 112), s112);
+  EXPECT_EQ(Ellipsize("short", 3), "short");  // below 16 nothing is cut
+  EXPECT_EQ(Ellipsize(std::string(40, 'x'), 15), std::string(40, 'x'));
+
+  const std::string s113 = "0123456789AB" + std::string(100, 'm') + "Z";
+  const std::string cut = Ellipsize(s113, 112);
+  EXPECT_EQ(Utf16Length(cut), 111u);
+  EXPECT_EQ(cut.substr(0, 12), "0123456789AB");
+  EXPECT_EQ(Utf16Left(Utf16Right(cut, 99), 1), "\xE2\x80\xA6");  // "…" is unit 13
+  EXPECT_EQ(cut.back(), 'Z');
+
+  // Chinese characters count one unit each.
+  std::string wide;
+  for (int i = 0; i < 20; ++i) wide += "历";
+  const std::string w = Ellipsize(wide, 16);
+  EXPECT_EQ(Utf16Length(w), 15u);
+  EXPECT_EQ(w, Utf16Left(wide, 12) + "\xE2\x80\xA6" + Utf16Left(wide, 2));
+}
+
+TEST(ReportPath, OutRules) {
+  vt_test::TempFolder tmp;
+  const std::string dir = tmp.Sub("reports");
+  vt_test::MakeDirs(dir);
+  const std::string def = "Visitrail_Report_20261118_090507.html";
+
+  // An existing folder, with or without a trailing separator.
+  EXPECT_EQ(ResolveReportPath(dir, "html", def), dir + "/" + def);
+  EXPECT_EQ(ResolveReportPath(dir + "/", "html", def), dir + "/" + def);
+  // A trailing separator names a folder even when it does not exist yet.
+  EXPECT_EQ(ResolveReportPath(tmp.Sub("new/"), "html", def), tmp.Sub("new/") + def);
+  EXPECT_EQ(ResolveReportPath(tmp.Sub("new\\"), "html", def), tmp.Sub("new\\") + def);
+  // Known extensions are kept whatever the format and letter case.
+  EXPECT_EQ(ResolveReportPath(tmp.Sub("r.HTML"), "json", def), tmp.Sub("r.HTML"));
+  EXPECT_EQ(ResolveReportPath(tmp.Sub("r.Json"), "html", def), tmp.Sub("r.Json"));
+  // Another extension gets the format's one appended; none stays none.
+  EXPECT_EQ(ResolveReportPath(tmp.Sub("r.txt"), "html", def), tmp.Sub("r.txt.html"));
+  EXPECT_EQ(ResolveReportPath(tmp.Sub("r.txt"), "json", def), tmp.Sub("r.txt.json"));
+  EXPECT_EQ(ResolveReportPath(tmp.Sub("report"), "html", def), tmp.Sub("report"));
+  // A dot in a folder name is not an extension.
+  EXPECT_EQ(ResolveReportPath(tmp.Sub("v1.2/report"), "json", def), tmp.Sub("v1.2/report"));
+
+  // Relative paths are made absolute against the current folder.
+  const std::string abs = ResolveReportPath("out/r.html", "html", def);
+  EXPECT_EQ(abs, JoinPath(plat::CurrentDir(), "out/r.html"));
+  EXPECT_EQ(abs.front(), '/');
+
+  EXPECT_EQ(DefaultReportExt("json"), ".json");
+  EXPECT_EQ(DefaultReportExt("html"), ".html");
+}
+
+// The /from and /to days are local calendar days: the window must start and
+// end at local midnight, so a morning visit on the /from day is inside.
+TEST(TimeWindow, DatesAreLocalDaysInEveryZone) {
+  for (const char* zone : {"Asia/Shanghai", "America/New_York", "UTC"}) {
+    SCOPED_TRACE(zone);
+    vt_test::TzOverride tz(zone);
+    TOptions o;
+    o.HasFrom = o.HasTo = true;
+    o.FromDT = Day(2025, 11, 22);
+    o.ToDT = Day(2025, 11, 22);
+    int64_t from = -1, to = -1;
+    std::string range;
+    BuildTimeWindow(o, 1900000000, from, to, range);
+    EXPECT_EQ(range, "2025-11-22 ~ 2025-11-22");
+    EXPECT_EQ(LocalText(from), "2025-11-22 00:00:00");
+    EXPECT_EQ(LocalText(to), "2025-11-23 00:00:00");
+    EXPECT_EQ(to - from, 86400);
+
+    o.HasTo = false;
+    BuildTimeWindow(o, 1900000000, from, to, range);
+    EXPECT_EQ(range, "2025-11-22 之后");
+    EXPECT_EQ(LocalText(from), "2025-11-22 00:00:00");
+    EXPECT_EQ(to, 0);
+
+    o.HasFrom = false;
+    o.HasTo = true;
+    o.ToDT = Day(2026, 12, 31);  // the next day is in the next year
+    BuildTimeWindow(o, 1900000000, from, to, range);
+    EXPECT_EQ(range, "截至 2026-12-31");
+    EXPECT_EQ(from, 0);
+    EXPECT_EQ(LocalText(to), "2027-01-01 00:00:00");
+  }
+
+  vt_test::TzOverride tz("Asia/Shanghai");
+  TOptions o;
+  o.HasFrom = o.HasTo = true;
+  o.FromDT = o.ToDT = Day(2025, 11, 22);
+  int64_t from = 0, to = 0;
+  std::string range;
+  BuildTimeWindow(o, 0, from, to, range);
+  // 2025-11-22 07:00 in Shanghai is 2025-11-21 23:00 UTC.
+  const int64_t morning = DaysFromCivil(2025, 11, 21) * 86400 + 23 * 3600;
+  EXPECT_EQ(LocalText(morning), "2025-11-22 07:00:00");
+  EXPECT_TRUE(from <= morning && morning < to);
+  // 2025-11-23 07:00 local is on the next day and outside.
+  EXPECT_FALSE(morning + 86400 < to);
+}
+
+TEST(TimeWindow, DaysAndWholeHistory) {
+  TOptions o;
+  int64_t from = -1, to = -1;
+  std::string range;
+  BuildTimeWindow(o, 1800000000, from, to, range);
+  EXPECT_EQ(range, "全部历史");
+  EXPECT_EQ(from, 0);
+  EXPECT_EQ(to, 0);
+
+  // /days counts back from the true current time; /from and /to are ignored.
+  o.Days = 7;
+  o.HasFrom = o.HasTo = true;
+  o.FromDT = o.ToDT = Day(2026, 11, 1);
+  BuildTimeWindow(o, 1800000000, from, to, range);
+  EXPECT_EQ(range, "最近 7 天");
+  EXPECT_EQ(from, 1800000000 - 7 * 86400);
+  EXPECT_EQ(to, 0);
+
+  // A huge day count must not wrap around in 32 bits.
+  o.Days = 2147483647;
+  BuildTimeWindow(o, 1800000000, from, to, range);
+  EXPECT_LT(from, 0);
+}
+
+TEST(ExceptionClassName, ReadableNames) {
+  EXPECT_EQ(ExceptionClassName(std::runtime_error("x")), "std::runtime_error");
+  EXPECT_EQ(ExceptionClassName(std::out_of_range("x")), "std::out_of_range");
+  struct TMyError : std::exception {};
+  EXPECT_NE(ExceptionClassName(TMyError()).find("TMyError"), std::string::npos);
+}
+
+TEST(ConsoleWidth, ClampedRange) {
+  const int w = ConsoleWidth();
+  EXPECT_GE(w, 70);
+  EXPECT_LE(w, 160);
+}
