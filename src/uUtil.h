@@ -30,6 +30,7 @@ std::string Trim(const std::string& s);        // drops chars <= U+0020 at both 
 std::string LowerAscii(std::string s);         // A-Z -> a-z only
 std::string UpperAscii(std::string s);
 bool SameTextAscii(const std::string& a, const std::string& b);  // ignoring A-Z case
+// Ignoring ASCII case; an empty needle is found nowhere.
 bool ContainsText(const std::string& haystack, const std::string& needle);
 std::string ReplaceAll(const std::string& s, const std::string& from, const std::string& to);
 // printf into a std::string.
@@ -128,7 +129,8 @@ bool LooksLikeText(const uint8_t* buf, int64_t len);
 // Puts the platform separator between `dir` and `name` unless `dir` is empty
 // or already ends with "\" or "/".
 std::string JoinPath(const std::string& dir, const std::string& name);
-// Folder part of a path (before the last separator); empty when none.
+// Folder part of a path (before the last separator, "/" for "/x"); empty
+// when there is no separator.
 std::string ExtractFileDir(const std::string& path);
 std::string ExtractFileName(const std::string& path);
 // "vt_<prefix>_<pid>_<ticks>" in the temporary folder, no extension.
@@ -154,10 +156,16 @@ void CivilFromDays(int64_t days, int& year, int& month, int& day);
 // 0 = Sunday ... 6 = Saturday.
 int DayOfWeek(const TDateTime& d);
 
+// The UTC offset is read once per process and then reused; tests that change
+// the time zone call this to make the next conversion read it again.
+void ResetUtcOffsetCache();
+
 // Microseconds since 1601 -> local time with the UTC offset in effect now;
 // zero outside 1990..2100 or for t <= 0.
 TDateTime WinMicrosToLocal(int64_t t);
+// Zero outside the years 1..9999.
 TDateTime UnixToDateTimeUtc(int64_t u);
+// Local time when its year lies in 1990..2100, otherwise the UTC figures.
 TDateTime UnixToLocal(int64_t u);
 // Calendar fields read as UTC (no zone conversion); 0 when invalid.
 int64_t DateTimeToUnix(const TDateTime& d);
@@ -168,7 +176,8 @@ TDateTime NowLocal();
 // effect now (the same offset WinMicrosToLocal applies for display).
 int64_t LocalToUnix(const TDateTime& d);
 std::string UnixToText(int64_t u);  // "yyyy-mm-dd hh:nn:ss"; empty when u <= 0
-// "yyyy-mm-dd", "yyyy-mm-dd hh:nn", "yyyy-mm-dd hh:nn:ss", "yyyymmdd_hhnnss".
+// "yyyy-mm-dd", "yyyy-mm-dd hh:nn", "yyyy-mm-dd hh:nn:ss", "yyyymmdd_hhnnss";
+// empty for a zero date-time.
 std::string FormatDate(const TDateTime& d);
 std::string FormatMinute(const TDateTime& d);
 std::string FormatDateTime(const TDateTime& d);

@@ -1,0 +1,147 @@
+#include "uTypes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+THistoryRecord Visit(const std::string& url, int64_t t) {
+  THistoryRecord r;
+  r.BrowserId = "chrome";
+  r.Url = url;
+  r.VisitUnix = t;
+  return r;
+}
+
+std::vector<std::string> Urls(const THistoryList& list) {
+  std::vector<std::string> out;
+  for (int32_t i = 0; i < list.Count(); ++i) out.push_back(list.Items()[i].Url);
+  return out;
+}
+
+}  // namespace
+
+TEST(HistoryList, GrowsGeometricallyFrom4096) {
+  THistoryList list;
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_EQ(list.Capacity(), 4096u);
+  THistoryRecord r = Visit("u", 1);
+  for (int i = 0; i < 4096; ++i) list.Add(r);
+  EXPECT_EQ(list.Capacity(), 4096u);
+  list.Add(r);
+  EXPECT_EQ(list.Count(), 4097);
+  EXPECT_EQ(list.Capacity(), 9216u);
+  while (list.Count() < 9217) list.Add(r);
+  EXPECT_EQ(list.Capacity(), 19456u);
+
+  list.Clear();
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_EQ(list.Capacity(), 4096u);
+}
+
+TEST(HistoryList, AddCopiesTheCallersRecord) {
+  THistoryList list;
+  THistoryRecord r = Visit("first", 10);
+  list.Add(r);
+  r.Url = "second";
+  r.VisitUnix = 20;
+  list.Add(r);
+  EXPECT_EQ(Urls(list), (std::vector<std::string>{"first", "second"}));
+  EXPECT_EQ(r.Url, "second");
+}
+
+TEST(HistoryList, SortsNewestFirstWithSignedTimes) {
+  THistoryList list;
+  list.SortByTimeDesc();  // empty: nothing to do
+  list.Add(Visit("only", 5));
+  list.SortByTimeDesc();
+  EXPECT_EQ(Urls(list), std::vector<std::string>{"only"});
+
+  THistoryList mixed;
+  for (int64_t t : {5LL, -3LL, 0LL, 100LL, -7LL, 7LL, -9000000000LL, 9000000000LL})
+    mixed.Add(Visit(std::to_string(t), t));
+  mixed.SortByTimeDesc();
+  EXPECT_EQ(Urls(mixed), (std::vector<std::string>{"9000000000", "100", "7", "5", "0", "-3", "-7",
+                                                   "-9000000000"}));
+
+  std::mt19937 rng(42);
+  THistoryList big;
+  for (int i = 0; i < 20000; ++i) big.Add(Visit("r", static_cast<int64_t>(rng() % 500) - 250));
+  big.SortByTimeDesc();
+  std::vector<int64_t> times;
+  for (int32_t i = 0; i < big.Count(); ++i) times.push_back(big.Items()[i].VisitUnix);
+  EXPECT_TRUE(std::is_sorted(times.begin(), times.end(), std::greater<int64_t>()));
+}
+
+TEST(HistoryList, EqualTimesComeOutInTheFixedPartitionOrder) {
+  // The partition exchanges equal records, so the result is a fixed
+  // permutation that reports must reproduce from run to run.
+  THistoryList three;
+  for (const char* u : {"A", "B", "C"}) three.Add(Visit(u, 42));
+  three.SortByTimeDesc();
+  EXPECT_EQ(Urls(three), (std::vector<std::string>{"C", "B", "A"}));
+
+  THistoryList four;
+  for (const char* u : {"A", "B", "C", "D"}) four.Add(Visit(u, 42));
+  four.SortByTimeDesc();
+  EXPECT_EQ(Urls(four), (std::vector<std::string>{"C", "D", "A", "B"}));
+
+  THistoryList ties;
+  ties.Add(Visit("x1", 1));
+  ties.Add(Visit("y2", 2));
+  ties.Add(Visit("x2", 1));
+  ties.Add(Visit("z3", 3));
+  ties.Add(Visit("y1", 2));
+  ties.SortByTimeDesc();
+  EXPECT_EQ(Urls(ties), (std::vector<std::string>{"z3", "y2", "y1", "x1", "x2"}));
+}
+
+TEST(HistoryList, SetUrlIgnoresIndexesOutsideTheList) {
+  THistoryList list;
+  list.Add(Visit("a", 1));
+  list.Add(Visit("b", 2));
+  list.SetUrl(-1, "x");
+  list.SetUrl(2, "x");
+  EXPECT_EQ(Urls(list), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(list.Items()[2].Url, "");  // the slot past Count was not touched
+  list.SetUrl(1, "changed");
+  EXPECT_EQ(list.Items()[1].Url, "changed");
+}
+
+TEST(SourceList, GrowsBySixteenSlots) {
+  TSourceList list;
+  EXPECT_EQ(list.Capacity(), 0u);
+  TSourceInfo s;
+  s.BrowserId = "edge";
+  list.Add(s);
+  EXPECT_EQ(list.Capacity(), 16u);
+  for (int i = 1; i < 16; ++i) list.Add(s);
+  EXPECT_EQ(list.Capacity(), 16u);
+  list.Add(s);
+  EXPECT_EQ(list.Count(), 17);
+  EXPECT_EQ(list.Capacity(), 32u);
+  EXPECT_EQ(list.Items()[16].BrowserId, "edge");
+}
+
+TEST(SourceStatus, LabelsCodesAndVerdicts) {
+  const char* labels[] = {"已采集", "无记录", "未安装/无库", "数据库被占用", "权限不足", "解析失败"};
+  const char* codes[] = {"ok", "empty", "missing", "locked", "denied", "parseerror"};
+  for (int s = 0; s < 6; ++s) {
+    EXPECT_EQ(StatusLabel(s), labels[s]);
+    EXPECT_EQ(StatusCode(s), codes[s]);
+    EXPECT_EQ(StatusIsOk(s), s < 2) << s;
+  }
+  for (int s : {6, 255, -1}) {
+    EXPECT_EQ(StatusLabel(s), "未知");
+    EXPECT_EQ(StatusCode(s), "unknown");
+    EXPECT_FALSE(StatusIsOk(s));
+  }
+  EXPECT_EQ(sizeof(TSourceStatus), 1u);
+  EXPECT_EQ(static_cast<int>(ssParseError), 5);
+  EXPECT_EQ(static_cast<int>(bfWebCache), 2);
+}

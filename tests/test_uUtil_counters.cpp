@@ -1,0 +1,107 @@
+// Counting table: case-insensitive keys (any script), first spelling kept,
+// TopN order with its fixed tie rule.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "uUtil.h"
+
+namespace {
+
+std::vector<std::string> Keys(const TCounters& c, int n = 0) {
+  std::vector<TCounters::Entry> top;
+  c.TopN(n, top);
+  std::vector<std::string> out;
+  for (const auto& e : top) out.push_back(e.first);
+  return out;
+}
+
+}  // namespace
+
+TEST(Counters, CaseInsensitiveKeysKeepTheFirstSpelling) {
+  TCounters c;
+  c.IncValue("", 5);
+  EXPECT_EQ(c.Count(), 0);
+  c.IncValue("Baidu");
+  c.IncValue("baidu");
+  EXPECT_EQ(c.Count(), 1);
+  EXPECT_EQ(c.ValueOf("BAIDU"), 2);
+  EXPECT_EQ(c.ValueOf("google"), 0);
+  EXPECT_EQ(c.ValueOf(""), 0);
+  EXPECT_EQ(Keys(c), std::vector<std::string>{"Baidu"});
+  c.IncValue("BAIDU", -3);
+  EXPECT_EQ(c.ValueOf("baidu"), -1);
+}
+
+TEST(Counters, NonAsciiLettersFoldToOneKey) {
+  TCounters c;
+  const std::vector<std::pair<std::string, std::string>> same = {
+      {"Ärger", "äRGER"},          // Latin-1
+      {"ŁÓDŹ", "łódź"},            // Latin Extended-A
+      {"ΣΟΦΊΑ", "σοφία"},          // Greek with tonos
+      {"ΟΔΟΣ", "οδος"},            // capital sigma and final sigma
+      {"МОСКВА", "москва"},        // Cyrillic
+      {"ЁЖ", "ёж"},                // Cyrillic Ё (U+0401)
+      {"ＡＢＣ", "ａｂｃ"},        // fullwidth
+      {"ǅ", "ǆ"},                  // title-case digraph
+      {"Ա", "ա"},                  // Armenian
+      {"ẞ", "ß"},                  // capital sharp s
+      {"\xF0\x90\x90\x80", "\xF0\x90\x90\xA8"},  // Deseret, outside the BMP
+  };
+  for (const auto& p : same) {
+    c.IncValue(p.first);
+    c.IncValue(p.second);
+    EXPECT_EQ(c.ValueOf(p.first), 2) << p.first;
+    EXPECT_EQ(FoldCase(p.first), FoldCase(p.second)) << p.first;
+  }
+  EXPECT_EQ(c.Count(), static_cast<int32_t>(same.size()));
+  EXPECT_EQ(FoldCase("σ"), FoldCase("ς"));
+  EXPECT_EQ(FoldCase("\xE2\x84\xAA"), "k");  // Kelvin sign
+  // Different letters stay apart, and malformed bytes are kept as they are.
+  EXPECT_NE(FoldCase("ä"), FoldCase("a"));
+  EXPECT_NE(FoldCase("中"), FoldCase("文"));
+  EXPECT_EQ(FoldCase("A\xFF"), "a\xFF");
+  EXPECT_NE(FoldCase("\xC3"), FoldCase("\xC4"));
+}
+
+TEST(Counters, TopNCountsThenFixedTieOrder) {
+  TCounters c;
+  for (const char* k : {"b", "a_", "C", "ab", "a", "Abc"}) c.IncValue(k);
+  c.IncValue("zeta", 5);
+  c.IncValue("mid", 2);
+  // Ties: a-z folded to A-Z, so "_" (0x5F) sorts after letters; prefixes first.
+  EXPECT_EQ(Keys(c), (std::vector<std::string>{"zeta", "mid", "a", "ab", "Abc", "a_", "b", "C"}));
+  EXPECT_EQ(Keys(c, -5).size(), 8u);
+  EXPECT_EQ(Keys(c, 10).size(), 8u);
+  EXPECT_EQ(Keys(c, 3), (std::vector<std::string>{"zeta", "mid", "a"}));
+
+  // The same entries inserted in reverse give the same list.
+  TCounters r;
+  for (const char* k : {"C", "b", "a_", "Abc", "ab", "a"}) r.IncValue(k);
+  r.IncValue("mid", 2);
+  r.IncValue("zeta", 5);
+  EXPECT_EQ(Keys(r), Keys(c));
+
+  std::vector<TCounters::Entry> top;
+  c.TopN(1, top);
+  ASSERT_EQ(top.size(), 1u);
+  EXPECT_EQ(top[0].second, 5);
+}
+
+TEST(Counters, TieOrderComparesUtf16Units) {
+  TCounters c;
+  // UTF-8 byte order would put U+E000 and U+FF5A before U+1F600; UTF-16
+  // order puts the surrogate pair (D83D DE00) first.
+  for (const char* k : {"\xEF\xBD\x9A", "\xEE\x80\x80", "\xF0\x9F\x98\x80", "z", "\xC3\xA9", "中"})
+    c.IncValue(k);
+  EXPECT_EQ(Keys(c), (std::vector<std::string>{"z", "\xC3\xA9", "中", "\xF0\x9F\x98\x80",
+                                               "\xEE\x80\x80", "\xEF\xBD\x9A"}));
+}
+
+TEST(Counters, TopNAlwaysClearsTheDestination) {
+  TCounters c;
+  std::vector<TCounters::Entry> dst = {{"stale", 1}};
+  c.TopN(0, dst);
+  EXPECT_TRUE(dst.empty());
+}

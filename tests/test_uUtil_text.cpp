@@ -1,0 +1,189 @@
+// UTF-16 counting, small string helpers, escaping, titles, byte decoding,
+// paths and system texts.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "uPlatform.h"
+#include "uUtil.h"
+
+namespace {
+const std::string kSmile = "\xF0\x9F\x98\x80";  // U+1F600, a surrogate pair in UTF-16
+const std::string kFffd = "\xEF\xBF\xBD";
+}  // namespace
+
+TEST(Utf16, CountsCodeUnitsWithSurrogatePairs) {
+  EXPECT_EQ(Utf16Length(""), 0u);
+  EXPECT_EQ(Utf16Length("abc"), 3u);
+  EXPECT_EQ(Utf16Length("中文"), 2u);
+  EXPECT_EQ(Utf16Length("a" + kSmile + "b"), 4u);
+  EXPECT_EQ(Utf16Length("\xE4\xB8"), 1u);  // one malformed run is one U+FFFD
+
+  const std::string s = "a" + kSmile + "b";
+  EXPECT_EQ(Utf16Left(s, 1), "a");
+  EXPECT_EQ(Utf16Left(s, 2), "a");  // would split the pair: dropped whole
+  EXPECT_EQ(Utf16Left(s, 3), "a" + kSmile);
+  EXPECT_EQ(Utf16Left(s, 99), s);
+  EXPECT_EQ(Utf16Left(s, 0), "");
+  EXPECT_EQ(Utf16Right(s, 1), "b");
+  EXPECT_EQ(Utf16Right(s, 2), "b");
+  EXPECT_EQ(Utf16Right(s, 3), kSmile + "b");
+  EXPECT_EQ(Utf16Right(s, 4), s);
+  EXPECT_EQ(Utf16Right("中文字", 2), "文字");
+
+  EXPECT_EQ(PadRight16("中", 3), "中  ");
+  EXPECT_EQ(PadLeft16(kSmile, 3), " " + kSmile);
+  EXPECT_EQ(PadRight16("toolong", 3), "toolong");
+
+  const std::u16string u = Utf8ToUtf16("x" + kSmile);
+  ASSERT_EQ(u.size(), 3u);
+  EXPECT_EQ(u[1], 0xD83D);
+  EXPECT_EQ(u[2], 0xDE00);
+  EXPECT_EQ(Utf16ToUtf8(u), "x" + kSmile);
+  EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800)) + u"a"), kFffd + "a");
+}
+
+TEST(StringHelpers, TrimCaseSearchReplaceNumbers) {
+  EXPECT_EQ(Trim(" \t\x01 中 x \r\n"), "中 x");
+  EXPECT_EQ(Trim("   "), "");
+  EXPECT_EQ(LowerAscii("ABC Ä"), "abc Ä");
+  EXPECT_EQ(UpperAscii("abc ä"), "ABC ä");
+  EXPECT_TRUE(SameTextAscii("WwW.Example", "www.example"));
+  EXPECT_FALSE(SameTextAscii("Ä", "ä"));
+  EXPECT_TRUE(ContainsText("https://Example.COM/x", "example.com"));
+  EXPECT_FALSE(ContainsText("abc", ""));
+  EXPECT_FALSE(ContainsText("ab", "abc"));
+  EXPECT_EQ(ReplaceAll("a--b--", "--", "+"), "a+b+");
+  EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
+  EXPECT_EQ(Format("%s=%03d", "n", 7), "n=007");
+  EXPECT_EQ(Format("%s", std::string(5000, 'z').c_str()).size(), 5000u);
+  EXPECT_EQ(IntToStr(-9000000000LL), "-9000000000");
+
+  int64_t v = 0;
+  EXPECT_TRUE(TryStrToInt64("-9223372036854775808", v));
+  EXPECT_EQ(v, INT64_MIN);
+  EXPECT_TRUE(TryStrToInt64("+42", v));
+  EXPECT_EQ(v, 42);
+  for (const char* bad : {"", "-", "9223372036854775808", "1x", " 1", "1 ", "0x10"})
+    EXPECT_FALSE(TryStrToInt64(bad, v)) << bad;
+  int32_t w = 0;
+  EXPECT_TRUE(TryStrToInt32("-2147483648", w));
+  EXPECT_EQ(w, INT32_MIN);
+  EXPECT_FALSE(TryStrToInt32("2147483648", w));
+}
+
+TEST(JsonEscape, EscapesQuotesBackslashesAndControls) {
+  EXPECT_EQ(JsonEscape("a\"b\\c/d\te\x01"), "a\\\"b\\\\c/d\\te\\u0001");
+  EXPECT_EQ(JsonEscape("\b\f\n\r"), "\\b\\f\\n\\r");
+  EXPECT_EQ(JsonEscape(std::string("\x0b\x1f\x00", 3)), "\\u000b\\u001f\\u0000");
+  EXPECT_EQ(JsonEscape("\x7f 中 " + kSmile), "\x7f 中 " + kSmile);
+  EXPECT_EQ(JsonEscape(""), "");
+
+  std::string out = "{\"t\":\"";
+  JsonEscapeTo(out, "x\"y");
+  JsonEscapeTo(out, "\n");
+  EXPECT_EQ(out, "{\"t\":\"x\\\"y\\n");
+}
+
+TEST(HtmlEscape, EscapesFourCharactersAndReescapesEntities) {
+  EXPECT_EQ(HtmlEscape("<a href=\"x\">R&D</a> it's"),
+            "&lt;a href=&quot;x&quot;&gt;R&amp;D&lt;/a&gt; it's");
+  EXPECT_EQ(HtmlEscape("&amp;"), "&amp;amp;");
+}
+
+TEST(CleanTitle, ControlsBecomeSpacesAndPairsAreHalved) {
+  // LF then three spaces: four spaces, halved to two; a lone LF to one.
+  EXPECT_EQ(CleanTitle("a\n   b"), "a  b");
+  EXPECT_EQ(CleanTitle("a\nb   c"), "a b  c");
+  EXPECT_EQ(CleanTitle("  \r\n Title \x01"), "Title");
+  // TABs alone do not trigger the clean-up.
+  EXPECT_EQ(CleanTitle("a\t\tb   c"), "a\t\tb   c");
+  EXPECT_EQ(CleanTitle("     "), "");
+  EXPECT_EQ(CleanTitle(""), "");
+
+  EXPECT_EQ(CleanTitle(std::string(301, 'x')), std::string(300, 'x'));
+  EXPECT_EQ(CleanTitle(std::string(300, 'x')), std::string(300, 'x'));
+  // The 300-unit cut never splits a surrogate pair.
+  EXPECT_EQ(CleanTitle(std::string(299, 'x') + kSmile), std::string(299, 'x'));
+  EXPECT_EQ(Utf16Length(CleanTitle(std::string(400, 'x') + "中")), 300u);
+}
+
+TEST(Utf8BytesToString, MalformedRunsBecomeOneReplacementEach) {
+  EXPECT_EQ(Utf8BytesToString(""), "");
+  EXPECT_EQ(Utf8BytesToString("abc 中 " + kSmile), "abc 中 " + kSmile);
+  EXPECT_EQ(Utf8BytesToString("a\xC3"), "a" + kFffd);
+  EXPECT_EQ(Utf8BytesToString("\xE4\xB8x"), kFffd + "x");            // truncated sequence
+  EXPECT_EQ(Utf8BytesToString("\xF0\x9F\x98" "A"), kFffd + "A");
+  EXPECT_EQ(Utf8BytesToString("\xC0\xAF"), kFffd + kFffd);            // overlong
+  EXPECT_EQ(Utf8BytesToString("\xED\xA0\x80"), kFffd + kFffd + kFffd);  // encoded surrogate
+  EXPECT_EQ(Utf8BytesToString("\xFF\x80"), kFffd + kFffd);
+  EXPECT_EQ(Utf8BytesToString(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+TEST(BytesToText, Utf16LeOrUtf8) {
+  const uint8_t wide[] = {'w', 0, 'o', 0, 'r', 0, 'd', 0};
+  EXPECT_EQ(BytesToText(wide, sizeof wide), "word");
+  const uint8_t wideZ[] = {'h', 0, 'i', 0, 0, 0, 'x', 0};
+  EXPECT_EQ(BytesToText(wideZ, sizeof wideZ), "hi");
+  const uint8_t latin[] = {0xE9, 0, 't', 0};  // U+00E9 as UTF-16LE
+  EXPECT_EQ(BytesToText(latin, sizeof latin), "\xC3\xA9t");
+  const uint8_t three[] = {'a', 'b', 'c'};
+  EXPECT_EQ(BytesToText(three, 3), "abc");
+  const uint8_t zhong[] = {0xE4, 0xB8, 0xAD};
+  EXPECT_EQ(BytesToText(zhong, 3), "中");
+  const uint8_t cut[] = {'a', 'b', 0, 'c', 'd'};
+  EXPECT_EQ(BytesToText(cut, 5), "ab");
+  const uint8_t two[] = {'a', 0};  // too short for the UTF-16 test
+  EXPECT_EQ(BytesToText(two, 2), "a");
+  EXPECT_EQ(BytesToText(three, 0), "");
+  EXPECT_EQ(BytesToText(three, -1), "");
+}
+
+TEST(LooksLikeText, TellsTextFromBinary) {
+  const uint8_t one[] = {'a'};
+  EXPECT_FALSE(LooksLikeText(one, 1));
+  const uint8_t wide[] = {'w', 0, 'o', 0, 'r', 0, 'd', 0};
+  EXPECT_TRUE(LooksLikeText(wide, sizeof wide));
+  const std::string ascii = "http://example.com/\r\n\tpage";
+  EXPECT_TRUE(LooksLikeText(reinterpret_cast<const uint8_t*>(ascii.data()),
+                            static_cast<int64_t>(ascii.size())));
+  const std::string chinese = "中文标题";
+  EXPECT_FALSE(LooksLikeText(reinterpret_cast<const uint8_t*>(chinese.data()),
+                             static_cast<int64_t>(chinese.size())));
+  const uint8_t binary[] = {1, 2, 3, 4, 'a', 'b', 'c', 'd', 'e', 'f'};
+  EXPECT_FALSE(LooksLikeText(binary, sizeof binary));
+  const uint8_t zeros[] = {0, 0, 0, 0, 0, 0, 0, 'a', 'b', 'c'};  // 70 % zeros
+  EXPECT_FALSE(LooksLikeText(zeros, sizeof zeros));
+}
+
+TEST(Paths, JoinSplitAndTempNames) {
+  EXPECT_EQ(JoinPath("", "name"), "name");
+  EXPECT_EQ(JoinPath("dir/", "name"), "dir/name");
+  EXPECT_EQ(JoinPath("C:\\dir\\", "name"), "C:\\dir\\name");
+  EXPECT_EQ(JoinPath("dir", "name"), std::string("dir") + plat::kPathSep + "name");
+
+  EXPECT_EQ(ExtractFileDir("a/b\\c.txt"), "a/b");
+  EXPECT_EQ(ExtractFileDir("a\\b/c.txt"), "a\\b");
+  EXPECT_EQ(ExtractFileDir("c.txt"), "");
+  EXPECT_EQ(ExtractFileDir("/c.txt"), "/");
+  EXPECT_EQ(ExtractFileName("a/b\\c.txt"), "c.txt");
+  EXPECT_EQ(ExtractFileName("c.txt"), "c.txt");
+
+  const std::string temp = plat::TempDir();
+  const std::string name = MakeTempName("db");
+  const std::string expectPrefix = JoinPath(temp, "vt_db_" + std::to_string(plat::ProcessId()) + "_");
+  EXPECT_EQ(name.compare(0, expectPrefix.size(), expectPrefix), 0) << name;
+  int32_t ticks = 0;
+  EXPECT_TRUE(TryStrToInt32(name.substr(expectPrefix.size()), ticks)) << name;
+}
+
+TEST(SysErrorText, SystemTextOrCodeNumber) {
+  EXPECT_EQ(SysErrorText(123456), "错误码 123456");
+  const std::string denied = SysErrorText(5);
+  ASSERT_FALSE(denied.empty());
+  EXPECT_EQ(denied.find("错误码"), std::string::npos);
+  EXPECT_NE(denied.back(), '.');
+  EXPECT_GT(static_cast<unsigned char>(denied.back()), 0x20);
+  EXPECT_LE(Utf16Length(denied), 256u);
+}
