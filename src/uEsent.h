@@ -1,5 +1,10 @@
 // A small read-only view of an ESE database (WebCacheV01.dat): esent.dll on
-// Windows, libesedb elsewhere, behind one class.
+// Windows, libesedb elsewhere, behind one class. It knows no table layout:
+// callers open tables by name, walk rows and read raw column bytes by id.
+//
+// Failures return false and leave a Chinese message in LastErrorText();
+// engine failures also set LastErrorCode() (negative). libesedb has no ESE
+// error codes, so on that side every engine failure carries kReaderError.
 #pragma once
 
 #include <cstdint>
@@ -8,8 +13,14 @@
 
 using TEseTable = uintptr_t;  // 0 = none
 
+// Longest column value ReadColumn returns; longer values are cut.
+constexpr size_t kMaxColumnBytes = 16384;
+
 class TEsentDb {
  public:
+  // The code reported for failures of a reader that has no ESE codes.
+  static constexpr int32_t kReaderError = -1;
+
   static bool Available();
   static std::string LoadError();
 
@@ -28,6 +39,8 @@ class TEsentDb {
   bool ReadColumn(TEseTable tbl, uint32_t colId, std::string& data);
   // The table's column ids in ascending order.
   bool ColumnIds(TEseTable tbl, std::vector<uint32_t>& ids);
+  // The id of the column called `name` (exact spelling); false when absent.
+  bool ColumnIdByName(TEseTable tbl, const std::string& name, uint32_t& id);
   // Names of the tables in the database.
   bool TableNames(std::vector<std::string>& names);
 

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "uEsent.h"
 #include "uTypes.h"
+#include "uUtil.h"
 
 // Worker side ------------------------------------------------------------------
 // At least three arguments (program path included) and argument 1 equal to
@@ -15,7 +17,46 @@
 bool IsWorkerCommandLine(const std::vector<std::string>& args);
 int RunWorker(const std::vector<std::string>& args);
 bool DumpWebCache(const std::string& snapshotDir, const std::string& tsvPath, std::string& msg);
+
+// Ids of every row of "Containers" named "history" (a database may hold
+// several); empty when the table is missing or names none.
+void FindHistoryContainers(TEsentDb& db, std::vector<int64_t>& ids);
+// The first of them, or -1 (found = 1 when there is one).
+int64_t FindHistoryContainer(TEsentDb& db, int& found);
+// How many of the first maxRows rows hold a URL; -1 when the table cannot
+// be opened.
+int32_t CountUrlRows(TEsentDb& db, const std::string& tableName, int32_t maxRows);
+
+// The columns of a history table the row reader looks at: the first 32 ids in
+// ascending order, and the access-time column when the table has one.
+struct TVisitLayout {
+  std::vector<uint32_t> Columns;
+  bool HasAccessTime = false;
+  uint32_t AccessTimeId = 0;
+};
+bool LoadVisitLayout(TEsentDb& db, TEseTable tbl, TVisitLayout& layout);
+// The visit held by the current row: URL, title and time. False when the row
+// has no URL or no plausible time.
+bool ReadVisitRow(TEsentDb& db, TEseTable tbl, const TVisitLayout& layout, int64_t& unix,
+                  std::string& title, std::string& url);
+
+// A 100-ns file time that lies after 1995 (local time) and before 2100.
 bool IsPlausibleFileTime(int64_t v);
+TDateTime FileTimeToLocal(int64_t v);
+
+// Pieces of the row reader, exposed for tests:
+// Text of a raw column value; UTF-16LE is recognised even when it holds
+// characters above U+00FF.
+std::string ColumnText(const std::string& bytes);
+// A History Url reads "Visited: <user>@<address>"; returns the address (the
+// text after the last "@" before the first "://"), or the text unchanged.
+std::string VisitedAddress(const std::string& text);
+// The page title stored as a string property in a serialized property store
+// (the ResponseHeaders of a History row); empty when there is none.
+std::string PageTitleFromProperties(const std::string& bytes);
+// NULs removed; CR, LF and TAB turned into spaces; trimmed. A text the worker
+// writes can then never break or forge a result line.
+std::string WorkerText(const std::string& text);
 
 // Parent side ------------------------------------------------------------------
 struct TWebCacheFilter {
