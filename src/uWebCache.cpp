@@ -426,8 +426,6 @@ void DeleteFolderTree(const std::string& folder) {
   plat::RemoveEmptyDir(folder);
 }
 
-namespace {
-
 // Appends the accepted visits of a result file; returns how many.
 int32_t ParseResultFile(const std::string& text, THistoryList& list, const std::string& browserId,
                         const std::string& browserName, const std::string& profile,
@@ -468,6 +466,8 @@ int32_t ParseResultFile(const std::string& text, THistoryList& list, const std::
   }
   return count;
 }
+
+namespace {
 
 bool ReadWholeFile(const std::string& path, std::string& text) {
   std::FILE* f = plat::OpenFile(path, "rb");

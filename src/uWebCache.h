@@ -71,6 +71,12 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
                         const std::string& browserId, const std::string& browserName,
                         const std::string& profile, const TWebCacheFilter& filter,
                         std::string& message, TSourceStatus& status);
+// Parses the worker's result text (UTF-8, optional byte-order mark, one
+// "time TAB url TAB title" line per visit) and appends the visits that pass
+// the filters; returns how many.
+int32_t ParseResultFile(const std::string& text, THistoryList& list, const std::string& browserId,
+                        const std::string& browserName, const std::string& profile,
+                        const TWebCacheFilter& filter);
 bool SnapshotWebCacheFolder(const std::string& sourceDir, const std::string& targetDir,
                             uint32_t& code);
 bool SpawnDumpWorker(const std::string& snapshotDir, const std::string& tsvPath,
