@@ -1,1 +1,551 @@
+// The HTML report (the page with its data object) and the JSON report.
+// Without /limit every visit of the run goes into the output (a million
+// visits make a document of a few hundred megabytes), so every document is
+// assembled in one growing buffer and each record is appended in place.
 #include "uReport.h"
+
+#include <charconv>
+#include <cstring>
+#include <stdexcept>
+#include <vector>
+
+#include "uAggregate.h"
+#include "uPlatform.h"
+#include "uUtil.h"
+
+namespace {
+
+const char* const kTemplateMissing =
+    "报告模板缺失（资源未编译且磁盘上未找到 report_template.html）";
+const char* const kTemplateName = "report_template.html";
+const char* const kDataPlaceholder = "__DATA__";
+
+void AppendInt(std::string& out, int64_t v) {
+  char buf[24];
+  auto res = std::to_chars(buf, buf + sizeof buf, v);
+  out.append(buf, res.ptr);
+}
+
+void AppendQuoted(std::string& out, const std::string& s) {
+  out += '"';
+  JsonEscapeTo(out, s);
+  out += '"';
+}
+
+// `key` is one of this file's literals and needs no escaping.
+void AppendKey(std::string& out, const char* key) {
+  out += '"';
+  out += key;
+  out += "\":";
+}
+
+// Visit times as "yyyy-mm-dd hh:nn:ss". Visits come newest first and crowd
+// into the same days, so the date of the previous answer is reused while
+// the next time falls on the same local day; only a new day costs a real
+// conversion. Local time is the stored time plus the UTC offset in effect
+// now, so a local day is always 86400 seconds long; days near the ends of
+// the 1990..2100 window, where the conversion falls back to UTC figures,
+// are never cached.
+class TTimeTextCache {
+ public:
+  void AppendTo(std::string& out, int64_t when) {
+    if (when <= 0) return;
+    if (FValid && when >= FDayStart && when - FDayStart < 86400) {
+      int32_t s = static_cast<int32_t>(when - FDayStart);
+      char buf[8] = {Digit(s / 36000), Digit(s / 3600 % 10), ':', Digit(s / 600 % 6),
+                     Digit(s / 60 % 10), ':',  Digit(s % 60 / 10), Digit(s % 10)};
+      out.append(FDate, sizeof FDate);
+      out.append(buf, sizeof buf);
+      return;
+    }
+    std::string text = UnixToText(when);
+    out += text;
+    Remember(when, text);
+  }
+
+ private:
+  static char Digit(int32_t v) { return static_cast<char>('0' + v); }
+  static int Num(const std::string& t, size_t pos, size_t len) {
+    int v = 0;
+    for (size_t i = pos; i < pos + len; ++i) {
+      if (t[i] < '0' || t[i] > '9') return -1;
+      v = v * 10 + (t[i] - '0');
+    }
+    return v;
+  }
+
+  void Remember(int64_t when, const std::string& t) {
+    FValid = false;
+    if (t.size() != 19) return;
+    int year = Num(t, 0, 4), h = Num(t, 11, 2), m = Num(t, 14, 2), s = Num(t, 17, 2);
+    if (year < 1991 || year > 2099 || h < 0 || m < 0 || s < 0) return;
+    FDayStart = when - (h * 3600 + m * 60 + s);
+    std::memcpy(FDate, t.data(), sizeof FDate);
+    FValid = true;
+  }
+
+  bool FValid = false;
+  int64_t FDayStart = 0;
+  char FDate[11] = {};  // "yyyy-mm-dd "
+};
+
+// Calls fn(record) for the visits the /limit rule keeps, in list order.
+template <typename Fn>
+void ForEachSampled(const THistoryList& list, int32_t limit, Fn fn) {
+  int32_t step = 1, shown = 0;
+  SampleStep(list.Count(), limit, step, shown);
+  const THistoryArray& items = list.Items();
+  int64_t i = 0;
+  for (int32_t k = 0; k < shown; ++k, i += step) fn(items[static_cast<size_t>(i)]);
+}
+
+// Room for the sampled records, so that the buffer grows once, not by
+// repeated doubling of hundreds of megabytes.
+size_t EstimateRecords(const THistoryList& list, int32_t limit, size_t overhead,
+                       bool withProfile) {
+  size_t bytes = 2;
+  ForEachSampled(list, limit, [&](const THistoryRecord& r) {
+    bytes += overhead + r.BrowserName.size() + r.Title.size() + r.Url.size() +
+             (withProfile ? r.Profile.size() : 0);
+  });
+  return bytes + bytes / 32;
+}
+
+// ["time","browser","title","url"] per visit.
+void AppendRecordsJson(std::string& out, const THistoryList& list, int32_t limit) {
+  TTimeTextCache times;
+  bool first = true;
+  out += '[';
+  ForEachSampled(list, limit, [&](const THistoryRecord& r) {
+    out += first ? "[\"" : ",[\"";
+    first = false;
+    times.AppendTo(out, r.VisitUnix);
+    out += "\",\"";
+    JsonEscapeTo(out, r.BrowserName);
+    out += "\",\"";
+    JsonEscapeTo(out, r.Title);
+    out += "\",\"";
+    JsonEscapeTo(out, r.Url);
+    out += "\"]";
+  });
+  out += ']';
+}
+
+// {"time":…,"ts":…,"browser":…,"profile":…,"title":…,"url":…} per visit.
+void AppendRecordObjects(std::string& out, const THistoryList& list, int32_t limit) {
+  TTimeTextCache times;
+  bool first = true;
+  out += '[';
+  ForEachSampled(list, limit, [&](const THistoryRecord& r) {
+    out += first ? "{\"time\":\"" : ",{\"time\":\"";
+    first = false;
+    times.AppendTo(out, r.VisitUnix);
+    out += "\",\"ts\":";
+    AppendInt(out, r.VisitUnix);
+    out += ",\"browser\":\"";
+    JsonEscapeTo(out, r.BrowserName);
+    out += "\",\"profile\":\"";
+    JsonEscapeTo(out, r.Profile);
+    out += "\",\"title\":\"";
+    JsonEscapeTo(out, r.Title);
+    out += "\",\"url\":\"";
+    JsonEscapeTo(out, r.Url);
+    out += "\"}";
+  });
+  out += ']';
+}
+
+// The data object sits inside the page's script element. "</" could close
+// that element early ("</script>" in a page title), and "<!--" followed by
+// "<script" would make the browser swallow the rest of the page into the
+// script; both occur only inside string literals, where "<\/" and "\u003c!--"
+// read back as the original text (and stay valid JSON). Works in place on
+// out[from..]: the text grows once and each byte moves once, back to front.
+void MakeScriptSafe(std::string& out, size_t from) {
+  std::vector<size_t> hits;  // positions of "<" to rewrite, ascending
+  size_t extra = 0;
+  for (size_t i = out.find('<', from); i != std::string::npos; i = out.find('<', i + 1)) {
+    if (out.compare(i, 2, "</") == 0) extra += 1;
+    else if (out.compare(i, 4, "<!--") == 0) extra += 5;
+    else continue;
+    hits.push_back(i);
+  }
+  if (hits.empty()) return;
+  size_t end = out.size();
+  out.resize(end + extra);
+  char* p = &out[0];
+  size_t dst = end + extra;
+  for (size_t k = hits.size(); k-- > 0;) {
+    const size_t at = hits[k];
+    const bool comment = p[at + 1] == '!';
+    const size_t keep = at + 1;  // the tail after this "<" stays as it is
+    std::memmove(p + dst - (end - keep), p + keep, end - keep);
+    dst -= end - keep;
+    if (comment) {
+      dst -= 6;
+      std::memcpy(p + dst, "\\u003c", 6);
+    } else {
+      p[--dst] = '\\';
+      p[--dst] = '<';
+    }
+    end = at;
+  }
+}
+
+// The page split at its "__DATA__" placeholders, each piece with the title,
+// maker name and homepage filled in one after the other (so placeholder
+// words in a title are replaced by the later ones). The data object goes
+// only between the pieces, at the page's own placeholders: pasting it where
+// a title happened to spell "__DATA__" would put visited page titles into
+// the page's markup unescaped, so such a title keeps the word as written.
+std::vector<std::string> TemplatePieces(const std::string& tpl, const std::string& title) {
+  const std::string placeholder = kDataPlaceholder;
+  const std::string htmlTitle = HtmlEscape(title);
+  const std::string company = HtmlEscape(kMakerName);
+  const std::string homepage = HtmlEscape(kHomepage);
+  std::vector<std::string> pieces;
+  size_t from = 0;
+  for (;;) {
+    const size_t at = tpl.find(placeholder, from);
+    std::string piece = tpl.substr(from, at == std::string::npos ? std::string::npos : at - from);
+    piece = ReplaceAll(piece, "__TITLE__", htmlTitle);
+    piece = ReplaceAll(piece, "__COMPANY__", company);
+    piece = ReplaceAll(piece, "__HOMEPAGE__", homepage);
+    pieces.push_back(std::move(piece));
+    if (at == std::string::npos) break;
+    from = at + placeholder.size();
+  }
+  return pieces;
+}
+
+// Reads a whole file; a failure here is not an ordinary outcome (the file
+// was just found), so it is raised to the run's last-resort handler.
+std::string ReadWholeFile(const std::string& path) {
+  std::FILE* f = plat::OpenFile(path, "rb");
+  if (!f) throw std::runtime_error(path + ": " + SysErrorText(plat::LastErrorCode()));
+  std::string bytes;
+  char buf[65536];
+  size_t got;
+  while ((got = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, got);
+  bool failed = std::ferror(f) != 0;
+  uint32_t code = failed ? plat::LastErrorCode() : 0;
+  std::fclose(f);
+  if (failed) throw std::runtime_error(path + ": " + SysErrorText(code));
+  return bytes;
+}
+
+std::string FailureText(uint32_t code, const std::string& path) {
+  return SysErrorText(code != 0 ? code : static_cast<uint32_t>(plat::kErrPathNotFound)) +
+         "（" + path + "）";
+}
+
+// Creates the missing folders and writes `bytes` as the whole file. Every
+// step is checked, the close included (buffered bytes reach the disk only
+// there), so a full disk is never taken for success. A file this call
+// created is removed again after a failure rather than left half written.
+bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string& reason) {
+  std::string dir = ExtractFileDir(path);
+  if (!dir.empty() && !plat::DirExists(dir) && !plat::CreateDirs(dir)) {
+    reason = FailureText(plat::LastErrorCode(), dir);
+    return false;
+  }
+  bool existed = plat::FileExists(path);
+  std::FILE* f = plat::OpenFile(path, "wb");
+  if (!f) {
+    reason = FailureText(plat::LastErrorCode(), path);
+    return false;
+  }
+  uint32_t code = 0;
+  bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  if (ok && std::fflush(f) != 0) ok = false;
+  if (!ok) code = plat::LastErrorCode();
+  if (std::fclose(f) != 0 && ok) {
+    ok = false;
+    code = plat::LastErrorCode();
+  }
+  if (!ok) {
+    if (!existed) plat::RemoveFile(path);
+    reason = FailureText(code, path);
+  }
+  return ok;
+}
+
+std::string PeakFormat(const TAnalyzer& a) {
+  return Format("%s %d:00", WeekdayName(a.PeakDay()).c_str(), a.PeakHour());
+}
+
+}  // namespace
+
+std::string BoolText(bool b) { return b ? "true" : "false"; }
+
+std::string SourcesJson(const TSourceList& sources) {
+  std::string out = "[";
+  const TSourceArray& items = sources.Items();
+  for (int32_t i = 0; i < sources.Count(); ++i) {
+    const TSourceInfo& s = items[static_cast<size_t>(i)];
+    if (i > 0) out += ',';
+    out += "{\"name\":";
+    AppendQuoted(out, s.BrowserName);
+    out += ",\"profile\":";
+    AppendQuoted(out, s.Profile);
+    out += ",\"path\":";
+    AppendQuoted(out, s.DbPath);
+    out += ",\"status\":";
+    AppendQuoted(out, StatusLabel(s.Status));
+    out += ",\"state\":";
+    AppendQuoted(out, StatusCode(s.Status));
+    out += ",\"count\":";
+    AppendInt(out, s.Count);
+    out += ",\"msg\":";
+    AppendQuoted(out, s.Message);
+    out += ",\"ok\":";
+    out += BoolText(StatusIsOk(s.Status));
+    out += '}';
+  }
+  out += ']';
+  return out;
+}
+
+void SampleStep(int32_t n, int32_t limit, int32_t& step, int32_t& shown) {
+  if (n < 0) n = 0;
+  if (limit > 0 && limit < n) {
+    // 64-bit sums: n + limit may exceed the 32-bit range.
+    step = static_cast<int32_t>((static_cast<int64_t>(n) + limit - 1) / limit);
+    shown = static_cast<int32_t>((static_cast<int64_t>(n) + step - 1) / step);
+  } else {
+    step = 1;
+    shown = n;
+  }
+}
+
+std::string RecordsJson(const THistoryList& list, int32_t limit) {
+  std::string out;
+  out.reserve(EstimateRecords(list, limit, 40, false));
+  AppendRecordsJson(out, list, limit);
+  return out;
+}
+
+std::string PeakText(const TAnalyzer& a) {
+  return a.PeakCount() <= 0 ? std::string() : PeakFormat(a);
+}
+
+std::string HtmlPeakText(const TAnalyzer& a) {
+  return a.PeakCount() < 1 ? std::string("\xE2\x80\x94") : PeakFormat(a);  // U+2014
+}
+
+std::string MinuteText(int64_t unixTime) {
+  return unixTime <= 0 ? std::string() : FormatMinute(UnixToLocal(unixTime));
+}
+
+void LoadReportTemplate(std::string& tpl, std::string& err) {
+  tpl.clear();
+  err.clear();
+  std::string bytes;
+  if (plat::LoadEmbeddedResource("REPORTTPL", bytes)) tpl = Utf8BytesToString(bytes);
+  if (!tpl.empty()) return;
+
+  // Running from the build tree, or with the page copied beside the
+  // program. An empty file is passed over like a missing one: it could only
+  // give an empty report.
+  std::string exeDir = ExtractFileDir(plat::OwnExePath());
+  if (!exeDir.empty()) {
+    const std::string sep(1, plat::kPathSep);
+    const std::string candidates[] = {
+        JoinPath(exeDir, ".." + sep + "src" + sep + "res" + sep + kTemplateName),
+        JoinPath(exeDir, kTemplateName)};
+    for (const std::string& path : candidates) {
+      if (!plat::FileExists(path)) continue;
+      tpl = Utf8BytesToString(ReadWholeFile(path));
+      if (!tpl.empty()) return;
+    }
+  }
+  err = kTemplateMissing;
+}
+
+namespace {
+
+// Appends the data object to `out`, reserving room for all of it first, and
+// for `tail` more bytes the caller appends afterwards.
+void AppendHtmlData(std::string& out, const TAnalyzer& a, const THistoryList& list,
+                    const TSourceList& sources, const TReportOptions& opts, size_t tail) {
+  const int32_t uniqueUrls = a.UniqueUrls();
+  const int32_t uniqueDomains = a.UniqueDomains();
+  const std::string peak = HtmlPeakText(a);
+  const std::string generated = FormatMinute(NowLocal());
+  const std::string series[] = {a.HeatJson(),        a.DaysJson(),     a.DomainsJson(15),
+                                a.PagesJson(12),     a.KeywordsJson(12), a.CatsJson(),
+                                a.BrowsersJson(),    SourcesJson(sources)};
+  static const char* const kSeriesKeys[] = {"heat", "days",     "domains",  "pages",
+                                            "keywords", "cats", "browsers", "sources"};
+
+  size_t room = 1024 + opts.Title.size() + opts.RangeText.size() + opts.ScopeText.size() +
+                EstimateRecords(list, opts.MaxRecords, 40, false);
+  for (const std::string& s : series) room += s.size() + 16;
+  out.reserve(out.size() + room + tail);
+
+  out += "{\"title\":";
+  AppendQuoted(out, opts.Title);
+  out += ",\"version\":\"";
+  out += kVersion;
+  out += "\",\"build\":\"";
+  out += kBuildDate;
+  out += "\",\"generated\":";
+  AppendQuoted(out, generated);
+  out += ",\"range\":";
+  AppendQuoted(out, opts.RangeText);
+  out += ",\"scope\":";
+  AppendQuoted(out, opts.ScopeText);
+  out += ",\"total\":";
+  AppendInt(out, a.Total());
+  out += ",\"uniqueUrl\":";
+  AppendInt(out, uniqueUrls);
+  out += ",\"uniqueDomain\":";
+  AppendInt(out, uniqueDomains);
+  out += ",\"activeDays\":";
+  AppendInt(out, a.ActiveDays());
+  out += ",\"peakText\":";
+  AppendQuoted(out, peak);
+  for (size_t i = 0; i < sizeof kSeriesKeys / sizeof *kSeriesKeys; ++i) {
+    out += ',';
+    AppendKey(out, kSeriesKeys[i]);
+    out += series[i];
+  }
+  out += ",\"records\":";
+  AppendRecordsJson(out, list, opts.MaxRecords);
+  out += '}';
+}
+
+}  // namespace
+
+std::string BuildHtmlData(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
+                          const TReportOptions& opts) {
+  std::string out;
+  AppendHtmlData(out, a, list, sources, opts, 0);
+  return out;
+}
+
+void BuildHtmlReport(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
+                     const TReportOptions& opts, std::string& html, std::string& err) {
+  html.clear();
+  err.clear();
+  std::string tpl;
+  LoadReportTemplate(tpl, err);
+  if (tpl.empty()) return;
+  // The data object is built straight into the page, not copied into it:
+  // without /limit it is most of the page's size.
+  const std::vector<std::string> pieces = TemplatePieces(tpl, opts.Title);
+  size_t tail = 0;
+  for (size_t k = 1; k < pieces.size(); ++k) tail += pieces[k].size();
+  size_t dataAt = 0, dataLen = 0;
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    if (i == 1) {
+      dataAt = html.size();
+      AppendHtmlData(html, a, list, sources, opts, tail);
+      MakeScriptSafe(html, dataAt);
+      dataLen = html.size() - dataAt;
+      html.reserve(html.size() + tail + (pieces.size() - 2) * dataLen);
+    } else if (i > 1) {
+      html.append(html, dataAt, dataLen);  // a page may show the data twice
+    }
+    html += pieces[i];
+  }
+}
+
+bool WriteHtmlReport(const std::string& fileName, const TAnalyzer& a, const THistoryList& list,
+                     const TSourceList& sources, const TReportOptions& opts, std::string& err) {
+  err.clear();
+  std::string html;
+  BuildHtmlReport(a, list, sources, opts, html, err);
+  if (html.empty()) return false;
+  std::string reason;
+  if (!WriteWholeFile(fileName, html, reason)) {
+    err = "写入报告失败：" + reason;
+    return false;
+  }
+  return true;
+}
+
+std::string BuildJsonReport(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
+                            const TReportOptions& opts) {
+  const int32_t n = list.Count();
+  int32_t step = 1, shown = 0;
+  SampleStep(n, opts.MaxRecords, step, shown);
+  const std::string series[] = {SourcesJson(sources), a.HeatJson(),       a.DaysJson(),
+                                a.DomainsJson(15),    a.PagesJson(12),    a.KeywordsJson(12),
+                                a.CatsJson(),         a.BrowsersJson()};
+  static const char* const kSeriesKeys[] = {"sources", "heat",     "days", "domains",
+                                            "pages",   "keywords", "cats", "browsers"};
+
+  size_t room = 1024 + opts.Title.size() + opts.RangeText.size() + opts.ScopeText.size() +
+                EstimateRecords(list, opts.MaxRecords, 96, true);
+  for (const std::string& s : series) room += s.size() + 16;
+  std::string out;
+  out.reserve(room);
+
+  out += "{\"tool\":";
+  AppendQuoted(out, kProductName);
+  out += ",\"version\":";
+  AppendQuoted(out, kVersion);
+  out += ",\"build\":";
+  AppendQuoted(out, kBuildDate);
+  out += ",\"generated\":";
+  AppendQuoted(out, FormatDateTime(NowLocal()));
+  out += ",\"title\":";
+  AppendQuoted(out, opts.Title);
+  out += ",\"range\":";
+  AppendQuoted(out, opts.RangeText);
+  out += ",\"scope\":";
+  AppendQuoted(out, opts.ScopeText);
+  out += ",\"stats\":{\"total\":";
+  AppendInt(out, a.Total());
+  out += ",\"uniqueUrl\":";
+  AppendInt(out, a.UniqueUrls());
+  out += ",\"uniqueDomain\":";
+  AppendInt(out, a.UniqueDomains());
+  out += ",\"activeDays\":";
+  AppendInt(out, a.ActiveDays());
+  out += ",\"peak\":";
+  AppendQuoted(out, PeakText(a));
+  out += ",\"first\":";
+  AppendQuoted(out, MinuteText(a.Earliest()));
+  out += ",\"last\":";
+  AppendQuoted(out, MinuteText(a.Latest()));
+  out += "},\"truncated\":";
+  out += BoolText(shown < n);
+  out += ",\"shown\":";
+  AppendInt(out, shown);
+  for (size_t i = 0; i < sizeof kSeriesKeys / sizeof *kSeriesKeys; ++i) {
+    out += ',';
+    AppendKey(out, kSeriesKeys[i]);
+    out += series[i];
+  }
+  out += ",\"records\":";
+  AppendRecordObjects(out, list, opts.MaxRecords);
+  out += '}';
+  return out;
+}
+
+bool WriteJsonReport(const std::string& fileName, const std::string& text, std::string& err) {
+  err.clear();
+  std::string reason;
+  if (!WriteWholeFile(fileName, text, reason)) {
+    err = "写入 JSON 报告失败：" + reason;
+    return false;
+  }
+  return true;
+}
+
+std::string BuildSourceListJson(const TSourceList& sources) {
+  std::string out = "{\"tool\":";
+  AppendQuoted(out, kProductName);
+  out += ",\"version\":";
+  AppendQuoted(out, kVersion);
+  out += ",\"build\":";
+  AppendQuoted(out, kBuildDate);
+  out += ",\"generated\":";
+  AppendQuoted(out, FormatDateTime(NowLocal()));
+  out += ",\"sources\":";
+  out += SourcesJson(sources);
+  out += '}';
+  return out;
+}

@@ -1,5 +1,7 @@
 // The HTML report (the embedded page with its data object) and the JSON
-// report, plus the source-list document of /list /format:json.
+// report, plus the source-list document of /list /format:json. Every
+// document is one line of JSON without white space between tokens; text
+// values are escaped with JsonEscape.
 #pragma once
 
 #include <cstdint>
@@ -13,26 +15,48 @@ struct TReportOptions {
   std::string Title;
   std::string RangeText;
   std::string ScopeText;
-  int32_t MaxRecords = 0;
+  int32_t MaxRecords = 0;  // /limit: at most this many visits listed; <= 0 = all
 };
 
-std::string BoolText(bool b);
+std::string BoolText(bool b);  // "true" / "false"
+// [{"name","profile","path","status","state","count","msg","ok"},…] in list order.
 std::string SourcesJson(const TSourceList& sources);
+// [["time","browser","title","url"],…]: the visits the /limit rule keeps.
 std::string RecordsJson(const THistoryList& list, int32_t limit);
+// The /limit rule: when 0 < limit < n, every step-th visit from index 0,
+// step = ceil(n / limit), shown = ceil(n / step); otherwise step 1, all n.
+// The sample spans the whole list instead of cutting it after `limit`.
 void SampleStep(int32_t n, int32_t limit, int32_t& step, int32_t& shown);
-std::string PeakText(const TAnalyzer& a);       // JSON report: empty when none
-std::string HtmlPeakText(const TAnalyzer& a);   // HTML report: "—" when none
-std::string MinuteText(int64_t unix);
+std::string PeakText(const TAnalyzer& a);      // JSON report: "周三 9:00", empty when none
+std::string HtmlPeakText(const TAnalyzer& a);  // HTML report: "周三 9:00", "—" when none
+// Local "yyyy-mm-dd hh:nn"; empty when `unixTime` <= 0.
+std::string MinuteText(int64_t unixTime);
 
+// The page: the embedded resource "REPORTTPL", else report_template.html
+// from the source tree beside the build folder or beside the program. When
+// none is found (or all are empty) `tpl` stays empty and `err` says so. A
+// file that exists but cannot be read raises std::runtime_error.
 void LoadReportTemplate(std::string& tpl, std::string& err);
+// The data object the page reads (keys "title" … "records").
 std::string BuildHtmlData(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
                           const TReportOptions& opts);
+// The filled page; empty with `err` set when there is no template. Inside
+// the data object "</" is written "<\/" and "<!--" as "\u003c!--", so that
+// no visited text can end or derail the page's script element.
 void BuildHtmlReport(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
                      const TReportOptions& opts, std::string& html, std::string& err);
+// Writes the page as UTF-8 without byte-order mark, creating missing
+// folders. False with "写入报告失败：" + reason when any step fails (the
+// close included, so a full disk is a failure); a file this call created is
+// removed again then.
 bool WriteHtmlReport(const std::string& fileName, const TAnalyzer& a, const THistoryList& list,
                      const TSourceList& sources, const TReportOptions& opts, std::string& err);
 
+// The JSON report: "tool" … "stats", "truncated", "shown", the series and
+// the sampled visits as objects with "time","ts","browser","profile","title","url".
 std::string BuildJsonReport(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
                             const TReportOptions& opts);
+// As WriteHtmlReport, with "写入 JSON 报告失败：" + reason.
 bool WriteJsonReport(const std::string& fileName, const std::string& text, std::string& err);
+// {"tool","version","build","generated","sources"}.
 std::string BuildSourceListJson(const TSourceList& sources);
