@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
-# Usage: scripts/deps.sh [build|test]
+# Usage: scripts/deps.sh [build|test|fuzz]
 set -euo pipefail
 want=(build-essential cmake pkg-config libsqlite3-dev libesedb-dev libbfio-dev)
 if [ "${1:-build}" = test ]; then
-  want+=(libgtest-dev sqlite3)
+  want+=(libgtest-dev sqlite3 nodejs chromium fonts-wqy-microhei)
+fi
+if [ "${1:-build}" = test ] || [ "${1:-build}" = fuzz ]; then
+  want+=(clang libclang-rt-14-dev)
 fi
 missing=()
 for p in "${want[@]}"; do

@@ -1,0 +1,418 @@
+'use strict';
+// Checks of the report page in headless Chromium. Each case fills the page the
+// way the HTML writer does, opens it from a file and looks at what a reader
+// sees. Exit 0 all passed, 1 a failure, 77 skipped (no Chromium or no
+// playwright-core).
+const assert = require('assert/strict');
+const h = require('./harness');
+
+const reason = h.missingReason();
+if (reason) {
+  console.log('SKIPPED: ' + reason);
+  process.exit(h.SKIP);
+}
+
+const TPL = h.readTemplate();
+const cases = [];
+const test = (name, fn) => cases.push({ name, fn });
+
+// Opens a filled page; fails the case on any script error, dialog or request
+// that is not the page file itself.
+async function open(ctx, fill, colorScheme = 'light') {
+  const page = await ctx.newPage();
+  const url = h.writePage(h.fillTemplate(TPL, fill));
+  page.problems = [];
+  page.on('pageerror', (e) => page.problems.push('script error: ' + e.message));
+  page.on('dialog', (d) => { page.problems.push('dialog: ' + d.message()); d.dismiss().catch(() => {}); });
+  page.on('request', (r) => { if (r.url() !== url) page.problems.push('request: ' + r.url()); });
+  await page.emulateMedia({ colorScheme });
+  await page.goto(url);
+  return page;
+}
+// Closes a page before the case goes on with another one.
+async function close(page) {
+  if (page.problems.length) throw new Error(page.problems.join('; '));
+  await page.close();
+}
+const text = (page, sel) => page.locator(sel).first().innerText();
+const bodyRows = (page) => page.$$eval('#rows tr', (trs) => trs.map((tr) => Array.from(tr.cells, (c) => c.innerText)));
+const search = (page, value) => page.fill('#q', value);
+const rec = (time, browser, title, url) => [time, browser, title, url];
+
+test('template: placeholders and no outside resources', async () => {
+  const count = (w) => TPL.split(w).length - 1;
+  assert.equal(count('__TITLE__'), 2);
+  assert.equal(count('__COMPANY__'), 2);
+  assert.equal(count('__HOMEPAGE__'), 1);
+  assert.equal(count('const DATA = __DATA__;'), 1);
+  assert.equal(count('__DATA__'), 1);
+  assert.doesNotMatch(TPL, /<link\b|<img\b|<iframe\b|@import|\bsrc\s*=|fetch\(|XMLHttpRequest|WebSocket|EventSource/i);
+  assert.doesNotMatch(TPL, /\burl\(/); // CSS url(); the script's new URL() only parses
+});
+
+test('empty history: no rows, one page, both pager buttons off', async (ctx) => {
+  const page = await open(ctx, { data: h.buildData() });
+  assert.equal(await text(page, '#rows td.none'), '没有匹配的记录');
+  assert.equal(await page.locator('#rows td.none').getAttribute('colspan'), '4');
+  assert.equal(await text(page, '#page-text'), '第 1 / 1 页');
+  assert.equal(await page.isDisabled('#prev'), true);
+  assert.equal(await page.isDisabled('#next'), true);
+  assert.equal(await text(page, '#count'), '共 0 条，当前筛选 0 条');
+  assert.equal(await text(page, '#days'), '暂无数据');
+  for (const id of ['#domains', '#pages', '#keywords', '#browsers', '#sources']) assert.equal(await text(page, id), '暂无数据', id);
+  assert.match(await text(page, '#cats'), /暂无数据/);
+  assert.equal(await page.$eval('#cats .ring', (e) => e.getAttribute('style')), null);
+  assert.equal(await text(page, '#figures .card:nth-child(5) .fig-value'), '—');
+  assert.match(await text(page, '#overview'), /数据源\s*0 个（有效 0）[\s\S]*异常源\s*无[\s\S]*活跃天数\s*0 天[\s\S]*日均访问\s*0 次/);
+  return page;
+});
+
+test('header, figures, footer and title escaping', async (ctx) => {
+  const data = h.buildData({ total: 1234567, uniqueUrl: 4321, uniqueDomain: 88, activeDays: 30, peakText: '周三 9:00' });
+  const page = await open(ctx, { title: 'A & B <报告>', company: 'Acme "工作室"', homepage: 'https://acme.example/?a=1&b=2', data });
+  assert.equal(await page.title(), 'A & B <报告>');
+  assert.equal(await text(page, 'h1'), 'A & B <报告>');
+  assert.equal(await text(page, '#meta'), '全部历史（2026-01-01 至 2026-11-20）\u3000·\u3000当前用户 tester\u3000·\u3000生成于 2026-11-20 09:30');
+  assert.equal(await text(page, '#ver'), 'Visitrail v1.1.4');
+  const figs = await page.$$eval('#figures .card', (cs) => cs.map((c) => c.innerText.replace(/\s+/g, ' ').trim()));
+  assert.deepEqual(figs, ['1,234,567 总访问次数', '4,321 独立网址', '88 独立域名', '30 活跃天数', '周三 9:00 最活跃时段']);
+  assert.equal(await page.getAttribute('meta[name=author]', 'content'), 'Acme "工作室"');
+  assert.equal(await page.getAttribute('meta[name=generator]', 'content'), 'Visitrail');
+  assert.equal(await page.getAttribute('html', 'lang'), 'zh-CN');
+  const link = page.locator('footer a');
+  assert.equal(await link.innerText(), 'Acme "工作室"');
+  assert.equal(await link.getAttribute('href'), 'https://acme.example/?a=1&b=2');
+  assert.equal(await link.getAttribute('target'), '_blank');
+  assert.equal(await link.getAttribute('rel'), 'noopener noreferrer');
+  assert.match(await text(page, 'footer'), /由 Visitrail v1\.1\.4（2026-11-19）生成/);
+  // Average per active day: 1234567 / 30 rounded.
+  assert.match(await text(page, '#overview'), /日均访问\s*41,152 次/);
+  return page;
+});
+
+test('250 records: three pages, next off on the last', async (ctx) => {
+  const records = h.makeRecords(250);
+  const page = await open(ctx, { data: h.buildData({ total: 250, records }) });
+  assert.equal((await bodyRows(page)).length, 100);
+  assert.equal(await text(page, '#page-text'), '第 1 / 3 页');
+  assert.equal(await page.isDisabled('#prev'), true);
+  await page.click('#next');
+  await page.click('#next');
+  assert.equal(await text(page, '#page-text'), '第 3 / 3 页');
+  assert.equal(await page.isDisabled('#next'), true);
+  assert.equal(await page.isDisabled('#prev'), false);
+  const rows = await bodyRows(page);
+  assert.equal(rows.length, 50);
+  assert.equal(rows[49][0], records[249][0]);
+  await page.click('#prev');
+  assert.equal(await text(page, '#page-text'), '第 2 / 3 页');
+  // A new search goes back to the first page.
+  await search(page, 'https');
+  assert.equal(await text(page, '#page-text'), '第 1 / 3 页');
+  return page;
+});
+
+test('search: several words, any case, title or address; clear', async (ctx) => {
+  const records = [
+    rec('2026-11-19 10:00:05', 'Firefox', 'Alpha 报告', 'https://example.com/beta'),
+    rec('2026-11-19 10:00:04', 'Firefox', 'ALPHA only', 'https://example.com/x'),
+    rec('2026-11-19 10:00:03', 'Firefox', 'Beta only', 'https://example.com/y'),
+    rec('2026-11-19 10:00:02', 'Firefox', 'beta and alpha', 'https://example.com/z'),
+    rec('2026-11-19 10:00:01', 'Firefox', '', 'https://ALPHA.example/BETA'),
+  ];
+  const page = await open(ctx, { data: h.buildData({ total: 5, records }) });
+  await search(page, '  aLpHa     BeTa  ');
+  const rows = await bodyRows(page);
+  assert.deepEqual(rows.map((r) => r[0]), ['2026-11-19 10:00:05', '2026-11-19 10:00:02', '2026-11-19 10:00:01']);
+  assert.equal(await text(page, '#count'), '共 5 条，当前筛选 3 条');
+  assert.equal(rows[2][2], '(无标题)\nALPHA.example');
+  await search(page, 'alpha zzz');
+  assert.equal(await text(page, '#rows td.none'), '没有匹配的记录');
+  await page.click('#clear');
+  assert.equal(await page.inputValue('#q'), '');
+  assert.equal((await bodyRows(page)).length, 5);
+  return page;
+});
+
+test('search: typing on, deleting and sorting mid-search keep the right matches', async (ctx) => {
+  const records = h.makeRecords(400, 3);
+  const page = await open(ctx, { data: h.buildData({ total: 400, records }) });
+  const matches = (query) => {
+    const pieces = query.trim().toLowerCase().split(/\s+/).filter(Boolean);
+    return records.filter((r) => pieces.every((p) => (r[2] + ' ' + r[3]).toLowerCase().includes(p))).length;
+  };
+  const shown = async () => Number((await text(page, '#count')).match(/当前筛选 ([\d,]+) 条/)[1].replace(/,/g, ''));
+  await page.click('#q');
+  for (const ch of 'co 报') {
+    await page.keyboard.type(ch);
+    assert.equal(await shown(), matches(await page.inputValue('#q')), await page.inputValue('#q'));
+  }
+  await page.click('th[data-col="2"]');
+  await page.keyboard.press('End');
+  await page.keyboard.type('表');
+  assert.equal(await shown(), matches('co 报表'));
+  assert.ok(matches('co 报表') > 0 && matches('co 报表') < matches('co 报') && matches('co 报') < matches('c'));
+  for (let i = 0; i < 4; i++) {
+    await page.keyboard.press('Backspace');
+    assert.equal(await shown(), matches(await page.inputValue('#q')), await page.inputValue('#q'));
+  }
+  await page.keyboard.type('M');
+  assert.equal(await page.inputValue('#q'), 'cM');
+  assert.equal(await shown(), matches('cm'));
+  return page;
+});
+
+test('sorting: time reverses, titles by Chinese collation both ways', async (ctx) => {
+  const titles = ['中国', 'beta', '阿里巴巴', 'Alpha', '北京', '', 'zeta'];
+  const records = titles.map((t, i) => rec('2026-11-1' + (9 - i) + ' 08:00:00', 'Edge', t, 'https://s' + i + '.example/'));
+  const page = await open(ctx, { data: h.buildData({ total: records.length, records }) });
+  const firstCol = async (k) => (await bodyRows(page)).map((r) => r[k]);
+  assert.deepEqual(await firstCol(0), records.map((r) => r[0]));
+  await page.click('th[data-col="0"]');
+  assert.deepEqual(await firstCol(0), records.map((r) => r[0]).reverse());
+  const expected = await page.evaluate((ts) => ts.slice().sort(new Intl.Collator('zh').compare), titles);
+  assert.equal(expected.indexOf('阿里巴巴') < expected.indexOf('北京') && expected.indexOf('北京') < expected.indexOf('中国'), true);
+  const titleOf = (cell) => cell.split('\n')[0].replace('(无标题)', '');
+  await page.click('th[data-col="2"]');
+  assert.deepEqual((await firstCol(2)).map(titleOf), expected);
+  await page.click('th[data-col="2"]');
+  assert.deepEqual((await firstCol(2)).map(titleOf), expected.slice().reverse());
+  // Another column starts ascending; the time column starts newest first.
+  // Equal browser names keep the list order in both directions.
+  await page.click('th[data-col="1"]');
+  assert.deepEqual(await firstCol(0), records.map((r) => r[0]));
+  await page.click('th[data-col="1"]');
+  assert.deepEqual(await firstCol(0), records.map((r) => r[0]));
+  await page.click('th[data-col="0"]');
+  assert.deepEqual(await firstCol(0), records.map((r) => r[0]));
+  assert.equal(await page.$eval('th[data-col="0"] .dir', (d) => d.textContent), '▼');
+  await close(page);
+
+  // A list that is not newest first is still shown newest first; equal times
+  // keep their list order.
+  const mixed = [rec('2026-01-02 00:00:00', 'A', 'x', 'u1'), rec('2026-03-01 00:00:00', 'A', 'y', 'u2'),
+    rec('2026-01-02 00:00:00', 'B', 'z', 'u3'), rec('2025-12-31 23:59:59', 'A', 'w', 'u4')];
+  const page2 = await open(ctx, { data: h.buildData({ total: 4, records: mixed }) });
+  assert.deepEqual((await bodyRows(page2)).map((r) => r[3]), ['u2', 'u1', 'u3', 'u4']);
+  await page2.click('th[data-col="0"]');
+  assert.deepEqual((await bodyRows(page2)).map((r) => r[3]), ['u4', 'u1', 'u3', 'u2']);
+  return page2;
+});
+
+test('sampled visit list still counts the full total', async (ctx) => {
+  const page = await open(ctx, { data: h.buildData({ total: 5000, records: h.makeRecords(50) }) });
+  assert.equal(await text(page, '#count'), '共 5,000 条，当前筛选 50 条');
+  assert.equal(await text(page, '#page-text'), '第 1 / 1 页');
+  return page;
+});
+
+test('markup in data is shown as text everywhere', async (ctx) => {
+  const evil = '<b>bold</b> & "q" \'a\' <img src=x onerror="window.__pwned=1">';
+  const data = h.buildData({
+    total: 1, domains: [[evil, 3]], pages: [['https://e.example/' + evil, evil, 2]], keywords: [[evil, 1]],
+    browsers: [[evil, 1]], cats: [[evil, 1, '#123456']],
+    sources: [{ name: evil, profile: evil, path: evil, status: evil, state: 'ok', count: 1, msg: evil, ok: false }],
+    records: [rec('2026-11-19 10:00:00', evil, evil, 'https://e.example/<b>x</b>')],
+    range: evil, scope: evil, peakText: evil,
+  });
+  const page = await open(ctx, { title: evil, data });
+  assert.equal(await page.locator('b, img').count(), 0);
+  assert.equal(await text(page, '#rows td.title'), evil + '\ne.example');
+  assert.equal(await text(page, '#domains .rank-key'), evil);
+  assert.equal(await page.locator('#domains li').getAttribute('title'), evil);
+  assert.equal(await text(page, '#sources .badge'), evil);
+  assert.equal(await page.locator('#sources .src-name').getAttribute('title'), evil);
+  assert.equal(await text(page, 'h1'), evil);
+  assert.equal(await page.evaluate(() => window.__pwned), undefined);
+  return page;
+});
+
+test('activity grid: zero heat and the colour formula', async (ctx) => {
+  let page = await open(ctx, { data: h.buildData() });
+  const cells = () => page.$$eval('#heat .c', (cs) => cs.map((c) => [getComputedStyle(c).backgroundColor, c.style.background, c.title]));
+  let all = await cells();
+  assert.equal(all.length, 168);
+  assert.ok(all.every(([bg]) => bg === 'rgb(238, 242, 255)'), 'every cell has the chip colour');
+  assert.equal(all[0][2], '周日 0:00 — 0 次');
+  const hours = await page.$$eval('#heat .hh', (hs) => hs.map((x) => x.textContent));
+  assert.deepEqual(hours, Array.from({ length: 24 }, (_, i) => (i % 2 ? '' : String(i))));
+  await close(page);
+
+  const heat = Array.from({ length: 7 }, () => new Array(24).fill(0));
+  heat[3][9] = 100; heat[6][23] = 25; heat[0][1] = 1;
+  page = await open(ctx, { data: h.buildData({ heat }) });
+  all = await cells();
+  assert.equal(all[3 * 24 + 9][1], 'rgb(59, 110, 246)'); // t = 1.00
+  assert.equal(all[6 * 24 + 23][2], '周六 23:00 — 25 次');
+  const t = (v) => (0.12 + 0.88 * Math.pow(v / 100, 0.55)).toFixed(2);
+  const style = await page.$$eval('#heat .c', (cs) => [cs[6 * 24 + 23].getAttribute('style'), cs[1].getAttribute('style')]);
+  assert.deepEqual(style, ['background:rgba(59,110,246,' + t(25) + ')', 'background:rgba(59,110,246,' + t(1) + ')']);
+  assert.equal(await page.$eval('.heat-legend', (l) => l.textContent), '少多');
+  assert.equal(await page.locator('.heat-legend i').count(), 4);
+  return page;
+});
+
+test('category ring: one category fills it; proportions', async (ctx) => {
+  let page = await open(ctx, { data: h.buildData({ cats: [['其他', 3, '#7c8798']] }) });
+  assert.equal(await page.$eval('#cats .ring', (e) => e.getAttribute('style')), 'background:conic-gradient(#7c8798 0.00% 100.00%)');
+  assert.match(await text(page, '#cats'), /3\s*次访问[\s\S]*其他\s*3/);
+  await close(page);
+  page = await open(ctx, { data: h.buildData({ cats: [['开发技术', 2, '#3b6ef6'], ['购物', 1, '#ec4899'], ['坏颜色', 0, 'red;background:url(x)']] }) });
+  assert.equal(await page.$eval('#cats .ring', (e) => e.getAttribute('style')),
+    'background:conic-gradient(#3b6ef6 0.00% 66.67%,#ec4899 66.67% 100.00%,#7c8798 100.00% 100.00%)');
+  return page;
+});
+
+test('sources: badges, failure messages and overview', async (ctx) => {
+  const src = (name, profile, status, count, ok, msg = '') => ({ name, profile, path: 'C:\\p\\' + name, status, state: '', count, msg, ok });
+  const data = h.buildData({
+    total: 12, activeDays: 5,
+    sources: [src('Google Chrome', 'Default', '已采集', 12, true), src('Brave', 'Default', '无记录', 0, true),
+      src('Firefox', 'x.default', '数据库被占用', 0, false, '文件被占用（错误 32）')],
+  });
+  const page = await open(ctx, { data });
+  const badges = await page.$$eval('#sources .badge', (bs) => bs.map((b) => [b.className, b.textContent]));
+  assert.deepEqual(badges, [['badge ok', '已采集'], ['badge none', '无记录'], ['badge bad', '数据库被占用']]);
+  assert.equal(await text(page, '#sources .src-msgs'), '· Firefox（x.default）：文件被占用（错误 32）');
+  assert.equal(await page.locator('#sources .src-name').first().getAttribute('title'), 'C:\\p\\Google Chrome');
+  assert.match(await text(page, '#overview'), /数据源\s*3 个（有效 1）[\s\S]*异常源\s*1 个[\s\S]*活跃天数\s*5 天[\s\S]*日均访问\s*2 次/);
+  const bad = await page.$eval('#sources .badge.bad', (b) => getComputedStyle(b).color);
+  assert.equal(bad, 'rgb(179, 38, 30)');
+  return page;
+});
+
+test('script end tags and comment openers in titles do not break the page', async (ctx) => {
+  const records = [
+    rec('2026-11-19 10:00:02', 'Edge', 'x</script><script>window.__pwned=1</script>', 'https://a.example/'),
+    rec('2026-11-19 10:00:01', 'Edge', 'y<!--<script>', 'https://b.example/<!--<script>'),
+  ];
+  const page = await open(ctx, { data: h.buildData({ total: 2, records, keywords: [['<!--<script>', 1]] }) });
+  const rows = await bodyRows(page);
+  assert.equal(rows.length, 2);
+  assert.equal(rows[0][2], 'x</script><script>window.__pwned=1</script>\na.example');
+  assert.equal(rows[1][2], 'y<!--<script>\nb.example');
+  assert.equal(await page.evaluate(() => window.__pwned), undefined);
+  assert.equal(await page.locator('script').count(), 1);
+  return page;
+});
+
+test('only web and file addresses become links', async (ctx) => {
+  const records = [
+    rec('2026-11-19 10:00:06', 'Edge', 'js', 'javascript:window.__pwned=1;alert(1)'),
+    rec('2026-11-19 10:00:05', 'Edge', 'data', 'data:text/html,<script>alert(1)</script>'),
+    rec('2026-11-19 10:00:04', 'Edge', 'spaced js', ' JavaScript:window.__pwned=2'),
+    rec('2026-11-19 10:00:03', 'Edge', 'web', 'HTTPS://Example.COM/a?b=1&c=2'),
+    rec('2026-11-19 10:00:02', 'Edge', 'ftp', 'ftp://files.example/x'),
+    rec('2026-11-19 10:00:01', 'Edge', 'file', 'file:///C:/Users/a/b.html'),
+    rec('2026-11-19 10:00:00', 'Edge', 'ext', 'chrome-extension://abc/popup.html'),
+  ];
+  const page = await open(ctx, { data: h.buildData({ total: 7, records }) });
+  const links = await page.$$eval('#rows a', (as) => as.map((a) => [a.getAttribute('href'), a.target, a.rel, a.title]));
+  assert.deepEqual(links, [
+    ['HTTPS://Example.COM/a?b=1&c=2', '_blank', 'noopener noreferrer', 'HTTPS://Example.COM/a?b=1&c=2'],
+    ['ftp://files.example/x', '_blank', 'noopener noreferrer', 'ftp://files.example/x'],
+    ['file:///C:/Users/a/b.html', '_blank', 'noopener noreferrer', 'file:///C:/Users/a/b.html'],
+  ]);
+  const rows = await bodyRows(page);
+  assert.equal(rows[0][3], 'javascript:window.__pwned=1;alert(1)');
+  assert.equal(rows[1][3], 'data:text/html,<script>alert(1)</script>');
+  assert.equal(rows[3][2], 'web\nExample.COM');
+  assert.equal(rows[6][2], 'ext');
+  for (let i = 0; i < 3; i++) await page.locator('#rows td.url span').nth(i).click();
+  assert.equal(await page.evaluate(() => window.__pwned), undefined);
+  // Plain-text addresses stay searchable and sortable.
+  await search(page, 'javascript:');
+  assert.equal((await bodyRows(page)).length, 2);
+  await page.click('#clear');
+  await page.click('th[data-col="3"]');
+  const sorted = await page.evaluate((as) => as.sort(new Intl.Collator('zh').compare), records.map((r) => r[3]));
+  assert.deepEqual((await bodyRows(page)).map((r) => r[3]), sorted.map((a) => a.trim()));
+  return page;
+});
+
+test('ranked lists: clicking a domain or page filters the table', async (ctx) => {
+  const data = h.realisticData(600);
+  const page = await open(ctx, { data });
+  const domain = data.domains[1][0];
+  await page.locator('#domains li').nth(1).click();
+  assert.equal(await page.inputValue('#q'), domain);
+  const expected = data.records.filter((r) => (r[2] + ' ' + r[3]).toLowerCase().includes(domain.toLowerCase())).length;
+  assert.equal(await text(page, '#count'), '共 600 条，当前筛选 ' + expected + ' 条');
+  const rows = await bodyRows(page);
+  assert.ok(rows.length > 0 && rows.every((r) => (r[2] + r[3]).includes(domain)));
+  await page.waitForFunction(() => document.getElementById('visits').getBoundingClientRect().top < 50);
+  await page.locator('#pages li').nth(2).click();
+  assert.equal(await page.inputValue('#q'), data.pages[2][0]);
+  // Keyword and browser rows do nothing.
+  await page.locator('#keywords li').first().click();
+  await page.locator('#browsers li').first().click();
+  assert.equal(await page.inputValue('#q'), data.pages[2][0]);
+  return page;
+});
+
+test('ranked lists: shared page titles show their host; bars and counts', async (ctx) => {
+  const data = h.buildData({
+    domains: [['github.com', 1200], ['(本地/其他)', 3]],
+    pages: [['https://a.example/1', '同名页面', 9], ['https://b.example:8080/2', '同名页面', 4], ['https://c.example/3', '', 2], ['not a url', '同名页面', 1]],
+  });
+  const page = await open(ctx, { data });
+  const keys = await page.$$eval('#pages .rank-key', (ks) => ks.map((k) => Array.from(k.childNodes, (n) => n.textContent).join(' ')));
+  assert.deepEqual(keys, ['同名页面 a.example', '同名页面 b.example', 'https://c.example/3', '同名页面']);
+  assert.equal(await text(page, '#domains li .rank-count'), '1,200');
+  const widths = await page.$$eval('#domains .rank-bar', (bs) => bs.map((b) => b.style.width));
+  assert.deepEqual(widths, ['100%', '2%']);
+  assert.equal(await page.locator('#domains li').nth(1).getAttribute('data-q'), encodeURIComponent('(本地/其他)'));
+  return page;
+});
+
+test('day trend: bars, tooltips and axis', async (ctx) => {
+  const page = await open(ctx, { data: h.buildData({ days: [['2026-11-01', 10], ['2026-11-08', 0], ['2026-11-15', 5]] }) });
+  const bars = await page.$$eval('#days .bar', (bs) => bs.map((b) => [b.style.height, b.title]));
+  assert.deepEqual(bars, [['100%', '2026-11-01 — 10 次'], ['3%', '2026-11-08 — 0 次'], ['50%', '2026-11-15 — 5 次']]);
+  assert.equal(await text(page, '#days-axis'), '2026-11-01\n2026-11-15');
+  return page;
+});
+
+test('dark scheme and print layout', async (ctx) => {
+  const page = await open(ctx, { data: h.buildData({ records: h.makeRecords(300), total: 300 }) }, 'dark');
+  assert.equal(await page.$eval('body', (b) => getComputedStyle(b).backgroundColor), 'rgb(20, 23, 28)');
+  assert.equal(await page.$eval('.card', (c) => getComputedStyle(c).boxShadow), 'none');
+  await page.emulateMedia({ media: 'print', colorScheme: 'light' });
+  assert.equal(await page.isVisible('.toolbar'), false);
+  assert.equal(await page.isVisible('.pager'), false);
+  assert.equal(await page.$eval('.table-wrap', (w) => getComputedStyle(w).maxHeight), 'none');
+  assert.equal(await page.$eval('.card', (c) => getComputedStyle(c).boxShadow), 'none');
+  return page;
+});
+
+(async () => {
+  let browser;
+  let passed = 0, failed = 0;
+  try {
+    browser = await h.launch();
+    const ctx = await browser.newContext({ viewport: { width: 1280, height: 900 } });
+    for (const c of cases) {
+      let page;
+      try {
+        page = await c.fn(ctx);
+        if (page && page.problems.length) throw new Error(page.problems.join('; '));
+        passed++;
+        console.log('ok   ' + c.name);
+      } catch (e) {
+        failed++;
+        console.log('FAIL ' + c.name + '\n     ' + String(e && e.stack || e).split('\n').slice(0, 6).join('\n     '));
+      } finally {
+        if (page && !page.isClosed()) await page.close();
+      }
+    }
+  } finally {
+    if (browser) await browser.close();
+    h.cleanup();
+  }
+  console.log(passed + ' passed, ' + failed + ' failed');
+  process.exit(failed ? 1 : 0);
+})().catch((e) => {
+  console.error(e);
+  h.cleanup();
+  process.exit(1);
+});

@@ -1,0 +1,104 @@
+'use strict';
+// Report page speed in headless Chromium: time to first render and the cost
+// of one keystroke in the search box, of sorting and of paging, for a report
+// holding N visits (default 100,000).
+//   node tools/bench_page.js [N]
+// Needs Debian's chromium and tests/page/node_modules (npm ci in tests/page).
+const path = require('path');
+const h = require(path.join(__dirname, '..', 'tests', 'page', 'harness.js'));
+
+const N = Number(process.argv[2] || 100000);
+const reason = h.missingReason();
+if (reason) {
+  console.log('cannot run: ' + reason);
+  process.exit(h.SKIP);
+}
+
+const median = (xs) => { const s = xs.slice().sort((a, b) => a - b); return s[Math.floor(s.length / 2)]; };
+const ms = (x) => x.toFixed(1).padStart(8) + ' ms';
+
+(async () => {
+  const t0 = Date.now();
+  const data = h.realisticData(N);
+  let html = h.fillTemplate(h.readTemplate(), { data });
+  // Marks around the page's script: parse, compile, run and first layout of
+  // every section and of the table's first page.
+  html = html.replace('<script>\n"use strict";', '<script>performance.mark("vt-start")</script><script>\n"use strict";')
+    .replace('</script>\n</body>', '</script><script>performance.mark("vt-end")</script>\n</body>');
+  const url = h.writePage(html);
+  console.log('records ' + N.toLocaleString('en') + ', page ' + (Buffer.byteLength(html) / 1048576).toFixed(1) +
+    ' MiB (generated in ' + (Date.now() - t0) + ' ms)');
+
+  const browser = await h.launch();
+  try {
+    const page = await browser.newPage({ viewport: { width: 1360, height: 900 } });
+    const errors = [];
+    page.on('pageerror', (e) => errors.push(e.message));
+    const g0 = Date.now();
+    await page.goto(url, { waitUntil: 'load' });
+    await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => setTimeout(r))));
+    const wall = Date.now() - g0;
+    const nav = await page.evaluate(() => {
+      const n = performance.getEntriesByType('navigation')[0];
+      const m = (name) => performance.getEntriesByName(name)[0].startTime;
+      const paint = performance.getEntriesByType('paint').find((p) => p.name === 'first-contentful-paint');
+      return { script: m('vt-end') - m('vt-start'), dcl: n.domContentLoadedEventEnd, load: n.loadEventEnd, fcp: paint ? paint.startTime : NaN };
+    });
+    console.log('\nfirst render');
+    console.log('  page script (data + every section + first 100 rows)' + ms(nav.script));
+    console.log('  navigation to DOMContentLoaded                      ' + ms(nav.dcl));
+    console.log('  navigation to first contentful paint                ' + ms(nav.fcp));
+    console.log('  goto() to first frame after load (wall clock)       ' + ms(wall));
+
+    // One keystroke: the input handler (filter + table page) runs
+    // synchronously; "frame" adds style, layout and paint of the result.
+    const type = (queries) => page.evaluate(async (qs) => {
+      const q = document.getElementById('q');
+      const out = [];
+      for (const v of qs) {
+        q.value = v;
+        const a = performance.now();
+        q.dispatchEvent(new Event('input', { bubbles: true }));
+        const b = performance.now();
+        await new Promise((r) => requestAnimationFrame(() => setTimeout(r)));
+        out.push({ v, handler: b - a, frame: performance.now() - a, count: document.getElementById('count').textContent });
+      }
+      return out;
+    }, queries);
+    const word = 'github';
+    const typing = [];
+    for (let i = 1; i <= word.length; i++) typing.push(word.slice(0, i));
+    typing.push('github ', 'github 报', 'github 报表', 'zzqxj', 'https', 'HTTPS  WWW   报表', '');
+    const keys = await type(typing);
+    console.log('\nkeystrokes (handler = filter and render; frame = until the next frame is drawn)');
+    for (const k of keys) console.log('  ' + JSON.stringify(k.v).padEnd(22) + ' handler' + ms(k.handler) + '   frame' + ms(k.frame) + '   ' + k.count);
+    console.log('  median handler' + ms(median(keys.map((k) => k.handler))) + ', max handler' + ms(Math.max(...keys.map((k) => k.handler))) +
+      ', max frame' + ms(Math.max(...keys.map((k) => k.frame))));
+
+    const click = (sel) => page.evaluate(async (s) => {
+      const a = performance.now();
+      document.querySelector(s).click();
+      const b = performance.now();
+      await new Promise((r) => requestAnimationFrame(() => setTimeout(r)));
+      return [b - a, performance.now() - a];
+    }, sel);
+    console.log('\nclicks (handler / frame)');
+    for (const [label, sel] of [['标题 (first: collate every title)', 'th[data-col="2"]'], ['标题 again (descending)', 'th[data-col="2"]'],
+      ['标题 again (cached order)', 'th[data-col="2"]'], ['网址 (collate every address)', 'th[data-col="3"]'],
+      ['浏览器', 'th[data-col="1"]'], ['时间 (back to newest first)', 'th[data-col="0"]'], ['下一页', '#next']]) {
+      const [a, b] = await click(sel);
+      console.log('  ' + label.padEnd(36) + ms(a) + ' /' + ms(b));
+    }
+    await page.fill('#q', 'github');
+    const filtered = await type(['github 报表']);
+    console.log('\nkeystroke after sorting by title: handler' + ms(filtered[0].handler) + ', frame' + ms(filtered[0].frame));
+    if (errors.length) throw new Error('page errors: ' + errors.join('; '));
+  } finally {
+    await browser.close();
+    h.cleanup();
+  }
+})().catch((e) => {
+  console.error(e);
+  h.cleanup();
+  process.exit(1);
+});
