@@ -1,1 +1,708 @@
 #include "uAggregate.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <queue>
+#include <string_view>
+
+const char* const WeekdayNames[7] = {"周日", "周一", "周二", "周三", "周四", "周五", "周六"};
+
+std::string WeekdayName(int index) {
+  if (index < 0 || index > 6) return std::string();
+  return WeekdayNames[index];
+}
+
+const char* const kLocalDomain = "(本地/其他)";
+
+// ---- Site categories ---------------------------------------------------------
+
+const char* const CategoryNames[kCategoryCount] = {
+    "搜索引擎", "视频", "社交", "购物", "开发技术", "新闻资讯", "邮箱", "网盘", "其他", "内网/局域网"};
+const char* const CategoryColors[kCategoryCount] = {
+    "#4c8bf5", "#e5484d", "#8e4ec6", "#f2a93b", "#30a46c",
+    "#0ea5b7", "#6e7681", "#d6409f", "#7c8798", "#b45309"};
+
+std::string CategoryColor(const std::string& name) {
+  for (int i = 0; i < kCategoryCount; ++i)
+    if (name == CategoryNames[i]) return CategoryColors[i];
+  return CategoryColors[kCatIntranet];
+}
+
+// Fragment forms: "site.tld" for one registrable domain, "name." for a site
+// under any suffix, a bare word where the name alone is telling, and
+// "sub.site.tld" where only part of a larger site belongs here. Searches are
+// tried first, so a search page whose query names a video site stays a search.
+const std::vector<TSitePatterns>& SitePatternLists() {
+  static const std::vector<TSitePatterns> lists = {
+      {kCatSearch,
+       {"google.", "baidu.com", "bing.com", "sogou.com", "so.com", "sm.cn", "yahoo.",
+        "duckduckgo", "yandex.", "naver.com", "ecosia.", "search.brave.com"}},
+      {kCatVideo,
+       {"youtube.", "bilibili.com", "iqiyi.com", "youku.com", "v.qq.com", "douyin.com",
+        "tiktok.com", "netflix.com", "mgtv.com", "ixigua", "ixigua.com", "douyu.com",
+        "huya.com", "twitch.tv"}},
+      {kCatSocial,
+       {"weibo.", "zhihu.com", "douban.com", "facebook.com", "twitter.com", "x.com",
+        "instagram.com", "linkedin.com", "reddit.com", "tieba.baidu.com", "weixin.qq.com",
+        "whatsapp.com", "telegram.", "t.me", "discord.com"}},
+      {kCatShopping,
+       {"taobao.com", "tmall.com", "jd.com", "pinduoduo.com", "yangkeduo.com", "amazon.",
+        "ebay.", "aliexpress.", "suning.com", "vip.com", "1688.com", "smzdm.com",
+        "xiaohongshu.com"}},
+      {kCatDev,
+       {"github.com", "gitlab.", "gitee.com", "stackoverflow.com", "csdn.net", "cnblogs.com",
+        "juejin.cn", "npmjs.com", "pypi.org", "developer.mozilla.org", "jetbrains.com",
+        "python", "nuget.org", "mvnrepository", "segmentfault.com", "oschina.net",
+        "codeproject.com"}},
+      {kCatNews,
+       {"sina.com.cn", "sohu.com", "163.com", "ifeng.com", "thepaper.cn", "cctv.com",
+        "xinhuanet.com", "people.com.cn", "zaobao.com", "36kr.com", "huxiu.com", "cnbeta.com",
+        "ithome.com", "news."}},
+      {kCatMail,
+       {"mail.", "outlook.", "gmail.", "mail.qq.com", "mail.163.com", "mail.sina.com.cn",
+        "zimbra", "exchange."}},
+      {kCatDrive,
+       {"pan.baidu.com", "aliyundrive.com", "alipan.com", "115.com", "weiyun.com",
+        "dropbox.com", "onedrive.", "drive.google.com", "jianguoyun.com"}},
+  };
+  return lists;
+}
+
+namespace {
+
+inline unsigned char LowerByte(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
+}
+
+bool StartsWith(const std::string& s, const char* prefix) {
+  return s.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
+}
+
+bool EndsWith(const std::string& s, const char* suffix) {
+  size_t n = std::char_traits<char>::length(suffix);
+  return s.size() >= n && s.compare(s.size() - n, n, suffix) == 0;
+}
+
+// Aho-Corasick automaton over all site fragments, so one pass over the test
+// text finds every list with a fragment in it. Each state remembers the
+// earliest list (position in SitePatternLists) ending there, which is the
+// first-list-wins answer. Bytes that occur in no fragment share one class;
+// ASCII letters are folded, so the text needs no lower-cased copy.
+class TSiteMatcher {
+ public:
+  static constexpr uint8_t kNone = 0xFF;
+
+  TSiteMatcher() {
+    const auto& lists = SitePatternLists();
+    FClass.fill(0);
+    int classes = 1;
+    for (const auto& list : lists)
+      for (const auto& p : list.Patterns)
+        for (unsigned char c : p)
+          if (FClass[c] == 0) FClass[c] = static_cast<uint8_t>(classes++);
+    for (int c = 'A'; c <= 'Z'; ++c) FClass[c] = FClass[LowerByte(static_cast<unsigned char>(c))];
+    FClasses = classes;
+
+    // Trie.
+    std::vector<int32_t> go(FClasses, -1);
+    FOut.push_back(kNone);
+    for (size_t li = 0; li < lists.size(); ++li) {
+      for (const auto& p : lists[li].Patterns) {
+        int32_t s = 0;
+        for (unsigned char c : p) {
+          int32_t& next = go[s * FClasses + FClass[c]];
+          if (next < 0) {
+            next = static_cast<int32_t>(FOut.size());
+            FOut.push_back(kNone);
+            go.resize(go.size() + FClasses, -1);
+          }
+          s = go[s * FClasses + FClass[c]];
+        }
+        FOut[s] = std::min<uint8_t>(FOut[s], static_cast<uint8_t>(li));
+      }
+    }
+
+    // Failure links, breadth first, folded into a complete transition table.
+    const size_t states = FOut.size();
+    FNext.assign(states * FClasses, 0);
+    std::vector<int32_t> fail(states, 0);
+    std::queue<int32_t> todo;
+    for (int c = 0; c < FClasses; ++c) {
+      int32_t t = go[c];
+      if (t > 0) {
+        FNext[c] = static_cast<uint16_t>(t);
+        todo.push(t);
+      }
+    }
+    while (!todo.empty()) {
+      int32_t s = todo.front();
+      todo.pop();
+      FOut[s] = std::min(FOut[s], FOut[fail[s]]);
+      for (int c = 0; c < FClasses; ++c) {
+        int32_t t = go[s * FClasses + c];
+        uint16_t viaFail = FNext[fail[s] * FClasses + c];
+        if (t > 0) {
+          fail[t] = viaFail;
+          FNext[s * FClasses + c] = static_cast<uint16_t>(t);
+          todo.push(t);
+        } else {
+          FNext[s * FClasses + c] = viaFail;
+        }
+      }
+    }
+  }
+
+  // Continues the scan in `state` over `text`; lowers `best` to the earliest
+  // list that matched.
+  void Feed(std::string_view text, uint16_t& state, uint8_t& best) const {
+    for (unsigned char c : text) {
+      state = FNext[state * FClasses + FClass[c]];
+      if (FOut[state] < best) {
+        best = FOut[state];
+        if (best == 0) return;  // nothing can come earlier than the first list
+      }
+    }
+  }
+
+ private:
+  std::array<uint8_t, 256> FClass;
+  int FClasses = 1;
+  std::vector<uint16_t> FNext;  // state * FClasses + class -> state
+  std::vector<uint8_t> FOut;    // earliest list ending in this state
+};
+
+const TSiteMatcher& SiteMatcher() {
+  static const TSiteMatcher matcher;
+  return matcher;
+}
+
+// Engines whose result pages carry the search text, in the order they are
+// tried, with the query parameters to read (first usable one wins).
+struct TKeywordRule {
+  std::vector<const char*> Hosts;
+  std::vector<const char*> Params;
+};
+
+const std::vector<TKeywordRule>& KeywordRules() {
+  static const std::vector<TKeywordRule> rules = {
+      {{"baidu.com"}, {"wd", "word"}},
+      {{"sogou.com"}, {"query", "keyword"}},
+      {{"yandex."}, {"text"}},
+      {{"yahoo."}, {"p"}},
+      {{"google.", "bing.com", "so.com", "duckduckgo", "sm.cn", "naver.com"}, {"q"}},
+  };
+  return rules;
+}
+
+constexpr size_t kKeywordMaxUnits = 60;
+
+// Position of the first rule whose host test holds for `host`, or -1.
+int KeywordRuleOf(const std::string& host) {
+  if (host.empty()) return -1;
+  const auto& rules = KeywordRules();
+  for (size_t r = 0; r < rules.size(); ++r)
+    for (const char* h : rules[r].Hosts)
+      if (host.find(h) != std::string::npos) return static_cast<int>(r);
+  return -1;
+}
+
+// The search text under rule `rule`: the first of its parameters with a
+// usable value, cut to 60 UTF-16 units.
+std::string KeywordByRule(int rule, const std::string& url) {
+  for (const char* name : KeywordRules()[rule].Params) {
+    std::string v = GetQueryParam(url, name);
+    if (v.empty() || v.find("://") != std::string::npos) continue;
+    if (LowerAscii(v.substr(0, 4)) == "www.") continue;  // a typed address, not a search
+    // A surrogate pair straddling the cut is dropped whole.
+    if (Utf16Length(v) > kKeywordMaxUnits) v = Utf16Left(v, kKeywordMaxUnits);
+    return v;
+  }
+  return std::string();
+}
+
+// The part of the category test that depends on the domain alone: the
+// intranet test and the automaton run over "domain ". The address is fed
+// on from there, which gives the same answer as one run over the whole text.
+struct TDomainScan {
+  bool Intranet = false;
+  uint16_t State = 0;
+  uint8_t Best = TSiteMatcher::kNone;
+};
+
+TDomainScan ScanDomain(const std::string& domain) {
+  TDomainScan r;
+  r.Intranet = IsIntranetHost(domain);
+  if (!r.Intranet) {
+    SiteMatcher().Feed(domain, r.State, r.Best);
+    SiteMatcher().Feed(" ", r.State, r.Best);
+  }
+  return r;
+}
+
+int CategoryByScan(TDomainScan scan, const std::string& url) {
+  if (scan.Intranet) return kCatIntranet;
+  SiteMatcher().Feed(url, scan.State, scan.Best);
+  if (scan.Best == TSiteMatcher::kNone) return kCatOther;
+  return SitePatternLists()[scan.Best].Category;
+}
+
+}  // namespace
+
+bool IsIntranetHost(const std::string& host) {
+  const std::string s = LowerAscii(Trim(host));
+  if (s.empty()) return false;
+  if (s.find(".local") != std::string::npos || EndsWith(s, ".lan") ||
+      s.find(".internal") != std::string::npos || s.find(".corp") != std::string::npos ||
+      s.find('.') == std::string::npos)
+    return true;
+  if (!IsIPv4Host(s)) return false;
+  // 172.16.0.0/12 is 172.16. to 172.31.; a bare "172.2" prefix would also
+  // claim public addresses such as 172.217.x.x.
+  static const char* const prefixes[] = {
+      "10.", "127.", "192.168.", "169.254.", "172.16.", "172.17.", "172.18.", "172.19.",
+      "172.20.", "172.21.", "172.22.", "172.23.", "172.24.", "172.25.", "172.26.", "172.27.",
+      "172.28.", "172.29.", "172.30.", "172.31."};
+  for (const char* p : prefixes)
+    if (StartsWith(s, p)) return true;
+  return false;
+}
+
+bool MatchAny(const std::string& domain, const std::string& url,
+              const std::vector<std::string>& patterns) {
+  const std::string text = LowerAscii(domain) + " " + LowerAscii(url);
+  for (const auto& p : patterns)
+    if (text.find(p) != std::string::npos) return true;
+  return false;
+}
+
+int CategoryIndexOf(const std::string& domain, const std::string& url) {
+  return CategoryByScan(ScanDomain(domain), url);
+}
+
+std::string CategoryOf(const std::string& domain, const std::string& url) {
+  return CategoryNames[CategoryIndexOf(domain, url)];
+}
+
+std::string ExtractKeywordText(const std::string& url) {
+  const int rule = KeywordRuleOf(ExtractHost(url));
+  return rule < 0 ? std::string() : KeywordByRule(rule, url);
+}
+
+// ---- Analysis ----------------------------------------------------------------
+
+namespace {
+
+// Counts by exact spelling in first-seen order. Handing the totals to a
+// TCounters in that order leaves it exactly as if it had been fed visit by
+// visit (it keeps the first spelling of each case-insensitive key), while
+// the per-visit work is a plain hash lookup.
+class TTally {
+ public:
+  int32_t Slot(const std::string& key) {
+    auto it = FIndex.find(key);
+    if (it != FIndex.end()) return it->second;
+    int32_t slot = static_cast<int32_t>(FKeys.size());
+    FIndex.emplace(key, slot);
+    FKeys.push_back(key);
+    FCounts.push_back(0);
+    return slot;
+  }
+  void Inc(int32_t slot) { ++FCounts[slot]; }
+  void FlushTo(TCounters& dst) const {
+    for (size_t i = 0; i < FKeys.size(); ++i)
+      if (FCounts[i] != 0) dst.IncValue(FKeys[i], FCounts[i]);
+  }
+
+ private:
+  std::unordered_map<std::string, int32_t> FIndex;
+  std::vector<std::string> FKeys;
+  std::vector<int32_t> FCounts;
+};
+
+struct THostSlot {
+  int32_t Domain;
+  int KeywordRule;  // -1 = not a search engine
+  TDomainScan Scan;
+};
+
+inline void PrefetchRead(const void* p) {
+#if defined(__GNUC__)
+  __builtin_prefetch(p);
+#else
+  (void)p;
+#endif
+}
+
+// The address spellings met in one pass. Each entry carries what a visit
+// needs (its domain, category and keyword depend on the address alone, so
+// they are worked out on the first visit only), and the open-addressing
+// layout makes a visit cost one probe and one comparison of the text.
+class TUrlTable {
+ public:
+  struct alignas(64) Entry {
+    uint64_t Hash;
+    const std::string* Text;   // the first visit's address; valid during the pass
+    const char* Data;          // Text->data(), to compare without touching the record
+    const std::string* Title;  // of the first titled visit of this spelling
+    uint32_t Len;
+    int32_t TitleSeq;  // list position of that visit
+    int32_t Seq;       // order of first visit; -1 = free entry
+    int32_t Count;
+    int32_t Domain;
+    int32_t Keyword;  // -1 = none
+    int8_t Category;
+  };
+
+  TUrlTable() { FSlots.assign(1024, Free()); }
+
+  static uint64_t Hash(const std::string& text) { return std::hash<std::string_view>()(text); }
+
+  // Brings the first slot probed for `hash` into the cache.
+  void PrefetchSlot(uint64_t hash) const { PrefetchRead(&FSlots[hash & (FSlots.size() - 1)]); }
+  // Once that slot is cached: brings in the text it will be compared with.
+  void PrefetchKey(uint64_t hash) const {
+    const Entry& e = FSlots[hash & (FSlots.size() - 1)];
+    if (e.Seq >= 0 && e.Hash == hash) PrefetchRead(e.Data);
+  }
+
+  // The entry of `text` (whose Hash is `hash`); a new one has Count 0 and
+  // sets `added`.
+  Entry& Find(const std::string& text, uint64_t hash, bool& added) {
+    size_t mask = FSlots.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+      Entry& e = FSlots[i];
+      if (e.Seq < 0) break;
+      if (e.Hash == hash && e.Len == text.size() && std::memcmp(e.Data, text.data(), e.Len) == 0) {
+        added = false;
+        return e;
+      }
+    }
+    if (2 * (FSize + 1) > FSlots.size()) Grow();
+    mask = FSlots.size() - 1;
+    size_t i = hash & mask;
+    while (FSlots[i].Seq >= 0) i = (i + 1) & mask;
+    Entry& e = FSlots[i];
+    e = Free();
+    e.Hash = hash;
+    e.Text = &text;
+    e.Data = text.data();
+    e.Len = static_cast<uint32_t>(text.size());
+    e.Seq = static_cast<int32_t>(FSize++);
+    added = true;
+    return e;
+  }
+
+  // The entries in order of first visit.
+  std::vector<const Entry*> InOrder() const {
+    std::vector<const Entry*> out(FSize);
+    for (const Entry& e : FSlots)
+      if (e.Seq >= 0) out[e.Seq] = &e;
+    return out;
+  }
+
+ private:
+  static Entry Free() { return Entry{0, nullptr, nullptr, nullptr, 0, -1, -1, 0, 0, -1, 0}; }
+
+  void Grow() {
+    std::vector<Entry> old(FSlots.size() * 2, Free());
+    old.swap(FSlots);
+    const size_t mask = FSlots.size() - 1;
+    for (const Entry& e : old) {
+      if (e.Seq < 0) continue;
+      size_t i = e.Hash & mask;
+      while (FSlots[i].Seq >= 0) i = (i + 1) & mask;
+      FSlots[i] = e;
+    }
+  }
+
+  std::vector<Entry> FSlots;  // size is a power of two, at most half used
+  size_t FSize = 0;
+};
+
+// Local instants inside this window are shown with the current UTC offset
+// (UnixToLocal falls back to UTC figures outside 1990..2100), so one whole
+// local day can be cached as a range of Unix seconds.
+constexpr int64_t kCacheFrom = 631152000LL + 2 * 86400;  // 1990-01-03 UTC
+constexpr int64_t kCacheTo = kUnix2100 + 362 * 86400;     // 2100-12-29 UTC
+
+}  // namespace
+
+void TAnalyzer::Analyze(const THistoryList& list) {
+  std::fill(std::begin(FHeat), std::end(FHeat), 0);
+  FTotal = 0;
+  FPeakCount = 0;
+  FEarliest = 0;
+  FLatest = 0;
+
+  const THistoryArray& items = list.Items();
+  const int32_t n = list.Count();
+
+  TUrlTable urls;
+  TTally domains, keywords, browsers;
+
+  // Host -> what depends on the host alone; far fewer hosts than addresses.
+  std::unordered_map<std::string, int32_t> hostIndex;
+  std::vector<THostSlot> hosts;
+  auto HostSlot = [&](const std::string& host) -> const THostSlot& {
+    auto it = hostIndex.find(host);
+    if (it != hostIndex.end()) return hosts[it->second];
+    std::string domain = RegistrableDomain(host);
+    if (domain.empty()) domain = kLocalDomain;
+    hostIndex.emplace(host, static_cast<int32_t>(hosts.size()));
+    hosts.push_back(THostSlot{domains.Slot(domain), KeywordRuleOf(host), ScanDomain(domain)});
+    return hosts.back();
+  };
+  int32_t catCounts[kCategoryCount] = {};
+
+  // The current local day: [dayFrom, dayTo) in Unix seconds.
+  int64_t dayFrom = 0, dayTo = 0;
+  int32_t* dayCount = nullptr;
+  int32_t* heatRow = nullptr;
+
+  const std::string* lastBrowser = nullptr;
+  int32_t browserSlot = -1;
+
+  // Address lookups run ahead of their use: the text of the visit 2 * kAhead
+  // on, the table slot of the one kAhead on, the stored key of the one
+  // kAhead / 2 on. Records are sorted by time, not by where their texts
+  // live, so without this the pass waits on memory at every visit.
+  constexpr int32_t kAhead = 8;
+  constexpr int32_t kRing = 16;  // power of two > kAhead
+  uint64_t hashes[kRing];
+  auto stage = [&](int32_t j) {
+    hashes[j % kRing] = TUrlTable::Hash(items[j].Url);
+    urls.PrefetchSlot(hashes[j % kRing]);
+  };
+  for (int32_t j = 0; j < std::min(n, kAhead); ++j) stage(j);
+
+  for (int32_t i = 0; i < n; ++i) {
+    if (i + 2 * kAhead < n) PrefetchRead(items[i + 2 * kAhead].Url.data());
+    if (i + kAhead < n) stage(i + kAhead);
+    if (i + kAhead / 2 < n) urls.PrefetchKey(hashes[(i + kAhead / 2) % kRing]);
+
+    const THistoryRecord& rec = items[i];
+    const int64_t t = rec.VisitUnix;
+    if (t <= 0) continue;
+    ++FTotal;
+    if (FEarliest == 0 || t < FEarliest) FEarliest = t;
+    if (t > FLatest) FLatest = t;
+
+    // Local weekday, hour and day; visits come sorted, so a day's figures
+    // are computed once and reused for its other visits.
+    int hour;
+    if (t >= dayFrom && t < dayTo) {
+      hour = static_cast<int>((t - dayFrom) / 3600);
+    } else {
+      const TDateTime d = UnixToLocal(t);
+      hour = d.Hour;
+      dayCount = &FDays[FormatDate(d)];
+      heatRow = &FHeat[DayOfWeek(d) * 24];
+      const int64_t from = t - (d.Hour * 3600 + d.Minute * 60 + d.Second);
+      if (from >= kCacheFrom && from + 86400 <= kCacheTo) {
+        dayFrom = from;
+        dayTo = from + 86400;
+      } else {
+        dayFrom = dayTo = 0;
+      }
+    }
+    ++heatRow[hour];
+    ++*dayCount;
+
+    // Address, with what follows from it.
+    bool added;
+    TUrlTable::Entry& slot = urls.Find(rec.Url, hashes[i % kRing], added);
+    if (added) {
+      const THostSlot& host = HostSlot(ExtractHost(rec.Url));
+      slot.Domain = host.Domain;
+      if (host.KeywordRule >= 0) {
+        const std::string text = KeywordByRule(host.KeywordRule, rec.Url);
+        if (!text.empty()) slot.Keyword = keywords.Slot(text);
+      }
+      slot.Category = static_cast<int8_t>(CategoryByScan(host.Scan, rec.Url));
+    }
+    ++slot.Count;
+    domains.Inc(slot.Domain);
+
+    if (slot.Title == nullptr && !rec.Title.empty()) {
+      slot.Title = &rec.Title;
+      slot.TitleSeq = i;
+    }
+
+    ++catCounts[slot.Category];
+
+    if (lastBrowser == nullptr || *lastBrowser != rec.BrowserName) {
+      lastBrowser = &rec.BrowserName;
+      browserSlot = browsers.Slot(rec.BrowserName);
+    }
+    browsers.Inc(browserSlot);
+
+    if (slot.Keyword >= 0) keywords.Inc(slot.Keyword);
+  }
+
+  domains.FlushTo(FDomains);
+  const std::vector<const TUrlTable::Entry*> order = urls.InOrder();
+  for (size_t k = 0; k < order.size(); ++k) {
+    if (k + 16 < order.size()) PrefetchRead(order[k + 16]);
+    if (k + 8 < order.size()) {
+      PrefetchRead(order[k + 8]->Text);
+      PrefetchRead(order[k + 8]->Data);
+    }
+    FUrls.IncValue(*order[k]->Text, order[k]->Count);
+  }
+  // An address keeps the title of its first titled visit in list order (the
+  // newest one with a title), whichever of its spellings that visit used.
+  std::vector<std::pair<int32_t, const TUrlTable::Entry*>> titled;
+  for (const TUrlTable::Entry* e : order)
+    if (e->Title != nullptr) titled.emplace_back(e->TitleSeq, e);
+  std::sort(titled.begin(), titled.end(),
+            [](const auto& x, const auto& y) { return x.first < y.first; });
+  FUrlTitles.reserve(FUrlTitles.size() + titled.size());
+  for (const auto& [seq, e] : titled) FUrlTitles.emplace(FoldCase(*e->Text), *e->Title);
+  for (int c = 0; c < kCategoryCount; ++c)
+    if (catCounts[c] != 0) FCategories.IncValue(CategoryNames[c], catCounts[c]);
+  browsers.FlushTo(FBrowsers);
+  keywords.FlushTo(FKeywords);
+
+  FActiveDays = static_cast<int32_t>(FDays.size());
+
+  // Strictly greater: ties go to the earlier weekday (Sunday first), then hour.
+  for (int w = 0; w < 7; ++w)
+    for (int h = 0; h < 24; ++h)
+      if (FHeat[w * 24 + h] > FPeakCount) {
+        FPeakCount = FHeat[w * 24 + h];
+        FPeakDay = w;
+        FPeakHour = h;
+      }
+}
+
+// ---- Chart series ----------------------------------------------------------------
+
+namespace {
+
+void AppendInt(std::string& out, int64_t v) { out += std::to_string(v); }
+
+// [["key",count],...] in top-N order.
+std::string PairsJson(const TCounters& table, int n) {
+  std::vector<TCounters::Entry> top;
+  table.TopN(n, top);
+  std::string out = "[";
+  for (size_t i = 0; i < top.size(); ++i) {
+    if (i > 0) out += ',';
+    out += "[\"";
+    JsonEscapeTo(out, top[i].first);
+    out += "\",";
+    AppendInt(out, top[i].second);
+    out += ']';
+  }
+  out += ']';
+  return out;
+}
+
+// Digits of key[pos, pos + len) as a number; 0 when any is not a digit.
+int KeyNumber(const std::string& key, size_t pos, size_t len) {
+  if (key.size() < pos + len) return 0;
+  int v = 0;
+  for (size_t i = pos; i < pos + len; ++i) {
+    if (key[i] < '0' || key[i] > '9') return 0;
+    v = v * 10 + (key[i] - '0');
+  }
+  return v;
+}
+
+}  // namespace
+
+std::string TAnalyzer::HeatJson() const {
+  std::string out = "[";
+  for (int w = 0; w < 7; ++w) {
+    if (w > 0) out += ',';
+    out += '[';
+    for (int h = 0; h < 24; ++h) {
+      if (h > 0) out += ',';
+      AppendInt(out, FHeat[w * 24 + h]);
+    }
+    out += ']';
+  }
+  out += ']';
+  return out;
+}
+
+std::string TAnalyzer::DaysJson() const {
+  const size_t days = FDays.size();
+  const int64_t bucket = days <= 150 ? 1 : days <= 800 ? 7 : 30;
+
+  // Keys come in calendar order, so buckets are met in index order: each is
+  // written when the next one starts. Empty buckets never get a label.
+  std::string out = "[";
+  bool haveBase = false, open = false;
+  int64_t base = 0, current = 0;
+  std::string label;
+  int64_t sum = 0;
+  auto flush = [&]() {
+    if (!open) return;
+    if (out.size() > 1) out += ',';
+    out += "[\"" + label + "\",";
+    AppendInt(out, sum);
+    out += ']';
+  };
+  for (const auto& [key, count] : FDays) {
+    const int y = KeyNumber(key, 0, 4), m = KeyNumber(key, 5, 2), d = KeyNumber(key, 8, 2);
+    if (!IsValidDate(y, m, d)) continue;
+    const int64_t day = DaysFromCivil(y, m, d);
+    if (!haveBase) {
+      base = day;
+      haveBase = true;
+    }
+    const int64_t k = (day - base) / bucket;
+    if (!open || k != current) {
+      flush();
+      open = true;
+      current = k;
+      label = key;
+      sum = 0;
+    }
+    sum += count;
+  }
+  flush();
+  out += ']';
+  return out;
+}
+
+std::string TAnalyzer::DomainsJson(int n) const { return PairsJson(FDomains, n); }
+std::string TAnalyzer::KeywordsJson(int n) const { return PairsJson(FKeywords, n); }
+std::string TAnalyzer::BrowsersJson() const { return PairsJson(FBrowsers, 0); }
+
+std::string TAnalyzer::PagesJson(int n) const {
+  std::vector<TCounters::Entry> top;
+  FUrls.TopN(n, top);
+  std::string out = "[";
+  for (size_t i = 0; i < top.size(); ++i) {
+    if (i > 0) out += ',';
+    out += "[\"";
+    JsonEscapeTo(out, top[i].first);
+    out += "\",\"";
+    auto t = FUrlTitles.find(FoldCase(top[i].first));
+    if (t != FUrlTitles.end()) JsonEscapeTo(out, t->second);
+    out += "\",";
+    AppendInt(out, top[i].second);
+    out += ']';
+  }
+  out += ']';
+  return out;
+}
+
+std::string TAnalyzer::CatsJson() const {
+  std::vector<TCounters::Entry> top;
+  FCategories.TopN(0, top);
+  std::string out = "[";
+  for (size_t i = 0; i < top.size(); ++i) {
+    if (i > 0) out += ',';
+    out += "[\"";
+    JsonEscapeTo(out, top[i].first);
+    out += "\",";
+    AppendInt(out, top[i].second);
+    out += ",\"" + CategoryColor(top[i].first) + "\"]";
+  }
+  out += ']';
+  return out;
+}

@@ -5,26 +5,68 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "uTypes.h"
 #include "uUtil.h"
 
-extern const char* const WeekdayNames[7];
+extern const char* const WeekdayNames[7];  // 0 = Sunday
+// "" outside 0..6.
 std::string WeekdayName(int index);
 
-extern const char* const CategoryNames[10];
-extern const char* const CategoryColors[10];
+// ---- Site categories -------------------------------------------------------
+enum : int {
+  kCatSearch = 0,
+  kCatVideo = 1,
+  kCatSocial = 2,
+  kCatShopping = 3,
+  kCatDev = 4,
+  kCatNews = 5,
+  kCatMail = 6,
+  kCatDrive = 7,
+  kCatOther = 8,
+  kCatIntranet = 9,
+  kCategoryCount = 10,
+};
+extern const char* const CategoryNames[kCategoryCount];
+extern const char* const CategoryColors[kCategoryCount];
+// Colour of the category named exactly `name`; the intranet colour otherwise.
 std::string CategoryColor(const std::string& name);
+
+// One list of lower-case site fragments. The lists are tried in the order
+// SitePatternLists() returns them; the first list with a fragment occurring
+// in "domain url" decides.
+struct TSitePatterns {
+  int Category;  // index into CategoryNames
+  std::vector<std::string> Patterns;
+};
+const std::vector<TSitePatterns>& SitePatternLists();
+
+// Private networks, link-local and loopback addresses, and host names that
+// only make sense inside a local network (no dot, .local, .lan, ...).
 bool IsIntranetHost(const std::string& host);
-// Category of a visit from its registrable domain and address.
+// True when a fragment of `patterns` occurs in lower("domain url").
+bool MatchAny(const std::string& domain, const std::string& url,
+              const std::vector<std::string>& patterns);
+// Category of a visit from its registrable domain ("(本地/其他)" when it has
+// none) and its address: an index into CategoryNames, or its name.
+int CategoryIndexOf(const std::string& domain, const std::string& url);
 std::string CategoryOf(const std::string& domain, const std::string& url);
-// The search keyword of a search-result address, or empty.
+
+// ---- Search keywords -------------------------------------------------------
+// The search text of a search-result address (at most 60 UTF-16 units), or
+// empty when the address is not a search of a known engine.
 std::string ExtractKeywordText(const std::string& url);
+
+// Domain under which visits without a host are counted.
+extern const char* const kLocalDomain;
 
 class TAnalyzer {
  public:
-  TAnalyzer();
+  TAnalyzer() = default;
+  // One pass over the list (sorted newest first by the caller). Visits with
+  // a time <= 0 are ignored.
   void Analyze(const THistoryList& list);
 
   int32_t Total() const { return FTotal; }
@@ -37,6 +79,7 @@ class TAnalyzer {
   int32_t PeakHour() const { return FPeakHour; }
   int32_t PeakCount() const { return FPeakCount; }
 
+  // Chart series: compact JSON arrays (no spaces). n <= 0 means all entries.
   std::string HeatJson() const;
   std::string DaysJson() const;
   std::string DomainsJson(int n) const;
@@ -50,7 +93,8 @@ class TAnalyzer {
   std::map<std::string, int32_t> FDays;  // "yyyy-mm-dd" -> visits
   TCounters FDomains;
   TCounters FUrls;
-  std::unordered_map<std::string, std::string> FUrlTitles;  // folded url -> title
+  // FoldCase(url) -> title of the address's newest titled visit.
+  std::unordered_map<std::string, std::string> FUrlTitles;
   TCounters FKeywords;
   TCounters FCategories;
   TCounters FBrowsers;

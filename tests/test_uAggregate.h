@@ -1,0 +1,41 @@
+// Small builders shared by the analyzer tests.
+#pragma once
+
+#include <string>
+
+#include "TestSupport.h"
+#include "uAggregate.h"
+
+// Defined in uUtil: the UTC offset is read once per process, so a test that
+// changes TZ must make it read again.
+
+namespace agg_test {
+
+// 2024-01-07 00:00:00 UTC, a Sunday.
+constexpr int64_t kSunday = 1704585600;
+constexpr int64_t kHour = 3600;
+constexpr int64_t kDay = 86400;
+
+inline THistoryRecord Visit(const std::string& url, int64_t unix, const std::string& title = "",
+                            const std::string& browser = "Chrome") {
+  THistoryRecord r;
+  r.BrowserId = "chrome";
+  r.BrowserName = browser;
+  r.Profile = "Default";
+  r.Url = url;
+  r.Title = title;
+  r.VisitUnix = unix;
+  return r;
+}
+
+// A time zone for the scope, with the offset cache re-read on both sides.
+class ScopedTz {
+ public:
+  explicit ScopedTz(const std::string& tz) : FTz(tz) { ResetUtcOffsetCache(); }
+  ~ScopedTz() { ResetUtcOffsetCache(); }  // TZ itself is restored right after
+
+ private:
+  vt_test::TzOverride FTz;
+};
+
+}  // namespace agg_test
