@@ -28,11 +28,21 @@ struct TUserProfile {
 };
 using TUserProfiles = std::vector<TUserProfile>;
 
+// USERPROFILE, else the folder above APPDATA, else HOME.
 std::string GetUserHome();
+// USERNAME, else USER.
 std::string GetUserName();
 std::string ExpandEnvPath(const std::string& path);
+// Element 0 is the running user. Scope "all" adds the machine's other real
+// user folders; `errorMsg` is a warning when their list cannot be read.
 void ListUserProfiles(const std::string& scope, std::string& errorMsg, TUserProfiles& profiles);
+// %U% user folder, %L% AppData\Local, %R% AppData\Roaming, %P% AppData\LocalLow.
 std::string ExpandRoot(const std::string& tmpl, const std::string& userRoot);
+
+// The history queries, with the time window (Unix seconds; 0 = open) turned
+// into each store's own clock.
+std::string ChromiumHistoryQuery(int64_t fromUnix, int64_t toUnix);
+std::string FirefoxPlacesQuery(int64_t fromUnix, int64_t toUnix);
 
 class TCollector {
  public:
@@ -54,7 +64,11 @@ class TCollector {
                  const std::string& profile, const std::string& dbPath, TSourceStatus status,
                  int32_t count, const std::string& message);
   void ScanChromium(const TBrowserEntry& entry, const TUserProfile& user, const std::string& dir);
+  void ReadChromiumHistory(const TBrowserEntry& entry, const TUserProfile& user,
+                           const std::string& profileName, const std::string& dbPath);
   void ScanFirefox(const TBrowserEntry& entry, const TUserProfile& user, const std::string& dir);
+  void ReadFirefoxPlaces(const TBrowserEntry& entry, const TUserProfile& user,
+                         const std::string& profileName, const std::string& dbPath);
   void ReadWebCache(const TBrowserEntry& entry, const TUserProfile& user, const std::string& dir);
   // The one snapshot-open-query-record path shared by both SQLite readers.
   void ReadSqliteStore(const TBrowserEntry& entry, const std::string& profileLabel,
@@ -66,9 +80,9 @@ class TCollector {
   int64_t FFromUnix;
   int64_t FToUnix;
   bool FHasFilter = false;
-  std::vector<std::string> FFilter;
+  std::vector<std::string> FFilter;  // lower-cased source ids
   bool FHasInclude = false;
-  std::vector<std::string> FInclude;  // lower-cased once
+  std::vector<std::string> FInclude;  // as the user typed them
   bool FHasExclude = false;
   std::vector<std::string> FExclude;
   bool FPrivacy = false;

@@ -5,9 +5,7 @@
 
 #include "TestSupport.h"
 #include "uAggregate.h"
-
-// Defined in uUtil: the UTC offset is read once per process, so a test that
-// changes TZ must make it read again.
+#include "uUtil.h"  // ResetUtcOffsetCache: the offset is read once per process
 
 namespace agg_test {
 

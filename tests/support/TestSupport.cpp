@@ -151,7 +151,8 @@ static std::string ReadAllFd(int fd) {
 }
 
 RunResult RunVisitrail(const std::vector<std::string>& args,
-                       const std::map<std::string, std::string>& env, const std::string& cwd) {
+                       const std::map<std::string, std::string>& env, const std::string& cwd,
+                       const std::vector<std::string>& prefix) {
   RunResult r;
   char outTmpl[] = "/tmp/vt_out_XXXXXX";
   char errTmpl[] = "/tmp/vt_err_XXXXXX";
@@ -172,10 +173,14 @@ RunResult RunVisitrail(const std::vector<std::string>& args,
     if (!cwd.empty() && chdir(cwd.c_str()) != 0) _exit(127);
     std::vector<char*> argv;
     std::string exe = VISITRAIL_EXE;
+    for (const auto& p : prefix) argv.push_back(const_cast<char*>(p.c_str()));
     argv.push_back(const_cast<char*>(exe.c_str()));
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    execv(exe.c_str(), argv.data());
+    if (prefix.empty())
+      execv(exe.c_str(), argv.data());
+    else
+      execvp(argv[0], argv.data());
     _exit(127);
   }
   int status = 0;

@@ -60,9 +60,12 @@ struct RunResult {
 };
 // Runs the built Visitrail with `args` and the environment changes `env`
 // (value "" with a leading "-" in the name unsets, e.g. {"-HOME",""}).
+// A non-empty `prefix` is a launcher run in front of the binary (searched in
+// PATH), e.g. {"setpriv", "--reuid=65534", ...}: argv = prefix, exe, args.
 RunResult RunVisitrail(const std::vector<std::string>& args,
                        const std::map<std::string, std::string>& env = {},
-                       const std::string& cwd = std::string());
+                       const std::string& cwd = std::string(),
+                       const std::vector<std::string>& prefix = {});
 
 // ../shared/samples/<name>, or empty when the samples folder is absent.
 std::string SamplePath(const std::string& name);
