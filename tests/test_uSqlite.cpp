@@ -1,0 +1,258 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "Stores.h"
+#include "TestSupport.h"
+#include "uSqlite.h"
+
+using namespace vt_test;
+
+namespace {
+
+constexpr int kRow = 100;
+constexpr int kDone = 101;
+
+// Every name in the temporary folder that a snapshot could have left.
+std::vector<std::string> Leftovers(const TempFolder& tmp) { return ListNames(tmp.Path()); }
+
+}  // namespace
+
+TEST(SqliteEngine, LinkedEngineLoadsAtOnce) {
+  std::string err = "old";
+  EXPECT_TRUE(TSqliteDb::EnsureLoaded("/nonexistent", err));
+  EXPECT_EQ(err, "");
+  EXPECT_TRUE(TSqliteDb::Loaded());
+  EXPECT_FALSE(TSqliteDb::LoadedPath().empty());
+  EXPECT_NE(TSqliteDb::LoadedNote().find(sqlite3_libversion()), std::string::npos);
+}
+
+TEST(SqliteDb, ClosedObjectRefusesWork) {
+  TSqliteDb db;
+  TSqlStmt stmt = reinterpret_cast<TSqlStmt>(1);
+  EXPECT_FALSE(db.IsOpen());
+  EXPECT_FALSE(db.Prepare("SELECT 1", stmt));
+  EXPECT_EQ(stmt, nullptr);
+  EXPECT_EQ(db.LastError(), "数据库未打开");
+  db.Finalize(nullptr);
+  db.Close();
+  db.Close();
+  EXPECT_FALSE(db.IsOpen());
+}
+
+TEST(SqliteDb, OpenIsReadOnlyAndNeverCreates) {
+  TempFolder tmp;
+  TSqliteDb db;
+  EXPECT_FALSE(db.OpenReadOnly(tmp.Sub("missing.db")));
+  EXPECT_EQ(db.LastError(), "数据库未打开");
+  EXPECT_FALSE(Exists(tmp.Sub("missing.db")));
+
+  const std::string path = tmp.Sub("t.db");
+  ExecSql(path, "CREATE TABLE t(a TEXT, b INTEGER); INSERT INTO t VALUES(NULL, -5);"
+                "INSERT INTO t VALUES('百度一下，你就知道', 9007199254740993);");
+  ASSERT_TRUE(db.OpenReadOnly(path));
+  TSqlStmt stmt = nullptr;
+  ASSERT_TRUE(db.Prepare("SELECT a, b FROM t ORDER BY rowid", stmt));
+  ASSERT_EQ(db.Step(stmt), kRow);
+  EXPECT_EQ(db.ColText(stmt, 0), "");
+  EXPECT_EQ(db.ColInt(stmt, 1), -5);
+  ASSERT_EQ(db.Step(stmt), kRow);
+  EXPECT_EQ(db.ColText(stmt, 0), "百度一下，你就知道");
+  EXPECT_EQ(db.ColInt(stmt, 1), 9007199254740993LL);
+  EXPECT_EQ(db.Step(stmt), kDone);
+  db.Finalize(stmt);
+
+  // Writing through a read-only connection fails in the engine.
+  ASSERT_TRUE(db.Prepare("INSERT INTO t VALUES('x', 1)", stmt));
+  EXPECT_NE(db.Step(stmt), kDone);
+  db.Finalize(stmt);
+  EXPECT_FALSE(db.Prepare("SELECT nope FROM t", stmt));
+  EXPECT_NE(db.LastError().find("no such column"), std::string::npos);
+}
+
+TEST(SqliteDb, MalformedTextIsRepairedNotPassedOn) {
+  TempFolder tmp;
+  const std::string path = tmp.Sub("bad.db");
+  ExecSql(path, "CREATE TABLE t(a TEXT); INSERT INTO t VALUES(CAST(X'41FF42' AS TEXT));");
+  TSqliteDb db;
+  ASSERT_TRUE(db.OpenReadOnly(path));
+  TSqlStmt stmt = nullptr;
+  ASSERT_TRUE(db.Prepare("SELECT a FROM t", stmt));
+  ASSERT_EQ(db.Step(stmt), kRow);
+  EXPECT_EQ(db.ColText(stmt, 0), "A\xEF\xBF\xBD" "B");
+  db.Finalize(stmt);
+}
+
+TEST(SqliteDb, NotADatabaseFailsAtPrepareWithEngineMessage) {
+  TempFolder tmp;
+  const std::string path = tmp.Sub("junk.db");
+  WriteFile(path, std::string(4096, 'x'));
+  TSqliteDb db;
+  if (db.OpenReadOnly(path)) {
+    TSqlStmt stmt = nullptr;
+    EXPECT_FALSE(db.Prepare("SELECT 1 FROM visits", stmt));
+    EXPECT_NE(db.LastError().find("not a database"), std::string::npos) << db.LastError();
+  }
+}
+
+TEST(Snapshot, MissingSourceCreatesNothing) {
+  TempFolder tmp;
+  EnvOverride env("TMPDIR", tmp.Path());
+  std::string copy = "x", err;
+  EXPECT_FALSE(SnapshotDatabase(tmp.Sub("nope/History"), copy, err));
+  EXPECT_EQ(copy, "");
+  EXPECT_EQ(err, "库文件不存在");
+  EXPECT_TRUE(Leftovers(tmp).empty());
+}
+
+TEST(Snapshot, CopiesTheLogAndDeleteRemovesEverything) {
+  TempFolder src, tmp;
+  EnvOverride env("TMPDIR", tmp.Path());
+  const std::string path = src.Sub("places.sqlite");
+  MakeFirefoxPlaces(path, {{"https://a.example/", "A", FirefoxTime(1600000000)},
+                           {"https://b.example/", "B", FirefoxTime(1600000100)}},
+                    true);
+  ASSERT_TRUE(Exists(path + "-wal"));
+
+  std::string copy, err;
+  ASSERT_TRUE(SnapshotDatabase(path, copy, err)) << err;
+  EXPECT_EQ(err, "");
+  EXPECT_EQ(copy.rfind(tmp.Path(), 0), 0u) << copy;
+  EXPECT_EQ(copy.substr(copy.size() - 3), ".db");
+  EXPECT_EQ(ReadFile(copy), ReadFile(path));
+  EXPECT_EQ(ReadFile(copy + "-wal"), ReadFile(path + "-wal"));
+  ASSERT_TRUE(Exists(path + "-shm"));
+  EXPECT_TRUE(Exists(copy + "-shm"));
+
+  // The newest visit lives only in the log; the copy must show it.
+  TSqliteDb db;
+  ASSERT_TRUE(db.OpenReadOnly(copy));
+  TSqlStmt stmt = nullptr;
+  ASSERT_TRUE(db.Prepare("SELECT count(*), max(visit_date) FROM moz_historyvisits", stmt));
+  ASSERT_EQ(db.Step(stmt), kRow);
+  EXPECT_EQ(db.ColInt(stmt, 0), 2);
+  EXPECT_EQ(db.ColInt(stmt, 1), FirefoxTime(1600000100));
+  db.Finalize(stmt);
+  db.Close();
+
+  DeleteSnapshot(copy);
+  EXPECT_TRUE(Leftovers(tmp).empty());
+  // The live store is untouched.
+  EXPECT_TRUE(Exists(path + "-wal"));
+  DeleteSnapshot("");
+}
+
+TEST(Snapshot, StoreWithoutSideFilesGivesMainCopyAlone) {
+  TempFolder src, tmp;
+  EnvOverride env("TMPDIR", tmp.Path());
+  const std::string path = src.Sub("History");
+  MakeChromeHistory(path, {{"https://a.example/", "A", ChromeTime(1600000000)}});
+  std::string copy, err;
+  ASSERT_TRUE(SnapshotDatabase(path, copy, err)) << err;
+  EXPECT_EQ(Leftovers(tmp).size(), 1u);
+  DeleteSnapshot(copy);
+  EXPECT_TRUE(Leftovers(tmp).empty());
+}
+
+// A browser that is running: its connection stays open and its newest
+// commits sit in the log, never checkpointed into the main file.
+TEST(Snapshot, SeesCommitsOfALiveWriter) {
+  TempFolder src, tmp;
+  EnvOverride env("TMPDIR", tmp.Path());
+  const std::string path = src.Sub("places.sqlite");
+  MakeFirefoxPlaces(path, {{"https://old.example/", "old", FirefoxTime(1500000000)}}, false);
+
+  sqlite3* live = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &live), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(live,
+                         "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
+                         "INSERT INTO moz_places(id,url,title) VALUES(100,'https://new.example/','新');"
+                         "INSERT INTO moz_historyvisits(place_id,visit_date) VALUES(100,1700000000000000);",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  // Keep a read transaction open too, as a browser tab might.
+  sqlite3_exec(live, "BEGIN; SELECT count(*) FROM moz_places;", nullptr, nullptr, nullptr);
+
+  std::string copy, err;
+  ASSERT_TRUE(SnapshotDatabase(path, copy, err)) << err;
+  TSqliteDb db;
+  ASSERT_TRUE(db.OpenReadOnly(copy));
+  TSqlStmt stmt = nullptr;
+  ASSERT_TRUE(db.Prepare("SELECT p.title FROM moz_places p JOIN moz_historyvisits v ON "
+                         "v.place_id = p.id ORDER BY v.visit_date DESC",
+                         stmt))
+      << db.LastError();
+  ASSERT_EQ(db.Step(stmt), kRow);
+  EXPECT_EQ(db.ColText(stmt, 0), "新");
+  ASSERT_EQ(db.Step(stmt), kRow);
+  EXPECT_EQ(db.ColText(stmt, 0), "old");
+  EXPECT_EQ(db.Step(stmt), kDone);
+  db.Finalize(stmt);
+  db.Close();
+  DeleteSnapshot(copy);
+  EXPECT_TRUE(Leftovers(tmp).empty());
+
+  sqlite3_exec(live, "COMMIT;", nullptr, nullptr, nullptr);
+  sqlite3_close(live);
+}
+
+// The log and its index are copied one after the other; a commit in between
+// leaves an index that describes frames the copied log lacks. The engine
+// must rebuild the index from the copied log rather than trust it.
+TEST(Snapshot, IndexNewerThanTheLogIsNotTrusted) {
+  TempFolder dir;
+  const std::string live = dir.Sub("live.db");
+  const std::string copy = dir.Sub("copy.db");
+  sqlite3* w = nullptr;
+  ASSERT_EQ(sqlite3_open(live.c_str(), &w), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(w,
+                         "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
+                         "CREATE TABLE t(s TEXT); INSERT INTO t VALUES('first');",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  WriteFile(copy, ReadFile(live));
+  WriteFile(copy + "-wal", ReadFile(live + "-wal"));
+  ASSERT_EQ(sqlite3_exec(w,
+                         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n "
+                         "WHERE i < 3000) INSERT INTO t SELECT hex(randomblob(50)) FROM n;",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  WriteFile(copy + "-shm", ReadFile(live + "-shm"));
+
+  TSqliteDb db;
+  ASSERT_TRUE(db.OpenReadOnly(copy));
+  TSqlStmt stmt = nullptr;
+  ASSERT_TRUE(db.Prepare("SELECT count(*), min(s) FROM t", stmt)) << db.LastError();
+  ASSERT_EQ(db.Step(stmt), kRow) << db.LastError();
+  EXPECT_EQ(db.ColInt(stmt, 0), 1);
+  db.Finalize(stmt);
+  db.Close();
+  sqlite3_close(w);
+}
+
+// A file that opens but cannot be read: every attempt fails, the partial
+// copies are removed, and the message carries the system's reason.
+TEST(Snapshot, FailedAttemptsLeaveNothingBehind) {
+  if (!Exists("/proc/self/mem")) GTEST_SKIP() << "no /proc/self/mem to fail a read";
+  TempFolder tmp;
+  EnvOverride env("TMPDIR", tmp.Path());
+  std::string copy = "x", err;
+  EXPECT_FALSE(SnapshotDatabase("/proc/self/mem", copy, err));
+  EXPECT_EQ(copy, "");
+  EXPECT_EQ(err.rfind("复制快照失败：", 0), 0u) << err;
+  EXPECT_TRUE(Leftovers(tmp).empty());
+}
+
+TEST(Snapshot, UnreadableStoreIsReportedAsPermission) {
+  if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  TempFolder src, tmp;
+  EnvOverride env("TMPDIR", tmp.Path());
+  const std::string path = src.Sub("History");
+  WriteFile(path, "data");
+  chmod(path.c_str(), 0);
+  std::string copy, err;
+  EXPECT_FALSE(SnapshotDatabase(path, copy, err));
+  EXPECT_NE(err.find("无权限"), std::string::npos) << err;
+  EXPECT_TRUE(Leftovers(tmp).empty());
+}
