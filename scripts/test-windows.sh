@@ -1,0 +1,291 @@
+#!/usr/bin/env bash
+# Cross-builds Visitrail.exe (scripts/build-windows.sh) and checks it end to
+# end under Wine, in a fresh prefix, without a display: help and version,
+# argument errors, Chrome and Firefox stores in the prefix's user folder read
+# into JSON and HTML reports, /user:all over the registry's profile list,
+# /list to a pipe and to a file, the IE source whose worker dies in Wine's
+# esent.dll stubs, and the platform layer's own checks. Installs Wine and the
+# sqlite3 shell when missing. Prints "N passed, M failed" last and exits
+# non-zero when a check failed.
+set -uo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+
+want=(wine wine64 sqlite3 python3 locales)
+missing=()
+for p in "${want[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}" >&2
+  SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+fi
+
+build_log="$(mktemp "${TMPDIR:-/tmp}/vt-build-windows.XXXXXX")"
+if ! built="$("$root/scripts/build-windows.sh" Visitrail platform_checks 2>"$build_log" | tail -n 1)"; then
+  tail -n 40 "$build_log"
+  rm -f "$build_log"
+  echo "0 passed, 1 failed (cross-build)"
+  exit 1
+fi
+rm -f "$build_log"
+checks_exe="$(dirname "$built")/tests/win/platform_checks.exe"
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/vt-wine.XXXXXX")"
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+cleanup() {
+  wineserver -k </dev/null >/dev/null 2>&1
+  [ -n "${VT_KEEP:-}" ] && echo "kept $work" >&2 || rm -rf "$work"
+}
+trap cleanup EXIT
+# Wine's background processes must not inherit our standard handles, or
+# whoever reads this script's output waits for them forever.
+mkdir -p "$WINEPREFIX"
+# A private zh_CN.UTF-8 locale: Wine then runs with the Chinese ANSI code
+# page (936) and still reads our UTF-8 command lines correctly.
+mkdir -p "$work/locale"
+localedef -i zh_CN -f UTF-8 "$work/locale/zh_CN.UTF-8" >/dev/null 2>&1 ||
+  echo "warning: could not build the zh_CN.UTF-8 locale" >&2
+export LOCPATH="$work/locale"
+wineserver -p </dev/null >/dev/null 2>&1
+wineboot -i </dev/null >/dev/null 2>&1
+
+pass=0
+fail=0
+check() {  # check "what" command...
+  local what="$1"; shift
+  if "$@"; then pass=$((pass + 1)); else fail=$((fail + 1)); echo "FAILED: $what"; fi
+}
+has() { grep -qF -- "$2" "$1"; }      # has FILE TEXT
+hasnt() { ! grep -qF -- "$2" "$1"; }
+
+drive="$WINEPREFIX/drive_c"
+user="$(id -un)"   # Wine names the Windows user after the Unix one
+home="$drive/users/$user"
+winhome="C:\\users\\$user"
+mkdir -p "$drive/vt"
+cp "$built" "$drive/vt/Visitrail.exe"   # away from the source tree's template
+exe='C:\vt\Visitrail.exe'
+out="$work/out"
+err="$work/err"
+txt="$work/out.txt"
+# run ARGS...: Visitrail with the Chinese ANSI code page (936); standard
+# output (a file) in $out and decoded from GB18030 into $txt, code in $rc.
+run() {
+  LC_ALL=zh_CN.UTF-8 wine "$exe" "$@" </dev/null >"$out" 2>"$err"
+  rc=$?
+  iconv -f GB18030 -t UTF-8 "$out" >"$txt" 2>/dev/null || cp "$out" "$txt"
+}
+rc_is() { [ "$rc" = "$1" ] || { echo "  exit code $rc, expected $1" >&2; head -c 2000 "$txt" >&2; false; }; }
+json_ok() { python3 -c 'import json,sys; json.load(open(sys.argv[1], encoding="utf-8"))' "$1"; }
+py() { python3 -c "$1" "${@:2}"; }
+
+# ---- Platform layer ------------------------------------------------------
+cp "$checks_exe" "$drive/vt/platform_checks.exe"
+TZ=Asia/Shanghai VT_CHECK_TZ_OFFSET=28800 wine 'C:\vt\platform_checks.exe' "$winhome\\Temp\\vt checks" \
+  </dev/null >"$out" 2>"$err"
+rc=$?
+grep -E '^(FAILED|SKIPPED)' "$out"
+check "platform checks pass" rc_is 0
+check "platform checks ran" grep -q '^platform checks: [1-9][0-9]* passed, 0 failed' "$out"
+check "a spawned child writes nothing into its parent's output" hasnt "$out" "child"
+wine 'C:\vt\platform_checks.exe' /kind </dev/null >"$out" 2>/dev/null
+check "standard output to a file: kind file, no console width, CR LF" \
+  py 'import sys; d=open(sys.argv[1],"rb").read(); sys.exit(d!=b"file -1 ??\r\n")' "$out"
+wine 'C:\vt\platform_checks.exe' /kind </dev/null 2>/dev/null | cat >"$out"
+check "standard output to a pipe: kind pipe" \
+  py 'import sys; d=open(sys.argv[1],"rb").read(); sys.exit(d!=b"pipe -1 ??\r\n")' "$out"
+LC_ALL=zh_CN.UTF-8 wine 'C:\vt\platform_checks.exe' /kind </dev/null 2>/dev/null | cat >"$out"
+check "console lines in the ANSI code page (936)" \
+  py 'import sys; d=open(sys.argv[1],"rb").read(); sys.exit(d!="pipe -1 中文\r\n".encode("gbk"))' "$out"
+# A console: Wine gives a pseudo-terminal one. Its lines go through
+# WriteConsoleW, so Chinese shows even with a Western code page (1252).
+LC_ALL=C.UTF-8 script -qec "stty cols 100; wine 'C:\vt\platform_checks.exe' /kind" /dev/null \
+  </dev/null >"$out" 2>/dev/null
+check "console: kind console, its width, Chinese shown" has "$out" "console 100 中文"
+LC_ALL=C.UTF-8 script -qec "wine '$exe' /?" /dev/null </dev/null >"$out" 2>/dev/null
+check "Visitrail on a console shows Chinese whatever the code page" has "$out" "用法：Visitrail.exe [选项]"
+
+# ---- Help, version, argument errors -----------------------------------------
+run /version
+check "/version: exit 0" rc_is 0
+check "/version names the version" has "$txt" "Visitrail 1.1.4"
+check "/version: CR LF line ends" py 'import sys; d=open(sys.argv[1],"rb").read(); sys.exit(b"\r\n" not in d or b"\n" in d.replace(b"\r\n", b""))' "$out"
+run /?
+check "/?: exit 0" rc_is 0
+check "/? prints the usage" has "$txt" "用法：Visitrail.exe [选项]"
+run /help
+check "/help prints the exit codes" has "$txt" "退出码"
+run /bogus
+check "unknown option: exit 1" rc_is 1
+check "unknown option: message" has "$txt" "参数错误：未知选项：/bogus"
+run /days:x
+check "bad /days: exit 1" rc_is 1
+run /format:pdf
+check "bad /format: exit 1" rc_is 1
+run
+check "no store at all: exit 2" rc_is 2
+
+# ---- Stores in the prefix's user folder ----------------------------------------
+chrome_db() {  # chrome_db FILE (url|title|unix seconds)...
+  local db="$1"; shift
+  mkdir -p "$(dirname "$db")"
+  {
+    echo "CREATE TABLE meta(key LONGVARCHAR NOT NULL UNIQUE PRIMARY KEY, value LONGVARCHAR);"
+    echo "INSERT INTO meta VALUES('version','67');"
+    echo "CREATE TABLE urls(id INTEGER PRIMARY KEY AUTOINCREMENT,url LONGVARCHAR,title LONGVARCHAR,visit_count INTEGER DEFAULT 0 NOT NULL,typed_count INTEGER DEFAULT 0 NOT NULL,last_visit_time INTEGER NOT NULL,hidden INTEGER DEFAULT 0 NOT NULL);"
+    echo "CREATE TABLE visits(id INTEGER PRIMARY KEY AUTOINCREMENT,url INTEGER NOT NULL,visit_time INTEGER NOT NULL,from_visit INTEGER,transition INTEGER DEFAULT 0 NOT NULL,segment_id INTEGER,visit_duration INTEGER DEFAULT 0 NOT NULL);"
+    local row url title t
+    for row in "$@"; do
+      IFS='|' read -r url title t <<<"$row"
+      echo "INSERT INTO urls(url,title,last_visit_time) SELECT '$url','$title',0 WHERE NOT EXISTS (SELECT 1 FROM urls WHERE url='$url');"
+      echo "UPDATE urls SET visit_count=visit_count+1 WHERE url='$url';"
+      echo "INSERT INTO visits(url,visit_time,transition) SELECT id,($t+11644473600)*1000000,805306368 FROM urls WHERE url='$url';"
+    done
+  } | sqlite3 "$db"
+}
+firefox_db() {  # firefox_db FILE (url|title|unix seconds)...
+  local db="$1"; shift
+  mkdir -p "$(dirname "$db")"
+  {
+    echo "CREATE TABLE moz_places(id INTEGER PRIMARY KEY,url LONGVARCHAR,title LONGVARCHAR,rev_host LONGVARCHAR,visit_count INTEGER DEFAULT 0,hidden INTEGER DEFAULT 0 NOT NULL,typed INTEGER DEFAULT 0 NOT NULL,frecency INTEGER DEFAULT -1 NOT NULL,last_visit_date INTEGER,guid TEXT);"
+    echo "CREATE TABLE moz_historyvisits(id INTEGER PRIMARY KEY,from_visit INTEGER,place_id INTEGER,visit_date INTEGER,visit_type INTEGER,session INTEGER);"
+    local row url title t
+    for row in "$@"; do
+      IFS='|' read -r url title t <<<"$row"
+      echo "INSERT INTO moz_places(url,title,visit_count) SELECT '$url','$title',0 WHERE NOT EXISTS (SELECT 1 FROM moz_places WHERE url='$url');"
+      echo "UPDATE moz_places SET visit_count=visit_count+1 WHERE url='$url';"
+      echo "INSERT INTO moz_historyvisits(place_id,visit_date,visit_type) SELECT id,$t*1000000,1 FROM moz_places WHERE url='$url';"
+    done
+  } | sqlite3 "$db"
+}
+chrome_db "$home/AppData/Local/Google/Chrome/User Data/Default/History" \
+  "https://www.example.com/a?q=1|示例页面|1767945600" \
+  "https://news.example.org/today|News today|1768035600" \
+  "https://www.example.com/a?q=1|示例页面|1768040000"
+mkdir -p "$home/AppData/Roaming/Mozilla/Firefox"
+printf '[General]\r\nStartWithLastProfile=1\r\n\r\n[Profile0]\r\nName=default\r\nIsRelative=1\r\nPath=Profiles/k3x9.default\r\nDefault=1\r\n' \
+  >"$home/AppData/Roaming/Mozilla/Firefox/profiles.ini"
+firefox_db "$home/AppData/Roaming/Mozilla/Firefox/Profiles/k3x9.default/places.sqlite" \
+  "https://developer.mozilla.org/zh-CN/|MDN 文档|1768000000" \
+  "https://www.wikipedia.org/|Wikipedia|1768010000"
+
+# ---- JSON and HTML reports ----------------------------------------------------
+run /format:json "/out:$winhome\\报告\\r.json" '/title:周报 <1>'
+check "JSON report: exit 0" rc_is 0
+report="$home/报告/r.json"
+check "JSON report written under a Chinese folder name" test -s "$report"
+check "JSON report parses" json_ok "$report"
+check "JSON report content" py '
+import json, sys
+r = json.load(open(sys.argv[1], encoding="utf-8"))
+assert r["tool"] == "Visitrail" and r["title"] == "周报 <1>", r["title"]
+assert r["stats"]["total"] == 5 and r["shown"] == 5, r["stats"]
+urls = [v["url"] for v in r["records"]]
+assert urls.count("https://www.example.com/a?q=1") == 2, urls
+assert "https://developer.mozilla.org/zh-CN/" in urls
+ts = [v["ts"] for v in r["records"]]
+assert ts == sorted(ts, reverse=True), ts
+assert any(v["title"] == "示例页面" and v["profile"] == sys.argv[2] + "\\Default" for v in r["records"])
+assert any(v["title"] == "MDN 文档" and v["profile"] == sys.argv[2] + "\\k3x9.default" for v in r["records"])
+states = sorted((s["name"], s["state"], s["count"]) for s in r["sources"])
+assert sorted(s[1:] for s in states) == [("ok", 2), ("ok", 3)], states
+' "$report" "$user"
+check "result line names the report" has "$txt" "报告已生成：$winhome\\报告\\r.json"
+
+TZ=Asia/Shanghai run "/out:$winhome\\out\\" /title:Weekly
+check "HTML report: exit 0" rc_is 0
+html="$(ls "$home"/out/Visitrail_Report_*.html 2>/dev/null | head -n 1)"
+check "HTML report named Visitrail_Report_<time>.html in the folder" test -n "$html"
+html="${html:-/nonexistent}"
+check "HTML page comes from the embedded template" has "$html" "<title>Weekly"
+check "HTML placeholders all filled" py 'import sys; d=open(sys.argv[1],encoding="utf-8").read(); sys.exit(any(p in d for p in ("__DATA__","__TITLE__","__COMPANY__","__HOMEPAGE__")))' "$html"
+check "HTML holds the visits in UTF-8" has "$html" "示例页面"
+check "HTML holds the Firefox visit" has "$html" "developer.mozilla.org"
+check "HTML shows local time (UTC+8)" has "$html" "2026-01-09 16:00:00"
+
+# ---- Report and source list to standard output --------------------------------
+LC_ALL=zh_CN.UTF-8 wine "$exe" /format:json </dev/null 2>/dev/null | cat >"$work/pipe.json"
+check "JSON report to a pipe is raw UTF-8" json_ok "$work/pipe.json"
+check "JSON report to a pipe holds Chinese as UTF-8" has "$work/pipe.json" "MDN 文档"
+run /list /format:json
+cp "$out" "$work/file-list.json"
+check "/list /format:json to a file: exit 0" rc_is 0
+check "/list /format:json to a file is raw UTF-8 JSON" json_ok "$work/file-list.json"
+LC_ALL=zh_CN.UTF-8 wine "$exe" /list /format:json </dev/null 2>/dev/null | cat >"$work/pipe-list.json"
+check "/list /format:json to a pipe is raw UTF-8 JSON" json_ok "$work/pipe-list.json"
+check "/list JSON: both sources" py '
+import json, sys
+for f in sys.argv[1:]:
+    s = json.load(open(f, encoding="utf-8"))["sources"]
+    assert sorted(x["count"] for x in s) == [2, 3], s
+' "$work/file-list.json" "$work/pipe-list.json"
+check "/list JSON ends without a line break" py 'import sys; sys.exit(open(sys.argv[1],"rb").read().endswith(b"\n"))' "$work/pipe-list.json"
+run /list
+check "/list table: exit 0" rc_is 0
+check "/list table lists Chrome" grep -q "Chrome.*$user\\\\Default" "$txt"
+check "/list table lists Firefox" grep -q "Firefox.*$user\\\\k3x9.default" "$txt"
+LC_ALL=zh_CN.UTF-8 wine "$exe" /list </dev/null 2>/dev/null | cat >"$work/pipe-list.txt"
+check "/list table to a pipe equals the file output" cmp -s "$work/pipe-list.txt" "$out"
+
+# ---- /user:all over the registry's profile list ---------------------------
+pl='HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion\ProfileList'
+reg_add() { wine reg add "$@" /f </dev/null >/dev/null 2>&1; }
+reg_add "$pl\\S-1-5-21-1-2-3-1001" /v ProfileImagePath /t REG_EXPAND_SZ /d '%SystemDrive%\users\bob'
+reg_add "$pl\\S-1-5-18" /v ProfileImagePath /t REG_EXPAND_SZ /d '%systemroot%\system32\config\systemprofile'
+reg_add "$pl\\S-1-5-21-1-2-3-1002" /v ProfileImagePath /t REG_SZ /d 'C:\users\Public'
+reg_add "$pl\\S-1-5-21-1-2-3-1003" /v ProfileImagePath /t REG_DWORD /d 7
+reg_add "$pl\\S-1-5-21-1-2-3-1004" /v ProfileImagePath /t REG_SZ /d "C:\\USERS\\${user^^}\\"
+mkdir -p "$drive/windows/system32/config/systemprofile" "$drive/users/Public"
+chrome_db "$drive/users/bob/AppData/Local/Google/Chrome/User Data/Profile 1/History" \
+  "https://bob.example.net/|Bob page|1768020000"
+chrome_db "$drive/users/Public/AppData/Local/Google/Chrome/User Data/Default/History" \
+  "https://public.example.net/|Public|1768020000"
+run /user:all /list
+check "/user:all: exit 0" rc_is 0
+check "/user:all: bob's profile read" grep -q 'bob\\Profile 1' "$txt"
+check "/user:all: Public skipped" hasnt "$txt" 'Public\'
+run /user:all /format:json "/out:$winhome\\all.json"
+check "/user:all JSON: exit 0" rc_is 0
+check "/user:all: scope counts the running user and bob only" has "$txt" "扫描范围：全部用户（2 个配置）"
+check "/user:all JSON: six visits of two users" py '
+import json, sys
+r = json.load(open(sys.argv[1], encoding="utf-8"))
+assert r["stats"]["total"] == 6, r["stats"]
+assert sorted({v["profile"].split("\\")[0] for v in r["records"]}) == sorted(["bob", sys.argv[2]])
+' "$home/all.json" "$user"
+run /list
+check "/user:current ignores the registry" hasnt "$txt" 'bob\'
+
+# ---- IE / legacy Edge: the worker dies in Wine's esent.dll stubs --------------
+webcache="$home/AppData/Local/Microsoft/Windows/WebCache"
+mkdir -p "$webcache"
+sample="$root/../shared/samples/WebCacheV01_dirty.dat.gz"
+if [ -f "$sample" ]; then
+  gzip -dc "$sample" >"$webcache/WebCacheV01.dat"
+else
+  head -c 65536 /dev/zero >"$webcache/WebCacheV01.dat"
+fi
+printf 'log' >"$webcache/V01.log"
+start=$(date +%s)
+run /src:ie /list
+check "IE whose worker dies: the run goes on (exit 0)" rc_is 0
+check "IE worker failure reported" grep -q '解析子进程异常退出（代码 -\?[0-9]*）' "$txt"
+check "IE worker failure took less than the 120 s limit" test $(( $(date +%s) - start )) -lt 100
+run /src:ie,chrome /format:json "/out:$winhome\\ie.json"
+check "IE failure does not stop the other sources" rc_is 0
+check "IE source recorded as a parse error" py '
+import json, sys
+r = json.load(open(sys.argv[1], encoding="utf-8"))
+ie = [s for s in r["sources"] if s["path"].endswith("WebCacheV01.dat")]
+assert len(ie) == 1 and ie[0]["state"] == "parseerror" and not ie[0]["ok"], ie
+assert ie[0]["msg"].startswith("解析子进程异常退出（代码 "), ie[0]["msg"]
+assert r["stats"]["total"] == 3, r["stats"]
+' "$home/ie.json"
+check "IE snapshot folders removed" test -z "$(ls -d "$home"/Temp/vt_webcache_* 2>/dev/null)"
+check "no database snapshot left behind" test -z "$(ls "$home"/Temp/vt_db_* 2>/dev/null)"
+
+echo "$pass passed, $fail failed"
+[ "$fail" = 0 ]

@@ -1,0 +1,644 @@
+// The operating-system layer on Windows. Every call is the wide-character
+// form: paths, registry values and console text may hold any Unicode
+// character, and the ANSI forms would lose what the code page cannot show.
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "uPlatform.h"
+
+namespace plat {
+namespace {
+
+std::wstring Wide(const std::string& s) {
+  if (s.empty()) return std::wstring();
+  int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+  std::wstring w(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), &w[0], n);
+  return w;
+}
+
+std::string Narrow(const wchar_t* w, size_t len, UINT codePage = CP_UTF8) {
+  if (len == 0) return std::string();
+  int n = WideCharToMultiByte(codePage, 0, w, static_cast<int>(len), nullptr, 0, nullptr, nullptr);
+  std::string s(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(codePage, 0, w, static_cast<int>(len), &s[0], n, nullptr, nullptr);
+  return s;
+}
+
+std::string Narrow(const std::wstring& w, UINT codePage = CP_UTF8) {
+  return Narrow(w.data(), w.size(), codePage);
+}
+
+// Closes a kernel handle when the scope ends.
+class THandle {
+ public:
+  explicit THandle(HANDLE h = INVALID_HANDLE_VALUE) : FHandle(h) {}
+  ~THandle() { Close(); }
+  THandle(const THandle&) = delete;
+  THandle& operator=(const THandle&) = delete;
+  HANDLE Get() const { return FHandle; }
+  bool Valid() const { return FHandle != INVALID_HANDLE_VALUE && FHandle != nullptr; }
+  bool Close() {
+    bool ok = !Valid() || CloseHandle(FHandle);
+    FHandle = INVALID_HANDLE_VALUE;
+    return ok;
+  }
+
+ private:
+  HANDLE FHandle;
+};
+
+DWORD Attributes(const std::string& path) {
+  if (path.empty()) return INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(Wide(path).c_str());
+}
+
+// SQLite takes its file locks on the 512 bytes at offset 1 GiB (pending,
+// reserved and shared bytes) and never stores data in the page holding
+// them. A browser that keeps its database locked exclusively therefore makes
+// reads of that range fail with a lock violation, while every other byte
+// stays readable.
+constexpr uint64_t kSqliteLockOffset = 0x40000000ull;
+constexpr uint64_t kSqliteLockPageMax = 65536;  // the largest page size
+
+bool ReadAt(HANDLE h, uint64_t offset, char* buf, DWORD want, DWORD& got) {
+  OVERLAPPED ov = {};
+  ov.Offset = static_cast<DWORD>(offset);
+  ov.OffsetHigh = static_cast<DWORD>(offset >> 32);
+  got = 0;
+  if (ReadFile(h, buf, want, &got, &ov)) return true;
+  if (GetLastError() == ERROR_HANDLE_EOF) {
+    got = 0;
+    return true;
+  }
+  return false;
+}
+
+// One chunk inside the lock-byte page, read sector by sector: a sector that
+// is locked reads as zeros (its true content is unused by SQLite).
+bool ReadAroundLocks(HANDLE h, uint64_t offset, char* buf, DWORD want, DWORD& got) {
+  constexpr DWORD kSector = 512;
+  got = 0;
+  while (got < want) {
+    DWORD part = want - got < kSector ? want - got : kSector;
+    DWORD n = 0;
+    if (!ReadAt(h, offset + got, buf + got, part, n)) {
+      if (GetLastError() != ERROR_LOCK_VIOLATION) return false;
+      std::memset(buf + got, 0, part);
+      n = part;
+    }
+    got += n;
+    if (n < part) break;  // end of file
+  }
+  return true;
+}
+
+bool WriteAllTo(HANDLE h, const char* data, size_t len) {
+  while (len > 0) {
+    DWORD chunk = len > 0x40000000u ? 0x40000000u : static_cast<DWORD>(len);
+    DWORD written = 0;
+    if (!WriteFile(h, data, chunk, &written, nullptr) || written == 0) return false;
+    data += written;
+    len -= written;
+  }
+  return true;
+}
+
+bool CopyFromHandle(HANDLE in, const std::string& dst, uint32_t& code) {
+  std::wstring wdst = Wide(dst);
+  THandle out(CreateFileW(wdst.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!out.Valid()) {
+    code = GetLastError();
+    return false;
+  }
+  static char buf[65536];
+  uint64_t offset = 0;
+  bool ok = true;
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadAt(in, offset, buf, sizeof buf, got)) {
+      bool inLockPage = offset + sizeof buf > kSqliteLockOffset &&
+                        offset < kSqliteLockOffset + kSqliteLockPageMax;
+      if (GetLastError() != ERROR_LOCK_VIOLATION || !inLockPage ||
+          !ReadAroundLocks(in, offset, buf, sizeof buf, got)) {
+        code = GetLastError();
+        ok = false;
+        break;
+      }
+    }
+    if (got == 0) break;
+    if (!WriteAllTo(out.Get(), buf, got)) {
+      code = GetLastError();
+      ok = false;
+      break;
+    }
+    offset += got;
+  }
+  if (!out.Close() && ok) {
+    code = GetLastError();
+    ok = false;
+  }
+  // A half-written copy would be read as a damaged database later.
+  if (!ok) DeleteFileW(wdst.c_str());
+  return ok;
+}
+
+bool CopyWithFlags(const std::string& src, const std::string& dst, DWORD share, DWORD flags,
+                   uint32_t& code) {
+  code = 0;
+  THandle in(CreateFileW(Wide(src).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN | flags, nullptr));
+  if (!in.Valid()) {
+    code = GetLastError();
+    return false;
+  }
+  if (flags & FILE_FLAG_BACKUP_SEMANTICS) {
+    // Backup semantics also opens folders; a folder is no file to copy.
+    BY_HANDLE_FILE_INFORMATION info;
+    if (GetFileInformationByHandle(in.Get(), &info) &&
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      code = kErrAccessDenied;
+      return false;
+    }
+  }
+  return CopyFromHandle(in.Get(), dst, code);
+}
+
+HANDLE StdOut() { return GetStdHandle(STD_OUTPUT_HANDLE); }
+
+bool IsConsoleHandle(HANDLE h) {
+  DWORD mode;
+  return h != INVALID_HANDLE_VALUE && h != nullptr && GetFileType(h) == FILE_TYPE_CHAR &&
+         GetConsoleMode(h, &mode);
+}
+
+// Quotes one argument so that the MSVC runtime's parser (and
+// CommandLineToArgvW) gives it back unchanged: backslashes are literal
+// except before a quote, where they and the quote are escaped.
+void AppendQuoted(std::wstring& cmd, const std::wstring& arg, bool always) {
+  if (!always && !arg.empty() && arg.find_first_of(L" \t\n\v\"") == std::wstring::npos) {
+    cmd += arg;
+    return;
+  }
+  cmd += L'"';
+  size_t slashes = 0;
+  for (wchar_t c : arg) {
+    if (c == L'\\') {
+      ++slashes;
+      continue;
+    }
+    if (c == L'"') {
+      cmd.append(slashes * 2 + 1, L'\\');
+    } else {
+      cmd.append(slashes, L'\\');
+    }
+    slashes = 0;
+    cmd += c;
+  }
+  cmd.append(slashes * 2, L'\\');
+  cmd += L'"';
+}
+
+bool IsAbsolute(const std::string& path) {
+  if (path.size() >= 2 && IsPathSep(path[0]) && IsPathSep(path[1])) return true;  // UNC
+  return path.size() >= 3 && path[1] == ':' && IsPathSep(path[2]);
+}
+
+}  // namespace
+
+// ---- Files and folders -------------------------------------------------
+
+bool FileExists(const std::string& path) {
+  DWORD a = Attributes(path);
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirExists(const std::string& path) {
+  DWORD a = Attributes(path);
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+int64_t FileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (path.empty() || !GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data))
+    return -1;
+  return static_cast<int64_t>((static_cast<uint64_t>(data.nFileSizeHigh) << 32) |
+                              data.nFileSizeLow);
+}
+
+bool CreateDirs(const std::string& path) {
+  if (path.empty()) return false;
+  if (DirExists(path)) return true;
+  std::string trimmed = path;
+  while (trimmed.size() > 1 && IsPathSep(trimmed.back())) trimmed.pop_back();
+  size_t sep = trimmed.find_last_of("\\/");
+  if (sep != std::string::npos && sep > 0) {
+    std::string parent = trimmed.substr(0, sep);
+    // Stop at a drive ("C:") or the server part of a UNC name.
+    bool isRoot = (parent.size() == 2 && parent[1] == ':') ||
+                  (parent.size() > 2 && IsPathSep(parent[0]) && IsPathSep(parent[1]) &&
+                   parent.find_first_of("\\/", 2) == std::string::npos);
+    if (!isRoot && !IsPathSep(parent.back()) && !CreateDirs(parent)) return false;
+  }
+  if (!CreateDirectoryW(Wide(trimmed).c_str(), nullptr) &&
+      GetLastError() != ERROR_ALREADY_EXISTS)
+    return false;
+  return DirExists(trimmed);
+}
+
+bool RemoveFile(const std::string& path) { return DeleteFileW(Wide(path).c_str()) != 0; }
+
+bool RemoveEmptyDir(const std::string& path) {
+  return RemoveDirectoryW(Wide(path).c_str()) != 0;
+}
+
+bool RenameFile(const std::string& from, const std::string& to) {
+  return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) != 0;
+}
+
+bool ListDir(const std::string& dir, std::vector<DirEntry>& out) {
+  out.clear();
+  if (dir.empty()) return false;
+  std::wstring pattern = Wide(dir);
+  if (pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
+  pattern += L'*';
+  WIN32_FIND_DATAW fd;
+  HANDLE h = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &fd, FindExSearchNameMatch,
+                              nullptr, 0);
+  // "Nothing matches" in an existing folder is an empty listing, not a failure.
+  if (h == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND && DirExists(dir);
+  do {
+    if (wcscmp(fd.cFileName, L".") == 0 || wcscmp(fd.cFileName, L"..") == 0) continue;
+    DirEntry e;
+    e.Name = Narrow(fd.cFileName, wcslen(fd.cFileName));
+    e.IsDir = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    out.push_back(std::move(e));
+  } while (FindNextFileW(h, &fd));
+  FindClose(h);
+  return true;
+}
+
+// Windows file names are case-insensitive: every spelling already works.
+std::string ResolvePathCase(const std::string& path) { return path; }
+
+std::FILE* OpenFile(const std::string& path, const char* mode) {
+  if (!mode || !*mode) return nullptr;
+  const bool plus = std::strchr(mode, '+') != nullptr;
+  const bool text = std::strchr(mode, 't') != nullptr;
+  DWORD access = 0, disposition = 0;
+  int flags = text ? _O_TEXT : _O_BINARY;
+  switch (mode[0]) {
+    case 'r':
+      access = GENERIC_READ | (plus ? GENERIC_WRITE : 0);
+      disposition = OPEN_EXISTING;
+      flags |= plus ? _O_RDWR : _O_RDONLY;
+      break;
+    case 'w':
+      access = GENERIC_WRITE | (plus ? GENERIC_READ : 0);
+      disposition = CREATE_ALWAYS;
+      flags |= plus ? _O_RDWR : _O_WRONLY;
+      break;
+    case 'a':
+      access = GENERIC_WRITE | (plus ? GENERIC_READ : 0);
+      disposition = OPEN_ALWAYS;
+      flags |= (plus ? _O_RDWR : _O_WRONLY) | _O_APPEND;
+      break;
+    default:
+      SetLastError(ERROR_INVALID_PARAMETER);
+      return nullptr;
+  }
+  HANDLE h = CreateFileW(Wide(path).c_str(), access,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return nullptr;
+  int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), flags);
+  if (fd < 0) {
+    CloseHandle(h);
+    SetLastError(ERROR_TOO_MANY_OPEN_FILES);
+    return nullptr;
+  }
+  // Binary unless text was asked for, whatever the runtime's default is.
+  const char crtMode[4] = {mode[0], plus ? '+' : (text ? 't' : 'b'), plus ? (text ? 't' : 'b') : '\0',
+                           '\0'};
+  std::FILE* f = _fdopen(fd, crtMode);
+  if (!f) {
+    _close(fd);  // closes the handle too
+    SetLastError(ERROR_TOO_MANY_OPEN_FILES);
+    return nullptr;
+  }
+  return f;
+}
+
+uint32_t LastErrorCode() { return GetLastError(); }
+
+bool CopyFileShared(const std::string& src, const std::string& dst, uint32_t& code) {
+  return CopyWithFlags(src, dst, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, 0,
+                       code);
+}
+
+bool CopyFileBackup(const std::string& src, const std::string& dst, uint32_t& code) {
+  EnableBackupPrivilege();
+  return CopyWithFlags(src, dst, 0, FILE_FLAG_BACKUP_SEMANTICS, code);
+}
+
+void EnableBackupPrivilege() {
+  HANDLE token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+    return;
+  TOKEN_PRIVILEGES tp = {};
+  tp.PrivilegeCount = 1;
+  tp.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  if (LookupPrivilegeValueW(nullptr, L"SeBackupPrivilege", &tp.Privileges[0].Luid))
+    AdjustTokenPrivileges(token, FALSE, &tp, sizeof tp, nullptr, nullptr);
+  CloseHandle(token);
+}
+
+std::string CurrentDir() {
+  DWORD n = GetCurrentDirectoryW(0, nullptr);
+  if (n == 0) return std::string();
+  std::wstring w(n, L'\0');
+  n = GetCurrentDirectoryW(n, &w[0]);
+  w.resize(n);
+  return Narrow(w);
+}
+
+std::string AbsolutePath(const std::string& path) {
+  if (IsAbsolute(path)) return path;
+  std::wstring w = Wide(path.empty() ? "." : path);
+  DWORD n = GetFullPathNameW(w.c_str(), 0, nullptr, nullptr);
+  if (n == 0) return path;
+  std::wstring full(n, L'\0');
+  n = GetFullPathNameW(w.c_str(), n, &full[0], nullptr);
+  full.resize(n);
+  return Narrow(full);
+}
+
+std::string TempDir() {
+  wchar_t buf[MAX_PATH + 2];
+  DWORD n = GetTempPathW(MAX_PATH + 2, buf);
+  if (n == 0 || n > MAX_PATH + 1) return std::string();
+  std::string dir = Narrow(buf, n);
+  if (!IsPathSep(dir.back())) dir += '\\';
+  return dir;
+}
+
+// ---- Process -----------------------------------------------------------
+
+uint32_t ProcessId() { return GetCurrentProcessId(); }
+
+int32_t TickCount() { return static_cast<int32_t>(GetTickCount()); }
+
+void SleepMs(uint32_t ms) { Sleep(ms); }
+
+std::string OwnExePath() {
+  std::wstring buf(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, &buf[0], static_cast<DWORD>(buf.size()));
+    if (n == 0) return std::string();
+    if (n < buf.size()) {
+      buf.resize(n);
+      return Narrow(buf);
+    }
+    buf.resize(buf.size() * 2);
+  }
+}
+
+bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
+                  uint32_t timeoutMs, int32_t& exitCode, uint32_t& errCode) {
+  exitCode = -1;
+  errCode = 0;
+  std::wstring cmd;
+  AppendQuoted(cmd, Wide(exe), true);
+  for (const auto& a : args) {
+    cmd += L' ';
+    AppendQuoted(cmd, Wide(a), false);
+  }
+  STARTUPINFOW si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  // No application name: the program is the first token of the command
+  // line, exactly as a user would type it.
+  if (!CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                      nullptr, &si, &pi)) {
+    errCode = GetLastError();
+    return false;
+  }
+  THandle process(pi.hProcess), thread(pi.hThread);
+  if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_TIMEOUT) {
+    // Still running at the limit: stop it, so that the files it holds can
+    // be removed, and report it as still active.
+    TerminateProcess(pi.hProcess, kErrStillActive);
+    WaitForSingleObject(pi.hProcess, 5000);
+    exitCode = static_cast<int32_t>(kErrStillActive);
+    return true;
+  }
+  DWORD code = 0;
+  if (GetExitCodeProcess(pi.hProcess, &code)) exitCode = static_cast<int32_t>(code);
+  return true;
+}
+
+void ShellOpen(const std::string& path) {
+  // Shell extensions behind "open" may be COM objects.
+  HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  ShellExecuteW(nullptr, L"open", Wide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  if (SUCCEEDED(init)) CoUninitialize();
+}
+
+// ---- Environment and users ---------------------------------------------
+
+std::string GetEnv(const std::string& name) {
+  std::wstring wname = Wide(name);
+  std::wstring buf(256, L'\0');
+  for (;;) {
+    SetLastError(0);
+    DWORD n = GetEnvironmentVariableW(wname.c_str(), &buf[0], static_cast<DWORD>(buf.size()));
+    if (n == 0) return std::string();
+    if (n < buf.size()) {
+      buf.resize(n);
+      return Narrow(buf);
+    }
+    buf.resize(n);  // n is the size needed, terminator included
+  }
+}
+
+std::string ExpandEnvStrings(const std::string& path) {
+  if (path.find('%') == std::string::npos) return path;
+  std::wstring src = Wide(path);
+  // 520 characters and the terminator hold every ordinary profile path; a
+  // longer expansion is taken whole rather than cut.
+  std::wstring buf(521, L'\0');
+  DWORD n = ExpandEnvironmentStringsW(src.c_str(), &buf[0], static_cast<DWORD>(buf.size()));
+  if (n > buf.size()) {
+    buf.assign(n, L'\0');
+    n = ExpandEnvironmentStringsW(src.c_str(), &buf[0], static_cast<DWORD>(buf.size()));
+  }
+  if (n == 0 || n > buf.size()) return path;
+  buf.resize(wcsnlen(buf.c_str(), buf.size()));
+  return Narrow(buf);
+}
+
+bool ListProfileFolders(const std::string& /*homeDir*/, std::vector<std::string>& out) {
+  out.clear();
+  static const wchar_t kKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList";
+  HKEY list;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, KEY_READ, &list) != ERROR_SUCCESS) return false;
+  for (DWORD i = 0;; ++i) {
+    wchar_t name[256];
+    DWORD nameLen = 256;
+    LONG r = RegEnumKeyExW(list, i, name, &nameLen, nullptr, nullptr, nullptr, nullptr);
+    if (r == ERROR_NO_MORE_ITEMS) break;
+    if (r != ERROR_SUCCESS) continue;
+    HKEY sub;
+    if (RegOpenKeyExW(list, name, 0, KEY_READ, &sub) != ERROR_SUCCESS) continue;
+    DWORD type = 0, size = 0;
+    std::wstring value;
+    if (RegQueryValueExW(sub, L"ProfileImagePath", nullptr, &type, nullptr, &size) ==
+            ERROR_SUCCESS &&
+        (type == REG_SZ || type == REG_EXPAND_SZ) && size >= sizeof(wchar_t)) {
+      value.assign(size / sizeof(wchar_t) + 1, L'\0');
+      if (RegQueryValueExW(sub, L"ProfileImagePath", nullptr, &type,
+                           reinterpret_cast<BYTE*>(&value[0]), &size) == ERROR_SUCCESS &&
+          (type == REG_SZ || type == REG_EXPAND_SZ)) {
+        // Stored strings need not end with a terminator; cut at the first one.
+        value.resize(wcsnlen(value.c_str(), size / sizeof(wchar_t)));
+      } else {
+        value.clear();
+      }
+    }
+    RegCloseKey(sub);
+    if (!value.empty()) out.push_back(Narrow(value));
+  }
+  RegCloseKey(list);
+  return true;
+}
+
+bool IsElevated() {
+  HANDLE token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+  TOKEN_ELEVATION elevation = {};
+  DWORD size = 0;
+  bool elevated = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) &&
+                  elevation.TokenIsElevated != 0;
+  CloseHandle(token);
+  return elevated;
+}
+
+// ---- Console -----------------------------------------------------------
+
+StdOutKind StdOutType() {
+  HANDLE h = StdOut();
+  if (h == INVALID_HANDLE_VALUE || h == nullptr) return StdOutKind::Other;
+  switch (GetFileType(h)) {
+    case FILE_TYPE_DISK: return StdOutKind::File;
+    case FILE_TYPE_PIPE: return StdOutKind::Pipe;
+    case FILE_TYPE_CHAR: return IsConsoleHandle(h) ? StdOutKind::Console : StdOutKind::Other;
+    default: return StdOutKind::Other;
+  }
+}
+
+int ConsoleColumns() {
+  CONSOLE_SCREEN_BUFFER_INFO info;
+  if (!GetConsoleScreenBufferInfo(StdOut(), &info)) return -1;
+  return info.dwSize.X;
+}
+
+void WriteConsoleLine(const std::string& text) {
+  HANDLE h = StdOut();
+  if (h == INVALID_HANDLE_VALUE || h == nullptr) return;
+  std::fflush(stdout);
+  std::wstring w = Wide(text);
+  w += L"\r\n";
+  if (IsConsoleHandle(h)) {
+    // The console shows every character whatever the code page is.
+    size_t pos = 0;
+    while (pos < w.size()) {
+      size_t n = w.size() - pos < 8192 ? w.size() - pos : 8192;
+      if (pos + n < w.size() && IS_HIGH_SURROGATE(w[pos + n - 1])) --n;  // keep pairs whole
+      DWORD written = 0;
+      if (!WriteConsoleW(h, w.data() + pos, static_cast<DWORD>(n), &written, nullptr) ||
+          written == 0)
+        return;
+      pos += written;
+    }
+    return;
+  }
+  // Redirected: the ANSI code page, "?" for what it cannot represent.
+  std::string bytes = Narrow(w, CP_ACP);
+  WriteAllTo(h, bytes.data(), bytes.size());
+}
+
+void WriteStdOutRaw(const std::string& bytes) {
+  HANDLE h = StdOut();
+  if (h == INVALID_HANDLE_VALUE || h == nullptr || bytes.empty()) return;
+  std::fflush(stdout);
+  WriteAllTo(h, bytes.data(), bytes.size());
+}
+
+const char* LineEnd() { return "\r\n"; }
+
+// ---- Time and messages --------------------------------------------------
+
+namespace {
+constexpr int64_t kUnixEpochAs1601 = 116444736000000000LL;  // 100 ns units
+
+int64_t NowFileTime() {
+  FILETIME ft;
+  GetSystemTimeAsFileTime(&ft);
+  return static_cast<int64_t>((static_cast<uint64_t>(ft.dwHighDateTime) << 32) |
+                              ft.dwLowDateTime);
+}
+}  // namespace
+
+int64_t NowUnixUtc() { return (NowFileTime() - kUnixEpochAs1601) / 10000000; }
+
+int64_t NowUnixMillis() { return (NowFileTime() - kUnixEpochAs1601) / 10000; }
+
+int64_t UtcOffsetNowSeconds() {
+  TIME_ZONE_INFORMATION tz;
+  DWORD which = GetTimeZoneInformation(&tz);
+  if (which == TIME_ZONE_ID_INVALID) return 0;
+  LONG bias = tz.Bias;  // minutes, UTC = local + bias
+  if (which == TIME_ZONE_ID_DAYLIGHT)
+    bias += tz.DaylightBias;
+  else if (which == TIME_ZONE_ID_STANDARD)
+    bias += tz.StandardBias;
+  return -static_cast<int64_t>(bias) * 60;
+}
+
+std::string SystemErrorMessage(uint32_t code) {
+  wchar_t* buf = nullptr;
+  DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS |
+                               FORMAT_MESSAGE_ALLOCATE_BUFFER,
+                           nullptr, code, 0, reinterpret_cast<wchar_t*>(&buf), 0, nullptr);
+  if (n == 0 || !buf) return std::string();
+  std::wstring text(buf, n);
+  LocalFree(buf);
+  // The system texts end with a line break.
+  while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' '))
+    text.pop_back();
+  return Narrow(text);
+}
+
+// ---- Embedded resources -------------------------------------------------
+
+bool LoadEmbeddedResource(const std::string& name, std::string& data) {
+  data.clear();
+  HRSRC res = FindResourceW(nullptr, Wide(name).c_str(), RT_RCDATA);
+  if (!res) return false;
+  HGLOBAL loaded = LoadResource(nullptr, res);
+  DWORD size = SizeofResource(nullptr, res);
+  const void* bytes = loaded ? LockResource(loaded) : nullptr;
+  if (!bytes || size == 0) return false;
+  data.assign(static_cast<const char*>(bytes), size);
+  return true;
+}
+
+}  // namespace plat
