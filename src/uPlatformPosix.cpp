@@ -87,7 +87,12 @@ bool CopyFd(const std::string& src, const std::string& dst, uint32_t& code) {
     code = kErrAccessDenied;
     return false;
   }
-  int out = ::open(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  // The target is always a fresh name in the temporary folder, which other
+  // users share on POSIX. Replace a file of our own, but never write through
+  // a link or into a file someone else planted under that name: it could
+  // send the copy of a history database anywhere, or let another user read it.
+  ::unlink(dst.c_str());
+  int out = ::open(dst.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (out < 0) {
     code = ErrnoToWin(errno);
     ::close(in);
