@@ -4,7 +4,7 @@
 set -euo pipefail
 want=(build-essential cmake pkg-config libsqlite3-dev libesedb-dev libbfio-dev)
 if [ "${1:-build}" = test ]; then
-  want+=(libgtest-dev sqlite3 nodejs chromium fonts-wqy-microhei)
+  want+=(libgtest-dev sqlite3 nodejs chromium fonts-wqy-microhei time)
 fi
 if [ "${1:-build}" = test ] || [ "${1:-build}" = fuzz ]; then
   want+=(clang libclang-rt-14-dev)

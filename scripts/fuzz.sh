@@ -22,7 +22,7 @@ for t in "${targets[@]}"; do
   log="$out/$t.log"
   if "$out/fuzz/$t" "$corpus" -max_total_time="$secs" -artifact_prefix="$crashes/" \
        -print_final_stats=1 >"$log" 2>&1; then
-    execs=$(grep -E 'stat::number_of_executed_units' "$log" | awk '{print $2}')
+    execs=$(grep -aE 'stat::number_of_executed_units' "$log" | awk '{print $2}')
     echo "fuzz $t: ok, ${execs:-?} executions in ${secs}s"
     pass=$((pass+1))
   else

@@ -334,90 +334,136 @@ inline void PrefetchRead(const void* p) {
 #endif
 }
 
-// The address spellings met in one pass. Each entry carries what a visit
-// needs (its domain, category and keyword depend on the address alone, so
-// they are worked out on the first visit only), and the open-addressing
-// layout makes a visit cost one probe and one comparison of the text.
+// The address spellings met in one pass, in order of first visit. Each
+// entry carries what a visit needs (its domain, category and keyword depend
+// on the address alone, so they are worked out on the first visit only).
+// The readers give all visits of one address the same stored text, so a
+// visit is first looked up by the identity of its text: one probe that
+// needs nothing of the text itself. Only a text not met before is hashed
+// and compared, and spellings held in several stored copies (an address in
+// two browser profiles) still come to one entry.
 class TUrlTable {
  public:
-  struct alignas(64) Entry {
-    uint64_t Hash;
-    const std::string* Text;   // the first visit's address; valid during the pass
-    const char* Data;          // Text->data(), to compare without touching the record
-    const std::string* Title;  // of the first titled visit of this spelling
-    uint32_t Len;
-    int32_t TitleSeq;  // list position of that visit
-    int32_t Seq;       // order of first visit; -1 = free entry
+  struct Entry {
+    const TSharedText* Text;   // the first visit's address; valid during the pass
+    const TSharedText* Title;  // of the first titled visit of this spelling
+    int32_t TitleSeq;          // list position of that visit
     int32_t Count;
     int32_t Domain;
     int32_t Keyword;  // -1 = none
     int8_t Category;
   };
 
-  TUrlTable() { FSlots.assign(1024, Free()); }
+  TUrlTable() : FById(1024), FByText(1024, TTextSlot{0, -1}) {}
 
-  static uint64_t Hash(const std::string& text) { return std::hash<std::string_view>()(text); }
-
-  // Brings the first slot probed for `hash` into the cache.
-  void PrefetchSlot(uint64_t hash) const { PrefetchRead(&FSlots[hash & (FSlots.size() - 1)]); }
-  // Once that slot is cached: brings in the text it will be compared with.
-  void PrefetchKey(uint64_t hash) const {
-    const Entry& e = FSlots[hash & (FSlots.size() - 1)];
-    if (e.Seq >= 0 && e.Hash == hash) PrefetchRead(e.Data);
+  // Brings the identity slot of `text` into the cache.
+  void PrefetchSlot(const TSharedText& text) const {
+    PrefetchRead(&FById[IdHash(text.Identity()) & (FById.size() - 1)]);
+  }
+  // Once that slot is cached: brings in the entry it leads to.
+  void PrefetchEntry(const TSharedText& text) const {
+    const TIdSlot& s = FById[IdHash(text.Identity()) & (FById.size() - 1)];
+    if (s.Id == text.Identity() && s.Id != nullptr) PrefetchRead(&FEntries[s.Index]);
   }
 
-  // The entry of `text` (whose Hash is `hash`); a new one has Count 0 and
-  // sets `added`.
-  Entry& Find(const std::string& text, uint64_t hash, bool& added) {
-    size_t mask = FSlots.size() - 1;
-    for (size_t i = hash & mask;; i = (i + 1) & mask) {
-      Entry& e = FSlots[i];
-      if (e.Seq < 0) break;
-      if (e.Hash == hash && e.Len == text.size() && std::memcmp(e.Data, text.data(), e.Len) == 0) {
-        added = false;
-        return e;
-      }
+  // The entry of `text`; a new one has Count 0 and sets `added`.
+  Entry& Find(const TSharedText& text, bool& added) {
+    added = false;
+    const void* id = text.Identity();
+    if (id == nullptr) {  // the empty text
+      if (FEmpty < 0) FEmpty = FindText(text, added);
+      return FEntries[FEmpty];
     }
-    if (2 * (FSize + 1) > FSlots.size()) Grow();
-    mask = FSlots.size() - 1;
-    size_t i = hash & mask;
-    while (FSlots[i].Seq >= 0) i = (i + 1) & mask;
-    Entry& e = FSlots[i];
-    e = Free();
-    e.Hash = hash;
-    e.Text = &text;
-    e.Data = text.data();
-    e.Len = static_cast<uint32_t>(text.size());
-    e.Seq = static_cast<int32_t>(FSize++);
-    added = true;
-    return e;
+    size_t mask = FById.size() - 1;
+    size_t i = IdHash(id) & mask;
+    for (; FById[i].Id != nullptr; i = (i + 1) & mask)
+      if (FById[i].Id == id) return FEntries[FById[i].Index];
+    const int32_t index = FindText(text, added);
+    if (FIdCount < kMaxIds) {
+      if (2 * (FIdCount + 1) > FById.size()) {
+        GrowIds();
+        mask = FById.size() - 1;
+        i = IdHash(id) & mask;
+        while (FById[i].Id != nullptr) i = (i + 1) & mask;
+      }
+      FById[i] = TIdSlot{id, index};
+      ++FIdCount;
+    }
+    return FEntries[index];
   }
 
   // The entries in order of first visit.
-  std::vector<const Entry*> InOrder() const {
-    std::vector<const Entry*> out(FSize);
-    for (const Entry& e : FSlots)
-      if (e.Seq >= 0) out[e.Seq] = &e;
-    return out;
-  }
+  const std::vector<Entry>& InOrder() const { return FEntries; }
 
  private:
-  static Entry Free() { return Entry{0, nullptr, nullptr, nullptr, 0, -1, -1, 0, 0, -1, 0}; }
+  // A list whose visits each hold their own copy of the text gains nothing
+  // by identity; past this many copies only the texts are looked up.
+  static constexpr size_t kMaxIds = size_t{1} << 22;
 
-  void Grow() {
-    std::vector<Entry> old(FSlots.size() * 2, Free());
-    old.swap(FSlots);
-    const size_t mask = FSlots.size() - 1;
-    for (const Entry& e : old) {
-      if (e.Seq < 0) continue;
-      size_t i = e.Hash & mask;
-      while (FSlots[i].Seq >= 0) i = (i + 1) & mask;
-      FSlots[i] = e;
+  struct TIdSlot {
+    const void* Id;  // null: free
+    int32_t Index;
+  };
+  struct TTextSlot {
+    uint64_t Hash;
+    int32_t Index;  // -1: free
+  };
+
+  static uint64_t IdHash(const void* id) {
+    return (reinterpret_cast<uintptr_t>(id) >> 4) * 0x9E3779B97F4A7C15ULL >> 20;
+  }
+
+  int32_t FindText(const TSharedText& text, bool& added) {
+    const std::string& s = text;
+    const uint64_t hash = std::hash<std::string_view>()(s);
+    size_t mask = FByText.size() - 1;
+    size_t i = hash & mask;
+    for (; FByText[i].Index >= 0; i = (i + 1) & mask) {
+      const TTextSlot& t = FByText[i];
+      if (t.Hash == hash && FEntries[t.Index].Text->str() == s) return t.Index;
+    }
+    if (2 * (FEntries.size() + 1) > FByText.size()) {
+      GrowTexts();
+      mask = FByText.size() - 1;
+      i = hash & mask;
+      while (FByText[i].Index >= 0) i = (i + 1) & mask;
+    }
+    const int32_t index = static_cast<int32_t>(FEntries.size());
+    FByText[i] = TTextSlot{hash, index};
+    FEntries.push_back(Entry{&text, nullptr, -1, 0, 0, -1, 0});
+    added = true;
+    return index;
+  }
+
+  void GrowIds() {
+    std::vector<TIdSlot> old(FById.size() * 2);
+    old.swap(FById);
+    const size_t mask = FById.size() - 1;
+    for (const TIdSlot& s : old) {
+      if (s.Id == nullptr) continue;
+      size_t i = IdHash(s.Id) & mask;
+      while (FById[i].Id != nullptr) i = (i + 1) & mask;
+      FById[i] = s;
     }
   }
 
-  std::vector<Entry> FSlots;  // size is a power of two, at most half used
-  size_t FSize = 0;
+  void GrowTexts() {
+    std::vector<TTextSlot> old(FByText.size() * 2, TTextSlot{0, -1});
+    old.swap(FByText);
+    const size_t mask = FByText.size() - 1;
+    for (const TTextSlot& t : old) {
+      if (t.Index < 0) continue;
+      size_t i = t.Hash & mask;
+      while (FByText[i].Index >= 0) i = (i + 1) & mask;
+      FByText[i] = t;
+    }
+  }
+
+  std::vector<Entry> FEntries;
+  std::vector<TIdSlot> FById;      // size a power of two, at most half used
+  std::vector<TTextSlot> FByText;  // likewise
+  size_t FIdCount = 0;
+  int32_t FEmpty = -1;
 };
 
 // Local instants inside this window are shown with the current UTC offset
@@ -460,26 +506,26 @@ void TAnalyzer::Analyze(const THistoryList& list) {
   int32_t* dayCount = nullptr;
   int32_t* heatRow = nullptr;
 
-  const std::string* lastBrowser = nullptr;
+  // Visits of one source come together; several sources may share a name.
+  TSourceLabelId lastSource = 0;
   int32_t browserSlot = -1;
 
-  // Address lookups run ahead of their use: the text of the visit 2 * kAhead
-  // on, the table slot of the one kAhead on, the stored key of the one
-  // kAhead / 2 on. Records are sorted by time, not by where their texts
-  // live, so without this the pass waits on memory at every visit.
+  // Address lookups run ahead of their use: the identity slot of the visit
+  // kAhead on, then the entry it leads to. Records are sorted by time, not
+  // by where their addresses' entries live, so without this the pass waits
+  // on memory at every visit. The text itself is needed only on a first
+  // visit, but which visit that is shows only at the lookup: it is loaded
+  // ahead for every visit.
   constexpr int32_t kAhead = 8;
-  constexpr int32_t kRing = 16;  // power of two > kAhead
-  uint64_t hashes[kRing];
-  auto stage = [&](int32_t j) {
-    hashes[j % kRing] = TUrlTable::Hash(items[j].Url);
-    urls.PrefetchSlot(hashes[j % kRing]);
-  };
-  for (int32_t j = 0; j < std::min(n, kAhead); ++j) stage(j);
+  for (int32_t j = 0; j < std::min(n, kAhead); ++j) urls.PrefetchSlot(items[j].Url);
 
   for (int32_t i = 0; i < n; ++i) {
-    if (i + 2 * kAhead < n) PrefetchRead(items[i + 2 * kAhead].Url.data());
-    if (i + kAhead < n) stage(i + kAhead);
-    if (i + kAhead / 2 < n) urls.PrefetchKey(hashes[(i + kAhead / 2) % kRing]);
+    if (i + 2 * kAhead < n) items[i + 2 * kAhead].Url.PrefetchHeader();
+    if (i + kAhead < n) {
+      urls.PrefetchSlot(items[i + kAhead].Url);
+      items[i + kAhead].Url.PrefetchChars();
+    }
+    if (i + kAhead / 2 < n) urls.PrefetchEntry(items[i + kAhead / 2].Url);
 
     const THistoryRecord& rec = items[i];
     const int64_t t = rec.VisitUnix;
@@ -511,7 +557,7 @@ void TAnalyzer::Analyze(const THistoryList& list) {
 
     // Address, with what follows from it.
     bool added;
-    TUrlTable::Entry& slot = urls.Find(rec.Url, hashes[i % kRing], added);
+    TUrlTable::Entry& slot = urls.Find(rec.Url, added);
     if (added) {
       const THostSlot& host = HostSlot(ExtractHost(rec.Url));
       slot.Domain = host.Domain;
@@ -531,9 +577,9 @@ void TAnalyzer::Analyze(const THistoryList& list) {
 
     ++catCounts[slot.Category];
 
-    if (lastBrowser == nullptr || *lastBrowser != rec.BrowserName) {
-      lastBrowser = &rec.BrowserName;
-      browserSlot = browsers.Slot(rec.BrowserName);
+    if (browserSlot < 0 || rec.Source != lastSource) {
+      lastSource = rec.Source;
+      browserSlot = browsers.Slot(rec.BrowserName());
     }
     browsers.Inc(browserSlot);
 
@@ -541,24 +587,23 @@ void TAnalyzer::Analyze(const THistoryList& list) {
   }
 
   domains.FlushTo(FDomains);
-  const std::vector<const TUrlTable::Entry*> order = urls.InOrder();
+  const std::vector<TUrlTable::Entry>& order = urls.InOrder();
+  FUrls.Reserve(static_cast<size_t>(FUrls.Count()) + order.size());
   for (size_t k = 0; k < order.size(); ++k) {
-    if (k + 16 < order.size()) PrefetchRead(order[k + 16]);
-    if (k + 8 < order.size()) {
-      PrefetchRead(order[k + 8]->Text);
-      PrefetchRead(order[k + 8]->Data);
-    }
-    FUrls.IncValue(*order[k]->Text, order[k]->Count);
+    if (k + 16 < order.size()) PrefetchRead(order[k + 16].Text);
+    if (k + 12 < order.size()) order[k + 12].Text->PrefetchHeader();
+    if (k + 8 < order.size()) order[k + 8].Text->PrefetchChars();
+    FUrls.IncValue(*order[k].Text, order[k].Count);
   }
   // An address keeps the title of its first titled visit in list order (the
   // newest one with a title), whichever of its spellings that visit used.
   std::vector<std::pair<int32_t, const TUrlTable::Entry*>> titled;
-  for (const TUrlTable::Entry* e : order)
-    if (e->Title != nullptr) titled.emplace_back(e->TitleSeq, e);
+  for (const TUrlTable::Entry& e : order)
+    if (e.Title != nullptr) titled.emplace_back(e.TitleSeq, &e);
   std::sort(titled.begin(), titled.end(),
             [](const auto& x, const auto& y) { return x.first < y.first; });
   FUrlTitles.reserve(FUrlTitles.size() + titled.size());
-  for (const auto& [seq, e] : titled) FUrlTitles.emplace(FoldCase(*e->Text), *e->Title);
+  for (const auto& [seq, e] : titled) FUrlTitles.emplace_back(*e->Text, *e->Title);
   for (int c = 0; c < kCategoryCount; ++c)
     if (catCounts[c] != 0) FCategories.IncValue(CategoryNames[c], catCounts[c]);
   browsers.FlushTo(FBrowsers);
@@ -675,14 +720,29 @@ std::string TAnalyzer::BrowsersJson() const { return PairsJson(FBrowsers, 0); }
 std::string TAnalyzer::PagesJson(int n) const {
   std::vector<TCounters::Entry> top;
   FUrls.TopN(n, top);
+  // Each address shown gets the title of its first titled spelling.
+  std::vector<std::string> folded;
+  std::unordered_map<std::string, const TSharedText*> titles;
+  for (const TCounters::Entry& e : top) {
+    folded.push_back(FoldCase(e.first));
+    titles.emplace(folded.back(), nullptr);
+  }
+  size_t open = titles.size();
+  for (size_t k = 0; k < FUrlTitles.size() && open > 0; ++k) {
+    auto it = titles.find(FoldCase(FUrlTitles[k].first));
+    if (it != titles.end() && it->second == nullptr) {
+      it->second = &FUrlTitles[k].second;
+      --open;
+    }
+  }
   std::string out = "[";
   for (size_t i = 0; i < top.size(); ++i) {
     if (i > 0) out += ',';
     out += "[\"";
     JsonEscapeTo(out, top[i].first);
     out += "\",\"";
-    auto t = FUrlTitles.find(FoldCase(top[i].first));
-    if (t != FUrlTitles.end()) JsonEscapeTo(out, t->second);
+    const TSharedText* title = titles[folded[i]];
+    if (title != nullptr) JsonEscapeTo(out, *title);
     out += "\",";
     AppendInt(out, top[i].second);
     out += ']';

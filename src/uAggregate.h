@@ -93,8 +93,12 @@ class TAnalyzer {
   std::map<std::string, int32_t> FDays;  // "yyyy-mm-dd" -> visits
   TCounters FDomains;
   TCounters FUrls;
-  // FoldCase(url) -> title of the address's newest titled visit.
-  std::unordered_map<std::string, std::string> FUrlTitles;
+  // Address spellings with a title, in the list order of their first titled
+  // visit, each with that visit's title. An address's title is the one of
+  // its first spelling here (its newest titled visit); PagesJson looks up
+  // the few addresses it shows rather than every address getting a table
+  // entry with a folded key.
+  std::vector<std::pair<TSharedText, TSharedText>> FUrlTitles;
   TCounters FKeywords;
   TCounters FCategories;
   TCounters FBrowsers;

@@ -1,6 +1,8 @@
 #include "uBrowsers.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include "uPlatform.h"
@@ -49,6 +51,35 @@ std::string NativeSeparators(std::string path) {
   return path;
 }
 
+// "." and empty components dropped and ".." resolved, so that one folder
+// has one spelling whatever path led to it (profiles.ini may say
+// "Profiles/x/../x").
+std::string NormalizeLexically(const std::string& path) {
+  const std::string native = NativeSeparators(path);
+  const bool absolute = !native.empty() && native[0] == plat::kPathSep;
+  std::vector<std::string> parts;
+  size_t pos = 0;
+  while (pos <= native.size()) {
+    size_t end = native.find(plat::kPathSep, pos);
+    if (end == std::string::npos) end = native.size();
+    const std::string part = native.substr(pos, end - pos);
+    pos = end + 1;
+    if (part.empty() || part == ".") continue;
+    if (part == ".." && !parts.empty() && parts.back() != "..") {
+      parts.pop_back();
+      continue;
+    }
+    if (part == ".." && absolute) continue;  // nothing above the root
+    parts.push_back(part);
+  }
+  std::string out = absolute ? std::string(1, plat::kPathSep) : std::string();
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) out += plat::kPathSep;
+    out += parts[i];
+  }
+  return out;
+}
+
 bool SameFolderName(const std::string& a, const std::string& b) {
   return FoldCase(a) == FoldCase(b);
 }
@@ -66,6 +97,140 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 constexpr int kSqliteRow = 100;
+constexpr int kSqliteDone = 101;
+
+inline void PrefetchRead(const void* p) {
+#if defined(__GNUC__)
+  __builtin_prefetch(p);
+#else
+  (void)p;
+#endif
+}
+constexpr int kSqliteInteger = 1;
+constexpr int kSqliteNull = 5;
+
+// The two tables a history query joins, as each family names them.
+struct TStoreShape {
+  const char* UrlTable;     // one row per address: id, url, title
+  const char* VisitTable;   // one row per visit
+  const char* VisitRef;     // the visit's column holding the address's id
+  const char* VisitTime;    // the visit's time column (microseconds)
+  const char* UrlAlias;     // the address table's alias in the query
+  bool PositiveTimesOnly;   // the query keeps only times above 0
+};
+const TStoreShape kChromiumShape = {"urls", "visits", "url", "visit_time", "u", false};
+const TStoreShape kFirefoxShape = {"moz_places", "moz_historyvisits", "place_id", "visit_date",
+                                   "p", true};
+
+// The time window in the store's own units: raw times t with
+// lo <= t < hi are kept (no bound where the window is open).
+struct TRawWindow {
+  bool HasLo = false, HasHi = false;
+  int64_t Lo = 0, Hi = 0;
+  bool Holds(int64_t t) const { return (!HasLo || t >= Lo) && (!HasHi || t < Hi); }
+};
+
+TRawWindow RawWindow(int64_t fromUnix, int64_t toUnix, int64_t epochOffset) {
+  TRawWindow w;
+  w.HasLo = fromUnix > 0;
+  w.HasHi = toUnix > 0;
+  if (w.HasLo) w.Lo = (fromUnix + epochOffset) * 1000000;
+  if (w.HasHi) w.Hi = (toUnix + epochOffset) * 1000000;
+  return w;
+}
+
+// One address row: its texts as stored, and once a visit has needed them,
+// as the visits carry them.
+struct TScanUrl {
+  int64_t Id;
+  TSharedText Url;
+  TSharedText Title;
+  int8_t State;  // 0 = not looked at yet, 1 = kept, -1 = dropped
+};
+
+// One visit row in the window: its time, its row id and its address.
+struct TScanVisit {
+  int64_t Time;
+  int64_t RowId;
+  size_t UrlIndex;
+};
+
+// Reads the rows of the history query by two sequential scans, far cheaper
+// than the query's index walk with one address lookup per visit: the
+// address table into memory, then the visits in the window, sorted as the
+// query would deliver them. False (nothing kept) when anything is not as
+// the query would see it, or the engine reports an error: the caller then
+// runs the query itself, which handles every case the designed way.
+bool ScanHistory(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& window,
+                 std::vector<TScanUrl>& urls, std::vector<TScanVisit>& visits) {
+  urls.clear();
+  visits.clear();
+  TSqlStmt stmt = nullptr;
+  if (!db.Prepare(std::string("SELECT id, url, title FROM ") + shape.UrlTable + " ORDER BY id",
+                  stmt))
+    return false;
+  int rc;
+  while ((rc = db.Step(stmt)) == kSqliteRow) {
+    if (db.ColType(stmt, 0) != kSqliteInteger) break;
+    urls.push_back(TScanUrl{db.ColInt(stmt, 0), db.ColText(stmt, 1), db.ColText(stmt, 2), 0});
+  }
+  db.Finalize(stmt);
+  if (rc != kSqliteDone) return false;
+
+  // Address ids are row ids, ascending: dense ones index a table directly.
+  std::vector<int32_t> direct;
+  const bool dense = !urls.empty() && urls.front().Id >= 0 &&
+                     urls.back().Id < static_cast<int64_t>(urls.size()) * 4 + 1024;
+  if (dense) {
+    direct.assign(static_cast<size_t>(urls.back().Id) + 1, -1);
+    for (size_t i = 0; i < urls.size(); ++i) direct[static_cast<size_t>(urls[i].Id)] =
+        static_cast<int32_t>(i);
+  }
+  auto find = [&](int64_t id) -> int64_t {
+    if (dense) return id >= 0 && id < static_cast<int64_t>(direct.size()) ? direct[id] : -1;
+    auto it = std::lower_bound(urls.begin(), urls.end(), id,
+                               [](const TScanUrl& u, int64_t v) { return u.Id < v; });
+    return it != urls.end() && it->Id == id ? it - urls.begin() : -1;
+  };
+
+  if (!db.Prepare(std::string("SELECT rowid, ") + shape.VisitRef + ", " + shape.VisitTime +
+                      " FROM " + shape.VisitTable,
+                  stmt))
+    return false;
+  bool plain = true;
+  while ((rc = db.Step(stmt)) == kSqliteRow) {
+    const int refType = db.ColType(stmt, 1);
+    if (refType == kSqliteNull) continue;  // joins no address
+    if (refType != kSqliteInteger || db.ColType(stmt, 2) != kSqliteInteger) {
+      plain = false;
+      break;
+    }
+    const int64_t t = db.ColInt(stmt, 2);
+    if (shape.PositiveTimesOnly && t <= 0) continue;
+    if (!window.Holds(t)) continue;
+    const int64_t at = find(db.ColInt(stmt, 1));
+    if (at < 0) continue;
+    visits.push_back(TScanVisit{t, db.ColInt(stmt, 0), static_cast<size_t>(at)});
+  }
+  db.Finalize(stmt);
+  if (!plain || rc != kSqliteDone) {
+    urls.clear();
+    visits.clear();
+    return false;
+  }
+
+  // Newest first, equal times by descending row id. Visits are mostly
+  // stored in time order already, and then reversing is enough.
+  auto older = [](const TScanVisit& a, const TScanVisit& b) {
+    return a.Time != b.Time ? a.Time < b.Time : a.RowId < b.RowId;
+  };
+  if (std::is_sorted(visits.begin(), visits.end(), older))
+    std::reverse(visits.begin(), visits.end());
+  else
+    std::sort(visits.begin(), visits.end(),
+              [&](const TScanVisit& a, const TScanVisit& b) { return older(b, a); });
+  return true;
+}
 
 }  // namespace
 
@@ -175,25 +340,64 @@ std::string ExpandRoot(const std::string& tmpl, const std::string& userRoot) {
 
 std::string ChromiumHistoryQuery(int64_t fromUnix, int64_t toUnix) {
   // visit_time counts microseconds since 1601-01-01 UTC.
+  const TRawWindow w = RawWindow(fromUnix, toUnix, kUnixTo1601Seconds);
   std::string sql =
       "SELECT u.url, u.title, v.visit_time, u.visit_count FROM visits v JOIN urls u ON u.id = "
       "v.url WHERE 1=1";
-  if (fromUnix > 0)
-    sql += " AND v.visit_time >= " + IntToStr((fromUnix + kUnixTo1601Seconds) * 1000000);
-  if (toUnix > 0) sql += " AND v.visit_time < " + IntToStr((toUnix + kUnixTo1601Seconds) * 1000000);
+  if (w.HasLo) sql += " AND v.visit_time >= " + IntToStr(w.Lo);
+  if (w.HasHi) sql += " AND v.visit_time < " + IntToStr(w.Hi);
   sql += " ORDER BY v.visit_time DESC";
   return sql;
 }
 
 std::string FirefoxPlacesQuery(int64_t fromUnix, int64_t toUnix) {
   // visit_date counts microseconds since 1970-01-01 UTC.
+  const TRawWindow w = RawWindow(fromUnix, toUnix, 0);
   std::string sql =
       "SELECT p.url, p.title, v.visit_date, p.visit_count FROM moz_places p JOIN "
       "moz_historyvisits v ON v.place_id = p.id WHERE v.visit_date > 0";
-  if (fromUnix > 0) sql += " AND v.visit_date >= " + IntToStr(fromUnix * 1000000);
-  if (toUnix > 0) sql += " AND v.visit_date < " + IntToStr(toUnix * 1000000);
+  if (w.HasLo) sql += " AND v.visit_date >= " + IntToStr(w.Lo);
+  if (w.HasHi) sql += " AND v.visit_date < " + IntToStr(w.Hi);
   sql += " ORDER BY v.visit_date DESC";
   return sql;
+}
+
+// True when the engine answers the history query by walking the visits'
+// single-column time index backwards and looking each address up by its
+// id: rows then come newest first, and visits of equal time in descending
+// row id order (the index's hidden second key). Only then can two plain
+// table scans and one sort reproduce the query's rows in the same order;
+// any other plan (another schema, an older engine, statistics that change
+// its choice) keeps the query.
+bool HistoryQueryWalksTimeIndex(TSqliteDb& db, bool firefox, const std::string& sql) {
+  const TStoreShape& shape = firefox ? kFirefoxShape : kChromiumShape;
+  TSqlStmt stmt = nullptr;
+  std::vector<std::string> plan;
+  if (!db.Prepare("EXPLAIN QUERY PLAN " + sql, stmt)) return false;
+  while (db.Step(stmt) == kSqliteRow && plan.size() < 8) plan.push_back(db.ColText(stmt, 3));
+  db.Finalize(stmt);
+  if (plan.size() != 2) return false;
+  std::string index;
+  for (const char* verb : {"SCAN v USING INDEX ", "SEARCH v USING INDEX "}) {
+    if (plan[0].compare(0, std::strlen(verb), verb) == 0) {
+      index = plan[0].substr(std::strlen(verb));
+      index = index.substr(0, index.find(' '));
+    }
+  }
+  if (index.empty() || index.find('\'') != std::string::npos) return false;
+  if (plan[1] != std::string("SEARCH ") + shape.UrlAlias + " USING INTEGER PRIMARY KEY (rowid=?)")
+    return false;
+  // The index must order by the time column alone, ascending.
+  if (!db.Prepare("SELECT name, desc FROM pragma_index_xinfo('" + index + "') WHERE key = 1", stmt))
+    return false;
+  int keys = 0;
+  bool timeAscending = false;
+  while (db.Step(stmt) == kSqliteRow) {
+    ++keys;
+    timeAscending = db.ColText(stmt, 0) == shape.VisitTime && db.ColInt(stmt, 1) == 0;
+  }
+  db.Finalize(stmt);
+  return keys == 1 && timeAscending;
 }
 
 // ---- Collector -------------------------------------------------------------
@@ -343,7 +547,7 @@ void TCollector::ScanFirefox(const TBrowserEntry& entry, const TUserProfile& use
   // A folder reached both through profiles.ini and through the Profiles scan,
   // in whatever spelling, is read once.
   auto tryProfile = [&](const std::string& folder) {
-    const std::string path = WithoutTrailingSep(NativeSeparators(folder));
+    const std::string path = NormalizeLexically(folder);
     const std::string key = FoldCase(path);
     for (const std::string& k : done)
       if (k == key) return;
@@ -428,23 +632,63 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
       // from 1601 and stops just before it.
       const int64_t offset = firefox ? 0 : kUnixTo1601Seconds;
       const int64_t last = firefox ? kUnix2100 : kUnix2100 - 1;
+      const TStoreShape& shape = firefox ? kFirefoxShape : kChromiumShape;
+      const TSourceLabelId label = InternSourceLabel(entry.Id, entry.Name, profileLabel);
       THistoryRecord rec;
-      while (db.Step(stmt) == kSqliteRow) {
-        std::string url = db.ColText(stmt, 0);
-        if (url.empty()) continue;
-        const int64_t t = db.ColInt(stmt, 2) / 1000000 - offset;
-        if (t <= 0 || t > last) continue;
-        std::string title = CleanTitle(db.ColText(stmt, 1));
-        if (!VisitPasses(url, title)) continue;
-        if (FPrivacy) url = StripQuery(url);
-        rec.BrowserId = entry.Id;
-        rec.BrowserName = entry.Name;
-        rec.Profile = profileLabel;
-        rec.Url = std::move(url);
-        rec.Title = std::move(title);
-        rec.VisitUnix = t;
-        FList.Add(std::move(rec));
-        ++count;
+      rec.Source = label;
+
+      std::vector<TScanUrl> urls;
+      std::vector<TScanVisit> visits;
+      if (HistoryQueryWalksTimeIndex(db, firefox, sql) &&
+          ScanHistory(db, shape, RawWindow(FFromUnix, FToUnix, offset), urls, visits)) {
+        // The same rows in the same order as the query gives them. What a
+        // row keeps depends on its address alone (and its time), so each
+        // address is checked once, and all its visits share its texts.
+        // Addresses and their texts are met in no order of memory: their
+        // loading starts some visits ahead.
+        constexpr size_t kFar = 16, kNear = 8;
+        for (size_t k = 0; k < visits.size(); ++k) {
+          if (k + kFar < visits.size()) PrefetchRead(&urls[visits[k + kFar].UrlIndex]);
+          if (k + kNear < visits.size()) {
+            const TScanUrl& next = urls[visits[k + kNear].UrlIndex];
+            next.Url.PrefetchHeader();
+            next.Title.PrefetchHeader();
+          }
+          const TScanVisit& v = visits[k];
+          TScanUrl& u = urls[v.UrlIndex];
+          if (u.State == 0) {
+            u.State = -1;
+            if (u.Url.empty()) continue;
+            std::string title = CleanTitle(u.Title);
+            if (!VisitPasses(u.Url, title)) continue;
+            if (title != u.Title.str()) u.Title = std::move(title);
+            if (FPrivacy) u.Url = StripQuery(u.Url);
+            u.State = 1;
+          }
+          if (u.State < 0) continue;
+          const int64_t t = v.Time / 1000000 - offset;
+          if (t <= 0 || t > last) continue;
+          rec.Url = u.Url;
+          rec.Title = u.Title;
+          rec.VisitUnix = t;
+          FList.Add(rec);
+          ++count;
+        }
+      } else {
+        while (db.Step(stmt) == kSqliteRow) {
+          std::string url = db.ColText(stmt, 0);
+          if (url.empty()) continue;
+          const int64_t t = db.ColInt(stmt, 2) / 1000000 - offset;
+          if (t <= 0 || t > last) continue;
+          std::string title = CleanTitle(db.ColText(stmt, 1));
+          if (!VisitPasses(url, title)) continue;
+          if (FPrivacy) url = StripQuery(url);
+          rec.Url = std::move(url);
+          rec.Title = std::move(title);
+          rec.VisitUnix = t;
+          FList.Add(rec);
+          ++count;
+        }
       }
       db.Finalize(stmt);
       if (count > 0) {

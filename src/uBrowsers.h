@@ -9,6 +9,7 @@
 #include "uTypes.h"
 
 class TLogger;
+class TSqliteDb;
 
 struct TBrowserEntry {
   std::string Id;
@@ -43,6 +44,13 @@ std::string ExpandRoot(const std::string& tmpl, const std::string& userRoot);
 // into each store's own clock.
 std::string ChromiumHistoryQuery(int64_t fromUnix, int64_t toUnix);
 std::string FirefoxPlacesQuery(int64_t fromUnix, int64_t toUnix);
+// True when the engine answers `sql` (one of the two queries above, for an
+// open store of that family) by walking the visits' single-column time
+// index backwards and looking each address up by its id. Rows then come
+// newest first, equal times in descending visit row id order, and the
+// readers take the same rows in the same order from two table scans, far
+// cheaper than the query; any other plan keeps the query.
+bool HistoryQueryWalksTimeIndex(TSqliteDb& db, bool firefox, const std::string& sql);
 
 class TCollector {
  public:

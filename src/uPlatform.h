@@ -42,7 +42,8 @@ bool RenameFile(const std::string& from, const std::string& to);
 
 struct DirEntry {
   std::string Name;
-  bool IsDir = false;
+  bool IsDir = false;   // a folder, or a link to one
+  bool IsLink = false;  // a symbolic link or junction (never followed when deleting)
 };
 // Entries of a folder in the file system's order, without "." and "..".
 bool ListDir(const std::string& dir, std::vector<DirEntry>& out);
@@ -104,9 +105,11 @@ StdOutKind StdOutType();
 // Columns of the terminal behind standard output, or -1 when there is none.
 int ConsoleColumns();
 // One console line (UTF-8 text) followed by the platform's line ending.
-void WriteConsoleLine(const std::string& text);
-// Raw bytes to standard output, unchanged.
-void WriteStdOutRaw(const std::string& bytes);
+// False when it could not be written.
+bool WriteConsoleLine(const std::string& text);
+// Raw bytes to standard output, unchanged; false when they could not all be
+// written (a full disk behind a redirection).
+bool WriteStdOutRaw(const std::string& bytes);
 // The platform's line ending for console and log lines.
 const char* LineEnd();
 

@@ -280,6 +280,7 @@ bool ListDir(const std::string& dir, std::vector<DirEntry>& out) {
     DirEntry e;
     e.Name = Narrow(fd.cFileName, wcslen(fd.cFileName));
     e.IsDir = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    e.IsLink = (fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
     out.push_back(std::move(e));
   } while (FindNextFileW(h, &fd));
   FindClose(h);
@@ -550,9 +551,9 @@ int ConsoleColumns() {
   return info.dwSize.X;
 }
 
-void WriteConsoleLine(const std::string& text) {
+bool WriteConsoleLine(const std::string& text) {
   HANDLE h = StdOut();
-  if (h == INVALID_HANDLE_VALUE || h == nullptr) return;
+  if (h == INVALID_HANDLE_VALUE || h == nullptr) return false;
   std::fflush(stdout);
   std::wstring w = Wide(text);
   w += L"\r\n";
@@ -565,21 +566,22 @@ void WriteConsoleLine(const std::string& text) {
       DWORD written = 0;
       if (!WriteConsoleW(h, w.data() + pos, static_cast<DWORD>(n), &written, nullptr) ||
           written == 0)
-        return;
+        return false;
       pos += written;
     }
-    return;
+    return true;
   }
   // Redirected: the ANSI code page, "?" for what it cannot represent.
   std::string bytes = Narrow(w, CP_ACP);
-  WriteAllTo(h, bytes.data(), bytes.size());
+  return WriteAllTo(h, bytes.data(), bytes.size());
 }
 
-void WriteStdOutRaw(const std::string& bytes) {
+bool WriteStdOutRaw(const std::string& bytes) {
   HANDLE h = StdOut();
-  if (h == INVALID_HANDLE_VALUE || h == nullptr || bytes.empty()) return;
+  if (bytes.empty()) return true;
+  if (h == INVALID_HANDLE_VALUE || h == nullptr) return false;
   std::fflush(stdout);
-  WriteAllTo(h, bytes.data(), bytes.size());
+  return WriteAllTo(h, bytes.data(), bytes.size());
 }
 
 const char* LineEnd() { return "\r\n"; }

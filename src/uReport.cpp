@@ -1,11 +1,14 @@
 // The HTML report (the page with its data object) and the JSON report.
 // Without /limit every visit of the run goes into the output (a million
-// visits make a document of a few hundred megabytes), so every document is
-// assembled in one growing buffer and each record is appended in place.
+// visits make a document of a few hundred megabytes), so a report bound for
+// a file or a redirected standard output is handed on in chunks as it is
+// built, never sitting whole in memory beside the visits; the Build*
+// functions assemble the same bytes in one growing buffer.
 #include "uReport.h"
 
 #include <charconv>
 #include <cstring>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -30,6 +33,31 @@ void AppendQuoted(std::string& out, const std::string& s) {
   out += '"';
   JsonEscapeTo(out, s);
   out += '"';
+}
+
+// JsonEscapeTo for the visits' texts, with a quick test first: addresses and
+// titles seldom hold a byte that needs escaping, and then they are copied
+// as they are. Eight bytes at a time are tested for a control character, a
+// double quote or a backslash (the usual tests for a zero byte and a byte
+// below a bound, which never miss one).
+void AppendJsonText(std::string& out, const std::string& s) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL, kHigh = 0x8080808080808080ULL;
+  const char* p = s.data();
+  const size_t n = s.size();
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    const uint64_t quote = w ^ (kOnes * '"'), backslash = w ^ (kOnes * '\\');
+    const uint64_t hit = ((w - kOnes * 0x20) & ~w) | ((quote - kOnes) & ~quote) |
+                         ((backslash - kOnes) & ~backslash);
+    if (hit & kHigh) return JsonEscapeTo(out, s);
+  }
+  for (; i < n; ++i) {
+    const unsigned char c = static_cast<unsigned char>(p[i]);
+    if (c < 0x20 || c == '"' || c == '\\') return JsonEscapeTo(out, s);
+  }
+  out.append(p, n);
 }
 
 // `key` is one of this file's literals and needs no escaping.
@@ -89,31 +117,123 @@ class TTimeTextCache {
   char FDate[11] = {};  // "yyyy-mm-dd "
 };
 
-// Calls fn(record) for the visits the /limit rule keeps, in list order.
+// Calls fn(record) for the visits the /limit rule keeps, in list order,
+// while fn returns true.
 template <typename Fn>
 void ForEachSampled(const THistoryList& list, int32_t limit, Fn fn) {
   int32_t step = 1, shown = 0;
   SampleStep(list.Count(), limit, step, shown);
   const THistoryArray& items = list.Items();
+  // The records' texts lie anywhere in memory: their loading starts a few
+  // records ahead (the stored text, then its characters).
+  constexpr int32_t kFar = 16, kNear = 8;
+  auto ahead = [&](int32_t k, int32_t d) -> const THistoryRecord* {
+    return k + d < shown ? &items[static_cast<size_t>(static_cast<int64_t>(k + d) * step)]
+                         : nullptr;
+  };
   int64_t i = 0;
-  for (int32_t k = 0; k < shown; ++k, i += step) fn(items[static_cast<size_t>(i)]);
+  for (int32_t k = 0; k < shown; ++k, i += step) {
+    if (const THistoryRecord* far = ahead(k, kFar)) {
+      far->Url.PrefetchHeader();
+      far->Title.PrefetchHeader();
+    }
+    if (const THistoryRecord* near = ahead(k, kNear)) {
+      near->Url.PrefetchChars();
+      near->Title.PrefetchChars();
+    }
+    if (!fn(items[static_cast<size_t>(i)])) return;
+  }
 }
 
-// Room for the sampled records, so that the buffer grows once, not by
-// repeated doubling of hundreds of megabytes.
+// Room for the sampled records of a document built whole in memory, so that
+// the buffer grows once, not by repeated doubling of hundreds of megabytes.
 size_t EstimateRecords(const THistoryList& list, int32_t limit, size_t overhead,
                        bool withProfile) {
   size_t bytes = 2;
   ForEachSampled(list, limit, [&](const THistoryRecord& r) {
-    bytes += overhead + r.BrowserName.size() + r.Title.size() + r.Url.size() +
-             (withProfile ? r.Profile.size() : 0);
+    bytes += overhead + r.BrowserName().size() + r.Title.size() + r.Url.size() +
+             (withProfile ? r.Profile().size() : 0);
+    return true;
   });
   return bytes + bytes / 32;
 }
 
+void MakeScriptSafe(std::string& out, size_t from);
+
+// The escaped browser name and profile of each source label, worked out on
+// first use: every visit of a source repeats them.
+class TLabelTexts {
+ public:
+  const std::string& Name(TSourceLabelId id) { return Get(id).first; }
+  const std::string& Profile(TSourceLabelId id) { return Get(id).second; }
+
+ private:
+  const std::pair<std::string, std::string>& Get(TSourceLabelId id) {
+    if (id >= FTexts.size()) {
+      FTexts.resize(id + 1);
+      FDone.resize(id + 1, false);
+    }
+    if (!FDone[id]) {
+      const TSourceLabel& l = SourceLabelAt(id);
+      FTexts[id] = {JsonEscape(l.BrowserName), JsonEscape(l.Profile)};
+      FDone[id] = true;
+    }
+    return FTexts[id];
+  }
+  std::vector<std::pair<std::string, std::string>> FTexts;
+  std::vector<bool> FDone;
+};
+
+// A document on its way out. Text piles up in `Text`; with a drain it is
+// handed on whenever a chunk is full, so a report of hundreds of megabytes
+// never sits whole in memory, and without one the whole document stays in
+// `Text`. The part of the text that goes into the page's script element is
+// made safe for it (MakeScriptSafe) just before it is handed on.
+class TReportSink {
+ public:
+  using TDrain = std::function<bool(const std::string&)>;  // false = destination failed
+  static constexpr size_t kChunkBytes = 1 << 20;
+
+  explicit TReportSink(TDrain drain = nullptr) : FDrain(std::move(drain)) {
+    if (FDrain) Text.reserve(kChunkBytes + kChunkBytes / 4);
+  }
+
+  std::string Text;
+
+  void BeginScript() {
+    FScriptFrom = Text.size();
+    FInScript = true;
+  }
+  void EndScript() {
+    MakeScriptSafe(Text, FScriptFrom);
+    FInScript = false;
+  }
+  // Called between records only, where no sequence that MakeScriptSafe
+  // rewrites can be cut in two. False once the destination has failed.
+  bool Spill() { return FDrain && Text.size() >= kChunkBytes ? Drain() : !FFailed; }
+  // Hands on everything so far.
+  bool Drain() {
+    if (!FDrain) return true;
+    if (FInScript) MakeScriptSafe(Text, FScriptFrom);
+    if (!FFailed && !Text.empty() && !FDrain(Text)) FFailed = true;
+    Text.clear();
+    FScriptFrom = 0;
+    return !FFailed;
+  }
+  bool Failed() const { return FFailed; }
+
+ private:
+  TDrain FDrain;
+  size_t FScriptFrom = 0;
+  bool FInScript = false;
+  bool FFailed = false;
+};
+
 // ["time","browser","title","url"] per visit.
-void AppendRecordsJson(std::string& out, const THistoryList& list, int32_t limit) {
+void AppendRecordsJson(TReportSink& sink, const THistoryList& list, int32_t limit) {
   TTimeTextCache times;
+  TLabelTexts labels;
+  std::string& out = sink.Text;
   bool first = true;
   out += '[';
   ForEachSampled(list, limit, [&](const THistoryRecord& r) {
@@ -121,19 +241,22 @@ void AppendRecordsJson(std::string& out, const THistoryList& list, int32_t limit
     first = false;
     times.AppendTo(out, r.VisitUnix);
     out += "\",\"";
-    JsonEscapeTo(out, r.BrowserName);
+    out += labels.Name(r.Source);
     out += "\",\"";
-    JsonEscapeTo(out, r.Title);
+    AppendJsonText(out, r.Title);
     out += "\",\"";
-    JsonEscapeTo(out, r.Url);
+    AppendJsonText(out, r.Url);
     out += "\"]";
+    return sink.Spill();
   });
   out += ']';
 }
 
 // {"time":…,"ts":…,"browser":…,"profile":…,"title":…,"url":…} per visit.
-void AppendRecordObjects(std::string& out, const THistoryList& list, int32_t limit) {
+void AppendRecordObjects(TReportSink& sink, const THistoryList& list, int32_t limit) {
   TTimeTextCache times;
+  TLabelTexts labels;
+  std::string& out = sink.Text;
   bool first = true;
   out += '[';
   ForEachSampled(list, limit, [&](const THistoryRecord& r) {
@@ -143,14 +266,15 @@ void AppendRecordObjects(std::string& out, const THistoryList& list, int32_t lim
     out += "\",\"ts\":";
     AppendInt(out, r.VisitUnix);
     out += ",\"browser\":\"";
-    JsonEscapeTo(out, r.BrowserName);
+    out += labels.Name(r.Source);
     out += "\",\"profile\":\"";
-    JsonEscapeTo(out, r.Profile);
+    out += labels.Profile(r.Source);
     out += "\",\"title\":\"";
-    JsonEscapeTo(out, r.Title);
+    AppendJsonText(out, r.Title);
     out += "\",\"url\":\"";
-    JsonEscapeTo(out, r.Url);
+    AppendJsonText(out, r.Url);
     out += "\"}";
+    return sink.Spill();
   });
   out += ']';
 }
@@ -239,36 +363,99 @@ std::string FailureText(uint32_t code, const std::string& path) {
          "（" + path + "）";
 }
 
-// Creates the missing folders and writes `bytes` as the whole file. Every
+// A report file being written. Missing folders are created first; every
 // step is checked, the close included (buffered bytes reach the disk only
-// there), so a full disk is never taken for success. A file this call
+// there), so a full disk is never taken for success. A file this writer
 // created is removed again after a failure rather than left half written.
+class TReportFile {
+ public:
+  TReportFile() = default;
+  TReportFile(const TReportFile&) = delete;
+  TReportFile& operator=(const TReportFile&) = delete;
+  ~TReportFile() {
+    if (FFile) Finish(false);
+  }
+
+  bool Open(const std::string& path, std::string& reason) {
+    FPath = path;
+    std::string dir = ExtractFileDir(path);
+    if (!dir.empty() && !plat::DirExists(dir) && !plat::CreateDirs(dir)) {
+      reason = FailureText(plat::LastErrorCode(), dir);
+      return false;
+    }
+    FExisted = plat::FileExists(path);
+    FFile = plat::OpenFile(path, "wb");
+    if (!FFile) {
+      reason = FailureText(plat::LastErrorCode(), path);
+      return false;
+    }
+    return true;
+  }
+
+  bool Write(const std::string& bytes) {
+    if (!FOk) return false;
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), FFile) != bytes.size()) {
+      FOk = false;
+      FCode = plat::LastErrorCode();
+    }
+    return FOk;
+  }
+
+  // Flushes and closes; false with the reason when this or any write failed.
+  bool Close(std::string& reason) {
+    if (!Finish(FOk)) {
+      reason = FailureText(FCode, FPath);
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  bool Finish(bool ok) {
+    if (ok && std::fflush(FFile) != 0) {
+      ok = false;
+      FCode = plat::LastErrorCode();
+    }
+    if (std::fclose(FFile) != 0 && ok) {
+      ok = false;
+      FCode = plat::LastErrorCode();
+    }
+    FFile = nullptr;
+    if (!ok && !FExisted) plat::RemoveFile(FPath);
+    return ok;
+  }
+
+  std::string FPath;
+  std::FILE* FFile = nullptr;
+  bool FExisted = false;
+  bool FOk = true;
+  uint32_t FCode = 0;
+};
+
 bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string& reason) {
-  std::string dir = ExtractFileDir(path);
-  if (!dir.empty() && !plat::DirExists(dir) && !plat::CreateDirs(dir)) {
-    reason = FailureText(plat::LastErrorCode(), dir);
-    return false;
-  }
-  bool existed = plat::FileExists(path);
-  std::FILE* f = plat::OpenFile(path, "wb");
-  if (!f) {
-    reason = FailureText(plat::LastErrorCode(), path);
-    return false;
-  }
-  uint32_t code = 0;
-  bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  if (ok && std::fflush(f) != 0) ok = false;
-  if (!ok) code = plat::LastErrorCode();
-  if (std::fclose(f) != 0 && ok) {
-    ok = false;
-    code = plat::LastErrorCode();
-  }
-  if (!ok) {
-    if (!existed) plat::RemoveFile(path);
-    reason = FailureText(code, path);
-  }
-  return ok;
+  TReportFile file;
+  if (!file.Open(path, reason)) return false;
+  file.Write(bytes);
+  return file.Close(reason);
 }
+
+// Standard output takes a report in chunks when it is a file or a pipe; a
+// console gets the whole text as one line (WriteStdOut).
+bool StdOutTakesChunks() {
+  const plat::StdOutKind kind = plat::StdOutType();
+  return kind == plat::StdOutKind::File || kind == plat::StdOutKind::Pipe;
+}
+
+// Hands bytes to standard output, keeping the system's error code of the
+// first failure for the message.
+struct TStdOutDrain {
+  uint32_t* Code;
+  bool operator()(const std::string& bytes) const {
+    if (plat::WriteStdOutRaw(bytes)) return true;
+    *Code = plat::LastErrorCode();
+    return false;
+  }
+};
 
 std::string PeakFormat(const TAnalyzer& a) {
   return Format("%s %d:00", WeekdayName(a.PeakDay()).c_str(), a.PeakHour());
@@ -319,10 +506,10 @@ void SampleStep(int32_t n, int32_t limit, int32_t& step, int32_t& shown) {
 }
 
 std::string RecordsJson(const THistoryList& list, int32_t limit) {
-  std::string out;
-  out.reserve(EstimateRecords(list, limit, 40, false));
-  AppendRecordsJson(out, list, limit);
-  return out;
+  TReportSink sink;
+  sink.Text.reserve(EstimateRecords(list, limit, 40, false));
+  AppendRecordsJson(sink, list, limit);
+  return std::move(sink.Text);
 }
 
 std::string PeakText(const TAnalyzer& a) {
@@ -364,10 +551,10 @@ void LoadReportTemplate(std::string& tpl, std::string& err) {
 
 namespace {
 
-// Appends the data object to `out`, reserving room for all of it first, and
-// for `tail` more bytes the caller appends afterwards.
-void AppendHtmlData(std::string& out, const TAnalyzer& a, const THistoryList& list,
-                    const TSourceList& sources, const TReportOptions& opts, size_t tail) {
+// The data object up to and including the key "records"; the record array
+// and the closing brace follow.
+std::string HtmlDataHead(const TAnalyzer& a, const TSourceList& sources,
+                         const TReportOptions& opts) {
   const int32_t uniqueUrls = a.UniqueUrls();
   const int32_t uniqueDomains = a.UniqueDomains();
   const std::string peak = HtmlPeakText(a);
@@ -378,11 +565,7 @@ void AppendHtmlData(std::string& out, const TAnalyzer& a, const THistoryList& li
   static const char* const kSeriesKeys[] = {"heat", "days",     "domains",  "pages",
                                             "keywords", "cats", "browsers", "sources"};
 
-  size_t room = 1024 + opts.Title.size() + opts.RangeText.size() + opts.ScopeText.size() +
-                EstimateRecords(list, opts.MaxRecords, 40, false);
-  for (const std::string& s : series) room += s.size() + 16;
-  out.reserve(out.size() + room + tail);
-
+  std::string out;
   out += "{\"title\":";
   AppendQuoted(out, opts.Title);
   out += ",\"version\":\"";
@@ -411,62 +594,34 @@ void AppendHtmlData(std::string& out, const TAnalyzer& a, const THistoryList& li
     out += series[i];
   }
   out += ",\"records\":";
-  AppendRecordsJson(out, list, opts.MaxRecords);
-  out += '}';
-}
-
-}  // namespace
-
-std::string BuildHtmlData(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
-                          const TReportOptions& opts) {
-  std::string out;
-  AppendHtmlData(out, a, list, sources, opts, 0);
   return out;
 }
 
-void BuildHtmlReport(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
-                     const TReportOptions& opts, std::string& html, std::string& err) {
-  html.clear();
-  err.clear();
-  std::string tpl;
-  LoadReportTemplate(tpl, err);
-  if (tpl.empty()) return;
-  // The data object is built straight into the page, not copied into it:
-  // without /limit it is most of the page's size.
+// The page from `tpl` (non-empty) into `sink`. The data object goes, made safe for the script element, at each of the
+// page's own placeholders; a page showing it twice gets the same bytes
+// twice, since it is built from the same head and the same records.
+void EmitHtmlReport(TReportSink& sink, const std::string& tpl, const TAnalyzer& a,
+                    const THistoryList& list, const TSourceList& sources,
+                    const TReportOptions& opts) {
   const std::vector<std::string> pieces = TemplatePieces(tpl, opts.Title);
-  size_t tail = 0;
-  for (size_t k = 1; k < pieces.size(); ++k) tail += pieces[k].size();
-  size_t dataAt = 0, dataLen = 0;
-  for (size_t i = 0; i < pieces.size(); ++i) {
-    if (i == 1) {
-      dataAt = html.size();
-      AppendHtmlData(html, a, list, sources, opts, tail);
-      MakeScriptSafe(html, dataAt);
-      dataLen = html.size() - dataAt;
-      html.reserve(html.size() + tail + (pieces.size() - 2) * dataLen);
-    } else if (i > 1) {
-      html.append(html, dataAt, dataLen);  // a page may show the data twice
+  const std::string head = pieces.size() > 1 ? HtmlDataHead(a, sources, opts) : std::string();
+  for (size_t i = 0; i < pieces.size() && !sink.Failed(); ++i) {
+    if (i > 0) {
+      sink.BeginScript();
+      sink.Text += head;
+      AppendRecordsJson(sink, list, opts.MaxRecords);
+      sink.Text += '}';
+      sink.EndScript();
     }
-    html += pieces[i];
+    sink.Text += pieces[i];
+    sink.Spill();
   }
+  sink.Drain();
 }
 
-bool WriteHtmlReport(const std::string& fileName, const TAnalyzer& a, const THistoryList& list,
-                     const TSourceList& sources, const TReportOptions& opts, std::string& err) {
-  err.clear();
-  std::string html;
-  BuildHtmlReport(a, list, sources, opts, html, err);
-  if (html.empty()) return false;
-  std::string reason;
-  if (!WriteWholeFile(fileName, html, reason)) {
-    err = "写入报告失败：" + reason;
-    return false;
-  }
-  return true;
-}
-
-std::string BuildJsonReport(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
-                            const TReportOptions& opts) {
+// The JSON report up to and including the key "records".
+std::string JsonReportHead(const TAnalyzer& a, const THistoryList& list,
+                           const TSourceList& sources, const TReportOptions& opts) {
   const int32_t n = list.Count();
   int32_t step = 1, shown = 0;
   SampleStep(n, opts.MaxRecords, step, shown);
@@ -476,12 +631,7 @@ std::string BuildJsonReport(const TAnalyzer& a, const THistoryList& list, const 
   static const char* const kSeriesKeys[] = {"sources", "heat",     "days", "domains",
                                             "pages",   "keywords", "cats", "browsers"};
 
-  size_t room = 1024 + opts.Title.size() + opts.RangeText.size() + opts.ScopeText.size() +
-                EstimateRecords(list, opts.MaxRecords, 96, true);
-  for (const std::string& s : series) room += s.size() + 16;
   std::string out;
-  out.reserve(room);
-
   out += "{\"tool\":";
   AppendQuoted(out, kProductName);
   out += ",\"version\":";
@@ -520,9 +670,125 @@ std::string BuildJsonReport(const TAnalyzer& a, const THistoryList& list, const 
     out += series[i];
   }
   out += ",\"records\":";
-  AppendRecordObjects(out, list, opts.MaxRecords);
-  out += '}';
   return out;
+}
+
+void EmitJsonReport(TReportSink& sink, const TAnalyzer& a, const THistoryList& list,
+                    const TSourceList& sources, const TReportOptions& opts) {
+  sink.Text += JsonReportHead(a, list, sources, opts);
+  AppendRecordObjects(sink, list, opts.MaxRecords);
+  sink.Text += '}';
+  sink.Drain();
+}
+
+}  // namespace
+
+std::string BuildHtmlData(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
+                          const TReportOptions& opts) {
+  TReportSink sink;
+  sink.Text = HtmlDataHead(a, sources, opts);
+  sink.Text.reserve(sink.Text.size() + EstimateRecords(list, opts.MaxRecords, 40, false) + 1);
+  AppendRecordsJson(sink, list, opts.MaxRecords);
+  sink.Text += '}';
+  return std::move(sink.Text);
+}
+
+void BuildHtmlReport(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
+                     const TReportOptions& opts, std::string& html, std::string& err) {
+  html.clear();
+  err.clear();
+  std::string tpl;
+  LoadReportTemplate(tpl, err);
+  if (tpl.empty()) return;
+  TReportSink sink;
+  sink.Text.reserve(tpl.size() + EstimateRecords(list, opts.MaxRecords, 40, false) + 4096);
+  EmitHtmlReport(sink, tpl, a, list, sources, opts);
+  html = std::move(sink.Text);
+}
+
+bool WriteHtmlReport(const std::string& fileName, const TAnalyzer& a, const THistoryList& list,
+                     const TSourceList& sources, const TReportOptions& opts, std::string& err) {
+  err.clear();
+  // The template is looked for before the file is created: without it no
+  // file is made at all.
+  std::string tpl, reason;
+  LoadReportTemplate(tpl, err);
+  if (tpl.empty()) return false;
+  TReportFile file;
+  if (!file.Open(fileName, reason)) {
+    err = "写入报告失败：" + reason;
+    return false;
+  }
+  TReportSink sink([&file](const std::string& bytes) { return file.Write(bytes); });
+  EmitHtmlReport(sink, tpl, a, list, sources, opts);
+  if (!file.Close(reason)) {
+    err = "写入报告失败：" + reason;
+    return false;
+  }
+  return true;
+}
+
+bool WriteHtmlReportStdOut(const TAnalyzer& a, const THistoryList& list,
+                           const TSourceList& sources, const TReportOptions& opts,
+                           std::string& err) {
+  err.clear();
+  uint32_t code = 0;
+  if (StdOutTakesChunks()) {
+    std::string tpl;
+    LoadReportTemplate(tpl, err);
+    if (tpl.empty()) return false;
+    TReportSink sink(TStdOutDrain{&code});
+    EmitHtmlReport(sink, tpl, a, list, sources, opts);
+    if (!sink.Failed()) return true;
+  } else {
+    std::string html;
+    BuildHtmlReport(a, list, sources, opts, html, err);
+    if (html.empty()) return false;
+    if (WriteStdOut(html)) return true;
+    code = plat::LastErrorCode();
+  }
+  err = "写入报告失败：" + SysErrorText(code);
+  return false;
+}
+
+std::string BuildJsonReport(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
+                            const TReportOptions& opts) {
+  TReportSink sink;
+  sink.Text.reserve(EstimateRecords(list, opts.MaxRecords, 96, true) + (1 << 16));
+  EmitJsonReport(sink, a, list, sources, opts);
+  return std::move(sink.Text);
+}
+
+bool WriteJsonReportFile(const std::string& fileName, const TAnalyzer& a, const THistoryList& list,
+                         const TSourceList& sources, const TReportOptions& opts,
+                         std::string& err) {
+  err.clear();
+  std::string reason;
+  TReportFile file;
+  if (file.Open(fileName, reason)) {
+    TReportSink sink([&file](const std::string& bytes) { return file.Write(bytes); });
+    EmitJsonReport(sink, a, list, sources, opts);
+    if (file.Close(reason)) return true;
+  }
+  err = "写入 JSON 报告失败：" + reason;
+  return false;
+}
+
+bool WriteJsonReportStdOut(const TAnalyzer& a, const THistoryList& list,
+                           const TSourceList& sources, const TReportOptions& opts,
+                           std::string& err) {
+  err.clear();
+  uint32_t code = 0;
+  if (StdOutTakesChunks()) {
+    TReportSink sink(TStdOutDrain{&code});
+    EmitJsonReport(sink, a, list, sources, opts);
+    if (!sink.Failed()) return true;
+  } else {
+    if (WriteStdOut(BuildJsonReport(a, list, sources, opts))) return true;
+    code = plat::LastErrorCode();
+  }
+  err = "写入 JSON 报告失败：" + SysErrorText(code);
+  return false;
 }
 
 bool WriteJsonReport(const std::string& fileName, const std::string& text, std::string& err) {

@@ -46,11 +46,19 @@ std::string BuildHtmlData(const TAnalyzer& a, const THistoryList& list, const TS
 void BuildHtmlReport(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
                      const TReportOptions& opts, std::string& html, std::string& err);
 // Writes the page as UTF-8 without byte-order mark, creating missing
-// folders. False with "写入报告失败：" + reason when any step fails (the
+// folders; the page goes to the file in chunks as it is built. False with "写入报告失败：" + reason when any step fails (the
 // close included, so a full disk is a failure); a file this call created is
 // removed again then.
 bool WriteHtmlReport(const std::string& fileName, const TAnalyzer& a, const THistoryList& list,
                      const TSourceList& sources, const TReportOptions& opts, std::string& err);
+
+// The page straight to standard output: a file or pipe gets it in chunks
+// as it is built, a console as one line (WriteStdOut). False with `err` set
+// when there is no template (nothing is written then) or with
+// "写入报告失败：" + reason when standard output could not take it all.
+bool WriteHtmlReportStdOut(const TAnalyzer& a, const THistoryList& list,
+                           const TSourceList& sources, const TReportOptions& opts,
+                           std::string& err);
 
 // The JSON report: "tool" … "stats", "truncated", "shown", the series and
 // the sampled visits as objects with "time","ts","browser","profile","title","url".
@@ -58,5 +66,16 @@ std::string BuildJsonReport(const TAnalyzer& a, const THistoryList& list, const 
                             const TReportOptions& opts);
 // As WriteHtmlReport, with "写入 JSON 报告失败：" + reason.
 bool WriteJsonReport(const std::string& fileName, const std::string& text, std::string& err);
+// BuildJsonReport then WriteJsonReport in one, the text going to the file
+// in chunks as it is built instead of sitting whole in memory.
+bool WriteJsonReportFile(const std::string& fileName, const TAnalyzer& a, const THistoryList& list,
+                         const TSourceList& sources, const TReportOptions& opts,
+                         std::string& err);
+// The JSON report to standard output, as WriteStdOut(BuildJsonReport(…))
+// would write it; a file or pipe gets it in chunks as it is built. False
+// with "写入 JSON 报告失败：" + reason when standard output could not take it.
+bool WriteJsonReportStdOut(const TAnalyzer& a, const THistoryList& list,
+                           const TSourceList& sources, const TReportOptions& opts,
+                           std::string& err);
 // {"tool","version","build","generated","sources"}.
 std::string BuildSourceListJson(const TSourceList& sources);

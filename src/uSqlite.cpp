@@ -131,6 +131,8 @@ int64_t TSqliteDb::ColInt(TSqlStmt stmt, int index) {
   return static_cast<int64_t>(sqlite3_column_int64(stmt, index));
 }
 
+int TSqliteDb::ColType(TSqlStmt stmt, int index) { return sqlite3_column_type(stmt, index); }
+
 void TSqliteDb::Finalize(TSqlStmt stmt) {
   if (stmt) sqlite3_finalize(stmt);
 }

@@ -30,6 +30,8 @@ class TSqliteDb {
   int Step(TSqlStmt stmt);  // 100 = row, 101 = done
   std::string ColText(TSqlStmt stmt, int index);
   int64_t ColInt(TSqlStmt stmt, int index);
+  // The value's storage class: 1 integer, 2 real, 3 text, 4 blob, 5 null.
+  int ColType(TSqlStmt stmt, int index);
   void Finalize(TSqlStmt stmt);
   std::string LastError() const;
 

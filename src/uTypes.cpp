@@ -1,6 +1,55 @@
 #include "uTypes.h"
 
+#include <deque>
+#include <map>
+#include <ostream>
+#include <tuple>
 #include <utility>
+
+TSharedText::TSharedText(std::string text) {
+  if (!text.empty()) FBlock = new TBlock{std::move(text), 1};
+}
+
+const std::string& TSharedText::EmptyText() noexcept {
+  static const std::string empty;
+  return empty;
+}
+
+std::ostream& operator<<(std::ostream& os, const TSharedText& t) { return os << t.str(); }
+
+namespace {
+
+// Labels by index (a deque keeps references stable while it grows) and the
+// index of each label.
+struct TLabelTable {
+  std::deque<TSourceLabel> Labels{TSourceLabel()};
+  std::map<std::tuple<std::string, std::string, std::string>, TSourceLabelId> Index{
+      {{std::string(), std::string(), std::string()}, 0}};
+};
+
+TLabelTable& Labels() {
+  static TLabelTable table;
+  return table;
+}
+
+}  // namespace
+
+TSourceLabelId InternSourceLabel(const std::string& browserId, const std::string& browserName,
+                                 const std::string& profile) {
+  TLabelTable& t = Labels();
+  auto key = std::make_tuple(browserId, browserName, profile);
+  auto it = t.Index.find(key);
+  if (it != t.Index.end()) return it->second;
+  const auto id = static_cast<TSourceLabelId>(t.Labels.size());
+  t.Labels.push_back(TSourceLabel{browserId, browserName, profile});
+  t.Index.emplace(std::move(key), id);
+  return id;
+}
+
+const TSourceLabel& SourceLabelAt(TSourceLabelId id) {
+  const TLabelTable& t = Labels();
+  return id < t.Labels.size() ? t.Labels[id] : t.Labels[0];
+}
 
 THistoryList::THistoryList() : FItems(kInitialSlots) {}
 
@@ -43,7 +92,7 @@ void THistoryList::QuickSortDesc(int32_t l, int32_t r) {
       while (FItems[i].VisitUnix > p) ++i;
       while (FItems[j].VisitUnix < p) --j;
       if (i <= j) {
-        if (i < j) std::swap(FItems[i], FItems[j]);
+        if (i < j) swap(FItems[i], FItems[j]);
         ++i;
         --j;
       }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Product constants shown in the banner, help, version text and reports.
@@ -25,13 +27,113 @@ enum TSourceStatus : uint8_t {
   ssParseError = 5,
 };
 
-struct THistoryRecord {
+// Immutable text shared by reference count. The readers give every visit of
+// one address the same texts, so a list holds each address and title once
+// however often it was visited, and copying or exchanging records moves
+// pointers only. Converts to const std::string& wherever a string is read.
+// The count is not atomic: records never leave the run's one thread.
+class TSharedText {
+ public:
+  TSharedText() noexcept = default;
+  TSharedText(std::string text);  // implicit, like the string it stands for
+  TSharedText(const char* text) : TSharedText(std::string(text)) {}
+  TSharedText(const TSharedText& other) noexcept : FBlock(other.FBlock) {
+    if (FBlock) ++FBlock->Refs;
+  }
+  TSharedText(TSharedText&& other) noexcept : FBlock(other.FBlock) { other.FBlock = nullptr; }
+  TSharedText& operator=(TSharedText other) noexcept {
+    std::swap(FBlock, other.FBlock);
+    return *this;
+  }
+  ~TSharedText() {
+    if (FBlock && --FBlock->Refs == 0) delete FBlock;
+  }
+
+  const std::string& str() const noexcept { return FBlock ? FBlock->Text : EmptyText(); }
+  operator const std::string&() const noexcept { return str(); }
+  const char* data() const noexcept { return str().data(); }
+  const char* c_str() const noexcept { return str().c_str(); }
+  size_t size() const noexcept { return FBlock ? FBlock->Text.size() : 0; }
+  bool empty() const noexcept { return FBlock == nullptr || FBlock->Text.empty(); }
+  // The same stored text (not merely equal text).
+  bool SameAs(const TSharedText& other) const noexcept { return FBlock == other.FBlock; }
+  // Tells stored texts apart without reading them: equal for copies of one
+  // stored text, null for the empty text.
+  const void* Identity() const noexcept { return FBlock; }
+  // Passes over a whole visit list meet the texts in no order of memory:
+  // these start loading the stored text's header, and once that is near,
+  // its characters, some records ahead of their use.
+  void PrefetchHeader() const noexcept { Prefetch(FBlock); }
+  void PrefetchChars() const noexcept {
+    if (FBlock) Prefetch(FBlock->Text.data());
+  }
+
+  friend void swap(TSharedText& a, TSharedText& b) noexcept { std::swap(a.FBlock, b.FBlock); }
+
+ private:
+  struct TBlock {
+    std::string Text;
+    uint32_t Refs;
+  };
+  static const std::string& EmptyText() noexcept;
+  static void Prefetch(const void* p) noexcept {
+#if defined(__GNUC__)
+    __builtin_prefetch(p);
+#else
+    (void)p;
+#endif
+  }
+  TBlock* FBlock = nullptr;  // null: the empty text
+};
+
+inline bool operator==(const TSharedText& a, const TSharedText& b) {
+  return a.SameAs(b) || a.str() == b.str();
+}
+inline bool operator==(const TSharedText& a, const std::string& b) { return a.str() == b; }
+inline bool operator==(const std::string& a, const TSharedText& b) { return a == b.str(); }
+inline bool operator==(const TSharedText& a, const char* b) { return a.str() == b; }
+inline bool operator==(const char* a, const TSharedText& b) { return a == b.str(); }
+template <typename T>
+bool operator!=(const TSharedText& a, const T& b) { return !(a == b); }
+inline bool operator!=(const std::string& a, const TSharedText& b) { return !(a == b); }
+inline bool operator!=(const char* a, const TSharedText& b) { return !(a == b); }
+std::ostream& operator<<(std::ostream& os, const TSharedText& t);
+
+// The browser and profile a visit came from. All visits of one source carry
+// the same three texts, so a record holds a small index into one table of
+// them for the whole process; a label, once added, stays to the end.
+struct TSourceLabel {
   std::string BrowserId;
   std::string BrowserName;
   std::string Profile;
-  std::string Url;
-  std::string Title;
+};
+using TSourceLabelId = uint32_t;
+// The index of the label with these texts, added when new. Index 0 is the
+// label with three empty texts.
+TSourceLabelId InternSourceLabel(const std::string& browserId, const std::string& browserName,
+                                 const std::string& profile);
+const TSourceLabel& SourceLabelAt(TSourceLabelId id);
+
+struct THistoryRecord {
+  TSourceLabelId Source = 0;
+  TSharedText Url;
+  TSharedText Title;
   int64_t VisitUnix = 0;  // seconds since 1970-01-01 UTC
+
+  const std::string& BrowserId() const { return SourceLabelAt(Source).BrowserId; }
+  const std::string& BrowserName() const { return SourceLabelAt(Source).BrowserName; }
+  const std::string& Profile() const { return SourceLabelAt(Source).Profile; }
+  void SetSource(const std::string& browserId, const std::string& browserName,
+                 const std::string& profile) {
+    Source = InternSourceLabel(browserId, browserName, profile);
+  }
+
+  friend void swap(THistoryRecord& a, THistoryRecord& b) noexcept {
+    std::swap(a.Source, b.Source);
+    swap(a.Url, b.Url);
+    swap(a.Title, b.Title);
+    std::swap(a.VisitUnix, b.VisitUnix);
+  }
 };
 
 struct TSourceInfo {

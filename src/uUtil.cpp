@@ -358,13 +358,11 @@ void TLogger::Error(const std::string& s) {
   plat::WriteConsoleLine("错误: " + s);
 }
 
-void WriteStdOut(const std::string& text) {
+bool WriteStdOut(const std::string& text) {
   const plat::StdOutKind kind = plat::StdOutType();
-  if (kind == plat::StdOutKind::File || kind == plat::StdOutKind::Pipe) {
-    if (!text.empty()) plat::WriteStdOutRaw(text);
-  } else {
-    plat::WriteConsoleLine(text);
-  }
+  if (kind == plat::StdOutKind::File || kind == plat::StdOutKind::Pipe)
+    return text.empty() || plat::WriteStdOutRaw(text);
+  return plat::WriteConsoleLine(text);
 }
 
 void WriteLine(const std::string& text) { plat::WriteConsoleLine(text); }

@@ -72,7 +72,9 @@ class TLogger {
 
 // A whole report to standard output: exact UTF-8 bytes and nothing added when
 // redirected to a file or pipe; one console line otherwise.
-void WriteStdOut(const std::string& text);
+// False when redirected output could not be written whole (a full disk):
+// the caller must not report the report as written.
+bool WriteStdOut(const std::string& text);
 // A console line (the driver's banner, tables and result lines).
 void WriteLine(const std::string& text = std::string());
 
@@ -85,6 +87,11 @@ class TCounters {
 
   void IncValue(const std::string& key, int32_t delta = 1);
   int32_t ValueOf(const std::string& key) const;
+  // Room for `n` keys, for a caller about to add that many at once.
+  void Reserve(size_t n) {
+    FEntries.reserve(n);
+    FIndex.reserve(n);
+  }
   int32_t Count() const { return static_cast<int32_t>(FEntries.size()); }
   // Largest first; ties by key with a-z folded to A-Z, then UTF-16 units,
   // shorter prefix first. n <= 0 or n > Count() means all entries.

@@ -418,7 +418,11 @@ void DeleteFolderTree(const std::string& folder) {
   plat::ListDir(folder, entries);
   for (const auto& e : entries) {
     const std::string path = JoinPath(folder, e.Name);
-    if (e.IsDir)
+    if (e.IsLink) {
+      // Remove the link itself, never what it points to (a junction is a
+      // folder entry on Windows, a plain file entry on POSIX).
+      if (!plat::RemoveFile(path)) plat::RemoveEmptyDir(path);
+    } else if (e.IsDir)
       DeleteFolderTree(path);
     else
       plat::RemoveFile(path);
@@ -431,6 +435,7 @@ int32_t ParseResultFile(const std::string& text, THistoryList& list, const std::
                         const std::string& browserName, const std::string& profile,
                         const TWebCacheFilter& filter) {
   int32_t count = 0;
+  const TSourceLabelId label = InternSourceLabel(browserId, browserName, profile);
   size_t pos = 0;
   if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) pos = 3;
   while (pos < text.size()) {
@@ -446,8 +451,9 @@ int32_t ParseResultFile(const std::string& text, THistoryList& list, const std::
     if (tab2 == std::string::npos || tab2 >= eol) continue;
     int64_t t = 0;
     if (!TryStrToInt64(text.substr(lineStart, tab1 - lineStart), t)) t = 0;
-    std::string url = text.substr(tab1 + 1, tab2 - tab1 - 1);
-    const std::string rawTitle = text.substr(tab2 + 1, eol - tab2 - 1);
+    // The worker writes UTF-8, but the file is outside input: repair it.
+    std::string url = Utf8BytesToString(text.substr(tab1 + 1, tab2 - tab1 - 1));
+    const std::string rawTitle = Utf8BytesToString(text.substr(tab2 + 1, eol - tab2 - 1));
     if (url.empty() || t <= 0) continue;
     if (filter.FromUnix > 0 && t < filter.FromUnix) continue;
     if (filter.ToUnix > 0 && t >= filter.ToUnix) continue;
@@ -455,9 +461,7 @@ int32_t ParseResultFile(const std::string& text, THistoryList& list, const std::
     if (!VisitPassesFilters(filter.Include, filter.Exclude, url, rawTitle)) continue;
     if (filter.Privacy) url = StripQuery(url);
     THistoryRecord rec;
-    rec.BrowserId = browserId;
-    rec.BrowserName = browserName;
-    rec.Profile = profile;
+    rec.Source = label;
     rec.Url = std::move(url);
     rec.Title = CleanTitle(rawTitle);
     rec.VisitUnix = t;
@@ -489,7 +493,12 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
   message.clear();
   status = ssNotFound;
   const std::string sourceDir = ExtractFileDir(datPath);
-  const std::string base = MakeTempName("webcache");
+  // Never reuse a name that already stands in the temporary folder: a
+  // leftover or a planted link there must not receive (or lose) our files.
+  std::string base = MakeTempName("webcache");
+  for (int n = 1; plat::DirExists(base) || plat::FileExists(base) || plat::FileExists(base + ".tsv");
+       ++n)
+    base = MakeTempName("webcache") + "_" + IntToStr(n);
   const std::string tsv = base + ".tsv";
 
   uint32_t code = 0;

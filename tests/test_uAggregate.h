@@ -17,9 +17,7 @@ constexpr int64_t kDay = 86400;
 inline THistoryRecord Visit(const std::string& url, int64_t unix, const std::string& title = "",
                             const std::string& browser = "Chrome") {
   THistoryRecord r;
-  r.BrowserId = "chrome";
-  r.BrowserName = browser;
-  r.Profile = "Default";
+  r.SetSource("chrome", browser, "Default");
   r.Url = url;
   r.Title = title;
   r.VisitUnix = unix;

@@ -227,7 +227,7 @@ TEST(Analyze, MatchesVisitByVisitCounting) {
     urls.IncValue(r.Url);
     if (!r.Title.empty()) titles.emplace(FoldCase(r.Url), r.Title);
     cats.IncValue(CategoryOf(d, r.Url));
-    brs.IncValue(r.BrowserName);
+    brs.IncValue(r.BrowserName());
     keywords.IncValue(ExtractKeywordText(r.Url));
   }
   auto pairs = [](const TCounters& c) {
@@ -255,4 +255,37 @@ TEST(Analyze, MatchesVisitByVisitCounting) {
   EXPECT_EQ(a.BrowsersJson(), pairs(brs));
   std::string catsJson = pairs(cats);
   EXPECT_EQ(a.CatsJson().size(), catsJson.size() + 10 * cats.Count());  // plus ,"#rrggbb"
+}
+
+// Readers give all visits of an address one stored text, but a list may also
+// hold equal texts stored apart (the same address in two profiles) and
+// texts differing only in case: every mixture counts as the plain texts do.
+TEST(Analyze, SharedAndSeparateTextsCountAlike) {
+  std::mt19937 rng(7);
+  const std::vector<std::string> spellings = {
+      "https://a.example/x", "https://A.example/x", "https://b.example/", "",
+      "https://www.baidu.com/s?wd=%E5%A4%A9", "https://www.baidu.com/s?wd=%e5%a4%a9"};
+  std::vector<TSharedText> shared(spellings.begin(), spellings.end());
+  std::vector<TSharedText> titles = {"", "标题", "Title"};
+  THistoryList mixed, plain;
+  for (int i = 0; i < 3000; ++i) {
+    const size_t u = rng() % spellings.size(), t = rng() % titles.size();
+    const int64_t when = kSunday + 5000000 - i * 1000;
+    THistoryRecord r = Visit(spellings[u], when, titles[t]);
+    plain.Add(r);
+    if (rng() % 3 != 0) {
+      r.Url = shared[u];
+      r.Title = titles[t];
+    }
+    mixed.Add(r);
+  }
+  TAnalyzer a, b;
+  a.Analyze(mixed);
+  b.Analyze(plain);
+  EXPECT_EQ(a.UniqueUrls(), b.UniqueUrls());
+  EXPECT_EQ(a.UniqueUrls(), 3);  // case folds "A.example" and "%E5"; "" is no address
+  EXPECT_EQ(a.PagesJson(0), b.PagesJson(0));
+  EXPECT_EQ(a.DomainsJson(0), b.DomainsJson(0));
+  EXPECT_EQ(a.KeywordsJson(0), b.KeywordsJson(0));
+  EXPECT_EQ(a.CatsJson(), b.CatsJson());
 }

@@ -90,8 +90,8 @@ TEST_F(Readers, ChromiumTimeBoundsAndRowRules) {
   EXPECT_EQ(r.Rec(2).Title, "百度 一下");
   EXPECT_EQ(r.Rec(2).VisitUnix, 1600000002);
   EXPECT_EQ(r.Rec(3).VisitUnix, 1);
-  EXPECT_EQ(r.Rec(3).Profile, "alice\\Default");
-  EXPECT_EQ(r.Rec(3).BrowserName, "Google Chrome");
+  EXPECT_EQ(r.Rec(3).Profile(), "alice\\Default");
+  EXPECT_EQ(r.Rec(3).BrowserName(), "Google Chrome");
 }
 
 TEST_F(Readers, FirefoxTimeBoundsIncludeTheYear2100) {

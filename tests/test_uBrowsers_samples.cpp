@@ -54,7 +54,7 @@ TEST(RealSamples, ChromiumAndFirefoxStores) {
   int64_t lo = INT64_MAX, hi = 0;
   for (int i = 0; i < list.Count(); ++i) {
     const THistoryRecord& r = list.Items()[i];
-    if (r.Profile != "alice\\Default") continue;
+    if (r.Profile() != "alice\\Default") continue;
     lo = std::min(lo, r.VisitUnix);
     hi = std::max(hi, r.VisitUnix);
   }
@@ -63,7 +63,7 @@ TEST(RealSamples, ChromiumAndFirefoxStores) {
   bool sawFirefox = false;
   for (int i = 0; i < list.Count(); ++i) {
     const THistoryRecord& r = list.Items()[i];
-    if (r.BrowserId != "firefox") continue;
+    if (r.BrowserId() != "firefox") continue;
     sawFirefox = true;
     EXPECT_EQ(r.Url, "http://news.google.com/");
     EXPECT_EQ(r.VisitUnix, 1309518981);  // 2011-07-01 11:16:21 UTC

@@ -15,9 +15,7 @@ inline THistoryRecord Visit(const std::string& title, const std::string& url, in
                             const std::string& browser = "Chrome",
                             const std::string& profile = "Default") {
   THistoryRecord r;
-  r.BrowserId = "chrome";
-  r.BrowserName = browser;
-  r.Profile = profile;
+  r.SetSource("chrome", browser, profile);
   r.Url = url;
   r.Title = title;
   r.VisitUnix = unix;

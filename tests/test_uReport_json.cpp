@@ -163,3 +163,80 @@ TEST(uReportJson, WriteCreatesFoldersAndReportsFailures) {
     EXPECT_EQ(err.rfind("写入 JSON 报告失败：", 0), 0u) << err;
   }
 }
+
+namespace {
+
+// The report text with its "generated" time (the one part two builds may
+// not share) blanked.
+std::string WithoutGenerated(std::string text) {
+  const std::string key = "\"generated\":\"";
+  for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + 1)) {
+    const size_t from = at + key.size();
+    text.erase(from, text.find('"', from) - from);
+  }
+  return text;
+}
+
+// Enough visits for several chunks of the streaming writers, with texts
+// that need escaping and one that has to be defused inside the page.
+THistoryList ManyVisits() {
+  THistoryList list;
+  for (int i = 0; i < 30000; ++i)
+    list.Add(Visit(i % 7 == 0 ? "say \"hi\"</script><!--" + std::to_string(i) : "标题 " +
+                   std::to_string(i % 100), "https://e" + std::to_string(i % 50) +
+                   ".example/</x>?i=" + std::to_string(i), 1700000000 - i * 60,
+                   i % 3 ? "Chrome" : "Edge\\\"", i % 2 ? "a\\Default" : "b\\Profile 1"));
+  return list;
+}
+
+}  // namespace
+
+TEST(uReportJson, StreamedFileHoldsTheBuiltText) {
+  vt_test::TempFolder tmp;
+  const THistoryList list = ManyVisits();
+  TAnalyzer a;
+  a.Analyze(list);
+  TReportOptions opts;
+  opts.Title = "流式";
+  for (int32_t limit : {0, 777}) {
+    opts.MaxRecords = limit;
+    const std::string built = BuildJsonReport(a, list, TSourceList(), opts);
+    if (limit == 0) {
+      ASSERT_GT(built.size(), 3u << 20) << "several chunks";
+    }
+    std::string err = "stale";
+    ASSERT_TRUE(WriteJsonReportFile(tmp.Sub("d/r.json"), a, list, TSourceList(), opts, err));
+    EXPECT_EQ(err, "");
+    EXPECT_TRUE(WithoutGenerated(vt_test::ReadFile(tmp.Sub("d/r.json"))) ==
+                WithoutGenerated(built))
+        << "limit " << limit;
+  }
+
+  std::string err;
+  vt_test::WriteFile(tmp.Sub("plain"), "x");
+  EXPECT_FALSE(WriteJsonReportFile(tmp.Sub("plain/r.json"), a, list, TSourceList(), opts, err));
+  EXPECT_EQ(err.rfind("写入 JSON 报告失败：", 0), 0u) << err;
+  if (plat::FileExists("/dev/full")) {
+    EXPECT_FALSE(WriteJsonReportFile("/dev/full", a, list, TSourceList(), opts, err));
+    EXPECT_EQ(err.rfind("写入 JSON 报告失败：", 0), 0u) << err;
+  }
+}
+
+TEST(uReportHtml, StreamedPageHoldsTheBuiltPage) {
+  vt_test::TempFolder tmp;
+  const THistoryList list = ManyVisits();
+  TAnalyzer a;
+  a.Analyze(list);
+  TReportOptions opts;
+  opts.Title = "流式 <页面>";
+  std::string html, err;
+  BuildHtmlReport(a, list, TSourceList(), opts, html, err);
+  ASSERT_GT(html.size(), 2u << 20) << err;
+  // Every "</" of the data was defused, chunk borders or not.
+  const size_t data = html.find("{\"title\":");
+  ASSERT_NE(data, std::string::npos);
+  EXPECT_EQ(html.find("</x>", data), std::string::npos);
+  EXPECT_EQ(html.find("<!--", data), std::string::npos);
+  ASSERT_TRUE(WriteHtmlReport(tmp.Sub("r.html"), a, list, TSourceList(), opts, err)) << err;
+  EXPECT_TRUE(WithoutGenerated(vt_test::ReadFile(tmp.Sub("r.html"))) == WithoutGenerated(html));
+}

@@ -12,7 +12,7 @@ namespace {
 
 THistoryRecord Visit(const std::string& url, int64_t t) {
   THistoryRecord r;
-  r.BrowserId = "chrome";
+  r.SetSource("chrome", "Google Chrome", "alice\\Default");
   r.Url = url;
   r.VisitUnix = t;
   return r;
@@ -111,6 +111,78 @@ TEST(HistoryList, SetUrlIgnoresIndexesOutsideTheList) {
   EXPECT_EQ(list.Items()[2].Url, "");  // the slot past Count was not touched
   list.SetUrl(1, "changed");
   EXPECT_EQ(list.Items()[1].Url, "changed");
+}
+
+TEST(SharedText, CopiesShareOneStoredText) {
+  TSharedText empty;
+  EXPECT_TRUE(empty.empty());
+  EXPECT_EQ(empty.size(), 0u);
+  EXPECT_EQ(empty.str(), "");
+  EXPECT_EQ(empty.Identity(), nullptr);
+  EXPECT_EQ(TSharedText(std::string()).Identity(), nullptr);  // no block for ""
+
+  const std::string longText = "https://example.com/a/rather/long/address?q=1";
+  TSharedText copy;
+  {
+    TSharedText original = longText;
+    copy = original;
+    EXPECT_TRUE(copy.SameAs(original));
+    EXPECT_EQ(copy.Identity(), original.Identity());
+  }
+  // The copy outlives the text it was made from.
+  EXPECT_EQ(copy, longText);
+  EXPECT_EQ(copy.size(), longText.size());
+
+  TSharedText other = longText;  // equal text, stored separately
+  EXPECT_FALSE(other.SameAs(copy));
+  EXPECT_EQ(other, copy);
+  EXPECT_NE(other, TSharedText("x"));
+  EXPECT_TRUE("x" == TSharedText("x"));
+  EXPECT_TRUE(std::string("y") != TSharedText("x"));
+
+  TSharedText moved = std::move(other);
+  EXPECT_EQ(moved, longText);
+  EXPECT_TRUE(other.empty());  // NOLINT(bugprone-use-after-move): moved-from is empty
+  swap(moved, empty);
+  EXPECT_TRUE(moved.empty());
+  EXPECT_EQ(empty, longText);
+  const std::string& asString = empty;  // reads as a std::string
+  EXPECT_EQ(asString.find("long"), 29u);
+}
+
+TEST(SourceLabels, EachTripleIsStoredOnce) {
+  EXPECT_EQ(InternSourceLabel("", "", ""), 0u);
+  const TSourceLabelId a = InternSourceLabel("chrome", "Google Chrome", "bob\\Default");
+  const TSourceLabelId b = InternSourceLabel("chrome", "Google Chrome", "bob\\Profile 1");
+  EXPECT_NE(a, 0u);
+  EXPECT_NE(a, b);
+  EXPECT_EQ(InternSourceLabel("chrome", "Google Chrome", "bob\\Default"), a);
+
+  THistoryRecord r;
+  EXPECT_EQ(r.BrowserName(), "");  // a new record has the empty label
+  r.SetSource("chrome", "Google Chrome", "bob\\Profile 1");
+  EXPECT_EQ(r.Source, b);
+  EXPECT_EQ(r.BrowserId(), "chrome");
+  EXPECT_EQ(r.BrowserName(), "Google Chrome");
+  EXPECT_EQ(r.Profile(), "bob\\Profile 1");
+  EXPECT_EQ(SourceLabelAt(99999999).BrowserName, "");  // unknown ids read as empty
+
+  // Records in a list keep their label and texts through the sort's exchanges.
+  THistoryList list;
+  r.Url = "old";
+  r.VisitUnix = 1;
+  list.Add(r);
+  THistoryRecord s;
+  s.SetSource("edge", "Microsoft Edge", "bob\\Default");
+  s.Url = "new";
+  s.Title = "t";
+  s.VisitUnix = 2;
+  list.Add(s);
+  list.SortByTimeDesc();
+  EXPECT_EQ(list.Items()[0].BrowserName(), "Microsoft Edge");
+  EXPECT_EQ(list.Items()[0].Title, "t");
+  EXPECT_EQ(list.Items()[1].Profile(), "bob\\Profile 1");
+  EXPECT_EQ(list.Items()[1].Url, "old");
 }
 
 TEST(SourceList, GrowsBySixteenSlots) {

@@ -100,9 +100,9 @@ TEST_F(WebCacheParent, ReadsTheResultFileLineByLine) {
   EXPECT_EQ(Rec(0).Url, "https://a.example/x");  // the line behind the byte-order mark
   EXPECT_EQ(Rec(0).Title, "Title A");
   EXPECT_EQ(Rec(0).VisitUnix, 1600000000);
-  EXPECT_EQ(Rec(0).BrowserId, "ie");
-  EXPECT_EQ(Rec(0).BrowserName, "IE / 旧版 Edge");
-  EXPECT_EQ(Rec(0).Profile, "alice\\WebCache");
+  EXPECT_EQ(Rec(0).BrowserId(), "ie");
+  EXPECT_EQ(Rec(0).BrowserName(), "IE / 旧版 Edge");
+  EXPECT_EQ(Rec(0).Profile(), "alice\\WebCache");
   EXPECT_EQ(Rec(1).Url, "http://b.example/");
   EXPECT_EQ(Rec(1).Title, "");
   EXPECT_EQ(Rec(2).Url, "  FTP://C.example/");

@@ -11,6 +11,7 @@
 #include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -97,6 +98,9 @@ int main(int argc, char** argv) {
                                              "360 安全浏览器"};
   const int64_t now = 1795000000;  // late 2026
   const int64_t span = 3LL * 365 * 86400;
+  // The readers give every visit of an address the same stored texts.
+  const std::vector<TSharedText> urlTexts(urls.begin(), urls.end());
+  const std::vector<TSharedText> titleTexts(titles.begin(), titles.end());
   THistoryList list;
   std::uniform_real_distribution<double> unit(0.0, 1.0);
   for (int32_t i = 0; i < visits; ++i) {
@@ -104,11 +108,9 @@ int main(int argc, char** argv) {
     // Skewed popularity: a few addresses take most visits.
     const double u = unit(rng);
     const size_t idx = std::min(distinct - 1, static_cast<size_t>(u * u * u * distinct));
-    r.BrowserId = "b";
-    r.BrowserName = browsers[idx % 7 == 0 ? 2 : pick(browsers.size())];
-    r.Profile = "Default";
-    r.Url = urls[idx];
-    if (rng() % 5 != 0) r.Title = titles[idx];
+    r.SetSource("b", browsers[idx % 7 == 0 ? 2 : pick(browsers.size())], "Default");
+    r.Url = urlTexts[idx];
+    if (rng() % 5 != 0) r.Title = titleTexts[idx];
     r.VisitUnix = now - static_cast<int64_t>(rng() % span);
     list.Add(std::move(r));
   }
@@ -120,19 +122,24 @@ int main(int argc, char** argv) {
   // Best of three: other work on the machine only ever adds time. CPU time
   // is shown too, as the wall clock on a busy machine also counts waiting.
   TAnalyzer a;
-  double bestWall = 0, bestCpu = 0;
+  double bestWall = 0, bestCpu = 0, bestFree = 0;
   for (int round = 0; round < 3; ++round) {
-    TAnalyzer fresh;
+    auto fresh = std::make_unique<TAnalyzer>();
     const std::clock_t c0 = std::clock();
     t0 = Clock::now();
-    fresh.Analyze(list);
+    fresh->Analyze(list);
     const double wall = MsSince(t0);
     const double cpu = 1000.0 * static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC;
+    t0 = Clock::now();
+    fresh.reset();
+    const double freeMs = MsSince(t0);
     if (round == 0 || wall < bestWall) bestWall = wall;
     if (round == 0 || cpu < bestCpu) bestCpu = cpu;
+    if (round == 0 || freeMs < bestFree) bestFree = freeMs;
   }
   a.Analyze(list);
-  std::printf("Analyze: %.0f ms (CPU %.0f ms), best of 3\n", bestWall, bestCpu);
+  std::printf("Analyze: %.0f ms (CPU %.0f ms), freeing the analyzer: %.0f ms, best of 3\n",
+              bestWall, bestCpu, bestFree);
   std::printf("  total %d, addresses %d, domains %d, active days %d, peak %s %d:00 (%d)\n",
               a.Total(), a.UniqueUrls(), a.UniqueDomains(), a.ActiveDays(),
               WeekdayName(a.PeakDay()).c_str(), a.PeakHour(), a.PeakCount());

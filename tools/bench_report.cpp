@@ -43,9 +43,7 @@ THistoryList MakeVisits(int32_t count) {
   for (int32_t i = 0; i < count; ++i) {
     THistoryRecord r;
     uint32_t b = rnd.Below(5);
-    r.BrowserId = "b" + std::to_string(b);
-    r.BrowserName = kBrowsers[b];
-    r.Profile = kProfiles[rnd.Below(3)];
+    r.SetSource("b" + std::to_string(b), kBrowsers[b], kProfiles[rnd.Below(3)]);
     // Visits come newest first, a few seconds to minutes apart.
     r.VisitUnix = newest - static_cast<int64_t>(i) * span / count - rnd.Below(30);
     uint32_t site = rnd.Below(6000);

@@ -1,0 +1,180 @@
+// The readers take a store's rows by two table scans when the history query
+// would walk the time index; the visits must come out exactly as the query
+// gives them, ties in time included, since the sort of the visit list is not
+// stable and the report keeps its order.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "Stores.h"
+#include "TestSupport.h"
+#include "uBrowsers.h"
+#include "uPlatform.h"
+#include "uSqlite.h"
+#include "uUtil.h"
+
+using namespace vt_test;
+
+namespace {
+
+using Row = std::tuple<std::string, std::string, int64_t>;  // url, title, Unix time
+
+// The rows the designed query yields, with the readers' row rules applied.
+std::vector<Row> QueryRows(const std::string& path, bool firefox, int64_t from, int64_t to,
+                           const std::vector<std::string>* include = nullptr,
+                           bool privacy = false) {
+  std::vector<Row> rows;
+  TSqliteDb db;
+  EXPECT_TRUE(db.OpenReadOnly(path));
+  TSqlStmt stmt = nullptr;
+  const std::string sql =
+      firefox ? FirefoxPlacesQuery(from, to) : ChromiumHistoryQuery(from, to);
+  EXPECT_TRUE(db.Prepare(sql, stmt)) << db.LastError();
+  const int64_t offset = firefox ? 0 : kUnixTo1601Seconds;
+  const int64_t last = firefox ? kUnix2100 : kUnix2100 - 1;
+  while (db.Step(stmt) == 100) {
+    std::string url = db.ColText(stmt, 0);
+    const int64_t t = db.ColInt(stmt, 2) / 1000000 - offset;
+    if (url.empty() || t <= 0 || t > last) continue;
+    std::string title = CleanTitle(db.ColText(stmt, 1));
+    if (!VisitPassesFilters(include, nullptr, url, title)) continue;
+    if (privacy) url = StripQuery(url);
+    rows.emplace_back(url, title, t);
+  }
+  db.Finalize(stmt);
+  return rows;
+}
+
+bool WalksIndex(const std::string& path, bool firefox) {
+  TSqliteDb db;
+  EXPECT_TRUE(db.OpenReadOnly(path));
+  return HistoryQueryWalksTimeIndex(
+      db, firefox, firefox ? FirefoxPlacesQuery(0, 0) : ChromiumHistoryQuery(0, 0));
+}
+
+class Scan : public ::testing::Test {
+ protected:
+  Scan() : FTmpEnv("TMPDIR", FTmp.Path()), FUser(FBase.Path(), "alice") {}
+
+  std::vector<Row> Collected(int64_t from = 0, int64_t to = 0,
+                             const std::vector<std::string>* include = nullptr,
+                             bool privacy = false) {
+    FList = THistoryList();
+    TSourceList sources;
+    TCollector c(FList, sources, nullptr, from, to);
+    c.SetKeywordFilter(include, nullptr);
+    c.SetPrivacy(privacy);
+    c.Collect({TUserProfile{FUser.Name(), FUser.Root(), true}});
+    std::vector<Row> rows;
+    for (int32_t i = 0; i < FList.Count(); ++i) {
+      const THistoryRecord& r = FList.Items()[i];
+      rows.emplace_back(r.Url, r.Title, r.VisitUnix);
+    }
+    return rows;
+  }
+
+  // Visits stored out of time order, with runs of equal times (a redirect
+  // chain's hops share the microsecond; other visits share only the
+  // second), an address visited again and again, and a visit whose address
+  // row is missing.
+  std::vector<StoreVisit> Visits(bool firefox) const {
+    auto raw = [&](int64_t unix, int64_t micros) {
+      return (firefox ? FirefoxTime(unix) : ChromeTime(unix)) + micros;
+    };
+    const int64_t base = 1700000000;
+    std::vector<StoreVisit> v;
+    for (int i = 0; i < 40; ++i) {
+      const int64_t t = base + (i * 7919) % 23;  // shuffled seconds, many repeats
+      const std::string url = "https://site" + std::to_string(i % 6) + ".example/p?q=" +
+                              std::to_string(i % 4);
+      v.push_back(StoreVisit{url, "标题 " + std::to_string(i % 6), raw(t, (i * 37) % 3)});
+    }
+    // A redirect chain whose hops share one time, stored newest hop first.
+    for (const char* hop : {"https://final.example/", "https://www.final.example/",
+                            "http://t.example/abc"}) {
+      StoreVisit s{hop, "", raw(base + 11, 0)};
+      s.Redirect = true;
+      v.push_back(s);
+    }
+    v.push_back(StoreVisit{"https://site1.example/p?q=1", "newer title", raw(base + 30, 5)});
+    return v;
+  }
+
+  TempFolder FBase;
+  TempFolder FTmp;
+  EnvOverride FTmpEnv;
+  UserFolder FUser;
+  THistoryList FList;
+};
+
+}  // namespace
+
+TEST_F(Scan, ChromiumRowsComeInTheQuerysOrder) {
+  const std::string db = FUser.AddChrome("Default", Visits(false));
+  ExecSql(db, "INSERT INTO visits (url, visit_time) VALUES (9999, " +
+                  std::to_string(ChromeTime(1700000005)) + ")");  // no such address
+  ASSERT_TRUE(WalksIndex(db, false));
+
+  EXPECT_EQ(Collected(), QueryRows(db, false, 0, 0));
+  EXPECT_EQ(Collected(1700000004, 1700000017), QueryRows(db, false, 1700000004, 1700000017));
+  const std::vector<std::string> include = {"site1"};
+  EXPECT_EQ(Collected(0, 0, &include, true), QueryRows(db, false, 0, 0, &include, true));
+  EXPECT_EQ(Collected().size(), 44u);
+
+  // All visits of one address carry one stored copy of its texts.
+  Collected();
+  const THistoryRecord* first = nullptr;
+  for (int32_t i = 0; i < FList.Count(); ++i) {
+    const THistoryRecord& r = FList.Items()[i];
+    if (r.Url != "https://site2.example/p?q=2") continue;
+    if (first == nullptr) first = &r;
+    EXPECT_TRUE(r.Url.SameAs(first->Url));
+    EXPECT_TRUE(r.Title.SameAs(first->Title));
+  }
+  EXPECT_NE(first, nullptr);
+}
+
+TEST_F(Scan, FirefoxRowsComeInTheQuerysOrder) {
+  const std::string db = FUser.AddFirefox("abc.default", Visits(true));
+  ASSERT_TRUE(WalksIndex(db, true));
+  EXPECT_EQ(Collected(), QueryRows(db, true, 0, 0));
+  EXPECT_EQ(Collected(1700000004, 1700000017), QueryRows(db, true, 1700000004, 1700000017));
+}
+
+TEST_F(Scan, OtherPlansAndOddValuesKeepTheQuery) {
+  const std::string db = FUser.AddChrome("Default", Visits(false));
+  const std::vector<Row> expected = QueryRows(db, false, 0, 0);
+
+  // A time index in descending order would give ties the other way round.
+  ExecSql(db, "DROP INDEX visits_time_index; CREATE INDEX visits_time_index ON visits "
+              "(visit_time DESC)");
+  EXPECT_FALSE(WalksIndex(db, false));
+  EXPECT_EQ(Collected(), QueryRows(db, false, 0, 0));
+
+  // No time index at all: the engine sorts, and the query stays.
+  ExecSql(db, "DROP INDEX visits_time_index");
+  EXPECT_FALSE(WalksIndex(db, false));
+  EXPECT_EQ(Collected(), QueryRows(db, false, 0, 0));
+
+  // A two-column index orders ties by its second column, not the row id.
+  ExecSql(db, "CREATE INDEX visits_time_index ON visits (visit_time, url)");
+  EXPECT_FALSE(WalksIndex(db, false));
+  EXPECT_EQ(Collected(), QueryRows(db, false, 0, 0));
+
+  // The plain index again, with a time stored as a real number: the scans
+  // give up and the query decides how it sorts and converts.
+  ExecSql(db, "DROP INDEX visits_time_index; CREATE INDEX visits_time_index ON visits "
+              "(visit_time)");
+  EXPECT_TRUE(WalksIndex(db, false));
+  EXPECT_EQ(Collected(), expected);
+  ExecSql(db, "UPDATE visits SET visit_time = visit_time + 0.5 WHERE id = 3");
+  EXPECT_EQ(Collected(), QueryRows(db, false, 0, 0));
+}
+
+TEST_F(Scan, LegacyChromiumStore) {
+  const std::string path = FUser.Local("Google/Chrome/User Data/Default");
+  ASSERT_TRUE(plat::CreateDirs(path));
+  MakeChromeHistory(path + "/History", Visits(false), false);
+  EXPECT_TRUE(WalksIndex(path + "/History", false));
+  EXPECT_EQ(Collected(), QueryRows(path + "/History", false, 0, 0));
+}

@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# Speed and memory on a large history, side by side with the floor that any
+# reader of the store pays:
+#   (a) floor: copy the History file and have the sqlite3 shell print the
+#       history query's rows (to /dev/null);
+#   (b) Visitrail writing the JSON report of the same store;
+#   (c) Visitrail writing the HTML report;
+# each the median of several runs, with the largest peak resident memory.
+# Then the report page with 100,000 visits in headless Chromium (first render
+# and keystrokes; tools/bench_page.js), when chromium and tests/page's
+# node_modules are there.
+#
+#   tools/benchmark.sh [--runs N] [--visits N] [--urls N] [--no-page]
+#
+# The profile (Chrome, one profile, 1,000,000 visits over 200,000 addresses
+# by default) is generated once into build-bench/ and reused. The program is
+# built (Release) into build-bench/build unless VT_EXE names a binary to
+# measure.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cache="$root/build-bench"
+runs=5 visits=1000000 urls=200000 page=1
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --runs) runs="$2"; shift 2 ;;
+    --visits) visits="$2"; shift 2 ;;
+    --urls) urls="$2"; shift 2 ;;
+    --no-page) page=0; shift ;;
+    *) echo "usage: $0 [--runs N] [--visits N] [--urls N] [--no-page]" >&2; exit 1 ;;
+  esac
+done
+
+for tool in /usr/bin/time sqlite3; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/deps.sh test" >&2; exit 1; }
+done
+
+build="$cache/build"
+exe="${VT_EXE:-}"
+if [ -z "$exe" ] || [ ! -x "$build/tools/gen_profile" ]; then
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVT_BUILD_TESTS=ON >/dev/null
+  cmake --build "$build" --target Visitrail gen_profile -j"$(nproc)" >/dev/null
+fi
+exe="${exe:-$build/Visitrail}"
+
+profile="$cache/profile"
+[ "$visits" = 1000000 ] && [ "$urls" = 200000 ] && profile="$cache/profile-1m" ||
+  profile="$cache/profile-${visits}-${urls}"
+home="$profile/bench"
+history="$home/AppData/Local/Google/Chrome/User Data/Default/History"
+if [ ! -f "$history" ]; then
+  echo "generating $visits visits over $urls addresses into $profile ..."
+  rm -rf "$profile"
+  "$build/tools/gen_profile" "$home" --visits "$visits" --urls "$urls" --only chrome/Default >/dev/null
+fi
+
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+query='SELECT u.url, u.title, v.visit_time, u.visit_count FROM visits v JOIN urls u ON u.id = v.url WHERE 1=1 ORDER BY v.visit_time DESC'
+
+# measure NAME COMMAND...: runs it $runs times; leaves "median_seconds peak_kb"
+# in $tmp/NAME.
+measure() {
+  local name="$1"
+  shift
+  : >"$tmp/$name.runs"
+  for _ in $(seq "$runs"); do
+    local t0 t1
+    t0=$(date +%s%N)
+    /usr/bin/time -f %M -o "$tmp/$name.mem" "$@" >/dev/null 2>"$tmp/$name.err" || {
+      echo "$name failed:" >&2
+      cat "$tmp/$name.err" >&2
+      exit 1
+    }
+    t1=$(date +%s%N)
+    echo "$(( (t1 - t0) / 1000000 )) $(tail -n1 "$tmp/$name.mem")" >>"$tmp/$name.runs"
+  done
+  local ms kb
+  ms=$(cut -d' ' -f1 "$tmp/$name.runs" | sort -n | sed -n "$(( (runs + 1) / 2 ))p")
+  kb=$(cut -d' ' -f2 "$tmp/$name.runs" | sort -n | tail -n1)
+  echo "$ms $kb" >"$tmp/$name"
+}
+
+floor() {
+  cp "$history" "$tmp/floor.db"
+  sqlite3 "$tmp/floor.db" "$query" >/dev/null
+  rm -f "$tmp/floor.db"
+}
+export -f floor
+export history query tmp
+
+echo "Visitrail: $exe"
+echo "store: $visits visits, $urls addresses ($(du -m "$history" | cut -f1) MB); $runs runs each"
+measure floor bash -c floor
+measure json env USERPROFILE="$home" "$exe" /src:chrome /format:json "/out:$tmp/r.json"
+json_mb=$(( $(stat -c %s "$tmp/r.json") / 1048576 ))
+rm -f "$tmp/r.json"
+measure html env USERPROFILE="$home" "$exe" /src:chrome "/out:$tmp/r.html"
+html_mb=$(( $(stat -c %s "$tmp/r.html") / 1048576 ))
+rm -f "$tmp/r.html"
+
+read -r a_ms a_kb <"$tmp/floor"
+read -r b_ms b_kb <"$tmp/json"
+read -r c_ms c_kb <"$tmp/html"
+ratio() { awk -v x="$1" -v y="$2" 'BEGIN { printf "%.2f", x / y }'; }
+printf '\n%-44s %10s %12s\n' "" "median" "peak memory"
+printf '%-44s %8d ms %9d MB\n' "(a) floor: copy + sqlite3 shell query" "$a_ms" $((a_kb / 1024))
+printf '%-44s %8d ms %9d MB\n' "(b) Visitrail JSON report ($json_mb MB)" "$b_ms" $((b_kb / 1024))
+printf '%-44s %8d ms %9d MB\n' "(c) Visitrail HTML report ($html_mb MB)" "$c_ms" $((c_kb / 1024))
+echo
+echo "b/a = $(ratio "$b_ms" "$a_ms")   (target <= 0.6)"
+echo "c/a = $(ratio "$c_ms" "$a_ms")"
+echo "peak memory: JSON $((b_kb / 1024)) MB, HTML $((c_kb / 1024)) MB   (target <= 400 MB)"
+
+if [ "$page" = 1 ]; then
+  echo
+  if command -v chromium >/dev/null && [ -d "$root/tests/page/node_modules" ] && command -v node >/dev/null; then
+    echo "report page, 100,000 visits, headless Chromium:"
+    node "$root/tools/bench_page.js" 100000 || echo "page benchmark failed" >&2
+  else
+    echo "report page: skipped (needs chromium, node and tests/page/node_modules)"
+  fi
+fi
