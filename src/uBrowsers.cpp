@@ -647,6 +647,7 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
         // Addresses and their texts are met in no order of memory: their
         // loading starts some visits ahead.
         constexpr size_t kFar = 16, kNear = 8;
+        FList.Reserve(visits.size());
         for (size_t k = 0; k < visits.size(); ++k) {
           if (k + kFar < visits.size()) PrefetchRead(&urls[visits[k + kFar].UrlIndex]);
           if (k + kNear < visits.size()) {

@@ -68,6 +68,13 @@ void THistoryList::Add(THistoryRecord&& rec) {
   FItems[FCount++] = std::move(rec);
 }
 
+void THistoryList::Reserve(size_t extra) {
+  const size_t need = static_cast<size_t>(FCount) + extra;
+  size_t cap = FItems.size();
+  while (cap < need) cap = cap * 2 + 1024;
+  if (cap != FItems.size()) FItems.resize(cap);
+}
+
 void THistoryList::Clear() {
   FCount = 0;
   FItems.resize(kInitialSlots);

@@ -158,6 +158,10 @@ class THistoryList {
   THistoryList();
   void Add(const THistoryRecord& rec);
   void Add(THistoryRecord&& rec);
+  // Room for `extra` more records in one step, by the same growth steps
+  // Add takes, so that a reader that knows its row count does not copy the
+  // list at every doubling.
+  void Reserve(size_t extra);
   void Clear();
   // Newest first. The order of equal times is fixed by the partition steps,
   // so it is reproducible from run to run.

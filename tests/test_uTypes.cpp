@@ -42,6 +42,12 @@ TEST(HistoryList, GrowsGeometricallyFrom4096) {
   list.Clear();
   EXPECT_EQ(list.Count(), 0);
   EXPECT_EQ(list.Capacity(), 4096u);
+
+  // Reserving takes the same steps at once: 9217 records need 19456 slots.
+  list.Reserve(9217);
+  EXPECT_EQ(list.Capacity(), 19456u);
+  list.Reserve(10);
+  EXPECT_EQ(list.Capacity(), 19456u);
 }
 
 TEST(HistoryList, AddCopiesTheCallersRecord) {
