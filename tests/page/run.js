@@ -207,7 +207,8 @@ test('sampled visit list still counts the full total', async (ctx) => {
 });
 
 test('markup in data is shown as text everywhere', async (ctx) => {
-  const evil = '<b>bold</b> & "q" \'a\' <img src=x onerror="window.__pwned=1">';
+  // Right-to-left override and zero-width characters stay plain characters too.
+  const evil = '<b>bold</b> & "q" \'a\' \u202e<img src=x onerror="window.__pwned=1">\u200b';
   const data = h.buildData({
     total: 1, domains: [[evil, 3]], pages: [['https://e.example/' + evil, evil, 2]], keywords: [[evil, 1]],
     browsers: [[evil, 1]], cats: [[evil, 1, '#123456']],
