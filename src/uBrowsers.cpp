@@ -160,7 +160,7 @@ struct TScanVisit {
 // address table into memory, then the visits in the window, sorted as the
 // query would deliver them. False (nothing kept) when anything is not as
 // the query would see it, or the engine reports an error: the caller then
-// runs the query itself, which handles every case the designed way.
+// runs the query itself, which handles every case as it stands.
 bool ScanHistory(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& window,
                  std::vector<TScanUrl>& urls, std::vector<TScanVisit>& visits) {
   urls.clear();

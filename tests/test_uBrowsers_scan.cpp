@@ -19,7 +19,7 @@ namespace {
 
 using Row = std::tuple<std::string, std::string, int64_t>;  // url, title, Unix time
 
-// The rows the designed query yields, with the readers' row rules applied.
+// The rows the history query yields, with the readers' row rules applied.
 std::vector<Row> QueryRows(const std::string& path, bool firefox, int64_t from, int64_t to,
                            const std::vector<std::string>* include = nullptr,
                            bool privacy = false) {
