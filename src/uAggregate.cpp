@@ -326,13 +326,6 @@ struct THostSlot {
   TDomainScan Scan;
 };
 
-inline void PrefetchRead(const void* p) {
-#if defined(__GNUC__)
-  __builtin_prefetch(p);
-#else
-  (void)p;
-#endif
-}
 
 // The address spellings met in one pass, in order of first visit. Each
 // entry carries what a visit needs (its domain, category and keyword depend

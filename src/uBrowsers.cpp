@@ -99,13 +99,6 @@ std::string ReadWholeFile(const std::string& path) {
 constexpr int kSqliteRow = 100;
 constexpr int kSqliteDone = 101;
 
-inline void PrefetchRead(const void* p) {
-#if defined(__GNUC__)
-  __builtin_prefetch(p);
-#else
-  (void)p;
-#endif
-}
 constexpr int kSqliteInteger = 1;
 constexpr int kSqliteNull = 5;
 
