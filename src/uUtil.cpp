@@ -627,16 +627,20 @@ int CompareTieKeys(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::string FoldCase(const std::string& s) {
+namespace {
+
+// Folds `s` into `out`, reusing out's storage (the counters fold every key
+// they meet).
+void FoldCaseTo(std::string& out, const std::string& s) {
   // Most keys are ASCII: lower them in place and decode only from the first
   // non-ASCII byte on.
-  std::string out = s;
+  out = s;
   size_t i = 0;
   for (; i < out.size(); ++i) {
     if (static_cast<unsigned char>(out[i]) >= 0x80) break;
     out[i] = LowerChar(out[i]);
   }
-  if (i == out.size()) return out;
+  if (i == out.size()) return;
   out.resize(i);
   const unsigned char* p = U(s);
   while (i < s.size()) {
@@ -655,27 +659,91 @@ std::string FoldCase(const std::string& s) {
       out.append(s, i, len);  // malformed bytes stay distinct
     i += len;
   }
+}
+
+}  // namespace
+
+std::string FoldCase(const std::string& s) {
+  std::string out;
+  FoldCaseTo(out, s);
   return out;
 }
 
 // ---- Counting table ------------------------------------------------------------------
 
+namespace {
+
+uint64_t HashKey(const std::string& s) {
+  // FNV-1a, then a final mix so that the low bits pick buckets well.
+  uint64_t h = 1469598103934665603ULL;
+  for (unsigned char c : s) h = (h ^ c) * 1099511628211ULL;
+  h ^= h >> 33;
+  h *= 0xff51afd7ed558ccdULL;
+  h ^= h >> 33;
+  return h;
+}
+
+}  // namespace
+
+int32_t TCounters::Find(const std::string& folded, uint64_t hash) const {
+  if (FBuckets.empty()) return -1;
+  const size_t mask = FBuckets.size() - 1;
+  for (size_t i = static_cast<size_t>(hash) & mask;; i = (i + 1) & mask) {
+    const uint32_t b = FBuckets[i];
+    if (b == 0) return -1;
+    const size_t slot = b - 1;
+    if (FHashes[slot] == hash) {
+      const std::string& k = FFolded[slot].empty() ? FEntries[slot].first : FFolded[slot];
+      if (k == folded) return static_cast<int32_t>(slot);
+    }
+  }
+}
+
+void TCounters::Rehash(size_t buckets) {
+  FBuckets.assign(buckets, 0);
+  const size_t mask = buckets - 1;
+  for (size_t slot = 0; slot < FHashes.size(); ++slot) {
+    size_t i = static_cast<size_t>(FHashes[slot]) & mask;
+    while (FBuckets[i] != 0) i = (i + 1) & mask;
+    FBuckets[i] = static_cast<uint32_t>(slot + 1);
+  }
+}
+
+void TCounters::Reserve(size_t n) {
+  FEntries.reserve(n);
+  FHashes.reserve(n);
+  FFolded.reserve(n);
+  size_t buckets = FBuckets.empty() ? 16 : FBuckets.size();
+  while (buckets < n * 2) buckets *= 2;
+  if (buckets != FBuckets.size()) Rehash(buckets);
+}
+
 void TCounters::IncValue(const std::string& key, int32_t delta) {
   if (key.empty()) return;
-  std::string folded = FoldCase(key);
-  auto it = FIndex.find(folded);
-  if (it != FIndex.end()) {
-    FEntries[it->second].second += delta;
+  static thread_local std::string folded;
+  FoldCaseTo(folded, key);
+  const uint64_t hash = HashKey(folded);
+  const int32_t slot = Find(folded, hash);
+  if (slot >= 0) {
+    FEntries[static_cast<size_t>(slot)].second += delta;
     return;
   }
-  FIndex.emplace(std::move(folded), static_cast<int32_t>(FEntries.size()));
+  if ((FEntries.size() + 1) * 2 > FBuckets.size())
+    Rehash(FBuckets.empty() ? 16 : FBuckets.size() * 2);
+  FHashes.push_back(hash);
+  FFolded.push_back(folded == key ? std::string() : folded);
   FEntries.emplace_back(key, delta);
+  const size_t mask = FBuckets.size() - 1;
+  size_t i = static_cast<size_t>(hash) & mask;
+  while (FBuckets[i] != 0) i = (i + 1) & mask;
+  FBuckets[i] = static_cast<uint32_t>(FEntries.size());
 }
 
 int32_t TCounters::ValueOf(const std::string& key) const {
   if (key.empty()) return 0;
-  auto it = FIndex.find(FoldCase(key));
-  return it == FIndex.end() ? 0 : FEntries[it->second].second;
+  const std::string folded = FoldCase(key);
+  const int32_t slot = Find(folded, HashKey(folded));
+  return slot < 0 ? 0 : FEntries[static_cast<size_t>(slot)].second;
 }
 
 void TCounters::TopN(int n, std::vector<Entry>& dst) const {

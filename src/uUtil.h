@@ -98,18 +98,23 @@ class TCounters {
   void IncValue(const std::string& key, int32_t delta = 1);
   int32_t ValueOf(const std::string& key) const;
   // Room for `n` keys, for a caller about to add that many at once.
-  void Reserve(size_t n) {
-    FEntries.reserve(n);
-    FIndex.reserve(n);
-  }
+  void Reserve(size_t n);
   int32_t Count() const { return static_cast<int32_t>(FEntries.size()); }
   // Largest first; ties by key with a-z folded to A-Z, then UTF-16 units,
   // shorter prefix first. n <= 0 or n > Count() means all entries.
   void TopN(int n, std::vector<Entry>& dst) const;
 
  private:
-  std::vector<Entry> FEntries;                      // first spelling, count
-  std::unordered_map<std::string, int32_t> FIndex;  // folded key -> slot
+  int32_t Find(const std::string& folded, uint64_t hash) const;  // slot or -1
+  void Rehash(size_t buckets);
+
+  // Open addressing over the slots of FEntries: hundreds of thousands of
+  // distinct addresses are counted, and a node per key would cost an
+  // allocation each. The folded spelling is kept only where it differs.
+  std::vector<Entry> FEntries;        // first spelling, count
+  std::vector<uint64_t> FHashes;      // hash of the folded key, per slot
+  std::vector<std::string> FFolded;   // folded key per slot; empty = the key itself
+  std::vector<uint32_t> FBuckets;     // slot + 1; 0 = free; size a power of two
 };
 
 // Folds letter case for comparison without regard to case (Unicode simple
