@@ -17,18 +17,7 @@ SQLITE_TARBALL=package/deps/sqlite-autoconf-3520000.tar.gz
 SQLITE_TARBALL_SHA256=f6b50b0c103392af32a8be15b2b9d25959de9a00a70c3979128aafeaa5338b3f
 sqlite_dir="$deps/sqlite-autoconf-3520000"
 
-want=(g++-mingw-w64-x86-64 cmake make)
-command -v npm >/dev/null 2>&1 || want+=(npm)
-missing=()
-for p in "${want[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}" >&2
-  SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
-fi
+"$root/scripts/deps.sh" windows || exit 1
 
 if [ ! -f "$sqlite_dir/sqlite3.c" ] || [ ! -f "$sqlite_dir/sqlite3.h" ]; then
   mkdir -p "$deps"

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when missing.
-# Usage: scripts/deps.sh [build|test|fuzz]
+# Installs the Debian packages a task needs, when missing.
+# Usage: scripts/deps.sh [build|test|fuzz|windows|wine]
 set -euo pipefail
-want=(build-essential cmake pkg-config libsqlite3-dev libesedb-dev libbfio-dev)
-if [ "${1:-build}" = test ]; then
-  want+=(libgtest-dev sqlite3 nodejs chromium fonts-wqy-microhei time)
-fi
-if [ "${1:-build}" = test ] || [ "${1:-build}" = fuzz ]; then
-  want+=(clang libclang-rt-14-dev)
-fi
+mode="${1:-build}"
+case "$mode" in
+  build) want=(build-essential cmake pkg-config libsqlite3-dev libesedb-dev libbfio-dev) ;;
+  test)
+    want=(build-essential cmake pkg-config libsqlite3-dev libesedb-dev libbfio-dev
+          libgtest-dev sqlite3 nodejs chromium fonts-wqy-microhei time clang libclang-rt-14-dev)
+    command -v npm >/dev/null 2>&1 || want+=(npm) ;;
+  fuzz) want=(cmake clang libclang-rt-14-dev libsqlite3-dev libesedb-dev libbfio-dev) ;;
+  windows)
+    want=(g++-mingw-w64-x86-64 cmake make)
+    command -v npm >/dev/null 2>&1 || want+=(npm) ;;
+  wine) want=(wine wine64 sqlite3 python3 locales) ;;
+  *) echo "usage: $0 [build|test|fuzz|windows|wine]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${want[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -10,17 +10,7 @@
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
-want=(wine wine64 sqlite3 python3 locales)
-missing=()
-for p in "${want[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}" >&2
-  SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
-fi
+"$root/scripts/deps.sh" wine || exit 1
 
 build_log="$(mktemp "${TMPDIR:-/tmp}/vt-build-windows.XXXXXX")"
 if ! built="$("$root/scripts/build-windows.sh" Visitrail platform_checks 2>"$build_log" | tail -n 1)"; then
