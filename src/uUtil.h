@@ -1,5 +1,7 @@
 // Shared helpers: run log, counting tables, URL/host/domain helpers, text,
 // JSON and HTML escaping, UTF-16 counting, paths and time conversions.
+// One source file per concept: uUtil_text, _log, _counters, _url, _paths,
+// _time (and uUtf8.h, the private UTF-8 primitives they share).
 // Text is UTF-8 in std::string; where characters are counted, the count is
 // in UTF-16 code units, as the reports and the Windows console see them.
 #pragma once

@@ -1,0 +1,59 @@
+#include "uUtil.h"
+
+#include <stdexcept>
+
+#include "uPlatform.h"
+
+// ---- Run log ----------------------------------------------------------------------
+
+TLogger::~TLogger() {
+  if (FHasFile) std::fclose(FFile);
+}
+
+void TLogger::OpenFile(const std::string& fileName) {
+  const std::string dir = ExtractFileDir(fileName);
+  if (!dir.empty()) plat::CreateDirs(dir);  // a failure shows up when opening
+  std::FILE* f = plat::OpenFile(fileName, "ab");
+  if (!f) {
+    const uint32_t code = plat::LastErrorCode();
+    throw std::runtime_error("无法打开日志文件“" + fileName + "”：" + SysErrorText(code));
+  }
+  if (FHasFile) std::fclose(FFile);
+  FFile = f;
+  FHasFile = true;
+}
+
+void TLogger::Raw(const std::string& s) {
+  if (!FHasFile) return;
+  std::string line = FormatDateTime(NowLocal());
+  line += "  ";
+  line += s;
+  line += plat::LineEnd();
+  // Flushed line by line so the log is complete even if the process is killed.
+  if (std::fwrite(line.data(), 1, line.size(), FFile) != line.size() || std::fflush(FFile) != 0)
+    throw std::runtime_error("写入日志文件失败：" + SysErrorText(plat::LastErrorCode()));
+}
+
+void TLogger::Info(const std::string& s) {
+  Raw("[信息] " + s);
+  if (!FQuiet) plat::WriteConsoleLine(s);
+}
+
+void TLogger::Warn(const std::string& s) {
+  Raw("[警告] " + s);
+  if (!FQuiet) plat::WriteConsoleLine("警告: " + s);
+}
+
+void TLogger::Error(const std::string& s) {
+  Raw("[错误] " + s);
+  plat::WriteConsoleLine("错误: " + s);
+}
+
+bool WriteStdOut(const std::string& text) {
+  const plat::StdOutKind kind = plat::StdOutType();
+  if (kind == plat::StdOutKind::File || kind == plat::StdOutKind::Pipe)
+    return text.empty() || plat::WriteStdOutRaw(text);
+  return plat::WriteConsoleLine(text);
+}
+
+void WriteLine(const std::string& text) { plat::WriteConsoleLine(text); }

@@ -1,0 +1,340 @@
+#include "uUtil.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <limits>
+
+#include "uUtf8.h"
+
+using namespace utf8;
+
+// ---- UTF-8 / UTF-16 ----------------------------------------------------------
+
+std::u16string Utf8ToUtf16(const std::string& s) {
+  std::u16string out;
+  out.reserve(s.size());
+  const unsigned char* p = U(s);
+  for (size_t i = 0; i < s.size();) {
+    uint32_t cp;
+    bool ok;
+    i += DecodeUtf8(p + i, s.size() - i, cp, ok);
+    if (cp >= 0x10000) {
+      out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+      out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    } else {
+      out += static_cast<char16_t>(cp);
+    }
+  }
+  return out;
+}
+
+std::string Utf16ToUtf8(const std::u16string& s) {
+  std::string out;
+  out.reserve(s.size());
+  for (size_t i = 0; i < s.size(); ++i) {
+    uint32_t c = s[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
+        s[i + 1] <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (s[i + 1] - 0xDC00);
+      ++i;
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = kReplacement;
+    }
+    AppendUtf8(out, c);
+  }
+  return out;
+}
+
+size_t Utf16Length(const std::string& s) {
+  const unsigned char* p = U(s);
+  size_t units = 0;
+  for (size_t i = 0; i < s.size();) {
+    if (p[i] < 0x80) {
+      ++units;
+      ++i;
+      continue;
+    }
+    uint32_t cp;
+    bool ok;
+    i += DecodeUtf8(p + i, s.size() - i, cp, ok);
+    units += cp >= 0x10000 ? 2 : 1;
+  }
+  return units;
+}
+
+std::string Utf16Left(const std::string& s, size_t n) {
+  const unsigned char* p = U(s);
+  size_t units = 0, i = 0;
+  while (i < s.size()) {
+    uint32_t cp;
+    bool ok;
+    const size_t len = DecodeUtf8(p + i, s.size() - i, cp, ok);
+    const size_t w = cp >= 0x10000 ? 2 : 1;
+    if (units + w > n) break;
+    units += w;
+    i += len;
+  }
+  std::string out;
+  out.reserve(i);
+  AppendSanitized(out, s, 0, i);
+  return out;
+}
+
+std::string Utf16Right(const std::string& s, size_t n) {
+  const size_t total = Utf16Length(s);
+  if (n >= total) {
+    std::string out;
+    AppendSanitized(out, s, 0, s.size());
+    return out;
+  }
+  const size_t skip = total - n;
+  const unsigned char* p = U(s);
+  size_t units = 0, i = 0;
+  while (i < s.size() && units < skip) {
+    uint32_t cp;
+    bool ok;
+    i += DecodeUtf8(p + i, s.size() - i, cp, ok);
+    units += cp >= 0x10000 ? 2 : 1;  // a pair straddling the cut goes whole
+  }
+  std::string out;
+  AppendSanitized(out, s, i, s.size());
+  return out;
+}
+
+std::string PadRight16(const std::string& s, size_t width) {
+  const size_t len = Utf16Length(s);
+  return len >= width ? s : s + std::string(width - len, ' ');
+}
+
+std::string PadLeft16(const std::string& s, size_t width) {
+  const size_t len = Utf16Length(s);
+  return len >= width ? s : std::string(width - len, ' ') + s;
+}
+
+// ---- Small string helpers ------------------------------------------------------
+
+std::string Trim(const std::string& s) {
+  size_t b = 0, e = s.size();
+  while (b < e && static_cast<unsigned char>(s[b]) <= 0x20) ++b;
+  while (e > b && static_cast<unsigned char>(s[e - 1]) <= 0x20) --e;
+  return s.substr(b, e - b);
+}
+
+std::string LowerAscii(std::string s) {
+  for (char& c : s) c = LowerChar(c);
+  return s;
+}
+
+std::string UpperAscii(std::string s) {
+  for (char& c : s) c = UpperChar(c);
+  return s;
+}
+
+bool SameTextAscii(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (LowerChar(a[i]) != LowerChar(b[i])) return false;
+  return true;
+}
+
+bool ContainsText(const std::string& haystack, const std::string& needle) {
+  if (needle.empty() || needle.size() > haystack.size()) return false;
+  auto it = std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end(),
+                        [](char a, char b) { return LowerChar(a) == LowerChar(b); });
+  return it != haystack.end();
+}
+
+std::string ReplaceAll(const std::string& s, const std::string& from, const std::string& to) {
+  if (from.empty()) return s;
+  std::string out;
+  out.reserve(s.size());
+  size_t pos = 0;
+  for (;;) {
+    const size_t hit = s.find(from, pos);
+    if (hit == std::string::npos) break;
+    out.append(s, pos, hit - pos);
+    out += to;
+    pos = hit + from.size();
+  }
+  out.append(s, pos, std::string::npos);
+  return out;
+}
+
+std::string Format(const char* fmt, ...) {
+  va_list ap;
+  va_start(ap, fmt);
+  va_list ap2;
+  va_copy(ap2, ap);
+  const int n = std::vsnprintf(nullptr, 0, fmt, ap);
+  va_end(ap);
+  std::string out;
+  if (n > 0) {
+    out.resize(static_cast<size_t>(n) + 1);
+    std::vsnprintf(&out[0], out.size(), fmt, ap2);
+    out.resize(static_cast<size_t>(n));
+  }
+  va_end(ap2);
+  return out;
+}
+
+std::string IntToStr(int64_t v) { return std::to_string(v); }
+
+bool TryStrToInt64(const std::string& s, int64_t& v) {
+  size_t i = 0;
+  bool neg = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) neg = s[i++] == '-';
+  if (i >= s.size()) return false;
+  // Accumulate negatively so that INT64_MIN parses.
+  int64_t acc = 0;
+  const int64_t lim = std::numeric_limits<int64_t>::min();
+  for (; i < s.size(); ++i) {
+    if (s[i] < '0' || s[i] > '9') return false;
+    const int d = s[i] - '0';
+    if (acc < (lim + d) / 10) return false;
+    acc = acc * 10 - d;
+  }
+  if (!neg) {
+    if (acc == lim) return false;
+    acc = -acc;
+  }
+  v = acc;
+  return true;
+}
+
+bool TryStrToInt32(const std::string& s, int32_t& v) {
+  int64_t w;
+  if (!TryStrToInt64(s, w) || w < std::numeric_limits<int32_t>::min() ||
+      w > std::numeric_limits<int32_t>::max())
+    return false;
+  v = static_cast<int32_t>(w);
+  return true;
+}
+
+// ---- Text, JSON, HTML ------------------------------------------------------------------
+
+namespace {
+// Bytes a JSON string literal cannot hold as they are.
+struct TJsonUnsafe {
+  bool Table[256] = {};
+  TJsonUnsafe() {
+    for (int c = 0; c < 0x20; ++c) Table[c] = true;
+    Table[static_cast<unsigned char>('"')] = Table[static_cast<unsigned char>('\\')] = true;
+  }
+};
+const TJsonUnsafe kJsonUnsafe;
+}  // namespace
+
+void JsonEscapeTo(std::string& out, const std::string& s) {
+  static const char kHex[] = "0123456789abcdef";
+  const char* p = s.data();
+  const size_t n = s.size();
+  size_t run = 0;
+  for (size_t i = 0; i < n; ++i) {
+    const unsigned char c = static_cast<unsigned char>(p[i]);
+    if (!kJsonUnsafe.Table[c]) continue;
+    out.append(p + run, i - run);
+    run = i + 1;
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\b': out += "\\b"; break;
+      case '\t': out += "\\t"; break;
+      case '\n': out += "\\n"; break;
+      case '\f': out += "\\f"; break;
+      case '\r': out += "\\r"; break;
+      default: {
+        const char esc[6] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 15]};
+        out.append(esc, 6);
+      }
+    }
+  }
+  out.append(p + run, n - run);
+}
+
+std::string JsonEscape(const std::string& s) {
+  std::string out;
+  out.reserve(s.size() + 8);
+  JsonEscapeTo(out, s);
+  return out;
+}
+
+std::string HtmlEscape(const std::string& s) {
+  // One pass gives the same text as replacing "&" first and then "<", ">"
+  // and the double quote, since the entities add none of the later three.
+  std::string out;
+  out.reserve(s.size() + 16);
+  for (char c : s) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string CleanTitle(const std::string& s) {
+  std::string t = Trim(s);
+  if (t.empty()) return t;
+  bool hasControl = false;
+  for (char c : t)
+    if (static_cast<unsigned char>(c) < 0x20 && c != '\t') {
+      hasControl = true;
+      break;
+    }
+  if (hasControl) {
+    for (char& c : t)
+      if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    // Each pair of spaces becomes one in a single pass: a run of n spaces
+    // keeps ceil(n/2) of them.
+    std::string halved;
+    halved.reserve(t.size());
+    for (size_t i = 0; i < t.size(); ++i) {
+      halved += t[i];
+      if (t[i] == ' ' && i + 1 < t.size() && t[i + 1] == ' ') ++i;
+    }
+    t = Trim(halved);
+  }
+  return Utf16Length(t) > 300 ? Utf16Left(t, 300) : t;
+}
+
+std::string Utf8BytesToString(const std::string& bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  AppendSanitized(out, bytes, 0, bytes.size());
+  return out;
+}
+
+std::string BytesToText(const uint8_t* buf, int64_t len) {
+  if (!buf || len <= 0) return std::string();
+  const size_t n = static_cast<size_t>(len);
+  bool utf16 = n >= 4 && n % 2 == 0;
+  for (size_t i = 1; utf16 && i < n; i += 2)
+    if (buf[i] != 0) utf16 = false;
+  std::string out;
+  if (utf16) {
+    // Every high byte is zero: the units are U+0000..U+00FF.
+    for (size_t i = 0; i < n && buf[i] != 0; i += 2) AppendUtf8(out, buf[i]);
+    return out;
+  }
+  size_t end = 0;
+  while (end < n && buf[end] != 0) ++end;
+  return Utf8BytesToString(std::string(reinterpret_cast<const char*>(buf), end));
+}
+
+bool LooksLikeText(const uint8_t* buf, int64_t len) {
+  if (!buf || len < 2) return false;
+  int64_t zeros = 0, score = 0;
+  for (int64_t i = 0; i < len; ++i) {
+    const uint8_t b = buf[i];
+    if (b == 0)
+      ++zeros;
+    else if (b >= 0x7F)
+      score += 1;
+    else if (b < 0x20 && b != '\t' && b != '\n' && b != '\r')
+      score += 2;
+  }
+  return 10 * zeros <= 6 * len && 10 * score < 2 * len;
+}
