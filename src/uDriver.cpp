@@ -141,8 +141,8 @@ bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::str
     errMsg = "/user 只能是 current 或 all";
     return false;
   }
-  if (opts.Format != "html" && opts.Format != "json") {
-    errMsg = "/format 只能是 html 或 json";
+  if (opts.Format != "html" && opts.Format != "json" && opts.Format != "csv") {
+    errMsg = "/format 只能是 html、json 或 csv";
     return false;
   }
   // "chrome, edge" typed with blanks after the commas still names two ids.
@@ -166,9 +166,9 @@ void PrintUsage() {
       "  /days:N              最近 N 天；0 表示全部历史（默认 0）",
       "  /from:YYYY-MM-DD     起始日期（含当天）",
       "  /to:YYYY-MM-DD       结束日期（含当天）",
-      "  /out:<路径>          报告输出文件或目录（.html/.json）；不指定时报告内容",
+      "  /out:<路径>          报告输出文件或目录（.html/.json/.csv）；不指定时报告内容",
       "                       直接打印到标准输出",
-      "  /format:html|json    输出格式，默认 html",
+      "  /format:html|json|csv 输出格式，默认 html",
       "  /title:<文本>        报告标题",
       "  /user:current|all    扫描范围（all 需管理员权限），默认 current",
       "  /include:<关键词>    仅保留 URL/标题包含该词的记录（可重复）",
@@ -205,7 +205,8 @@ void PrintVersion() {
 // ---- Report destination -------------------------------------------------------
 
 std::string DefaultReportExt(const std::string& format) {
-  return format == "json" ? ".json" : ".html";
+  if (format == "json" || format == "csv") return "." + format;
+  return ".html";
 }
 
 std::string ResolveReportPath(const std::string& outPath, const std::string& format,
@@ -222,7 +223,8 @@ std::string ResolveReportPath(const std::string& outPath, const std::string& for
     const size_t dot = outPath.rfind('.');
     const std::string ext =
         (dot == std::string::npos || dot < nameStart) ? std::string() : outPath.substr(dot);
-    if (ext.empty() || SameTextAscii(ext, ".html") || SameTextAscii(ext, ".json"))
+    if (ext.empty() || SameTextAscii(ext, ".html") || SameTextAscii(ext, ".json") ||
+        SameTextAscii(ext, ".csv"))
       path = outPath;
     else
       path = outPath + DefaultReportExt(format);
@@ -362,22 +364,29 @@ int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
 
   // Reports go out in chunks as they are built: with a large history the
   // text is far bigger than the visits it describes.
-  if (opts.Format == "json") {
+  // JSON and CSV: the same destinations and messages; an empty list still
+  // gives a report (exit code 2).
+  if (opts.Format != "html") {
+    const bool csv = opts.Format == "csv";
+    std::string path;
+    bool ok;
     if (stdOutMode) {
-      if (!WriteJsonReportStdOut(analyzer, list, sources, ro, err)) {
-        log.Error(err);
-        return 4;
-      }
-      return doneCode;
+      ok = csv ? WriteCsvReportStdOut(list, ro, err)
+               : WriteJsonReportStdOut(analyzer, list, sources, ro, err);
+    } else {
+      path = ResolveReportPath(opts.OutPath, opts.Format, defaultName);
+      ok = csv ? WriteCsvReportFile(path, list, ro, err)
+               : WriteJsonReportFile(path, analyzer, list, sources, ro, err);
     }
-    const std::string path = ResolveReportPath(opts.OutPath, opts.Format, defaultName);
-    if (!WriteJsonReportFile(path, analyzer, list, sources, ro, err)) {
+    if (!ok) {
       log.Error(err);
       return 4;
     }
-    WriteLine();
-    WriteLine("JSON 报告已生成：" + path);
-    WriteLine(StatsLine(analyzer));
+    if (!stdOutMode) {
+      WriteLine();
+      WriteLine(std::string(csv ? "CSV" : "JSON") + " 报告已生成：" + path);
+      WriteLine(StatsLine(analyzer));
+    }
     return doneCode;
   }
 
@@ -476,7 +485,9 @@ int RunCollection(TOptions& opts, bool stdOutMode, std::unique_ptr<TLogger>& log
       log.Error("所有数据源均读取失败，未生成报告。");
       return 3;
     }
-    if (opts.Format != "json" && !stdOutMode) {
+    // JSON and CSV reports are written also when empty (a header without
+    // visits); an HTML page to a file is not.
+    if (opts.Format == "html" && !stdOutMode) {
       WriteLine();
       WriteLine("时间范围内没有可用记录，未生成报告。");
       return 2;

@@ -41,7 +41,7 @@ bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::str
 void PrintUsage();
 void PrintVersion();
 
-// The report's file extension for a /format value: ".json" or ".html".
+// The report's file extension for a /format value: ".json", ".csv" or ".html".
 std::string DefaultReportExt(const std::string& format);
 // Where a report file goes, from the /out value (untrimmed), the format and
 // the default file name; always absolute.

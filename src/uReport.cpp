@@ -8,13 +8,18 @@
 
 #include <charconv>
 #include <cstring>
+#include <algorithm>
 #include <functional>
+#include <unordered_map>
 #include <stdexcept>
 #include <vector>
 
 #include "uAggregate.h"
 #include "uPlatform.h"
+#include "uReport_out.h"
 #include "uUtil.h"
+
+using namespace report_detail;
 
 namespace {
 
@@ -22,6 +27,7 @@ const char* const kTemplateMissing =
     "报告模板缺失（资源未编译且磁盘上未找到 report_template.html）";
 const char* const kTemplateName = "report_template.html";
 const char* const kDataPlaceholder = "__DATA__";
+const char* const kProfilesPlaceholder = "__PROFILES__";
 
 void AppendInt(std::string& out, int64_t v) {
   char buf[24];
@@ -67,84 +73,6 @@ void AppendKey(std::string& out, const char* key) {
   out += "\":";
 }
 
-// Visit times as "yyyy-mm-dd hh:nn:ss". Visits come newest first and crowd
-// into the same days, so the date of the previous answer is reused while
-// the next time falls on the same local day; only a new day costs a real
-// conversion. Local time is the stored time plus the UTC offset in effect
-// now, so a local day is always 86400 seconds long; days near the ends of
-// the 1990..2100 window, where the conversion falls back to UTC figures,
-// are never cached.
-class TTimeTextCache {
- public:
-  void AppendTo(std::string& out, int64_t when) {
-    if (when <= 0) return;
-    if (FValid && when >= FDayStart && when - FDayStart < 86400) {
-      int32_t s = static_cast<int32_t>(when - FDayStart);
-      char buf[8] = {Digit(s / 36000), Digit(s / 3600 % 10), ':', Digit(s / 600 % 6),
-                     Digit(s / 60 % 10), ':',  Digit(s % 60 / 10), Digit(s % 10)};
-      out.append(FDate, sizeof FDate);
-      out.append(buf, sizeof buf);
-      return;
-    }
-    std::string text = UnixToText(when);
-    out += text;
-    Remember(when, text);
-  }
-
- private:
-  static char Digit(int32_t v) { return static_cast<char>('0' + v); }
-  static int Num(const std::string& t, size_t pos, size_t len) {
-    int v = 0;
-    for (size_t i = pos; i < pos + len; ++i) {
-      if (t[i] < '0' || t[i] > '9') return -1;
-      v = v * 10 + (t[i] - '0');
-    }
-    return v;
-  }
-
-  void Remember(int64_t when, const std::string& t) {
-    FValid = false;
-    if (t.size() != 19) return;
-    int year = Num(t, 0, 4), h = Num(t, 11, 2), m = Num(t, 14, 2), s = Num(t, 17, 2);
-    if (year < 1991 || year > 2099 || h < 0 || m < 0 || s < 0) return;
-    FDayStart = when - (h * 3600 + m * 60 + s);
-    std::memcpy(FDate, t.data(), sizeof FDate);
-    FValid = true;
-  }
-
-  bool FValid = false;
-  int64_t FDayStart = 0;
-  char FDate[11] = {};  // "yyyy-mm-dd "
-};
-
-// Calls fn(record) for the visits the /limit rule keeps, in list order,
-// while fn returns true.
-template <typename Fn>
-void ForEachSampled(const THistoryList& list, int32_t limit, Fn fn) {
-  int32_t step = 1, shown = 0;
-  SampleStep(list.Count(), limit, step, shown);
-  const THistoryArray& items = list.Items();
-  // The records' texts lie anywhere in memory: their loading starts a few
-  // records ahead (the stored text, then its characters).
-  constexpr int32_t kFar = 16, kNear = 8;
-  auto ahead = [&](int32_t k, int32_t d) -> const THistoryRecord* {
-    return k + d < shown ? &items[static_cast<size_t>(static_cast<int64_t>(k + d) * step)]
-                         : nullptr;
-  };
-  int64_t i = 0;
-  for (int32_t k = 0; k < shown; ++k, i += step) {
-    if (const THistoryRecord* far = ahead(k, kFar)) {
-      far->Url.PrefetchHeader();
-      far->Title.PrefetchHeader();
-    }
-    if (const THistoryRecord* near = ahead(k, kNear)) {
-      near->Url.PrefetchChars();
-      near->Title.PrefetchChars();
-    }
-    if (!fn(items[static_cast<size_t>(i)])) return;
-  }
-}
-
 // Room for the sampled records of a document built whole in memory, so that
 // the buffer grows once, not by repeated doubling of hundreds of megabytes.
 size_t EstimateRecords(const THistoryList& list, int32_t limit, size_t overhead,
@@ -158,81 +86,10 @@ size_t EstimateRecords(const THistoryList& list, int32_t limit, size_t overhead,
   return bytes + bytes / 32;
 }
 
-void MakeScriptSafe(std::string& out, size_t from);
-
-// The escaped browser name and profile of each source label, worked out on
-// first use: every visit of a source repeats them.
-class TLabelTexts {
- public:
-  const std::string& Name(TSourceLabelId id) { return Get(id).first; }
-  const std::string& Profile(TSourceLabelId id) { return Get(id).second; }
-
- private:
-  const std::pair<std::string, std::string>& Get(TSourceLabelId id) {
-    if (id >= FTexts.size()) {
-      FTexts.resize(id + 1);
-      FDone.resize(id + 1, false);
-    }
-    if (!FDone[id]) {
-      const TSourceLabel& l = SourceLabelAt(id);
-      FTexts[id] = {JsonEscape(l.BrowserName), JsonEscape(l.Profile)};
-      FDone[id] = true;
-    }
-    return FTexts[id];
-  }
-  std::vector<std::pair<std::string, std::string>> FTexts;
-  std::vector<bool> FDone;
-};
-
-// A document on its way out. Text piles up in `Text`; with a drain it is
-// handed on whenever a chunk is full, so a report of hundreds of megabytes
-// never sits whole in memory, and without one the whole document stays in
-// `Text`. The part of the text that goes into the page's script element is
-// made safe for it (MakeScriptSafe) just before it is handed on.
-class TReportSink {
- public:
-  using TDrain = std::function<bool(const std::string&)>;  // false = destination failed
-  static constexpr size_t kChunkBytes = 1 << 20;
-
-  explicit TReportSink(TDrain drain = nullptr) : FDrain(std::move(drain)) {
-    if (FDrain) Text.reserve(kChunkBytes + kChunkBytes / 4);
-  }
-
-  std::string Text;
-
-  void BeginScript() {
-    FScriptFrom = Text.size();
-    FInScript = true;
-  }
-  void EndScript() {
-    MakeScriptSafe(Text, FScriptFrom);
-    FInScript = false;
-  }
-  // Called between records only, where no sequence that MakeScriptSafe
-  // rewrites can be cut in two. False once the destination has failed.
-  bool Spill() { return FDrain && Text.size() >= kChunkBytes ? Drain() : !FFailed; }
-  // Hands on everything so far.
-  bool Drain() {
-    if (!FDrain) return true;
-    if (FInScript) MakeScriptSafe(Text, FScriptFrom);
-    if (!FFailed && !Text.empty() && !FDrain(Text)) FFailed = true;
-    Text.clear();
-    FScriptFrom = 0;
-    return !FFailed;
-  }
-  bool Failed() const { return FFailed; }
-
- private:
-  TDrain FDrain;
-  size_t FScriptFrom = 0;
-  bool FInScript = false;
-  bool FFailed = false;
-};
-
 // ["time","browser","title","url"] per visit.
 void AppendRecordsJson(TReportSink& sink, const THistoryList& list, int32_t limit) {
   TTimeTextCache times;
-  TLabelTexts labels;
+  TLabelTexts labels(JsonEscape);
   std::string& out = sink.Text;
   bool first = true;
   out += '[';
@@ -255,7 +112,7 @@ void AppendRecordsJson(TReportSink& sink, const THistoryList& list, int32_t limi
 // {"time":…,"ts":…,"browser":…,"profile":…,"title":…,"url":…} per visit.
 void AppendRecordObjects(TReportSink& sink, const THistoryList& list, int32_t limit) {
   TTimeTextCache times;
-  TLabelTexts labels;
+  TLabelTexts labels(JsonEscape);
   std::string& out = sink.Text;
   bool first = true;
   out += '[';
@@ -279,13 +136,111 @@ void AppendRecordObjects(TReportSink& sink, const THistoryList& list, int32_t li
   out += ']';
 }
 
+
+// The page split at its "__DATA__" and "__PROFILES__" placeholders, each
+// piece with the title, maker name and homepage filled in one after the
+// other (so placeholder words in a title are replaced by the later ones).
+// The generated text goes only between the pieces, at the page's own
+// placeholders: pasting it where a title happened to spell "__DATA__" would
+// put visited page titles into the page's markup unescaped, so such a title
+// keeps the word as written.
+enum class TSlot { None, Data, Profiles };  // what follows a piece
+struct TTemplatePiece {
+  std::string Text;
+  TSlot Next = TSlot::None;
+};
+
+std::vector<TTemplatePiece> TemplatePieces(const std::string& tpl, const std::string& title) {
+  const std::string data = kDataPlaceholder, profiles = kProfilesPlaceholder;
+  const std::string htmlTitle = HtmlEscape(title);
+  const std::string company = HtmlEscape(kMakerName);
+  const std::string homepage = HtmlEscape(kHomepage);
+  std::vector<TTemplatePiece> pieces;
+  size_t from = 0;
+  for (;;) {
+    const size_t atData = tpl.find(data, from), atProfiles = tpl.find(profiles, from);
+    const size_t at = std::min(atData, atProfiles);
+    TTemplatePiece piece;
+    piece.Text = tpl.substr(from, at == std::string::npos ? std::string::npos : at - from);
+    piece.Text = ReplaceAll(piece.Text, "__TITLE__", htmlTitle);
+    piece.Text = ReplaceAll(piece.Text, "__COMPANY__", company);
+    piece.Text = ReplaceAll(piece.Text, "__HOMEPAGE__", homepage);
+    if (at != std::string::npos) piece.Next = at == atData ? TSlot::Data : TSlot::Profiles;
+    pieces.push_back(std::move(piece));
+    if (at == std::string::npos) break;
+    from = at + (at == atData ? data.size() : profiles.size());
+  }
+  return pieces;
+}
+
+// Reads a whole file; a failure here is not an ordinary outcome (the file
+// was just found), so it is raised to the run's last-resort handler.
+std::string ReadWholeFile(const std::string& path) {
+  std::FILE* f = plat::OpenFile(path, "rb");
+  if (!f) throw std::runtime_error(path + ": " + SysErrorText(plat::LastErrorCode()));
+  std::string bytes;
+  char buf[65536];
+  size_t got;
+  while ((got = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, got);
+  bool failed = std::ferror(f) != 0;
+  uint32_t code = failed ? plat::LastErrorCode() : 0;
+  std::fclose(f);
+  if (failed) throw std::runtime_error(path + ": " + SysErrorText(code));
+  return bytes;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string& reason) {
+  TReportFile file;
+  if (!file.Open(path, reason)) return false;
+  file.Write(bytes);
+  return file.Close(reason);
+}
+
+std::string PeakFormat(const TAnalyzer& a) {
+  return Format("%s %d:00", WeekdayName(a.PeakDay()).c_str(), a.PeakHour());
+}
+
+}  // namespace
+
+// {"of":[…],"labels":[…]}: the profile of each visit of the page's record
+// list (which the data object leaves out), as an index into the distinct
+// profile labels, so that the page can show one user's visits and export
+// them with their profile. Indexes come first: they go out as the visits
+// are walked, the labels once all are known.
+void AppendRecordProfiles(TReportSink& sink, const THistoryList& list, int32_t limit) {
+  std::vector<int32_t> indexOfSource;  // by source label id; -1 = not met yet
+  std::unordered_map<std::string, int32_t> indexOfText;
+  std::string& out = sink.Text;
+  bool first = true;
+  out += "{\"of\":[";
+  ForEachSampled(list, limit, [&](const THistoryRecord& r) {
+    if (r.Source >= indexOfSource.size()) indexOfSource.resize(r.Source + 1, -1);
+    int32_t& index = indexOfSource[r.Source];
+    if (index < 0)
+      index = indexOfText.emplace(r.Profile(), static_cast<int32_t>(indexOfText.size()))
+                  .first->second;
+    if (!first) out += ',';
+    first = false;
+    AppendInt(out, index);
+    return sink.Spill();
+  });
+  out += "],\"labels\":[";
+  std::vector<const std::string*> byIndex(indexOfText.size());
+  for (const auto& e : indexOfText) byIndex[static_cast<size_t>(e.second)] = &e.first;
+  for (size_t i = 0; i < byIndex.size(); ++i) {
+    if (i > 0) out += ',';
+    AppendQuoted(out, *byIndex[i]);
+  }
+  out += "]}";
+}
+
 // The data object sits inside the page's script element. "</" could close
 // that element early ("</script>" in a page title), and "<!--" followed by
 // "<script" would make the browser swallow the rest of the page into the
 // script; both occur only inside string literals, where "<\/" and "\u003c!--"
 // read back as the original text (and stay valid JSON). Works in place on
 // out[from..]: the text grows once and each byte moves once, back to front.
-void MakeScriptSafe(std::string& out, size_t from) {
+void report_detail::MakeScriptSafe(std::string& out, size_t from) {
   std::vector<size_t> hits;  // positions of "<" to rewrite, ascending
   size_t extra = 0;
   for (size_t i = out.find('<', from); i != std::string::npos; i = out.find('<', i + 1)) {
@@ -316,128 +271,7 @@ void MakeScriptSafe(std::string& out, size_t from) {
   }
 }
 
-// The page split at its "__DATA__" placeholders, each piece with the title,
-// maker name and homepage filled in one after the other (so placeholder
-// words in a title are replaced by the later ones). The data object goes
-// only between the pieces, at the page's own placeholders: pasting it where
-// a title happened to spell "__DATA__" would put visited page titles into
-// the page's markup unescaped, so such a title keeps the word as written.
-std::vector<std::string> TemplatePieces(const std::string& tpl, const std::string& title) {
-  const std::string placeholder = kDataPlaceholder;
-  const std::string htmlTitle = HtmlEscape(title);
-  const std::string company = HtmlEscape(kMakerName);
-  const std::string homepage = HtmlEscape(kHomepage);
-  std::vector<std::string> pieces;
-  size_t from = 0;
-  for (;;) {
-    const size_t at = tpl.find(placeholder, from);
-    std::string piece = tpl.substr(from, at == std::string::npos ? std::string::npos : at - from);
-    piece = ReplaceAll(piece, "__TITLE__", htmlTitle);
-    piece = ReplaceAll(piece, "__COMPANY__", company);
-    piece = ReplaceAll(piece, "__HOMEPAGE__", homepage);
-    pieces.push_back(std::move(piece));
-    if (at == std::string::npos) break;
-    from = at + placeholder.size();
-  }
-  return pieces;
-}
-
-// Reads a whole file; a failure here is not an ordinary outcome (the file
-// was just found), so it is raised to the run's last-resort handler.
-std::string ReadWholeFile(const std::string& path) {
-  std::FILE* f = plat::OpenFile(path, "rb");
-  if (!f) throw std::runtime_error(path + ": " + SysErrorText(plat::LastErrorCode()));
-  std::string bytes;
-  char buf[65536];
-  size_t got;
-  while ((got = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, got);
-  bool failed = std::ferror(f) != 0;
-  uint32_t code = failed ? plat::LastErrorCode() : 0;
-  std::fclose(f);
-  if (failed) throw std::runtime_error(path + ": " + SysErrorText(code));
-  return bytes;
-}
-
-std::string FailureText(uint32_t code, const std::string& path) {
-  return SysErrorText(code != 0 ? code : static_cast<uint32_t>(plat::kErrPathNotFound)) +
-         "（" + path + "）";
-}
-
-// A report file being written. Missing folders are created first; every
-// step is checked, the close included (buffered bytes reach the disk only
-// there), so a full disk is never taken for success. A file this writer
-// created is removed again after a failure rather than left half written.
-class TReportFile {
- public:
-  TReportFile() = default;
-  TReportFile(const TReportFile&) = delete;
-  TReportFile& operator=(const TReportFile&) = delete;
-  ~TReportFile() {
-    if (FFile) Finish(false);
-  }
-
-  bool Open(const std::string& path, std::string& reason) {
-    FPath = path;
-    std::string dir = ExtractFileDir(path);
-    if (!dir.empty() && !plat::DirExists(dir) && !plat::CreateDirs(dir)) {
-      reason = FailureText(plat::LastErrorCode(), dir);
-      return false;
-    }
-    FExisted = plat::FileExists(path);
-    FFile = plat::OpenFile(path, "wb");
-    if (!FFile) {
-      reason = FailureText(plat::LastErrorCode(), path);
-      return false;
-    }
-    return true;
-  }
-
-  bool Write(const std::string& bytes) {
-    if (!FOk) return false;
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), FFile) != bytes.size()) {
-      FOk = false;
-      FCode = plat::LastErrorCode();
-    }
-    return FOk;
-  }
-
-  // Flushes and closes; false with the reason when this or any write failed.
-  bool Close(std::string& reason) {
-    if (!Finish(FOk)) {
-      reason = FailureText(FCode, FPath);
-      return false;
-    }
-    return true;
-  }
-
- private:
-  bool Finish(bool ok) {
-    if (ok && std::fflush(FFile) != 0) {
-      ok = false;
-      FCode = plat::LastErrorCode();
-    }
-    if (std::fclose(FFile) != 0 && ok) {
-      ok = false;
-      FCode = plat::LastErrorCode();
-    }
-    FFile = nullptr;
-    if (!ok && !FExisted) plat::RemoveFile(FPath);
-    return ok;
-  }
-
-  std::string FPath;
-  std::FILE* FFile = nullptr;
-  bool FExisted = false;
-  bool FOk = true;
-  uint32_t FCode = 0;
-};
-
-bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string& reason) {
-  TReportFile file;
-  if (!file.Open(path, reason)) return false;
-  file.Write(bytes);
-  return file.Close(reason);
-}
+namespace {
 
 // Standard output takes a report in chunks when it is a file or a pipe; a
 // console gets the whole text as one line (WriteStdOut).
@@ -457,11 +291,29 @@ struct TStdOutDrain {
   }
 };
 
-std::string PeakFormat(const TAnalyzer& a) {
-  return Format("%s %d:00", WeekdayName(a.PeakDay()).c_str(), a.PeakHour());
+}  // namespace
+
+bool report_detail::EmitToFile(const std::string& path, const TReportEmit& emit,
+                               std::string& reason) {
+  TReportFile file;
+  if (!file.Open(path, reason)) return false;
+  TReportSink sink([&file](const std::string& bytes) { return file.Write(bytes); });
+  emit(sink);
+  return file.Close(reason);
 }
 
-}  // namespace
+bool report_detail::EmitToStdOut(const TReportEmit& emit, uint32_t& code) {
+  if (StdOutTakesChunks()) {
+    TReportSink sink(TStdOutDrain{&code});
+    emit(sink);
+    return !sink.Failed();
+  }
+  TReportSink sink;
+  emit(sink);
+  if (WriteStdOut(sink.Text)) return true;
+  code = plat::LastErrorCode();
+  return false;
+}
 
 std::string BoolText(bool b) { return b ? "true" : "false"; }
 
@@ -603,18 +455,25 @@ std::string HtmlDataHead(const TAnalyzer& a, const TSourceList& sources,
 void EmitHtmlReport(TReportSink& sink, const std::string& tpl, const TAnalyzer& a,
                     const THistoryList& list, const TSourceList& sources,
                     const TReportOptions& opts) {
-  const std::vector<std::string> pieces = TemplatePieces(tpl, opts.Title);
-  const std::string head = pieces.size() > 1 ? HtmlDataHead(a, sources, opts) : std::string();
-  for (size_t i = 0; i < pieces.size() && !sink.Failed(); ++i) {
-    if (i > 0) {
-      sink.BeginScript();
+  const std::vector<TTemplatePiece> pieces = TemplatePieces(tpl, opts.Title);
+  std::string head;
+  for (const TTemplatePiece& p : pieces) {
+    if (p.Next == TSlot::Data && head.empty()) head = HtmlDataHead(a, sources, opts);
+  }
+  for (const TTemplatePiece& p : pieces) {
+    if (sink.Failed()) break;
+    sink.Text += p.Text;
+    sink.Spill();
+    if (p.Next == TSlot::None) continue;
+    sink.BeginScript();
+    if (p.Next == TSlot::Data) {
       sink.Text += head;
       AppendRecordsJson(sink, list, opts.MaxRecords);
       sink.Text += '}';
-      sink.EndScript();
+    } else {
+      AppendRecordProfiles(sink, list, opts.MaxRecords);
     }
-    sink.Text += pieces[i];
-    sink.Spill();
+    sink.EndScript();
   }
   sink.Drain();
 }
@@ -714,39 +573,24 @@ bool WriteHtmlReport(const std::string& fileName, const TAnalyzer& a, const THis
   std::string tpl, reason;
   LoadReportTemplate(tpl, err);
   if (tpl.empty()) return false;
-  TReportFile file;
-  if (!file.Open(fileName, reason)) {
-    err = "写入报告失败：" + reason;
-    return false;
-  }
-  TReportSink sink([&file](const std::string& bytes) { return file.Write(bytes); });
-  EmitHtmlReport(sink, tpl, a, list, sources, opts);
-  if (!file.Close(reason)) {
-    err = "写入报告失败：" + reason;
-    return false;
-  }
-  return true;
+  if (EmitToFile(fileName,
+                 [&](TReportSink& sink) { EmitHtmlReport(sink, tpl, a, list, sources, opts); },
+                 reason))
+    return true;
+  err = "写入报告失败：" + reason;
+  return false;
 }
 
 bool WriteHtmlReportStdOut(const TAnalyzer& a, const THistoryList& list,
                            const TSourceList& sources, const TReportOptions& opts,
                            std::string& err) {
-  err.clear();
+  std::string tpl;
+  LoadReportTemplate(tpl, err);
+  if (tpl.empty()) return false;
   uint32_t code = 0;
-  if (StdOutTakesChunks()) {
-    std::string tpl;
-    LoadReportTemplate(tpl, err);
-    if (tpl.empty()) return false;
-    TReportSink sink(TStdOutDrain{&code});
-    EmitHtmlReport(sink, tpl, a, list, sources, opts);
-    if (!sink.Failed()) return true;
-  } else {
-    std::string html;
-    BuildHtmlReport(a, list, sources, opts, html, err);
-    if (html.empty()) return false;
-    if (WriteStdOut(html)) return true;
-    code = plat::LastErrorCode();
-  }
+  if (EmitToStdOut([&](TReportSink& sink) { EmitHtmlReport(sink, tpl, a, list, sources, opts); },
+                   code))
+    return true;
   err = "写入报告失败：" + SysErrorText(code);
   return false;
 }
@@ -764,12 +608,9 @@ bool WriteJsonReportFile(const std::string& fileName, const TAnalyzer& a, const 
                          std::string& err) {
   err.clear();
   std::string reason;
-  TReportFile file;
-  if (file.Open(fileName, reason)) {
-    TReportSink sink([&file](const std::string& bytes) { return file.Write(bytes); });
-    EmitJsonReport(sink, a, list, sources, opts);
-    if (file.Close(reason)) return true;
-  }
+  if (EmitToFile(fileName,
+                 [&](TReportSink& sink) { EmitJsonReport(sink, a, list, sources, opts); }, reason))
+    return true;
   err = "写入 JSON 报告失败：" + reason;
   return false;
 }
@@ -779,14 +620,8 @@ bool WriteJsonReportStdOut(const TAnalyzer& a, const THistoryList& list,
                            std::string& err) {
   err.clear();
   uint32_t code = 0;
-  if (StdOutTakesChunks()) {
-    TReportSink sink(TStdOutDrain{&code});
-    EmitJsonReport(sink, a, list, sources, opts);
-    if (!sink.Failed()) return true;
-  } else {
-    if (WriteStdOut(BuildJsonReport(a, list, sources, opts))) return true;
-    code = plat::LastErrorCode();
-  }
+  if (EmitToStdOut([&](TReportSink& sink) { EmitJsonReport(sink, a, list, sources, opts); }, code))
+    return true;
   err = "写入 JSON 报告失败：" + SysErrorText(code);
   return false;
 }

@@ -40,7 +40,9 @@ void LoadReportTemplate(std::string& tpl, std::string& err);
 // The data object the page reads (keys "title" … "records").
 std::string BuildHtmlData(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
                           const TReportOptions& opts);
-// The filled page; empty with `err` set when there is no template. Inside
+// The filled page; empty with `err` set when there is no template. The
+// page's "__PROFILES__" gets {"of":[…],"labels":[…]}: for each listed visit
+// the index of its profile label. Inside
 // the data object "</" is written "<\/" and "<!--" as "\u003c!--", so that
 // no visited text can end or derail the page's script element.
 void BuildHtmlReport(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
@@ -77,5 +79,20 @@ bool WriteJsonReportFile(const std::string& fileName, const TAnalyzer& a, const 
 bool WriteJsonReportStdOut(const TAnalyzer& a, const THistoryList& list,
                            const TSourceList& sources, const TReportOptions& opts,
                            std::string& err);
+// The CSV report for spreadsheets: UTF-8 with byte-order mark, CR LF line
+// ends, the line "时间,浏览器,配置,标题,网址", then the visits the /limit
+// rule keeps (those of the JSON report's "records"), newest first.
+std::string BuildCsvReport(const THistoryList& list, const TReportOptions& opts);
+// One CSV field: a text that begins with "=", "+", "-", "@", TAB or CR gets
+// a leading "'" (a spreadsheet would run it as a formula); then a text
+// holding a comma, a double quote, CR or LF is quoted, its quotes doubled.
+std::string CsvField(const std::string& s);
+// As WriteJsonReportFile and WriteJsonReportStdOut, with
+// "写入 CSV 报告失败：" + reason.
+bool WriteCsvReportFile(const std::string& fileName, const THistoryList& list,
+                        const TReportOptions& opts, std::string& err);
+bool WriteCsvReportStdOut(const THistoryList& list, const TReportOptions& opts,
+                          std::string& err);
+
 // {"tool","version","build","generated","sources"}.
 std::string BuildSourceListJson(const TSourceList& sources);

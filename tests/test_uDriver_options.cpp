@@ -95,6 +95,7 @@ TEST(ParseOptions, ValuesAndFlags) {
   // Blanks around a single id are kept: only inner blanks trigger the clean-up.
   EXPECT_EQ(Parse({"/src: chrome "}).Opts.Sources, " chrome ");
   EXPECT_EQ(Parse({"/limit:25"}).Opts.MaxRecords, 25);
+  EXPECT_EQ(Parse({"/format:\tCSV "}).Opts.Format, "csv");
 }
 
 TEST(ParseOptions, ArgumentErrors) {
@@ -108,14 +109,14 @@ TEST(ParseOptions, ArgumentErrors) {
   for (const char* d : {"/days:abc", "/days:", "/days:-1"})
     EXPECT_EQ(ErrOf({d}), "/days 必须是不小于 0 的整数") << d;
   EXPECT_EQ(ErrOf({"/user: all"}), "/user 只能是 current 或 all");
-  EXPECT_EQ(ErrOf({"/format:xml"}), "/format 只能是 html 或 json");
+  EXPECT_EQ(ErrOf({"/format:xml"}), "/format 只能是 html、json 或 csv");
   for (const char* out : {"", "/out:", "/out:   "}) {
     std::vector<std::string> args{"/open"};
     if (*out) args.push_back(out);
     EXPECT_EQ(ErrOf(args), "/open 需要生成文件，请配合 /out 使用") << out;
   }
   // The help flag does not hide a bad argument.
-  EXPECT_EQ(ErrOf({"/?", "/format:pdf"}), "/format 只能是 html 或 json");
+  EXPECT_EQ(ErrOf({"/?", "/format:pdf"}), "/format 只能是 html、json 或 csv");
 }
 
 TEST(ParseOptions, FirstFailureAndCheckOrder) {
@@ -125,7 +126,7 @@ TEST(ParseOptions, FirstFailureAndCheckOrder) {
   // The checks come after all arguments, in their fixed order.
   EXPECT_EQ(ErrOf({"/open", "/format:x", "/user:x", "/days:x"}), "/days 必须是不小于 0 的整数");
   EXPECT_EQ(ErrOf({"/open", "/format:x", "/user:x"}), "/user 只能是 current 或 all");
-  EXPECT_EQ(ErrOf({"/open", "/format:x"}), "/format 只能是 html 或 json");
+  EXPECT_EQ(ErrOf({"/open", "/format:x"}), "/format 只能是 html、json 或 csv");
   // A later valid value repairs an earlier bad one.
   EXPECT_EQ(ErrOf({"/days:x", "/days:3"}), "");
 }

@@ -61,6 +61,9 @@ TEST(ReportPath, OutRules) {
   // Another extension gets the format's one appended; none stays none.
   EXPECT_EQ(ResolveReportPath(tmp.Sub("r.txt"), "html", def), tmp.Sub("r.txt.html"));
   EXPECT_EQ(ResolveReportPath(tmp.Sub("r.txt"), "json", def), tmp.Sub("r.txt.json"));
+  EXPECT_EQ(ResolveReportPath(tmp.Sub("r.txt"), "csv", def), tmp.Sub("r.txt.csv"));
+  EXPECT_EQ(ResolveReportPath(tmp.Sub("r.CSV"), "csv", def), tmp.Sub("r.CSV"));
+  EXPECT_EQ(ResolveReportPath(tmp.Sub("r.csv"), "json", def), tmp.Sub("r.csv"));
   EXPECT_EQ(ResolveReportPath(tmp.Sub("report"), "html", def), tmp.Sub("report"));
   // A dot in a folder name is not an extension.
   EXPECT_EQ(ResolveReportPath(tmp.Sub("v1.2/report"), "json", def), tmp.Sub("v1.2/report"));
@@ -72,6 +75,7 @@ TEST(ReportPath, OutRules) {
 
   EXPECT_EQ(DefaultReportExt("json"), ".json");
   EXPECT_EQ(DefaultReportExt("html"), ".html");
+  EXPECT_EQ(DefaultReportExt("csv"), ".csv");
 }
 
 // The /from and /to days are local calendar days: the window must start and

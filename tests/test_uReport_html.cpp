@@ -29,16 +29,21 @@ std::string Template() {
 }
 
 // The data object as it stands in the page: the text after the template's
-// own prefix (before its first "__DATA__"), one JSON value long.
+// own prefix (before its first "__DATA__"), one JSON value long. Only the
+// prefix's part after the record profiles (generated text too) is matched.
 std::string DataInPage(const std::string& html, const std::string& title) {
   std::string prefix = Template();
   prefix = prefix.substr(0, prefix.find("__DATA__"));
+  const size_t profiles = prefix.rfind("__PROFILES__");
+  if (profiles != std::string::npos) prefix = prefix.substr(profiles + 12);
   prefix = ReplaceAll(prefix, "__TITLE__", HtmlEscape(title));
   prefix = ReplaceAll(prefix, "__COMPANY__", HtmlEscape(kMakerName));
   prefix = ReplaceAll(prefix, "__HOMEPAGE__", HtmlEscape(kHomepage));
-  if (html.compare(0, prefix.size(), prefix) != 0) return std::string();
-  size_t end = TJsonChecker(html).Value(prefix.size());
-  return end == std::string::npos ? std::string() : html.substr(prefix.size(), end - prefix.size());
+  const size_t at = html.find(prefix);
+  if (at == std::string::npos) return std::string();
+  const size_t from = at + prefix.size();
+  size_t end = TJsonChecker(html).Value(from);
+  return end == std::string::npos ? std::string() : html.substr(from, end - from);
 }
 
 std::string Html(const THistoryList& list, const TReportOptions& opts,

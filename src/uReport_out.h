@@ -1,0 +1,259 @@
+// Private to uReport: what the report writers share. The sampled walk over
+// the visits, visit times as text, per-source label texts, a document on its
+// way out in chunks, the report file and standard output as destinations.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "uPlatform.h"
+#include "uTypes.h"
+#include "uUtil.h"
+
+namespace report_detail {
+
+// Visit times as "yyyy-mm-dd hh:nn:ss". Visits come newest first and crowd
+// into the same days, so the date of the previous answer is reused while
+// the next time falls on the same local day; only a new day costs a real
+// conversion. Local time is the stored time plus the UTC offset in effect
+// now, so a local day is always 86400 seconds long; days near the ends of
+// the 1990..2100 window, where the conversion falls back to UTC figures,
+// are never cached.
+class TTimeTextCache {
+ public:
+  void AppendTo(std::string& out, int64_t when) {
+    if (when <= 0) return;
+    if (FValid && when >= FDayStart && when - FDayStart < 86400) {
+      int32_t s = static_cast<int32_t>(when - FDayStart);
+      char buf[8] = {Digit(s / 36000), Digit(s / 3600 % 10), ':', Digit(s / 600 % 6),
+                     Digit(s / 60 % 10), ':',  Digit(s % 60 / 10), Digit(s % 10)};
+      out.append(FDate, sizeof FDate);
+      out.append(buf, sizeof buf);
+      return;
+    }
+    std::string text = UnixToText(when);
+    out += text;
+    Remember(when, text);
+  }
+
+ private:
+  static char Digit(int32_t v) { return static_cast<char>('0' + v); }
+  static int Num(const std::string& t, size_t pos, size_t len) {
+    int v = 0;
+    for (size_t i = pos; i < pos + len; ++i) {
+      if (t[i] < '0' || t[i] > '9') return -1;
+      v = v * 10 + (t[i] - '0');
+    }
+    return v;
+  }
+
+  void Remember(int64_t when, const std::string& t) {
+    FValid = false;
+    if (t.size() != 19) return;
+    int year = Num(t, 0, 4), h = Num(t, 11, 2), m = Num(t, 14, 2), s = Num(t, 17, 2);
+    if (year < 1991 || year > 2099 || h < 0 || m < 0 || s < 0) return;
+    FDayStart = when - (h * 3600 + m * 60 + s);
+    std::memcpy(FDate, t.data(), sizeof FDate);
+    FValid = true;
+  }
+
+  bool FValid = false;
+  int64_t FDayStart = 0;
+  char FDate[11] = {};  // "yyyy-mm-dd "
+};
+
+// Calls fn(record) for the visits the /limit rule keeps, in list order,
+// while fn returns true.
+template <typename Fn>
+void ForEachSampled(const THistoryList& list, int32_t limit, Fn fn) {
+  int32_t step = 1, shown = 0;
+  SampleStep(list.Count(), limit, step, shown);
+  const THistoryArray& items = list.Items();
+  // The records' texts lie anywhere in memory: their loading starts a few
+  // records ahead (the stored text, then its characters).
+  constexpr int32_t kFar = 16, kNear = 8;
+  auto ahead = [&](int32_t k, int32_t d) -> const THistoryRecord* {
+    return k + d < shown ? &items[static_cast<size_t>(static_cast<int64_t>(k + d) * step)]
+                         : nullptr;
+  };
+  int64_t i = 0;
+  for (int32_t k = 0; k < shown; ++k, i += step) {
+    if (const THistoryRecord* far = ahead(k, kFar)) {
+      far->Url.PrefetchHeader();
+      far->Title.PrefetchHeader();
+    }
+    if (const THistoryRecord* near = ahead(k, kNear)) {
+      near->Url.PrefetchChars();
+      near->Title.PrefetchChars();
+    }
+    if (!fn(items[static_cast<size_t>(i)])) return;
+  }
+}
+
+// The browser name and profile of each source label as a document writes
+// them (`Encode`: JSON-escaped, CSV-quoted), worked out on first use: every
+// visit of a source repeats them.
+class TLabelTexts {
+ public:
+  explicit TLabelTexts(std::string (*encode)(const std::string&)) : FEncode(encode) {}
+  const std::string& Name(TSourceLabelId id) { return Get(id).first; }
+  const std::string& Profile(TSourceLabelId id) { return Get(id).second; }
+
+ private:
+  const std::pair<std::string, std::string>& Get(TSourceLabelId id) {
+    if (id >= FTexts.size()) {
+      FTexts.resize(id + 1);
+      FDone.resize(id + 1, false);
+    }
+    if (!FDone[id]) {
+      const TSourceLabel& l = SourceLabelAt(id);
+      FTexts[id] = {FEncode(l.BrowserName), FEncode(l.Profile)};
+      FDone[id] = true;
+    }
+    return FTexts[id];
+  }
+  std::string (*FEncode)(const std::string&);
+  std::vector<std::pair<std::string, std::string>> FTexts;
+  std::vector<bool> FDone;
+};
+
+// Rewrites out[from..] so that no visited text can end or derail the page's
+// script element ("</" and "<!--" inside string literals).
+void MakeScriptSafe(std::string& out, size_t from);
+
+// A document on its way out. Text piles up in `Text`; with a drain it is
+// handed on whenever a chunk is full, so a report of hundreds of megabytes
+// never sits whole in memory, and without one the whole document stays in
+// `Text`. The part of the text that goes into the page's script element is
+// made safe for it (MakeScriptSafe) just before it is handed on.
+class TReportSink {
+ public:
+  using TDrain = std::function<bool(const std::string&)>;  // false = destination failed
+  static constexpr size_t kChunkBytes = 1 << 20;
+
+  explicit TReportSink(TDrain drain = nullptr) : FDrain(std::move(drain)) {
+    if (FDrain) Text.reserve(kChunkBytes + kChunkBytes / 4);
+  }
+
+  std::string Text;
+
+  void BeginScript() {
+    FScriptFrom = Text.size();
+    FInScript = true;
+  }
+  void EndScript() {
+    MakeScriptSafe(Text, FScriptFrom);
+    FInScript = false;
+  }
+  // Called between records only, where no sequence that MakeScriptSafe
+  // rewrites can be cut in two. False once the destination has failed.
+  bool Spill() { return FDrain && Text.size() >= kChunkBytes ? Drain() : !FFailed; }
+  // Hands on everything so far.
+  bool Drain() {
+    if (!FDrain) return true;
+    if (FInScript) MakeScriptSafe(Text, FScriptFrom);
+    if (!FFailed && !Text.empty() && !FDrain(Text)) FFailed = true;
+    Text.clear();
+    FScriptFrom = 0;
+    return !FFailed;
+  }
+  bool Failed() const { return FFailed; }
+
+ private:
+  TDrain FDrain;
+  size_t FScriptFrom = 0;
+  bool FInScript = false;
+  bool FFailed = false;
+};
+
+inline std::string FailureText(uint32_t code, const std::string& path) {
+  return SysErrorText(code != 0 ? code : static_cast<uint32_t>(plat::kErrPathNotFound)) +
+         "（" + path + "）";
+}
+
+// A report file being written. Missing folders are created first; every
+// step is checked, the close included (buffered bytes reach the disk only
+// there), so a full disk is never taken for success. A file this writer
+// created is removed again after a failure rather than left half written.
+class TReportFile {
+ public:
+  TReportFile() = default;
+  TReportFile(const TReportFile&) = delete;
+  TReportFile& operator=(const TReportFile&) = delete;
+  ~TReportFile() {
+    if (FFile) Finish(false);
+  }
+
+  bool Open(const std::string& path, std::string& reason) {
+    FPath = path;
+    std::string dir = ExtractFileDir(path);
+    if (!dir.empty() && !plat::DirExists(dir) && !plat::CreateDirs(dir)) {
+      reason = FailureText(plat::LastErrorCode(), dir);
+      return false;
+    }
+    FExisted = plat::FileExists(path);
+    FFile = plat::OpenFile(path, "wb");
+    if (!FFile) {
+      reason = FailureText(plat::LastErrorCode(), path);
+      return false;
+    }
+    return true;
+  }
+
+  bool Write(const std::string& bytes) {
+    if (!FOk) return false;
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), FFile) != bytes.size()) {
+      FOk = false;
+      FCode = plat::LastErrorCode();
+    }
+    return FOk;
+  }
+
+  // Flushes and closes; false with the reason when this or any write failed.
+  bool Close(std::string& reason) {
+    if (!Finish(FOk)) {
+      reason = FailureText(FCode, FPath);
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  bool Finish(bool ok) {
+    if (ok && std::fflush(FFile) != 0) {
+      ok = false;
+      FCode = plat::LastErrorCode();
+    }
+    if (std::fclose(FFile) != 0 && ok) {
+      ok = false;
+      FCode = plat::LastErrorCode();
+    }
+    FFile = nullptr;
+    if (!ok && !FExisted) plat::RemoveFile(FPath);
+    return ok;
+  }
+
+  std::string FPath;
+  std::FILE* FFile = nullptr;
+  bool FExisted = false;
+  bool FOk = true;
+  uint32_t FCode = 0;
+};
+
+// A document's text, written into the sink it is given.
+using TReportEmit = std::function<void(TReportSink&)>;
+
+// The document into a new file, in chunks as it is built (TReportFile's
+// rules). False with the reason when the file could not be made or written.
+bool EmitToFile(const std::string& path, const TReportEmit& emit, std::string& reason);
+// The document to standard output: in chunks as it is built when that is a
+// file or a pipe, whole as WriteStdOut writes it to a console. False with
+// the system's error code when standard output did not take it all.
+bool EmitToStdOut(const TReportEmit& emit, uint32_t& code);
+
+}  // namespace report_detail
