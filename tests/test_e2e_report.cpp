@@ -402,3 +402,44 @@ TEST_F(ReportRun, DateWindowFollowsLocalDays) {
   EXPECT_EQ(r.ExitCode, 2);
   EXPECT_NE(r.Out.find("\"total\":0,"), std::string::npos);
 }
+
+TEST_F(ReportRun, CsvReportToFileAndToStandardOutput) {
+  WriteThreeVisits();
+  // A name with another extension gets ".csv"; the file holds what standard
+  // output gets.
+  auto r = Run({"/format:CSV", "/out:" + outDir_ + "/r.txt", "/quiet"});
+  EXPECT_EQ(r.ExitCode, 0) << r.Out;
+  const std::string path = outDir_ + "/r.txt.csv";
+  EXPECT_EQ(r.Lines(), (Lines{"", "CSV 报告已生成：" + path,
+                              "统计：3 次访问，2 个网址，2 个域名，1 天活跃"}));
+  const std::string csv = vt_test::ReadFile(path);
+  EXPECT_EQ(csv,
+            "\xEF\xBB\xBF时间,浏览器,配置,标题,网址\r\n"
+            "2025-06-15 20:20:00,Google Chrome,alice\\Default,B,https://news.example.org/b?q=1\r\n"
+            "2025-06-15 20:10:00,Google Chrome,alice\\Default,A,https://www.example.com/a\r\n"
+            "2025-06-15 20:00:00,Google Chrome,alice\\Default,A,https://www.example.com/a\r\n");
+  r = Run({"/format:csv"});
+  EXPECT_EQ(r.ExitCode, 0);
+  EXPECT_EQ(r.Out, csv);
+  // /limit samples as the JSON report does; a ".csv" name is kept.
+  r = Run({"/format:csv", "/limit:2", "/out:" + outDir_ + "/two.CSV", "/quiet"});
+  EXPECT_EQ(r.ExitCode, 0);
+  EXPECT_EQ(CountOf(vt_test::ReadFile(outDir_ + "/two.CSV"), "\r\n"), 3u);
+  // The default name in a folder.
+  r = Run({"/format:csv", "/out:" + outDir_ + "/", "/quiet"});
+  const std::string named = LineStarting(r.Lines(), "CSV 报告已生成：");
+  EXPECT_TRUE(StartsWith(named, "CSV 报告已生成：" + outDir_ + "/Visitrail_Report_")) << named;
+  EXPECT_EQ(named.substr(named.size() - 4), ".csv");
+}
+
+TEST_F(ReportRun, EmptyCsvReportIsWrittenAndEndsWithTwo) {
+  WriteThreeVisits();
+  const std::string out = outDir_ + "/empty.csv";
+  auto r = Run({"/format:csv", "/from:2030-01-01", "/out:" + out, "/quiet"});
+  EXPECT_EQ(r.ExitCode, 2);
+  EXPECT_TRUE(HasLine(r.Lines(), "CSV 报告已生成：" + out));
+  EXPECT_EQ(vt_test::ReadFile(out), "\xEF\xBB\xBF时间,浏览器,配置,标题,网址\r\n");
+  r = Run({"/format:csv", "/from:2030-01-01"});
+  EXPECT_EQ(r.ExitCode, 2);
+  EXPECT_EQ(r.Out, "\xEF\xBB\xBF时间,浏览器,配置,标题,网址\r\n");
+}

@@ -290,6 +290,30 @@ TEST(uReportHtml, HostileTextKeepsTheDataValid) {
   EXPECT_EQ(keys, kDataKeys);
 }
 
+// Beside the data object the page gets each listed visit's profile, for its
+// per-user view and its CSV export: an index into the distinct labels, with
+// the /limit sample of "records"; a label cannot end the script element.
+TEST(uReportHtml, RecordProfilesFollowTheListedVisits) {
+  THistoryList list;
+  for (int i = 0; i < 10; ++i)
+    list.Add(Visit("t", "https://e.example/", 1700000000 - i * 60, i % 3 == 2 ? "Edge" : "Chrome",
+                   i % 2 ? "bob\\</script><!--" : "alice\\Default"));
+  TReportOptions opts;
+  const std::string open = "<script type=\"application/json\" id=\"record-profiles\">";
+  auto profilesIn = [&](const std::string& html) {
+    const size_t at = html.find(open);
+    if (at == std::string::npos) return std::string();
+    return html.substr(at + open.size(), html.find("</script>", at) - at - open.size());
+  };
+  const std::string bob = "\"bob\\\\<\\/script>\\u003c!--\"";
+  EXPECT_EQ(profilesIn(Html(list, opts)),
+            "{\"of\":[0,1,0,1,0,1,0,1,0,1],\"labels\":[\"alice\\\\Default\"," + bob + "]}");
+  opts.MaxRecords = 4;  // visits 0, 3, 6, 9
+  EXPECT_EQ(profilesIn(Html(list, opts)),
+            "{\"of\":[0,1,0,1],\"labels\":[\"alice\\\\Default\"," + bob + "]}");
+  EXPECT_EQ(profilesIn(Html(THistoryList(), opts)), "{\"of\":[],\"labels\":[]}");
+}
+
 TEST(uReportWrite, CreatesFoldersAndWritesWithoutBom) {
   vt_test::TempFolder tmp;
   THistoryList list = NumberedVisits(3);
