@@ -136,7 +136,6 @@ void AppendRecordObjects(TReportSink& sink, const THistoryList& list, int32_t li
   out += ']';
 }
 
-
 // The page split at its "__DATA__" and "__PROFILES__" placeholders, each
 // piece with the title, maker name and homepage filled in one after the
 // other (so placeholder words in a title are replaced by the later ones).

@@ -1,7 +1,8 @@
 'use strict';
 // Report page speed in headless Chromium: time to first render and the cost
-// of one keystroke in the search box, of sorting and of paging, for a report
-// holding N visits (default 100,000).
+// of one keystroke in the search box, of sorting, of paging, of a change of
+// the browser and user selectors and of the CSV export, for a report
+// holding N visits (default 100,000) of three profiles of two users.
 //   node tools/bench_page.js [N]
 // Needs Debian's chromium and tests/page/node_modules (npm ci in tests/page).
 const path = require('path');
@@ -20,7 +21,10 @@ const ms = (x) => x.toFixed(1).padStart(8) + ' ms';
 (async () => {
   const t0 = Date.now();
   const data = h.realisticData(N);
-  let html = h.fillTemplate(h.readTemplate(), { data });
+  // Each visit's profile, as the writer puts it beside the data object.
+  const labels = ['zhangsan\\Default', 'zhangsan\\Profile 1', 'lisi\\Default'];
+  const of = data.records.map((r, i) => (i * 7919) % 5 < 3 ? 0 : (i % 3 ? 1 : 2));
+  let html = h.fillTemplate(h.readTemplate(), { data }).split('__PROFILES__').join(JSON.stringify({ of, labels }));
   // Marks around the page's script: parse, compile, run and first layout of
   // every section and of the table's first page.
   html = html.replace('<script>\n"use strict";', '<script>performance.mark("vt-start")</script><script>\n"use strict";')
@@ -92,6 +96,42 @@ const ms = (x) => x.toFixed(1).padStart(8) + ' ms';
     await page.fill('#q', 'github');
     const filtered = await type(['github 报表']);
     console.log('\nkeystroke after sorting by title: handler' + ms(filtered[0].handler) + ', frame' + ms(filtered[0].frame));
+
+    // Selector changes: the change handler (filter + table page) and the frame.
+    await page.fill('#q', '');
+    await click('th[data-col="0"]');
+    const choose = (steps) => page.evaluate(async (ss) => {
+      const out = [];
+      for (const [id, label, query] of ss) {
+        const sel = document.getElementById(id);
+        if (query !== undefined) { document.getElementById('q').value = query; document.getElementById('q').dispatchEvent(new Event('input')); }
+        sel.selectedIndex = Array.from(sel.options).findIndex((o) => o.textContent.startsWith(label));
+        const a = performance.now();
+        sel.dispatchEvent(new Event('change'));
+        const b = performance.now();
+        await new Promise((r) => requestAnimationFrame(() => setTimeout(r)));
+        out.push({ what: id.replace('view-', '') + ' ' + label + (query ? ' (search "' + query + '")' : ''), handler: b - a, frame: performance.now() - a, count: document.getElementById('count').textContent });
+      }
+      return out;
+    }, steps);
+    const views = await choose([['view-user', 'lisi'], ['view-user', 'zhangsan'], ['view-browser', 'Microsoft Edge'],
+      ['view-user', '全部用户'], ['view-browser', '全部浏览器'], ['view-user', 'lisi', 'github'], ['view-browser', 'Firefox', 'github'],
+      ['view-user', '全部用户', ''], ['view-browser', '全部浏览器']]);
+    console.log('\nselector changes (handler / frame)');
+    for (const v of views) console.log('  ' + v.what.padEnd(40) + ms(v.handler) + ' /' + ms(v.frame) + '   ' + v.count);
+    console.log('  max handler' + ms(Math.max(...views.map((v) => v.handler))) + ', max frame' + ms(Math.max(...views.map((v) => v.frame))));
+
+    // CSV export of the whole view and of one user's view: the click handler
+    // builds the text and the blob; the download is the browser's.
+    const exportTime = () => page.evaluate(() => {
+      const a = performance.now();
+      document.getElementById('export-csv').click();
+      return performance.now() - a;
+    });
+    const whole = await exportTime();
+    await choose([['view-user', 'lisi']]);
+    const one = await exportTime();
+    console.log('\nCSV export handler: whole view' + ms(whole) + ', one user' + ms(one));
     if (errors.length) throw new Error('page errors: ' + errors.join('; '));
   } finally {
     await browser.close();
