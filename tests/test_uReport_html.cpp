@@ -312,6 +312,10 @@ TEST(uReportHtml, RecordProfilesFollowTheListedVisits) {
   EXPECT_EQ(profilesIn(Html(list, opts)),
             "{\"of\":[0,1,0,1],\"labels\":[\"alice\\\\Default\"," + bob + "]}");
   EXPECT_EQ(profilesIn(Html(THistoryList(), opts)), "{\"of\":[],\"labels\":[]}");
+  // A title spelling the placeholder keeps it: the indexes go only where
+  // the page has its own.
+  opts.Title = "__PROFILES__";
+  EXPECT_EQ(CountOf(Html(list, opts), "{\"of\":["), 1u);
 }
 
 TEST(uReportWrite, CreatesFoldersAndWritesWithoutBom) {

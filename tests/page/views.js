@@ -165,6 +165,13 @@ function parseCsv(s) {
     await page.fill('#q', '');
     await select('全部浏览器', '全部用户');
 
+    // "清除筛选" clears the search words and the selectors.
+    await select('全部浏览器', 'bob（' + users.counts.bob + '）');
+    await page.fill('#q', 'b1');
+    await page.click('#clear');
+    assert.deepEqual([await page.inputValue('#q'), await page.inputValue('#view-browser'), await page.inputValue('#view-user')], ['', '', '']);
+    assert.equal(await page.locator('#count').innerText(), '共 ' + lines(want.all) + ' 条，当前筛选 ' + lines(want.all) + ' 条');
+
     // The export follows the table's order: sorted by title, the first page
     // of the table is the export's first hundred rows.
     await page.click('th[data-col="2"]');
