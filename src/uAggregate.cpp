@@ -411,9 +411,9 @@ class TUrlTable {
   int32_t FEmpty = -1;
 };
 
-// Local instants inside this window are shown with the current UTC offset
-// (UnixToLocal falls back to UTC figures outside 1990..2100), so one whole
-// local day can be cached as a range of Unix seconds.
+// Local instants inside this window are shown with their own UTC offset
+// (UnixToLocal falls back to UTC figures outside 1990..2100), so a local
+// day with one offset throughout can be cached as a range of Unix seconds.
 constexpr int64_t kCacheFrom = 631152000LL + 2 * 86400;  // 1990-01-03 UTC
 constexpr int64_t kCacheTo = kUnix2100 + 362 * 86400;     // 2100-12-29 UTC
 
@@ -491,7 +491,11 @@ void TAnalyzer::Analyze(const THistoryList& list) {
       dayCount = &FDays[FormatDate(d)];
       heatRow = &FHeat[DayOfWeek(d) * 24];
       const int64_t from = t - (d.Hour * 3600 + d.Minute * 60 + d.Second);
-      if (from >= kCacheFrom && from + 86400 <= kCacheTo) {
+      // A day on which the zone's rules change is not 24 hours long: its
+      // visits are converted one by one.
+      const int64_t offset = UtcOffsetAt(t);
+      if (from >= kCacheFrom && from + 86400 <= kCacheTo && UtcOffsetAt(from) == offset &&
+          UtcOffsetAt(from + 86399) == offset) {
         dayFrom = from;
         dayTo = from + 86400;
       } else {

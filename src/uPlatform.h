@@ -117,6 +117,9 @@ const char* LineEnd();
 int64_t NowUnixUtc();          // true Unix seconds
 int64_t NowUnixMillis();       // true Unix time in milliseconds
 int64_t UtcOffsetNowSeconds(); // local offset from UTC in effect now
+// Local offset from UTC in effect at the instant `unixUtc` under the
+// system's time-zone rules (Windows: the current zone's dynamic rules).
+int64_t UtcOffsetAtSeconds(int64_t unixUtc);
 // System message text for a Windows error code (empty when none).
 std::string SystemErrorMessage(uint32_t code);
 

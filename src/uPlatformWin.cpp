@@ -615,6 +615,25 @@ int64_t UtcOffsetNowSeconds() {
   return -static_cast<int64_t>(bias) * 60;
 }
 
+int64_t UtcOffsetAtSeconds(int64_t unixUtc) {
+  // The dynamic rules give each year its own daylight-saving dates, as the
+  // system itself applies them to that year.
+  DYNAMIC_TIME_ZONE_INFORMATION dtz;
+  if (GetDynamicTimeZoneInformation(&dtz) == TIME_ZONE_ID_INVALID) return UtcOffsetNowSeconds();
+  const uint64_t ticks = static_cast<uint64_t>(unixUtc * 10000000 + kUnixEpochAs1601);
+  FILETIME ft;
+  ft.dwLowDateTime = static_cast<DWORD>(ticks);
+  ft.dwHighDateTime = static_cast<DWORD>(ticks >> 32);
+  SYSTEMTIME utc, local;
+  FILETIME localFt;
+  if (!FileTimeToSystemTime(&ft, &utc) || !SystemTimeToTzSpecificLocalTimeEx(&dtz, &utc, &local) ||
+      !SystemTimeToFileTime(&local, &localFt))
+    return UtcOffsetNowSeconds();
+  const uint64_t localTicks =
+      (static_cast<uint64_t>(localFt.dwHighDateTime) << 32) | localFt.dwLowDateTime;
+  return (static_cast<int64_t>(localTicks) - static_cast<int64_t>(ticks)) / 10000000;
+}
+
 std::string SystemErrorMessage(uint32_t code) {
   wchar_t* buf = nullptr;
   DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS |

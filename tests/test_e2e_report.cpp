@@ -402,3 +402,33 @@ TEST_F(ReportRun, DateWindowFollowsLocalDays) {
   EXPECT_EQ(r.ExitCode, 2);
   EXPECT_NE(r.Out.find("\"total\":0,"), std::string::npos);
 }
+
+// Every visit is shown with the offset of its own date, not the one in
+// effect on the day of the run: a summer and a winter visit at noon UTC.
+TEST_F(ReportRun, TimesTakeTheOffsetOfTheirOwnDate) {
+  WriteChromeHistory(ChromeHistoryPath(),
+                     {{"https://a.example.com/summer", "S", Utc(2026, 7, 15, 12, 0)},
+                      {"https://a.example.com/winter", "W", Utc(2026, 1, 15, 12, 0)},
+                      {"https://a.example.com/early", "E", Utc(2026, 7, 15, 4, 30)}});
+  struct Zone {
+    const char* Tz;
+    const char* Summer;
+    const char* Winter;
+  };
+  for (const Zone& z : {Zone{"America/New_York", "2026-07-15 08:00:00", "2026-01-15 07:00:00"},
+                        Zone{"Australia/Sydney", "2026-07-15 22:00:00", "2026-01-15 23:00:00"}}) {
+    SCOPED_TRACE(z.Tz);
+    auto r = Run({"/format:json"}, z.Tz);
+    EXPECT_EQ(r.ExitCode, 0);
+    EXPECT_NE(r.Out.find(std::string("{\"time\":\"") + z.Summer + "\""), std::string::npos)
+        << r.Out;
+    EXPECT_NE(r.Out.find(std::string("{\"time\":\"") + z.Winter + "\""), std::string::npos);
+    EXPECT_NE(r.Out.find(std::string("\"range\":\"全部历史（2026-01-15 至 2026-07-15）\"")),
+              std::string::npos);
+  }
+  // A /from day in summer starts at that day's own local midnight (04:00
+  // UTC), so the visit at 00:30 local is inside.
+  auto r = Run({"/from:2026-07-15", "/format:json"}, "America/New_York");
+  EXPECT_NE(r.Out.find("\"total\":2,"), std::string::npos);
+  EXPECT_NE(r.Out.find("{\"time\":\"2026-07-15 00:30:00\""), std::string::npos);
+}
