@@ -59,7 +59,9 @@ std::string ExceptionClassName(const std::exception& e);
 
 int ConsoleWidth();
 std::string Ellipsize(const std::string& s, int width);
-void PrintSourceTable(const TSourceList& sources);
+// False when a line could not be written (a full disk behind a redirection).
+bool PrintSourceTable(const TSourceList& sources);
 
-// The whole program: arguments as UTF-8 (args[0] is the program path).
+// The whole program: arguments as UTF-8 (args[0] is the program path);
+// malformed sequences are replaced by U+FFFD.
 int RunMain(const std::vector<std::string>& args);

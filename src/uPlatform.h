@@ -107,6 +107,9 @@ int ConsoleColumns();
 // One console line (UTF-8 text) followed by the platform's line ending.
 // False when it could not be written.
 bool WriteConsoleLine(const std::string& text);
+// The same to standard error (for error lines while the report itself goes
+// to standard output).
+bool WriteErrorLine(const std::string& text);
 // Raw bytes to standard output, unchanged; false when they could not all be
 // written (a full disk behind a redirection).
 bool WriteStdOutRaw(const std::string& bytes);

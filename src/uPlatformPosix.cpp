@@ -499,6 +499,12 @@ bool WriteConsoleLine(const std::string& text) {
   return WriteAll(1, line.data(), line.size());
 }
 
+bool WriteErrorLine(const std::string& text) {
+  std::string line = text;
+  line += '\n';
+  return WriteAll(2, line.data(), line.size());
+}
+
 bool WriteStdOutRaw(const std::string& bytes) { return WriteAll(1, bytes.data(), bytes.size()); }
 
 const char* LineEnd() { return "\n"; }

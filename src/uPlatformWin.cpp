@@ -551,8 +551,8 @@ int ConsoleColumns() {
   return info.dwSize.X;
 }
 
-bool WriteConsoleLine(const std::string& text) {
-  HANDLE h = StdOut();
+namespace {
+bool WriteLineTo(HANDLE h, const std::string& text) {
   if (h == INVALID_HANDLE_VALUE || h == nullptr) return false;
   std::fflush(stdout);
   std::wstring w = Wide(text);
@@ -574,6 +574,13 @@ bool WriteConsoleLine(const std::string& text) {
   // Redirected: the ANSI code page, "?" for what it cannot represent.
   std::string bytes = Narrow(w, CP_ACP);
   return WriteAllTo(h, bytes.data(), bytes.size());
+}
+}  // namespace
+
+bool WriteConsoleLine(const std::string& text) { return WriteLineTo(StdOut(), text); }
+
+bool WriteErrorLine(const std::string& text) {
+  return WriteLineTo(GetStdHandle(STD_ERROR_HANDLE), text);
 }
 
 bool WriteStdOutRaw(const std::string& bytes) {

@@ -68,6 +68,9 @@ class TLogger {
   // std::runtime_error when the file can be neither appended to nor created.
   void OpenFile(const std::string& fileName);
   void SetQuiet(bool value) { FQuiet = value; }
+  // Error lines to standard error instead of standard output: set while the
+  // report itself goes to standard output.
+  void SetErrorsToStdErr(bool value) { FErrorsToStdErr = value; }
   bool Quiet() const { return FQuiet; }
   bool HasFile() const { return FHasFile; }
 
@@ -80,6 +83,7 @@ class TLogger {
   std::FILE* FFile = nullptr;
   bool FHasFile = false;
   bool FQuiet = false;
+  bool FErrorsToStdErr = false;
 };
 
 // A whole report to standard output: exact UTF-8 bytes and nothing added when
@@ -87,8 +91,11 @@ class TLogger {
 // False when redirected output could not be written whole (a full disk):
 // the caller must not report the report as written.
 bool WriteStdOut(const std::string& text);
-// A console line (the driver's banner, tables and result lines).
-void WriteLine(const std::string& text = std::string());
+// A console line (the driver's banner, tables and result lines); false when
+// it could not be written (a full disk behind a redirection).
+bool WriteLine(const std::string& text = std::string());
+// A line to standard error.
+void WriteErrorLine(const std::string& text);
 
 // ---- Counting table ----------------------------------------------------------
 // Text key -> count. Keys that differ only in letter case (any script with
