@@ -70,10 +70,6 @@ const std::vector<TSitePatterns>& SitePatternLists() {
 
 namespace {
 
-inline unsigned char LowerByte(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
-}
-
 bool StartsWith(const std::string& s, const char* prefix) {
   return s.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
 }
@@ -85,7 +81,8 @@ bool EndsWith(const std::string& s, const char* suffix) {
 
 // Site fragments indexed by their first byte: at a label start only the
 // few fragments beginning with that byte are compared. Ids are positions in
-// the lists read in order, so a smaller id belongs to an earlier list.
+// the lists read in order, so a smaller id belongs to an earlier list, and
+// keeping the first of equally long matches keeps the earlier list.
 class TSiteIndex {
  public:
   struct Fragment {
@@ -205,7 +202,7 @@ bool IsIntranetHost(const std::string& host) {
 }
 
 bool MatchesLabelsAt(std::string_view host, size_t pos, std::string_view pattern) {
-  if (pos > host.size() || host.size() - pos < pattern.size()) return false;
+  if (pattern.empty() || pos > host.size() || host.size() - pos < pattern.size()) return false;
   if (pos > 0 && host[pos - 1] != '.') return false;
   if (host.compare(pos, pattern.size(), pattern) != 0) return false;
   const size_t end = pos + pattern.size();
@@ -213,7 +210,6 @@ bool MatchesLabelsAt(std::string_view host, size_t pos, std::string_view pattern
 }
 
 bool HostHasLabels(std::string_view host, std::string_view pattern) {
-  if (pattern.empty()) return false;
   for (size_t pos = 0;; ++pos) {
     if (MatchesLabelsAt(host, pos, pattern)) return true;
     pos = host.find('.', pos);
