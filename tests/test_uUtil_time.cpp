@@ -12,15 +12,8 @@
 
 namespace {
 
-// Sets the zone and makes the conversions read the offset again.
-class Zone {
- public:
-  explicit Zone(const std::string& tz) : FTz(tz) { ResetUtcOffsetCache(); }
-  ~Zone() { ResetUtcOffsetCache(); }
-
- private:
-  vt_test::TzOverride FTz;
-};
+// Sets the zone and makes the conversions ask for the offsets again.
+using Zone = vt_test::TzOverride;
 
 TDateTime Dt(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
   TDateTime r;
