@@ -623,19 +623,23 @@ int64_t UtcOffsetNowSeconds() {
 }
 
 int64_t UtcOffsetAtSeconds(int64_t unixUtc) {
-  // The dynamic rules give each year its own daylight-saving dates, as the
-  // system itself applies them to that year.
   // Outside the years 1601..9999 the calendar calls fail or overflow.
   if (unixUtc < -11644473600LL || unixUtc > 253402300799LL) return UtcOffsetNowSeconds();
-  DYNAMIC_TIME_ZONE_INFORMATION dtz;
-  if (GetDynamicTimeZoneInformation(&dtz) == TIME_ZONE_ID_INVALID) return UtcOffsetNowSeconds();
   const uint64_t ticks = static_cast<uint64_t>(unixUtc * 10000000 + kUnixEpochAs1601);
   FILETIME ft;
   ft.dwLowDateTime = static_cast<DWORD>(ticks);
   ft.dwHighDateTime = static_cast<DWORD>(ticks >> 32);
   SYSTEMTIME utc, local;
   FILETIME localFt;
-  if (!FileTimeToSystemTime(&ft, &utc) || !SystemTimeToTzSpecificLocalTimeEx(&dtz, &utc, &local) ||
+  // The current zone's dynamic rules give each year its own daylight-saving
+  // dates. (SystemTimeToTzSpecificLocalTimeEx would take them directly, but
+  // Wine lacks it.)
+  DYNAMIC_TIME_ZONE_INFORMATION dtz;
+  TIME_ZONE_INFORMATION tzi;
+  if (!FileTimeToSystemTime(&ft, &utc) ||
+      GetDynamicTimeZoneInformation(&dtz) == TIME_ZONE_ID_INVALID ||
+      !GetTimeZoneInformationForYear(utc.wYear, &dtz, &tzi) ||
+      !SystemTimeToTzSpecificLocalTime(&tzi, &utc, &local) ||
       !SystemTimeToFileTime(&local, &localFt))
     return UtcOffsetNowSeconds();
   const uint64_t localTicks =
