@@ -43,7 +43,7 @@ void PrintVersion();
 
 // The report's file extension for a /format value: ".json" or ".html".
 std::string DefaultReportExt(const std::string& format);
-// Where a report file goes, from the /out value (untrimmed), the format and
+// Where a report file goes, from the /out value (trimmed by ParseOptions), the format and
 // the default file name; always absolute.
 std::string ResolveReportPath(const std::string& outPath, const std::string& format,
                               const std::string& defaultName);
