@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <queue>
 #include <string_view>
 
 const char* const WeekdayNames[7] = {"周日", "周一", "周二", "周三", "周四", "周五", "周六"};
@@ -31,8 +30,8 @@ std::string CategoryColor(const std::string& name) {
 
 // Fragment forms: "site.tld" for one registrable domain, "name." for a site
 // under any suffix, a bare word where the name alone is telling, and
-// "sub.site.tld" where only part of a larger site belongs here. Searches are
-// tried first, so a search page whose query names a video site stays a search.
+// "sub.site.tld" where only part of a larger site belongs here. Only the
+// host is tested, so a search whose query names a video site stays a search.
 const std::vector<TSitePatterns>& SitePatternLists() {
   static const std::vector<TSitePatterns> lists = {
       {kCatSearch,
@@ -71,10 +70,6 @@ const std::vector<TSitePatterns>& SitePatternLists() {
 
 namespace {
 
-inline unsigned char LowerByte(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
-}
-
 bool StartsWith(const std::string& s, const char* prefix) {
   return s.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
 }
@@ -84,97 +79,53 @@ bool EndsWith(const std::string& s, const char* suffix) {
   return s.size() >= n && s.compare(s.size() - n, n, suffix) == 0;
 }
 
-// Aho-Corasick automaton over all site fragments, so one pass over the test
-// text finds every list with a fragment in it. Each state remembers the
-// earliest list (position in SitePatternLists) ending there, which is the
-// first-list-wins answer. Bytes that occur in no fragment share one class;
-// ASCII letters are folded, so the text needs no lower-cased copy.
-class TSiteMatcher {
+// Site fragments indexed by their first byte: at a label start only the
+// few fragments beginning with that byte are compared. Ids are positions in
+// the lists read in order, so a smaller id belongs to an earlier list, and
+// keeping the first of equally long matches keeps the earlier list.
+class TSiteIndex {
  public:
-  static constexpr uint8_t kNone = 0xFF;
+  struct Fragment {
+    std::string_view Text;
+    int Category;
+  };
 
-  TSiteMatcher() {
-    const auto& lists = SitePatternLists();
-    FClass.fill(0);
-    int classes = 1;
-    for (const auto& list : lists)
-      for (const auto& p : list.Patterns)
-        for (unsigned char c : p)
-          if (FClass[c] == 0) FClass[c] = static_cast<uint8_t>(classes++);
-    for (int c = 'A'; c <= 'Z'; ++c) FClass[c] = FClass[LowerByte(static_cast<unsigned char>(c))];
-    FClasses = classes;
-
-    // Trie.
-    std::vector<int32_t> go(FClasses, -1);
-    FOut.push_back(kNone);
-    for (size_t li = 0; li < lists.size(); ++li) {
-      for (const auto& p : lists[li].Patterns) {
-        int32_t s = 0;
-        for (unsigned char c : p) {
-          int32_t& next = go[s * FClasses + FClass[c]];
-          if (next < 0) {
-            next = static_cast<int32_t>(FOut.size());
-            FOut.push_back(kNone);
-            go.resize(go.size() + FClasses, -1);
-          }
-          s = go[s * FClasses + FClass[c]];
-        }
-        FOut[s] = std::min<uint8_t>(FOut[s], static_cast<uint8_t>(li));
+  TSiteIndex() {
+    for (const auto& list : SitePatternLists())
+      for (const auto& p : list.Patterns) {
+        FByFirst[static_cast<unsigned char>(p[0])].push_back(FFragments.size());
+        FFragments.push_back(Fragment{p, list.Category});
       }
-    }
-
-    // Failure links, breadth first, folded into a complete transition table.
-    const size_t states = FOut.size();
-    FNext.assign(states * FClasses, 0);
-    std::vector<int32_t> fail(states, 0);
-    std::queue<int32_t> todo;
-    for (int c = 0; c < FClasses; ++c) {
-      int32_t t = go[c];
-      if (t > 0) {
-        FNext[c] = static_cast<uint16_t>(t);
-        todo.push(t);
-      }
-    }
-    while (!todo.empty()) {
-      int32_t s = todo.front();
-      todo.pop();
-      FOut[s] = std::min(FOut[s], FOut[fail[s]]);
-      for (int c = 0; c < FClasses; ++c) {
-        int32_t t = go[s * FClasses + c];
-        uint16_t viaFail = FNext[fail[s] * FClasses + c];
-        if (t > 0) {
-          fail[t] = viaFail;
-          FNext[s * FClasses + c] = static_cast<uint16_t>(t);
-          todo.push(t);
-        } else {
-          FNext[s * FClasses + c] = viaFail;
-        }
-      }
-    }
   }
 
-  // Continues the scan in `state` over `text`; lowers `best` to the earliest
-  // list that matched.
-  void Feed(std::string_view text, uint16_t& state, uint8_t& best) const {
-    for (unsigned char c : text) {
-      state = FNext[state * FClasses + FClass[c]];
-      if (FOut[state] < best) {
-        best = FOut[state];
-        if (best == 0) return;  // nothing can come earlier than the first list
+  // Category of a lower-case host: the fragment matching at the leftmost
+  // label wins (the most specific part of the host), then the longer
+  // fragment, then the earlier list; kCatOther when none matches.
+  int CategoryOfHost(std::string_view host) const {
+    for (size_t pos = 0; pos < host.size();) {
+      const Fragment* best = nullptr;
+      for (size_t id : FByFirst[static_cast<unsigned char>(host[pos])]) {
+        const Fragment& f = FFragments[id];
+        if ((best == nullptr || f.Text.size() > best->Text.size()) &&
+            MatchesLabelsAt(host, pos, f.Text))
+          best = &f;
       }
+      if (best != nullptr) return best->Category;
+      pos = host.find('.', pos);
+      if (pos == std::string_view::npos) break;
+      ++pos;
     }
+    return kCatOther;
   }
 
  private:
-  std::array<uint8_t, 256> FClass;
-  int FClasses = 1;
-  std::vector<uint16_t> FNext;  // state * FClasses + class -> state
-  std::vector<uint8_t> FOut;    // earliest list ending in this state
+  std::vector<Fragment> FFragments;
+  std::array<std::vector<size_t>, 256> FByFirst;
 };
 
-const TSiteMatcher& SiteMatcher() {
-  static const TSiteMatcher matcher;
-  return matcher;
+const TSiteIndex& SiteIndex() {
+  static const TSiteIndex index;
+  return index;
 }
 
 // Engines whose result pages carry the search text, in the order they are
@@ -203,7 +154,7 @@ int KeywordRuleOf(const std::string& host) {
   const auto& rules = KeywordRules();
   for (size_t r = 0; r < rules.size(); ++r)
     for (const char* h : rules[r].Hosts)
-      if (host.find(h) != std::string::npos) return static_cast<int>(r);
+      if (HostHasLabels(host, h)) return static_cast<int>(r);
   return -1;
 }
 
@@ -221,30 +172,12 @@ std::string KeywordByRule(int rule, const std::string& url) {
   return std::string();
 }
 
-// The part of the category test that depends on the domain alone: the
-// intranet test and the automaton run over "domain ". The address is fed
-// on from there, which gives the same answer as one run over the whole text.
-struct TDomainScan {
-  bool Intranet = false;
-  uint16_t State = 0;
-  uint8_t Best = TSiteMatcher::kNone;
-};
-
-TDomainScan ScanDomain(const std::string& domain) {
-  TDomainScan r;
-  r.Intranet = IsIntranetHost(domain);
-  if (!r.Intranet) {
-    SiteMatcher().Feed(domain, r.State, r.Best);
-    SiteMatcher().Feed(" ", r.State, r.Best);
-  }
-  return r;
-}
-
-int CategoryByScan(TDomainScan scan, const std::string& url) {
-  if (scan.Intranet) return kCatIntranet;
-  SiteMatcher().Feed(url, scan.State, scan.Best);
-  if (scan.Best == TSiteMatcher::kNone) return kCatOther;
-  return SitePatternLists()[scan.Best].Category;
+// The category of a visit depends on its host alone (lower case, as
+// ExtractHost gives it): intranet by the registrable domain, otherwise by
+// the site fragments in the host.
+int CategoryOfHost(const std::string& host, const std::string& domain) {
+  if (IsIntranetHost(domain)) return kCatIntranet;
+  return SiteIndex().CategoryOfHost(host);
 }
 
 }  // namespace
@@ -268,16 +201,31 @@ bool IsIntranetHost(const std::string& host) {
   return false;
 }
 
-bool MatchAny(const std::string& domain, const std::string& url,
-              const std::vector<std::string>& patterns) {
-  const std::string text = LowerAscii(domain) + " " + LowerAscii(url);
+bool MatchesLabelsAt(std::string_view host, size_t pos, std::string_view pattern) {
+  if (pattern.empty() || pos > host.size() || host.size() - pos < pattern.size()) return false;
+  if (pos > 0 && host[pos - 1] != '.') return false;
+  if (host.compare(pos, pattern.size(), pattern) != 0) return false;
+  const size_t end = pos + pattern.size();
+  return end == host.size() || host[end] == '.' || pattern.back() == '.';
+}
+
+bool HostHasLabels(std::string_view host, std::string_view pattern) {
+  for (size_t pos = 0;; ++pos) {
+    if (MatchesLabelsAt(host, pos, pattern)) return true;
+    pos = host.find('.', pos);
+    if (pos == std::string_view::npos) return false;
+  }
+}
+
+bool MatchAny(const std::string& host, const std::vector<std::string>& patterns) {
+  const std::string h = LowerAscii(host);
   for (const auto& p : patterns)
-    if (text.find(p) != std::string::npos) return true;
+    if (HostHasLabels(h, p)) return true;
   return false;
 }
 
 int CategoryIndexOf(const std::string& domain, const std::string& url) {
-  return CategoryByScan(ScanDomain(domain), url);
+  return CategoryOfHost(ExtractHost(url), domain);
 }
 
 std::string CategoryOf(const std::string& domain, const std::string& url) {
@@ -323,7 +271,7 @@ class TTally {
 struct THostSlot {
   int32_t Domain;
   int KeywordRule;  // -1 = not a search engine
-  TDomainScan Scan;
+  int8_t Category;
 };
 
 
@@ -459,9 +407,9 @@ class TUrlTable {
   int32_t FEmpty = -1;
 };
 
-// Local instants inside this window are shown with the current UTC offset
-// (UnixToLocal falls back to UTC figures outside 1990..2100), so one whole
-// local day can be cached as a range of Unix seconds.
+// Local instants inside this window are shown with their own UTC offset
+// (UnixToLocal falls back to UTC figures outside 1990..2100), so a local
+// day with one offset throughout can be cached as a range of Unix seconds.
 constexpr int64_t kCacheFrom = 631152000LL + 2 * 86400;  // 1990-01-03 UTC
 constexpr int64_t kCacheTo = kUnix2100 + 362 * 86400;     // 2100-12-29 UTC
 
@@ -489,7 +437,8 @@ void TAnalyzer::Analyze(const THistoryList& list) {
     std::string domain = RegistrableDomain(host);
     if (domain.empty()) domain = kLocalDomain;
     hostIndex.emplace(host, static_cast<int32_t>(hosts.size()));
-    hosts.push_back(THostSlot{domains.Slot(domain), KeywordRuleOf(host), ScanDomain(domain)});
+    hosts.push_back(THostSlot{domains.Slot(domain), KeywordRuleOf(host),
+                              static_cast<int8_t>(CategoryOfHost(host, domain))});
     return hosts.back();
   };
   int32_t catCounts[kCategoryCount] = {};
@@ -538,7 +487,11 @@ void TAnalyzer::Analyze(const THistoryList& list) {
       dayCount = &FDays[FormatDate(d)];
       heatRow = &FHeat[DayOfWeek(d) * 24];
       const int64_t from = t - (d.Hour * 3600 + d.Minute * 60 + d.Second);
-      if (from >= kCacheFrom && from + 86400 <= kCacheTo) {
+      // A day on which the zone's rules change is not 24 hours long: its
+      // visits are converted one by one.
+      const int64_t offset = UtcOffsetAt(t);
+      if (from >= kCacheFrom && from + 86400 <= kCacheTo && UtcOffsetAt(from) == offset &&
+          UtcOffsetAt(from + 86399) == offset) {
         dayFrom = from;
         dayTo = from + 86400;
       } else {
@@ -558,7 +511,7 @@ void TAnalyzer::Analyze(const THistoryList& list) {
         const std::string text = KeywordByRule(host.KeywordRule, rec.Url);
         if (!text.empty()) slot.Keyword = keywords.Slot(text);
       }
-      slot.Category = static_cast<int8_t>(CategoryByScan(host.Scan, rec.Url));
+      slot.Category = host.Category;
     }
     ++slot.Count;
     domains.Inc(slot.Domain);

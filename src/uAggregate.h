@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -34,9 +35,11 @@ extern const char* const CategoryColors[kCategoryCount];
 // Colour of the category named exactly `name`; the intranet colour otherwise.
 std::string CategoryColor(const std::string& name);
 
-// One list of lower-case site fragments. The lists are tried in the order
-// SitePatternLists() returns them; the first list with a fragment occurring
-// in "domain url" decides.
+// One list of lower-case site fragments. A fragment matches a host at label
+// boundaries only: it starts at the host's start or right after a ".", and
+// ends at the host's end or right before a "." (or itself ends with ".").
+// Of all matches the one starting furthest left decides, then the longer
+// fragment, then the earlier list in SitePatternLists() order.
 struct TSitePatterns {
   int Category;  // index into CategoryNames
   std::vector<std::string> Patterns;
@@ -46,11 +49,15 @@ const std::vector<TSitePatterns>& SitePatternLists();
 // Private networks, link-local and loopback addresses, and host names that
 // only make sense inside a local network (no dot, .local, .lan, ...).
 bool IsIntranetHost(const std::string& host);
-// True when a fragment of `patterns` occurs in lower("domain url").
-bool MatchAny(const std::string& domain, const std::string& url,
-              const std::vector<std::string>& patterns);
+// True when `pattern` matches the lower-case `host` at label boundaries
+// starting at byte `pos` / anywhere in it.
+bool MatchesLabelsAt(std::string_view host, size_t pos, std::string_view pattern);
+bool HostHasLabels(std::string_view host, std::string_view pattern);
+// True when a fragment of `patterns` matches `host` at label boundaries.
+bool MatchAny(const std::string& host, const std::vector<std::string>& patterns);
 // Category of a visit from its registrable domain ("(本地/其他)" when it has
-// none) and its address: an index into CategoryNames, or its name.
+// none, which is intranet) and the host of its address: an index into
+// CategoryNames, or its name.
 int CategoryIndexOf(const std::string& domain, const std::string& url);
 std::string CategoryOf(const std::string& domain, const std::string& url);
 

@@ -451,6 +451,20 @@ bool TCollector::SourceSelected(const std::string& id) const {
   return us != std::string::npos && listed(lid.substr(0, us));
 }
 
+std::vector<std::string> TCollector::UnknownFilterIds() const {
+  TBrowserDefs defs;
+  GetBrowserDefs(defs);
+  std::vector<std::string> unknown;
+  for (const std::string& item : FFilter) {
+    const std::string base = item.substr(0, item.find('_'));
+    bool known = false;
+    for (const TBrowserEntry& d : defs)
+      if (d.Id == item || d.Id == base) known = true;
+    if (!known) unknown.push_back(item);
+  }
+  return unknown;
+}
+
 void TCollector::SetKeywordFilter(const std::vector<std::string>* include,
                                   const std::vector<std::string>* exclude) {
   FHasInclude = include && !include->empty();

@@ -66,6 +66,9 @@ class TCollector {
   bool SourceSelected(const std::string& id) const;
   bool VisitPasses(const std::string& url, const std::string& title) const;
   bool HasFilter() const { return FHasFilter; }
+  // Filter items whose id (before its "_" variant part) names no catalogue
+  // row, as written (lower case), in filter order.
+  std::vector<std::string> UnknownFilterIds() const;
 
  private:
   void AddSource(const std::string& browserId, const std::string& browserName,

@@ -98,7 +98,7 @@ bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::str
     } else if (name == "src") {
       opts.Sources = value;
     } else if (name == "out") {
-      opts.OutPath = value;
+      opts.OutPath = Trim(value);  // "r.html " names r.html, not "r.html .html"
     } else if (name == "format") {
       opts.Format = LowerAscii(Trim(value));
     } else if (name == "title") {
@@ -162,7 +162,7 @@ void PrintUsage() {
       "",
       "用法：" + exe + " [选项]",
       "",
-      "  /src:auto|all|列表   数据源（chrome,edge,firefox,ie,qq,360,...），默认 auto",
+      "  /src:auto|all|列表   数据源（chrome,edge,firefox,ie,qq,360se,...），默认 auto",
       "  /days:N              最近 N 天；0 表示全部历史（默认 0）",
       "  /from:YYYY-MM-DD     起始日期（含当天）",
       "  /to:YYYY-MM-DD       结束日期（含当天）",
@@ -295,22 +295,21 @@ std::string Ellipsize(const std::string& s, int width) {
   return Utf16Left(s, 12) + "\xE2\x80\xA6" + Utf16Right(s, static_cast<size_t>(width - 14));
 }
 
-void PrintSourceTable(const TSourceList& sources) {
-  if (sources.Count() == 0) {
-    WriteLine("未发现任何可用数据源。");
-    return;
-  }
+bool PrintSourceTable(const TSourceList& sources) {
+  if (sources.Count() == 0) return WriteLine("未发现任何可用数据源。");
   const int w = ConsoleWidth();
-  WriteLine(PadRight16("浏览器", 14) + " " + PadRight16("配置/用户", 24) + " " +
-            PadRight16("状态", 12) + " " + PadLeft16("条数", 10));
-  WriteLine(std::string(static_cast<size_t>(w - 1), '-'));
+  bool ok = WriteLine(PadRight16("浏览器", 14) + " " + PadRight16("配置/用户", 24) + " " +
+                      PadRight16("状态", 12) + " " + PadLeft16("条数", 10));
+  ok = WriteLine(std::string(static_cast<size_t>(w - 1), '-')) && ok;
   for (int32_t i = 0; i < sources.Count(); ++i) {
     const TSourceInfo& s = sources.Items()[static_cast<size_t>(i)];
-    WriteLine(PadRight16(s.BrowserName, 14) + " " + PadRight16(s.Profile, 24) + " " +
-              PadRight16(StatusLabel(s.Status), 12) + " " + PadLeft16(IntToStr(s.Count), 10));
-    WriteLine("    " + Ellipsize(s.DbPath, w - 8));
-    if (!s.Message.empty()) WriteLine("    \xE2\x94\x94 " + s.Message);
+    ok = WriteLine(PadRight16(s.BrowserName, 14) + " " + PadRight16(s.Profile, 24) + " " +
+                   PadRight16(StatusLabel(s.Status), 12) + " " +
+                   PadLeft16(IntToStr(s.Count), 10)) && ok;
+    ok = WriteLine("    " + Ellipsize(s.DbPath, w - 8)) && ok;
+    if (!s.Message.empty()) ok = WriteLine("    \xE2\x94\x94 " + s.Message) && ok;
   }
+  return ok;
 }
 
 // ---- Run sequence ---------------------------------------------------------------
@@ -415,6 +414,7 @@ int RunCollection(TOptions& opts, bool stdOutMode, std::unique_ptr<TLogger>& log
   logHolder.reset(new TLogger());
   TLogger& log = *logHolder;
   log.SetQuiet(opts.Quiet);
+  log.SetErrorsToStdErr(stdOutMode);  // standard output holds the report alone
   if (!opts.LogFile.empty()) log.OpenFile(opts.LogFile);
 
   if (!opts.Quiet) {
@@ -452,6 +452,7 @@ int RunCollection(TOptions& opts, bool stdOutMode, std::unique_ptr<TLogger>& log
   {
     TCollector collector(list, sources, &log, fromUnix, toUnix);
     collector.SetSourceFilter(opts.Sources);
+    for (const std::string& id : collector.UnknownFilterIds()) log.Warn("未识别的数据源：" + id);
     collector.SetKeywordFilter(&opts.Include, &opts.Exclude);
     collector.SetPrivacy(opts.Privacy);
     collector.Collect(users);
@@ -463,8 +464,10 @@ int RunCollection(TOptions& opts, bool stdOutMode, std::unique_ptr<TLogger>& log
         log.Error("写入 JSON 报告失败：" + SysErrorText(plat::LastErrorCode()));
         return 4;
       }
-    } else
-      PrintSourceTable(sources);
+    } else if (!PrintSourceTable(sources)) {
+      log.Error("写入数据源列表失败：" + SysErrorText(plat::LastErrorCode()));
+      return 4;
+    }
     return 0;
   }
 
@@ -498,8 +501,13 @@ int RunCollection(TOptions& opts, bool stdOutMode, std::unique_ptr<TLogger>& log
 
 }  // namespace
 
-int RunMain(const std::vector<std::string>& args) {
-  if (IsWorkerCommandLine(args)) return RunWorker(args);
+int RunMain(const std::vector<std::string>& rawArgs) {
+  if (IsWorkerCommandLine(rawArgs)) return RunWorker(rawArgs);
+
+  // Arguments are UTF-8 from here on: on Linux they are whatever bytes the
+  // shell passed, and a title or filter must not make the report invalid.
+  std::vector<std::string> args;
+  for (const std::string& a : rawArgs) args.push_back(Utf8BytesToString(a));
 
   TOptions opts;
   std::string err;
@@ -530,7 +538,11 @@ int RunMain(const std::vector<std::string>& args) {
     cls = "unknown";
     msg = "非标准异常";
   }
-  WriteLine("内部错误：" + cls + ": " + msg);
+  const std::string line = "内部错误：" + cls + ": " + msg;
+  if (stdOutMode)
+    WriteErrorLine(line);  // standard output holds the report alone
+  else
+    WriteLine(line);
   if (log) {
     try {
       log->Raw("[异常] " + cls + ": " + msg);

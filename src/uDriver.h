@@ -43,7 +43,7 @@ void PrintVersion();
 
 // The report's file extension for a /format value: ".json", ".csv" or ".html".
 std::string DefaultReportExt(const std::string& format);
-// Where a report file goes, from the /out value (untrimmed), the format and
+// Where a report file goes, from the /out value (trimmed by ParseOptions), the format and
 // the default file name; always absolute.
 std::string ResolveReportPath(const std::string& outPath, const std::string& format,
                               const std::string& defaultName);
@@ -59,7 +59,9 @@ std::string ExceptionClassName(const std::exception& e);
 
 int ConsoleWidth();
 std::string Ellipsize(const std::string& s, int width);
-void PrintSourceTable(const TSourceList& sources);
+// False when a line could not be written (a full disk behind a redirection).
+bool PrintSourceTable(const TSourceList& sources);
 
-// The whole program: arguments as UTF-8 (args[0] is the program path).
+// The whole program: arguments as UTF-8 (args[0] is the program path);
+// malformed sequences are replaced by U+FFFD.
 int RunMain(const std::vector<std::string>& args);

@@ -107,6 +107,9 @@ int ConsoleColumns();
 // One console line (UTF-8 text) followed by the platform's line ending.
 // False when it could not be written.
 bool WriteConsoleLine(const std::string& text);
+// The same to standard error (for error lines while the report itself goes
+// to standard output).
+bool WriteErrorLine(const std::string& text);
 // Raw bytes to standard output, unchanged; false when they could not all be
 // written (a full disk behind a redirection).
 bool WriteStdOutRaw(const std::string& bytes);
@@ -117,6 +120,9 @@ const char* LineEnd();
 int64_t NowUnixUtc();          // true Unix seconds
 int64_t NowUnixMillis();       // true Unix time in milliseconds
 int64_t UtcOffsetNowSeconds(); // local offset from UTC in effect now
+// Local offset from UTC in effect at the instant `unixUtc` under the
+// system's time-zone rules (Windows: the current zone's dynamic rules).
+int64_t UtcOffsetAtSeconds(int64_t unixUtc);
 // System message text for a Windows error code (empty when none).
 std::string SystemErrorMessage(uint32_t code);
 

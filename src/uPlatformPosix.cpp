@@ -499,6 +499,12 @@ bool WriteConsoleLine(const std::string& text) {
   return WriteAll(1, line.data(), line.size());
 }
 
+bool WriteErrorLine(const std::string& text) {
+  std::string line = text;
+  line += '\n';
+  return WriteAll(2, line.data(), line.size());
+}
+
 bool WriteStdOutRaw(const std::string& bytes) { return WriteAll(1, bytes.data(), bytes.size()); }
 
 const char* LineEnd() { return "\n"; }
@@ -513,13 +519,15 @@ int64_t NowUnixMillis() {
   return static_cast<int64_t>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
 }
 
-int64_t UtcOffsetNowSeconds() {
-  ::tzset();
-  time_t now = ::time(nullptr);
+int64_t UtcOffsetAtSeconds(int64_t unixUtc) {
+  ::tzset();  // localtime_r need not notice a changed TZ by itself
+  const time_t t = static_cast<time_t>(unixUtc);
   struct tm lt;
-  if (!::localtime_r(&now, &lt)) return 0;
+  if (!::localtime_r(&t, &lt)) return 0;
   return static_cast<int64_t>(lt.tm_gmtoff);
 }
+
+int64_t UtcOffsetNowSeconds() { return UtcOffsetAtSeconds(NowUnixUtc()); }
 
 // The texts Windows gives for these codes on a Simplified Chinese system.
 std::string SystemErrorMessage(uint32_t code) {

@@ -551,8 +551,8 @@ int ConsoleColumns() {
   return info.dwSize.X;
 }
 
-bool WriteConsoleLine(const std::string& text) {
-  HANDLE h = StdOut();
+namespace {
+bool WriteLineTo(HANDLE h, const std::string& text) {
   if (h == INVALID_HANDLE_VALUE || h == nullptr) return false;
   std::fflush(stdout);
   std::wstring w = Wide(text);
@@ -574,6 +574,13 @@ bool WriteConsoleLine(const std::string& text) {
   // Redirected: the ANSI code page, "?" for what it cannot represent.
   std::string bytes = Narrow(w, CP_ACP);
   return WriteAllTo(h, bytes.data(), bytes.size());
+}
+}  // namespace
+
+bool WriteConsoleLine(const std::string& text) { return WriteLineTo(StdOut(), text); }
+
+bool WriteErrorLine(const std::string& text) {
+  return WriteLineTo(GetStdHandle(STD_ERROR_HANDLE), text);
 }
 
 bool WriteStdOutRaw(const std::string& bytes) {
@@ -613,6 +620,31 @@ int64_t UtcOffsetNowSeconds() {
   else if (which == TIME_ZONE_ID_STANDARD)
     bias += tz.StandardBias;
   return -static_cast<int64_t>(bias) * 60;
+}
+
+int64_t UtcOffsetAtSeconds(int64_t unixUtc) {
+  // Outside the years 1601..9999 the calendar calls fail or overflow.
+  if (unixUtc < -11644473600LL || unixUtc > 253402300799LL) return UtcOffsetNowSeconds();
+  const uint64_t ticks = static_cast<uint64_t>(unixUtc * 10000000 + kUnixEpochAs1601);
+  FILETIME ft;
+  ft.dwLowDateTime = static_cast<DWORD>(ticks);
+  ft.dwHighDateTime = static_cast<DWORD>(ticks >> 32);
+  SYSTEMTIME utc, local;
+  FILETIME localFt;
+  // The current zone's dynamic rules give each year its own daylight-saving
+  // dates. (SystemTimeToTzSpecificLocalTimeEx would take them directly, but
+  // Wine lacks it.)
+  DYNAMIC_TIME_ZONE_INFORMATION dtz;
+  TIME_ZONE_INFORMATION tzi;
+  if (!FileTimeToSystemTime(&ft, &utc) ||
+      GetDynamicTimeZoneInformation(&dtz) == TIME_ZONE_ID_INVALID ||
+      !GetTimeZoneInformationForYear(utc.wYear, &dtz, &tzi) ||
+      !SystemTimeToTzSpecificLocalTime(&tzi, &utc, &local) ||
+      !SystemTimeToFileTime(&local, &localFt))
+    return UtcOffsetNowSeconds();
+  const uint64_t localTicks =
+      (static_cast<uint64_t>(localFt.dwHighDateTime) << 32) | localFt.dwLowDateTime;
+  return (static_cast<int64_t>(localTicks) - static_cast<int64_t>(ticks)) / 10000000;
 }
 
 std::string SystemErrorMessage(uint32_t code) {

@@ -68,6 +68,9 @@ class TLogger {
   // std::runtime_error when the file can be neither appended to nor created.
   void OpenFile(const std::string& fileName);
   void SetQuiet(bool value) { FQuiet = value; }
+  // Error lines to standard error instead of standard output: set while the
+  // report itself goes to standard output.
+  void SetErrorsToStdErr(bool value) { FErrorsToStdErr = value; }
   bool Quiet() const { return FQuiet; }
   bool HasFile() const { return FHasFile; }
 
@@ -80,6 +83,7 @@ class TLogger {
   std::FILE* FFile = nullptr;
   bool FHasFile = false;
   bool FQuiet = false;
+  bool FErrorsToStdErr = false;
 };
 
 // A whole report to standard output: exact UTF-8 bytes and nothing added when
@@ -87,8 +91,11 @@ class TLogger {
 // False when redirected output could not be written whole (a full disk):
 // the caller must not report the report as written.
 bool WriteStdOut(const std::string& text);
-// A console line (the driver's banner, tables and result lines).
-void WriteLine(const std::string& text = std::string());
+// A console line (the driver's banner, tables and result lines); false when
+// it could not be written (a full disk behind a redirection).
+bool WriteLine(const std::string& text = std::string());
+// A line to standard error.
+void WriteErrorLine(const std::string& text);
 
 // ---- Counting table ----------------------------------------------------------
 // Text key -> count. Keys that differ only in letter case (any script with
@@ -180,12 +187,15 @@ void CivilFromDays(int64_t days, int& year, int& month, int& day);
 // 0 = Sunday ... 6 = Saturday.
 int DayOfWeek(const TDateTime& d);
 
-// The UTC offset is read once per process and then reused; tests that change
-// the time zone call this to make the next conversion read it again.
+// The local offset from UTC (seconds) in effect at the Unix time `u`, under
+// the system's time-zone rules, daylight saving included.
+int64_t UtcOffsetAt(int64_t u);
+// Offsets are cached per hour for the whole process; tests that change the
+// time zone call this to make the next conversion ask the system again.
 void ResetUtcOffsetCache();
 
-// Microseconds since 1601 -> local time with the UTC offset in effect now;
-// zero outside 1990..2100 or for t <= 0.
+// Microseconds since 1601 -> local time with the UTC offset in effect at
+// that instant; zero outside 1990..2100 or for t <= 0.
 TDateTime WinMicrosToLocal(int64_t t);
 // Zero outside the years 1..9999.
 TDateTime UnixToDateTimeUtc(int64_t u);
@@ -197,7 +207,7 @@ int64_t DateTimeToUnix(const TDateTime& d);
 int64_t NowUnix();
 TDateTime NowLocal();
 // The true Unix time of a local wall-clock value, using the UTC offset in
-// effect now (the same offset WinMicrosToLocal applies for display).
+// effect at that instant (the offset WinMicrosToLocal applies for display).
 int64_t LocalToUnix(const TDateTime& d);
 std::string UnixToText(int64_t u);  // "yyyy-mm-dd hh:nn:ss"; empty when u <= 0
 // "yyyy-mm-dd", "yyyy-mm-dd hh:nn", "yyyy-mm-dd hh:nn:ss", "yyyymmdd_hhnnss";

@@ -46,7 +46,10 @@ void TLogger::Warn(const std::string& s) {
 
 void TLogger::Error(const std::string& s) {
   Raw("[错误] " + s);
-  plat::WriteConsoleLine("错误: " + s);
+  if (FErrorsToStdErr)
+    plat::WriteErrorLine("错误: " + s);
+  else
+    plat::WriteConsoleLine("错误: " + s);
 }
 
 bool WriteStdOut(const std::string& text) {
@@ -56,4 +59,6 @@ bool WriteStdOut(const std::string& text) {
   return plat::WriteConsoleLine(text);
 }
 
-void WriteLine(const std::string& text) { plat::WriteConsoleLine(text); }
+bool WriteLine(const std::string& text) { return plat::WriteConsoleLine(text); }
+
+void WriteErrorLine(const std::string& text) { plat::WriteErrorLine(text); }

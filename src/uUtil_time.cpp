@@ -11,19 +11,6 @@ namespace {
 constexpr int64_t kSecondsPerDay = 86400;
 constexpr int64_t kMsPerDay = kSecondsPerDay * 1000;
 
-bool gOffsetCached = false;
-int64_t gOffsetSeconds = 0;
-
-// Asked once per process: every visit goes through it, and one offset for
-// the whole run keeps display and the /from /to window consistent.
-int64_t UtcOffset() {
-  if (!gOffsetCached) {
-    gOffsetSeconds = plat::UtcOffsetNowSeconds();
-    gOffsetCached = true;
-  }
-  return gOffsetSeconds;
-}
-
 int64_t FloorDiv(int64_t a, int64_t b) {
   int64_t q = a / b;
   if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
@@ -49,9 +36,35 @@ TDateTime FieldsFromUnixMs(int64_t ms) {
 constexpr int64_t kMinDateUnix = -62135596800LL;
 constexpr int64_t kMaxDateUnix = 253402300800LL;
 
+// The UTC offset of every instant, asked of the system once per hour of
+// Unix time: a history of a million visits spans a few ten thousand hours.
+// An hour whose two ends have different offsets holds a change of zone
+// rules; its instants are asked one by one.
+struct TOffsetSlot {
+  int64_t Hour;
+  int32_t Offset;
+  bool Valid;
+  bool Mixed;
+};
+constexpr size_t kOffsetSlots = 4096;  // a power of two
+TOffsetSlot gOffsets[kOffsetSlots];
+
 }  // namespace
 
-void ResetUtcOffsetCache() { gOffsetCached = false; }
+void ResetUtcOffsetCache() {
+  for (TOffsetSlot& s : gOffsets) s.Valid = false;
+}
+
+int64_t UtcOffsetAt(int64_t u) {
+  const int64_t hour = FloorDiv(u, 3600);
+  TOffsetSlot& s = gOffsets[static_cast<uint64_t>(hour) & (kOffsetSlots - 1)];
+  if (!s.Valid || s.Hour != hour) {
+    const int64_t first = plat::UtcOffsetAtSeconds(hour * 3600);
+    const int64_t last = plat::UtcOffsetAtSeconds(hour * 3600 + 3599);
+    s = TOffsetSlot{hour, static_cast<int32_t>(first), true, first != last};
+  }
+  return s.Mixed ? plat::UtcOffsetAtSeconds(u) : s.Offset;
+}
 
 bool IsValidDate(int year, int month, int day) {
   static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -91,7 +104,8 @@ int DayOfWeek(const TDateTime& d) {
 TDateTime WinMicrosToLocal(int64_t t) {
   // t * 10 must fit the 100-ns file-time range, as the system call needs.
   if (t <= 0 || t > std::numeric_limits<int64_t>::max() / 10) return TDateTime();
-  const int64_t ms = t / 1000 - kUnixTo1601Seconds * 1000 + UtcOffset() * 1000;
+  const int64_t utcMs = t / 1000 - kUnixTo1601Seconds * 1000;
+  const int64_t ms = utcMs + UtcOffsetAt(FloorDiv(utcMs, 1000)) * 1000;
   const TDateTime d = FieldsFromUnixMs(ms);
   if (d.Year < 1990 || d.Year > 2100) return TDateTime();
   return d;
@@ -127,13 +141,20 @@ int64_t DateTimeToUnix(const TDateTime& d) {
          d.Second;
 }
 
-TDateTime NowLocal() { return FieldsFromUnixMs(plat::NowUnixMillis() + UtcOffset() * 1000); }
+TDateTime NowLocal() {
+  const int64_t ms = plat::NowUnixMillis();
+  return FieldsFromUnixMs(ms + UtcOffsetAt(FloorDiv(ms, 1000)) * 1000);
+}
 
 int64_t NowUnix() { return DateTimeToUnix(NowLocal()); }
 
 int64_t LocalToUnix(const TDateTime& d) {
   if (!ConvertibleDateTime(d)) return 0;
-  return DateTimeToUnix(d) - UtcOffset();
+  // The offset of the instant itself: first guess with the offset at the
+  // wall-clock value read as UTC, then correct with the offset at the guess
+  // (a change of rules lies between the two only on the day of a change).
+  const int64_t wall = DateTimeToUnix(d);
+  return wall - UtcOffsetAt(wall - UtcOffsetAt(wall));
 }
 
 std::string UnixToText(int64_t u) {

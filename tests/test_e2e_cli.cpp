@@ -38,7 +38,7 @@ TEST_F(CliTest, HelpTextLineByLine) {
       "",
       "用法：Visitrail.exe [选项]",
       "",
-      "  /src:auto|all|列表   数据源（chrome,edge,firefox,ie,qq,360,...），默认 auto",
+      "  /src:auto|all|列表   数据源（chrome,edge,firefox,ie,qq,360se,...），默认 auto",
       "  /days:N              最近 N 天；0 表示全部历史（默认 0）",
       "  /from:YYYY-MM-DD     起始日期（含当天）",
       "  /to:YYYY-MM-DD       结束日期（含当天）",

@@ -192,10 +192,12 @@ TEST_F(ReportRun, OnlyFailedSourcesEndWithThree) {
   EXPECT_EQ(r.Lines(), (Lines{"错误: 所有数据源均读取失败，未生成报告。"}));
   EXPECT_FALSE(vt_test::Exists(out));
 
-  // Standard output mode is quiet, but the error line is still printed.
+  // Standard output mode is quiet, but the error line is still printed, on
+  // standard error: standard output holds nothing but a report.
   r = Run({});
   EXPECT_EQ(r.ExitCode, 3);
-  EXPECT_EQ(r.Lines(), (Lines{"错误: 所有数据源均读取失败，未生成报告。"}));
+  EXPECT_EQ(r.Out, "");
+  EXPECT_EQ(r.Err, "错误: 所有数据源均读取失败，未生成报告。\n");
 
   // The source table names the failed source with its status.
   r = Run({"/out:" + out});
@@ -442,4 +444,51 @@ TEST_F(ReportRun, EmptyCsvReportIsWrittenAndEndsWithTwo) {
   r = Run({"/format:csv", "/from:2030-01-01"});
   EXPECT_EQ(r.ExitCode, 2);
   EXPECT_EQ(r.Out, "\xEF\xBB\xBF时间,浏览器,配置,标题,网址\r\n");
+}
+
+// Every visit is shown with the offset of its own date, not the one in
+// effect on the day of the run: a summer and a winter visit at noon UTC.
+TEST_F(ReportRun, TimesTakeTheOffsetOfTheirOwnDate) {
+  WriteChromeHistory(ChromeHistoryPath(),
+                     {{"https://a.example.com/summer", "S", Utc(2026, 7, 15, 12, 0)},
+                      {"https://a.example.com/winter", "W", Utc(2026, 1, 15, 12, 0)},
+                      {"https://a.example.com/early", "E", Utc(2026, 7, 15, 4, 30)}});
+  struct Zone {
+    const char* Tz;
+    const char* Summer;
+    const char* Winter;
+  };
+  for (const Zone& z : {Zone{"America/New_York", "2026-07-15 08:00:00", "2026-01-15 07:00:00"},
+                        Zone{"Australia/Sydney", "2026-07-15 22:00:00", "2026-01-15 23:00:00"}}) {
+    SCOPED_TRACE(z.Tz);
+    auto r = Run({"/format:json"}, z.Tz);
+    EXPECT_EQ(r.ExitCode, 0);
+    EXPECT_NE(r.Out.find(std::string("{\"time\":\"") + z.Summer + "\""), std::string::npos)
+        << r.Out;
+    EXPECT_NE(r.Out.find(std::string("{\"time\":\"") + z.Winter + "\""), std::string::npos);
+    EXPECT_NE(r.Out.find(std::string("\"range\":\"全部历史（2026-01-15 至 2026-07-15）\"")),
+              std::string::npos);
+  }
+  // A /from day in summer starts at that day's own local midnight (04:00
+  // UTC), so the visit at 00:30 local is inside.
+  auto r = Run({"/from:2026-07-15", "/format:json"}, "America/New_York");
+  EXPECT_NE(r.Out.find("\"total\":2,"), std::string::npos);
+  EXPECT_NE(r.Out.find("{\"time\":\"2026-07-15 00:30:00\""), std::string::npos);
+}
+
+// On the day the clocks go forward, visits before and after the change share
+// a local date but not an offset; each report format shows both right.
+TEST_F(ReportRun, DaylightSavingDayKeepsEachVisitsOwnOffset) {
+  WriteChromeHistory(ChromeHistoryPath(),
+                     {{"https://a.example.com/before", "B", Utc(2026, 3, 8, 6, 30)},
+                      {"https://a.example.com/after", "A", Utc(2026, 3, 8, 7, 30)},
+                      {"https://a.example.com/later", "L", Utc(2026, 3, 8, 20, 0)}});
+  for (const char* format : {"/format:json", "/format:csv", "/format:html"}) {
+    SCOPED_TRACE(format);
+    auto r = Run({format}, "America/New_York");
+    EXPECT_EQ(r.ExitCode, 0);
+    for (const char* shown : {"2026-03-08 01:30:00", "2026-03-08 03:30:00", "2026-03-08 16:00:00"})
+      EXPECT_NE(r.Out.find(shown), std::string::npos) << shown;
+    EXPECT_EQ(r.Out.find("2026-03-08 02:30:00"), std::string::npos);
+  }
 }

@@ -521,6 +521,77 @@ TEST_F(RobustRun, ReportToFullStandardOutputFails) {
   if (!vt_test::Exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   alice_.AddChrome("Default", ChromeVisits(3));
   const std::vector<std::string> toFull = {"sh", "-c", "exec \"$0\" \"$@\" >/dev/full"};
-  EXPECT_EQ(Run({}, toFull).ExitCode, 4) << "HTML report";
-  EXPECT_EQ(Run({"/format:json"}, toFull).ExitCode, 4) << "JSON report";
+  for (const std::string fmt : {"html", "json"}) {
+    const RunResult r = Run({"/format:" + fmt}, toFull);
+    EXPECT_EQ(r.ExitCode, 4) << fmt;
+    // The error line cannot go where the report went.
+    EXPECT_TRUE(StartsWith(r.Err, "错误: 写入")) << fmt << ": " << r.Err;
+  }
+  // The source listing is output too: lost on a full disk, it is a failure.
+  for (const std::string fmt : {"html", "json"}) {
+    const RunResult r = Run({"/list", "/format:" + fmt}, toFull);
+    EXPECT_EQ(r.ExitCode, 4) << fmt;
+    EXPECT_TRUE(StartsWith(r.Err, "错误: 写入")) << fmt << ": " << r.Err;
+  }
+  EXPECT_EQ(Run({"/list"}, toFull).Err, "错误: 写入数据源列表失败：磁盘空间不足。\n");
+}
+
+// With the report on standard output, `> r.json` must hold the report and
+// nothing else: error lines go to standard error (and to the run log).
+TEST_F(RobustRun, ErrorsLeaveStandardOutputToTheReport) {
+  alice_.AddChrome("Default", ChromeVisits(3));
+  const std::string log = root_.Sub("run.log");
+  RunResult r = Run({"/format:json", "/log:" + log, "/src:360,qq_r,chrome,360se_l"});
+  EXPECT_EQ(r.ExitCode, 0);
+  EXPECT_EQ(r.Out.front(), '{');
+  EXPECT_EQ(r.Out.back(), '}');
+  // Quiet: the unknown-source warning reaches the log only.
+  EXPECT_EQ(r.Err, "");
+  const std::string logText = vt_test::ReadFile(log);
+  EXPECT_NE(logText.find("[警告] 未识别的数据源：360\n"), std::string::npos) << logText;
+  EXPECT_EQ(logText.find("qq_r"), std::string::npos);
+  EXPECT_EQ(logText.find("360se"), std::string::npos);
+
+  // An internal error (here the log on a full disk) likewise.
+  if (vt_test::Exists("/dev/full")) {
+    r = Run({"/format:json", "/log:/dev/full"});
+    EXPECT_EQ(r.ExitCode, 5);
+    EXPECT_EQ(r.Out, "");
+    EXPECT_TRUE(StartsWith(r.Err, "内部错误：")) << r.Err;
+  }
+}
+
+TEST_F(RobustRun, UnknownSourceIdsAreNamed) {
+  alice_.AddChrome("Default", ChromeVisits(3));
+  const std::string out = root_.Sub("out") + "/";
+  const RunResult r = Run({"/out:" + out, "/src:Chrome,360,foo_bar,qq_x"});
+  EXPECT_EQ(r.ExitCode, 0) << r.Out;
+  const Lines lines = r.Lines();
+  Lines warnings;
+  for (const std::string& l : lines)
+    if (StartsWith(l, "警告: ")) warnings.push_back(l);
+  // "qq_x" is a variant spelling of a known id; the run goes on regardless.
+  EXPECT_EQ(warnings, (Lines{"警告: 未识别的数据源：360", "警告: 未识别的数据源：foo_bar"}));
+  EXPECT_NE(r.Out.find("报告已生成："), std::string::npos);
+}
+
+// Blanks around the /out value name the file without them.
+TEST_F(RobustRun, OutValueIsTrimmed) {
+  alice_.AddChrome("Default", ChromeVisits(3));
+  vt_test::MakeDirs(root_.Sub("out"));
+  const RunResult r = Run({"/out: " + root_.Sub("out/r.html") + " "});
+  EXPECT_EQ(r.ExitCode, 0) << r.Out;
+  EXPECT_EQ(vt_test::ListNames(root_.Sub("out")), Lines{"r.html"});
+}
+
+// Bytes that are not UTF-8 (a Latin-1 title typed on Linux) are replaced at
+// entry, so the report stays valid UTF-8.
+TEST_F(RobustRun, MalformedArgumentsAreRepaired) {
+  alice_.AddChrome("Default", ChromeVisits(3));
+  const RunResult r = Run({"/format:json", "/title:caf\xE9 \xFF\xFE!"});
+  EXPECT_EQ(r.ExitCode, 0);
+  EXPECT_NE(r.Out.find("\"title\":\"caf\xEF\xBF\xBD \xEF\xBF\xBD\xEF\xBF\xBD!\""),
+            std::string::npos)
+      << r.Out.substr(0, 300);
+  EXPECT_TRUE(IsValidUtf8(r.Out));
 }

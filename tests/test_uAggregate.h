@@ -5,7 +5,7 @@
 
 #include "TestSupport.h"
 #include "uAggregate.h"
-#include "uUtil.h"  // ResetUtcOffsetCache: the offset is read once per process
+#include "uUtil.h"
 
 namespace agg_test {
 
@@ -24,14 +24,7 @@ inline THistoryRecord Visit(const std::string& url, int64_t unix, const std::str
   return r;
 }
 
-// A time zone for the scope, with the offset cache re-read on both sides.
-class ScopedTz {
- public:
-  explicit ScopedTz(const std::string& tz) : FTz(tz) { ResetUtcOffsetCache(); }
-  ~ScopedTz() { ResetUtcOffsetCache(); }  // TZ itself is restored right after
-
- private:
-  vt_test::TzOverride FTz;
-};
+// A time zone for the scope (the offset cache is re-read on both sides).
+using ScopedTz = vt_test::TzOverride;
 
 }  // namespace agg_test

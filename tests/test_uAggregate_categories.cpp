@@ -30,9 +30,7 @@ TEST(Categories, TablesAndPatternLists) {
     std::set<std::string> seen;
     for (const auto& p : lists[i].Patterns) {
       EXPECT_EQ(p, LowerAscii(p));
-      // The test text joins domain and address with a space; a fragment
-      // with a space could match across the two.
-      EXPECT_EQ(p.find(' '), std::string::npos) << p;
+      EXPECT_EQ(p.find_first_of(" /?"), std::string::npos) << p;  // host text only
       EXPECT_TRUE(seen.insert(p).second) << p;
     }
     total += lists[i].Patterns.size();
@@ -57,45 +55,105 @@ TEST(Categories, RepresentativeSitesAndOrder) {
   EXPECT_EQ(cat("file:///C:/x.html"), "内网/局域网");
   EXPECT_EQ(cat("about:blank"), "内网/局域网");
   EXPECT_EQ(cat("chrome://settings/"), "内网/局域网");
-  // First list wins: a search for a video site stays a search.
+  // Only the host decides: a search for a video site stays a search, and a
+  // path or query naming a mail or news site changes nothing.
   EXPECT_EQ(cat("https://www.bing.com/search?q=youtube.com"), "搜索引擎");
-  // The address is part of the test text: "mail." in the query.
-  EXPECT_EQ(cat("https://example.org/login?next=mail.example.org"), "邮箱");
-  // A sub-site pattern behind an earlier, shorter one keeps the earlier list.
-  EXPECT_EQ(cat("https://tieba.baidu.com/f?kw=x"), "搜索引擎");
+  EXPECT_EQ(cat("https://example.org/login?next=mail.example.org"), "其他");
+  EXPECT_EQ(cat("https://example.org/news.html"), "其他");
   // Letter case does not matter.
   EXPECT_EQ(CategoryOf("GITHUB.COM", "HTTPS://GITHUB.COM/X"), "开发技术");
-  EXPECT_EQ(CategoryOf("example.org", "HTTPS://EXAMPLE.ORG/?Q=YOUTUBE.COM"), "视频");
+  EXPECT_EQ(CategoryOf("example.org", "HTTPS://EXAMPLE.ORG/?Q=YOUTUBE.COM"), "其他");
 }
 
-// One pass over the text must give what trying the lists one by one gives.
-TEST(Categories, AutomatonAgreesWithListByList) {
+// The most specific part of the host decides: the match starting furthest
+// left, so a sub-site pattern beats its parent site's shorter pattern.
+TEST(Categories, LeftmostLabelDecides) {
+  auto cat = [](const std::string& host) {
+    return CategoryOf(RegistrableDomain(host), "https://" + host + "/x?q=1");
+  };
+  EXPECT_EQ(cat("mail.google.com"), "邮箱");
+  EXPECT_EQ(cat("drive.google.com"), "网盘");
+  EXPECT_EQ(cat("pan.baidu.com"), "网盘");
+  EXPECT_EQ(cat("tieba.baidu.com"), "社交");
+  EXPECT_EQ(cat("news.google.com"), "新闻资讯");
+  EXPECT_EQ(cat("mail.163.com"), "邮箱");
+  EXPECT_EQ(cat("mail.sina.com.cn"), "邮箱");
+  EXPECT_EQ(cat("mail.qq.com"), "邮箱");
+  EXPECT_EQ(cat("www.163.com"), "新闻资讯");
+  EXPECT_EQ(cat("news.sina.com.cn"), "新闻资讯");
+  EXPECT_EQ(cat("www.google.com"), "搜索引擎");
+  EXPECT_EQ(cat("www.baidu.com"), "搜索引擎");
+  EXPECT_EQ(cat("v.qq.com"), "视频");
+  EXPECT_EQ(cat("weixin.qq.com"), "社交");
+  EXPECT_EQ(cat("www.qq.com"), "其他");
+  EXPECT_EQ(cat("x.com"), "社交");
+  EXPECT_EQ(cat("t.me"), "社交");
+  EXPECT_EQ(cat("docs.python.org"), "开发技术");  // a bare word is a whole label
+  EXPECT_EQ(cat("www.ixigua.com"), "视频");
+}
+
+// Fragments match whole labels only: a site whose name merely ends or
+// begins with another site's fragment is not that site.
+TEST(Categories, LabelBoundaries) {
+  auto cat = [](const std::string& host) {
+    return CategoryOf(RegistrableDomain(host), "https://" + host + "/");
+  };
+  EXPECT_EQ(cat("www.dropbox.com"), "网盘");  // not "x.com"
+  for (const char* h : {"www.xbox.com", "www.fedex.com", "www.wix.com"})
+    EXPECT_EQ(cat(h), "其他") << h;
+  EXPECT_EQ(cat("espresso.com"), "其他");       // not "so.com"
+  EXPECT_EQ(cat("mygoogle.com"), "其他");       // not "google."
+  EXPECT_EQ(cat("python3.example.com"), "其他");  // not the bare word "python"
+
+  EXPECT_TRUE(HostHasLabels("www.google.co.uk", "google."));
+  EXPECT_TRUE(HostHasLabels("so.com", "so.com"));
+  EXPECT_TRUE(HostHasLabels("www.so.com", "so.com"));
+  EXPECT_FALSE(HostHasLabels("espresso.com", "so.com"));
+  EXPECT_FALSE(HostHasLabels("so.com.", "so.co"));
+  EXPECT_FALSE(HostHasLabels("google", "google."));
+  EXPECT_FALSE(HostHasLabels("", "a"));
+  EXPECT_FALSE(HostHasLabels("a.b", ""));
+  EXPECT_TRUE(MatchAny("MAIL.Example.org", {"x.", "mail."}));
+  EXPECT_FALSE(MatchAny("gmail.com", {"mail."}));
+}
+
+// Deciding by the host alone must give what trying every fragment at every
+// label start gives, over hosts built from the fragments themselves.
+TEST(Categories, IndexAgreesWithPlainSearch) {
   std::vector<std::string> pieces;
   for (const auto& list : SitePatternLists())
     for (const auto& p : list.Patterns) {
       pieces.push_back(p);
-      pieces.push_back(UpperAscii(p.substr(0, p.size() / 2)));
       pieces.push_back(p.substr(1));
+      pieces.push_back(UpperAscii(p.substr(0, p.size() / 2)));
     }
-  const std::string filler[] = {"a", ".", "/", "?q=", "中", "x", "-", "0", " "};
+  const std::string filler[] = {"a", ".", "-", "0", "x.", "com"};
   std::mt19937 rng(11);
   for (int i = 0; i < 20000; ++i) {
-    std::string domain, url = "https://";
-    for (int k = rng() % 3; k > 0; --k) domain += pieces[rng() % pieces.size()];
-    domain += filler[rng() % 9];
-    for (int k = rng() % 5; k > 0; --k)
-      url += pieces[rng() % pieces.size()] + filler[rng() % 9];
+    std::string host;
+    for (int k = 1 + rng() % 3; k > 0; --k)
+      host += pieces[rng() % pieces.size()] + filler[rng() % 6];
+    const std::string lower = LowerAscii(host);
+    std::string domain = RegistrableDomain(lower);
+    if (domain.empty()) domain = kLocalDomain;
     int expect = kCatOther;
     if (IsIntranetHost(domain)) {
       expect = kCatIntranet;
     } else {
+      size_t bestPos = std::string::npos, bestLen = 0;
       for (const auto& list : SitePatternLists())
-        if (MatchAny(domain, url, list.Patterns)) {
-          expect = list.Category;
-          break;
-        }
+        for (const auto& p : list.Patterns)
+          for (size_t pos = 0; pos < lower.size(); ++pos)
+            if (MatchesLabelsAt(lower, pos, p)) {
+              if (pos < bestPos || (pos == bestPos && p.size() > bestLen)) {
+                bestPos = pos;
+                bestLen = p.size();
+                expect = list.Category;
+              }
+              break;
+            }
     }
-    ASSERT_EQ(CategoryIndexOf(domain, url), expect) << domain << " | " << url;
+    ASSERT_EQ(CategoryIndexOf(domain, "https://" + host + "/p?q=mail.x"), expect) << host;
   }
 }
 
@@ -136,6 +194,11 @@ TEST(Keywords, RefusalsAndCut) {
   EXPECT_EQ(ExtractKeywordText("https://www.google.com/search?q=a+www.b"), "a www.b");
   EXPECT_EQ(ExtractKeywordText("https://example.org/find?q=x"), "");
   EXPECT_EQ(ExtractKeywordText("https://www.ecosia.org/search?q=x"), "");
+  // Engine hosts match whole labels, as the site categories do.
+  EXPECT_EQ(ExtractKeywordText("https://espresso.com/search?q=x"), "");
+  EXPECT_EQ(ExtractKeywordText("https://mygoogle.com/search?q=x"), "");
+  EXPECT_EQ(ExtractKeywordText("https://notbaidu.com/s?wd=x"), "");
+  EXPECT_EQ(ExtractKeywordText("https://www.google.de/search?q=x"), "x");
   EXPECT_EQ(ExtractKeywordText("https://search.brave.com/search?q=x"), "");
   EXPECT_EQ(ExtractKeywordText("www.google.com/search?q=x"), "");
   EXPECT_EQ(ExtractKeywordText("https://www.google.com/search?q="), "");

@@ -140,14 +140,23 @@ TEST(Analyze, DaysAndHoursAreLocal) {
 // The pass reuses one day's figures for the visits that follow; the grid
 // and day counts must equal a visit-by-visit conversion, also across the
 // edges of the years where local display falls back to UTC figures.
-TEST(Analyze, DayReuseMatchesPerVisitConversion) {
-  ScopedTz tz("NPT-5:45");
+// Under a fixed offset, and under daylight saving whose change days have 23
+// and 25 hours (New York, and Lord Howe Island's half-hour change).
+class DayReuse : public ::testing::TestWithParam<const char*> {};
+INSTANTIATE_TEST_SUITE_P(Zones, DayReuse,
+                         ::testing::Values("NPT-5:45", "EST5EDT,M3.2.0,M11.1.0",
+                                           "<+1030>-10:30<+11>-11,M10.1.0,M4.1.0"));
+
+TEST_P(DayReuse, MatchesPerVisitConversion) {
+  ScopedTz tz(GetParam());
   std::mt19937_64 rng(7);
   std::vector<int64_t> times;
   for (int i = 0; i < 3000; ++i) times.push_back(1700000000 + int64_t(rng() % (120 * kDay)));
-  const int64_t edges[] = {631152000, 4133980800};  // 1990-01-01 and 2101-01-01 UTC
+  const int64_t edges[] = {631152000, 4133980800,  // 1990-01-01 and 2101-01-01 UTC
+                           1699164000, 1710054000,  // New York's changes, Nov 2023 and Mar 2024
+                           1696087800, 1712415600};  // Lord Howe's, Oct 2023 and Apr 2024
   for (int64_t e : edges)
-    for (int64_t d = -2 * kDay; d <= 2 * kDay; d += 1800) times.push_back(e + d);
+    for (int64_t d = -2 * kDay; d <= 2 * kDay; d += 900) times.push_back(e + d);
   times.push_back(100);  // 1970: UTC figures
   std::sort(times.rbegin(), times.rend());
 

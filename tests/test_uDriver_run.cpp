@@ -126,6 +126,24 @@ TEST(TimeWindow, DatesAreLocalDaysInEveryZone) {
   EXPECT_FALSE(morning + 86400 < to);
 }
 
+// A local midnight is converted with the offset in effect at that midnight:
+// in New York a summer day starts at 04:00 UTC and a winter day at 05:00,
+// whatever the season of the run.
+TEST(TimeWindow, MidnightsTakeTheirOwnDaylightSaving) {
+  vt_test::TzOverride tz("EST5EDT,M3.2.0,M11.1.0");
+  TOptions o;
+  o.HasFrom = o.HasTo = true;
+  o.FromDT = Day(2026, 7, 15);
+  o.ToDT = Day(2026, 11, 1);  // the day that has 25 hours
+  int64_t from = 0, to = 0;
+  std::string range;
+  BuildTimeWindow(o, 0, from, to, range);
+  EXPECT_EQ(from, DaysFromCivil(2026, 7, 15) * 86400 + 4 * 3600);
+  EXPECT_EQ(to, DaysFromCivil(2026, 11, 2) * 86400 + 5 * 3600);
+  EXPECT_EQ(LocalText(from), "2026-07-15 00:00:00");
+  EXPECT_EQ(LocalText(to), "2026-11-02 00:00:00");
+}
+
 TEST(TimeWindow, DaysAndWholeHistory) {
   TOptions o;
   int64_t from = -1, to = -1;

@@ -1,5 +1,6 @@
-// Time conversions under two fixed-offset zones (POSIX TZ strings, so no
-// zone database is needed): CST-8 is UTC+8, EST5 is UTC-5.
+// Time conversions under fixed-offset zones and zones with daylight saving
+// (POSIX TZ strings, so no zone database is needed): CST-8 is UTC+8, EST5 is
+// UTC-5, EST5EDT,... is New York's rule.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -11,15 +12,8 @@
 
 namespace {
 
-// Sets the zone and makes the conversions read the offset again.
-class Zone {
- public:
-  explicit Zone(const std::string& tz) : FTz(tz) { ResetUtcOffsetCache(); }
-  ~Zone() { ResetUtcOffsetCache(); }
-
- private:
-  vt_test::TzOverride FTz;
-};
+// Sets the zone and makes the conversions ask for the offsets again.
+using Zone = vt_test::TzOverride;
 
 TDateTime Dt(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
   TDateTime r;
@@ -86,10 +80,58 @@ TEST(TimeConversion, LocalDisplayFollowsTheZone) {
 TEST(TimeConversion, OffsetIsCachedUntilReset) {
   Zone z("CST-8");
   EXPECT_EQ(UnixToText(kSample), "2023-11-15 06:13:20");
-  vt_test::TzOverride other("EST5");
+  vt_test::EnvOverride other("TZ", "EST5");  // the zone changes behind the cache's back
   EXPECT_EQ(UnixToText(kSample), "2023-11-15 06:13:20");  // still the first offset
   ResetUtcOffsetCache();
   EXPECT_EQ(UnixToText(kSample), "2023-11-14 17:13:20");
+}
+
+// Daylight saving: every instant is shown with the offset in effect at that
+// instant, not the one in effect now. The rule string is New York's, for
+// machines without the zone database.
+TEST(TimeConversion, EachInstantUsesTheOffsetOfItsOwnDate) {
+  const std::string july = "2026-07-15 12:00:00", january = "2026-01-15 12:00:00";
+  auto utc = [](int y, int mo, int d, int h, int mi = 0, int s = 0) {
+    return DaysFromCivil(y, mo, d) * 86400 + h * 3600 + mi * 60 + s;
+  };
+  for (const char* tz : {"America/New_York", "EST5EDT,M3.2.0,M11.1.0"}) {
+    if (std::string(tz) == "America/New_York" && !vt_test::Exists("/usr/share/zoneinfo/" + std::string(tz)))
+      continue;
+    Zone z(tz);
+    EXPECT_EQ(UnixToText(utc(2026, 7, 15, 12)), "2026-07-15 08:00:00") << tz;
+    EXPECT_EQ(UnixToText(utc(2026, 1, 15, 12)), "2026-01-15 07:00:00") << tz;
+    EXPECT_EQ(UtcOffsetAt(utc(2026, 7, 15, 12)), -4 * 3600) << tz;
+    EXPECT_EQ(FormatDateTime(WinMicrosToLocal(ChromeTime(utc(2026, 1, 15, 12)))),
+              "2026-01-15 07:00:00") << tz;
+    // The changes themselves: 02:00 EST becomes 03:00 EDT, 02:00 EDT 01:00 EST.
+    EXPECT_EQ(UnixToText(utc(2026, 3, 8, 6, 59, 59)), "2026-03-08 01:59:59") << tz;
+    EXPECT_EQ(UnixToText(utc(2026, 3, 8, 7)), "2026-03-08 03:00:00") << tz;
+    EXPECT_EQ(UnixToText(utc(2026, 11, 1, 5, 59, 59)), "2026-11-01 01:59:59") << tz;
+    EXPECT_EQ(UnixToText(utc(2026, 11, 1, 6)), "2026-11-01 01:00:00") << tz;
+    // A local midnight is converted with the offset in effect at it, also on
+    // the change days.
+    EXPECT_EQ(LocalToUnix(Dt(2026, 7, 15)), utc(2026, 7, 15, 4)) << tz;
+    EXPECT_EQ(LocalToUnix(Dt(2026, 1, 15)), utc(2026, 1, 15, 5)) << tz;
+    EXPECT_EQ(LocalToUnix(Dt(2026, 3, 8)), utc(2026, 3, 8, 5)) << tz;
+    EXPECT_EQ(LocalToUnix(Dt(2026, 3, 9)), utc(2026, 3, 9, 4)) << tz;
+    EXPECT_EQ(LocalToUnix(Dt(2026, 11, 1)), utc(2026, 11, 1, 4)) << tz;
+    EXPECT_EQ(LocalToUnix(Dt(2026, 11, 2)), utc(2026, 11, 2, 5)) << tz;
+  }
+  // The southern hemisphere saves daylight in January; Lord Howe Island
+  // moves by half an hour, inside one hour of Unix time.
+  {
+    Zone z("AEST-10AEDT,M10.1.0,M4.1.0/3");
+    EXPECT_EQ(UnixToText(utc(2026, 1, 15, 12)), "2026-01-15 23:00:00");
+    EXPECT_EQ(UnixToText(utc(2026, 7, 15, 12)), "2026-07-15 22:00:00");
+    EXPECT_EQ(LocalToUnix(Dt(2026, 1, 15)), utc(2026, 1, 14, 13));
+  }
+  {
+    Zone z("<+1030>-10:30<+11>-11,M10.1.0,M4.1.0");
+    EXPECT_EQ(UnixToText(utc(2023, 9, 30, 15, 29, 59)), "2023-10-01 01:59:59");
+    EXPECT_EQ(UnixToText(utc(2023, 9, 30, 15, 30)), "2023-10-01 02:30:00");
+    EXPECT_EQ(UnixToText(utc(2023, 9, 30, 15, 0)), "2023-10-01 01:30:00");
+    EXPECT_EQ(UnixToText(utc(2023, 9, 30, 15, 45)), "2023-10-01 02:45:00");
+  }
 }
 
 TEST(TimeConversion, OutOfRangeYearsAndNonPositiveTimes) {

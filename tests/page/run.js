@@ -374,6 +374,90 @@ test('day trend: bars, tooltips and axis', async (ctx) => {
   return page;
 });
 
+test('day trend: grouped bars name their span; the chart says so', async (ctx) => {
+  for (const [active, span, note] of [[200, 7, '按周汇总：每根柱为 7 天的访问次数之和'], [900, 30, '按月汇总：每根柱为 30 天的访问次数之和']]) {
+    const page = await open(ctx, { data: h.buildData({ activeDays: active, days: [['2024-04-10', 11], ['2024-04-17', 0]] }) });
+    const tips = await page.$$eval('#days .bar', (bs) => bs.map((b) => b.title));
+    assert.deepEqual(tips, ['2024-04-10 起 ' + span + ' 天：11 次', '2024-04-17 起 ' + span + ' 天：0 次']);
+    assert.equal(await text(page, '#days-note'), note);
+    await close(page);
+  }
+  const page = await open(ctx, { data: h.buildData({ activeDays: 150, days: [['2024-04-10', 11]] }) });
+  assert.equal(await page.$eval('#days .bar', (b) => b.title), '2024-04-10 — 11 次');
+  assert.equal(await page.$eval('#days-note', (n) => n.textContent), '');
+  return page;
+});
+
+test('the "(本地/其他)" domain row shows the visits without a host', async (ctx) => {
+  const records = [
+    rec('2026-11-19 10:00:06', 'Edge', '本地文件', 'file:///C:/notes/a.html'),
+    rec('2026-11-19 10:00:05', 'Edge', '(本地/其他) in a title', 'https://a.example/x'),
+    rec('2026-11-19 10:00:04', 'Edge', '空白页', 'about:blank'),
+    rec('2026-11-19 10:00:03', 'Edge', 'port only', 'http://user@:8080/p'),
+    rec('2026-11-19 10:00:02', 'Edge', 'IPv6', 'http://[::1]:8080/'),
+    rec('2026-11-19 10:00:01', 'Edge', 'site', 'https://b.example/(本地/其他)'),
+  ];
+  const data = h.buildData({ total: 6, records, domains: [['a.example', 1], ['(本地/其他)', 3]] });
+  const page = await open(ctx, { data });
+  await page.locator('#domains li').nth(1).click();
+  assert.equal(await page.inputValue('#q'), '(本地/其他)');
+  assert.deepEqual((await bodyRows(page)).map((r) => r[3]), ['file:///C:/notes/a.html', 'about:blank', 'http://user@:8080/p']);
+  assert.equal(await text(page, '#count'), '共 6 条，当前筛选 3 条');
+  // Sorting keeps the filter; typing on searches all records again.
+  await page.click('th[data-col="0"]');
+  assert.deepEqual((await bodyRows(page)).map((r) => r[3]), ['http://user@:8080/p', 'about:blank', 'file:///C:/notes/a.html']);
+  await page.click('#q');
+  await page.keyboard.press('End');
+  await page.keyboard.type(' in');
+  assert.deepEqual((await bodyRows(page)).map((r) => r[3]), ['https://a.example/x']);
+  await page.click('#clear');
+  assert.equal((await bodyRows(page)).length, 6);
+  return page;
+});
+
+test('no request leaves a report, whatever its data holds', async (ctx) => {
+  const http = require('http');
+  let hits = 0;
+  const server = http.createServer((req, res) => { hits++; res.end('x'); });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const base = 'http://127.0.0.1:' + server.address().port + '/';
+  try {
+    const hostile = '"><img src="' + base + 'img"><script src="' + base + 'js"></script><style>@import "' + base + 'css";</style>';
+    const records = [rec('2026-11-19 10:00:00', 'Edge', hostile, base + 'page?' + hostile)];
+    const data = h.buildData({ total: 1, records, pages: [[base, hostile, 1]], domains: [[hostile, 1]], keywords: [[hostile, 1]] });
+    const page = await open(ctx, { title: hostile, data });
+    // Even markup that got into the page could not call out: the policy
+    // refuses every load and connection.
+    const outcome = await page.evaluate(async (b) => {
+      let violations = 0;
+      document.addEventListener('securitypolicyviolation', () => { violations++; });
+      const img = document.createElement('img');
+      img.src = b + 'img2';
+      document.body.appendChild(img);
+      const style = document.createElement('link');
+      style.rel = 'stylesheet';
+      style.href = b + 'css2';
+      document.head.appendChild(style);
+      let fetched = true;
+      try { await fetch(b + 'fetch'); } catch (e) { fetched = false; }
+      navigator.sendBeacon(b + 'beacon', 'x');
+      await new Promise((r) => setTimeout(r, 300));
+      return { fetched, violations };
+    }, base);
+    assert.equal(outcome.fetched, false);
+    assert.ok(outcome.violations >= 3, 'violations: ' + outcome.violations);
+    await new Promise((r) => setTimeout(r, 200));
+    assert.equal(hits, 0, 'requests reached the server');
+    const csp = await page.$$eval('meta[http-equiv="Content-Security-Policy"]', (ms) => ms.map((m) => m.content));
+    assert.equal(csp.length, 1);
+    assert.match(csp[0], /default-src 'none'/);
+    page.problems = page.problems.filter((p) => !p.startsWith('request: ' + base));
+    return page;
+  } finally {
+    server.close();
+  }
+});
+
 test('dark scheme and print layout', async (ctx) => {
   const page = await open(ctx, { data: h.buildData({ records: h.makeRecords(300), total: 300 }) }, 'dark');
   assert.equal(await page.$eval('body', (b) => getComputedStyle(b).backgroundColor), 'rgb(20, 23, 28)');

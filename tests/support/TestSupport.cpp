@@ -16,6 +16,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "uUtil.h"
+
 namespace vt_test {
 namespace {
 
@@ -72,10 +74,15 @@ EnvOverride::~EnvOverride() {
     unsetenv(FName.c_str());
 }
 
-TzOverride::TzOverride(const std::string& tz) : FEnv("TZ", tz) { tzset(); }
-TzOverride::~TzOverride() {
-  // FEnv restores TZ after this body; re-read it afterwards as well.
+// The program caches UTC offsets per hour: a changed zone must be asked again.
+TzOverride::TzOverride(const std::string& tz) : FEnv("TZ", tz) {
   tzset();
+  ResetUtcOffsetCache();
+}
+TzOverride::~TzOverride() {
+  // FEnv restores TZ after this body; the next conversion asks again.
+  tzset();
+  ResetUtcOffsetCache();
 }
 
 void MakeDirs(const std::string& path) {

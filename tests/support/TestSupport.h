@@ -35,7 +35,8 @@ class EnvOverride {
   std::string FOld;
 };
 
-// Sets TZ for the scope and calls tzset().
+// Sets TZ for the scope, calls tzset() and empties the program's cache of UTC
+// offsets, on entry and on leaving.
 class TzOverride {
  public:
   explicit TzOverride(const std::string& tz);

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -287,6 +288,11 @@ void EnvironmentAndSystem() {
   const std::string tzOffset = plat::GetEnv("VT_CHECK_TZ_OFFSET");
   if (!tzOffset.empty())
     CheckEq(tzOffset, IntToStr(plat::UtcOffsetNowSeconds()), "UtcOffsetNowSeconds");
+  CheckEq(IntToStr(plat::UtcOffsetNowSeconds()), IntToStr(plat::UtcOffsetAtSeconds(utc)),
+          "UtcOffsetAtSeconds now");
+  // Whatever the zone, its offsets lie within a day of UTC.
+  for (int64_t t : {int64_t{1768478400}, int64_t{1784116800}})  // 2026-01-15, 2026-07-15
+    Check(std::llabs(plat::UtcOffsetAtSeconds(t)) < 86400, "UtcOffsetAtSeconds in range");
   CheckEq(std::string("\r\n"), std::string(plat::LineEnd()), "LineEnd");
 }
 
