@@ -4,6 +4,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -475,6 +476,26 @@ bool ListProfileFolders(const std::string& homeDir, std::vector<std::string>& ou
 }
 
 bool IsElevated() { return ::geteuid() == 0; }
+
+bool ListAccounts(std::vector<Account>& out) {
+  out.clear();
+  ::setpwent();
+  while (const passwd* pw = ::getpwent()) {
+    Account a;
+    a.Name = pw->pw_name ? pw->pw_name : "";
+    a.Home = pw->pw_dir ? pw->pw_dir : "";
+    a.Shell = pw->pw_shell ? pw->pw_shell : "";
+    a.Uid = pw->pw_uid;
+    out.push_back(std::move(a));
+  }
+  ::endpwent();
+  return !out.empty();
+}
+
+std::string CurrentAccountName() {
+  const passwd* pw = ::getpwuid(::geteuid());
+  return pw && pw->pw_name ? std::string(pw->pw_name) : std::string();
+}
 
 // ---- Console -----------------------------------------------------------
 
