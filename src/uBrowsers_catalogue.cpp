@@ -89,6 +89,8 @@ void GetNativeBrowserDefs(TBrowserDefs& defs) {
   AddNative(defs, "opera", "Opera", bfChromium, "%C%/opera");
   AddNative(defs, "yandex", "Yandex Browser", bfChromium, "%C%/yandex-browser");
   AddNative(defs, "firefox", "Mozilla Firefox", bfFirefox, "%U%/.mozilla/firefox");
+  // Releases since 2025 keep it with the other settings.
+  AddNative(defs, "firefox", "Mozilla Firefox", bfFirefox, "%C%/mozilla/firefox");
   AddNative(defs, "firefox", "Mozilla Firefox", bfFirefox,
             "%U%/snap/firefox/common/.mozilla/firefox", "snap");
   AddNative(defs, "firefox", "Mozilla Firefox", bfFirefox,

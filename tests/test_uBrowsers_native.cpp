@@ -80,7 +80,8 @@ TEST(NativeCatalogue, LocationsCarryTheCatalogueIdsAndNames) {
         "chromium %U%/.var/app/org.chromium.Chromium/config/chromium flatpak",
         "edge %C%/microsoft-edge ", "brave %C%/BraveSoftware/Brave-Browser ",
         "vivaldi %C%/vivaldi ", "opera %C%/opera ", "yandex %C%/yandex-browser ",
-        "firefox %U%/.mozilla/firefox ", "firefox %U%/snap/firefox/common/.mozilla/firefox snap",
+        "firefox %U%/.mozilla/firefox ", "firefox %C%/mozilla/firefox ",
+        "firefox %U%/snap/firefox/common/.mozilla/firefox snap",
         "firefox %U%/.var/app/org.mozilla.firefox/.mozilla/firefox flatpak",
         "librewolf %U%/.librewolf ", "waterfox %U%/.waterfox ",
         "palemoon %U%/.moonchild productions/pale moon "})
