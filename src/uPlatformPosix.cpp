@@ -228,8 +228,22 @@ bool ListDir(const std::string& dir, std::vector<DirEntry>& out) {
 std::string ResolvePathCase(const std::string& path) {
   struct stat st;
   if (path.empty() || StatPath(path, st)) return path;
-  std::string cur = (path[0] == '/') ? "/" : "";
-  size_t i = (path[0] == '/') ? 1 : 0;
+  // The longest prefix that exists as written needs no search: start
+  // below it (most paths that miss, miss only their last folders).
+  size_t i = path.size();
+  while (true) {
+    const size_t slash = path.rfind('/', i - 1);
+    if (slash == std::string::npos || slash == 0) {
+      i = (path[0] == '/') ? 1 : 0;
+      break;
+    }
+    if (StatPath(path.substr(0, slash), st)) {
+      i = slash + 1;
+      break;
+    }
+    i = slash;
+  }
+  std::string cur = i > 1 ? path.substr(0, i) : (path[0] == '/' ? "/" : "");
   while (i < path.size()) {
     size_t next = path.find('/', i);
     if (next == std::string::npos) next = path.size();
