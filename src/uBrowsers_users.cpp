@@ -40,6 +40,8 @@ bool IsLoginShell(const std::string& shell) {
 bool IsSystemFolder(const std::string& path) {
   const std::string p = WithoutTrailingSep(path);
   if (p.empty() || p == "/") return true;
+  // Image-based systems (Fedora Silverblue and its kin) keep homes there.
+  if (p.compare(0, 10, "/var/home/") == 0) return false;
   for (const char* top : {"/bin", "/boot", "/dev", "/etc", "/lib", "/lib32", "/lib64", "/libx32",
                           "/proc", "/run", "/sbin", "/sys", "/usr", "/var", "/tmp", "/opt",
                           "/srv", "/media", "/mnt", "/snap", "/lost+found", "/nonexistent"}) {

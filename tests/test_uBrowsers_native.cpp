@@ -167,10 +167,11 @@ TEST(Accounts, OnlyPeopleWithAHomeOfTheirOwn) {
       {"bob", "/data/people/bob", "", 1008},
       {"nobody", "/nonexistent", "/usr/sbin/nologin", 65534},
       {"proc", "/proc/1", "/bin/bash", 1009},
+      {"carol", "/var/home/carol", "/bin/bash", 1010},
   };
   std::vector<std::string> names;
   for (const plat::Account& a : SelectLoginAccounts(db)) names.push_back(a.Name);
-  EXPECT_EQ(names, (std::vector<std::string>{"root", "alice", "bob"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"root", "alice", "bob", "carol"}));
 }
 
 TEST(Accounts, AllUsersOfThisMachineAreNoSystemFolders) {
