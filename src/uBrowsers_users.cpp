@@ -35,22 +35,22 @@ bool IsLoginShell(const std::string& shell) {
          name != "halt";
 }
 
-// Where no person keeps a home: the root folder, the system's own top-level
-// folders and everything below the virtual and package-managed ones.
+// Where no person keeps a home: the root folder, the system's own folders
+// and everything below them, and the top of the folders that only hold
+// other things (a disk mounted under /mnt may well hold a user folder).
 bool IsSystemFolder(const std::string& path) {
   const std::string p = WithoutTrailingSep(path);
   if (p.empty() || p == "/") return true;
   // Image-based systems (Fedora Silverblue and its kin) keep homes there.
   if (p.compare(0, 10, "/var/home/") == 0) return false;
   for (const char* top : {"/bin", "/boot", "/dev", "/etc", "/lib", "/lib32", "/lib64", "/libx32",
-                          "/proc", "/run", "/sbin", "/sys", "/usr", "/var", "/tmp", "/opt",
-                          "/srv", "/media", "/mnt", "/snap", "/lost+found", "/nonexistent"}) {
+                          "/proc", "/run", "/sbin", "/sys", "/usr", "/var", "/snap",
+                          "/lost+found", "/nonexistent"}) {
     const std::string t = top;
-    if (p == t) return true;
-    const bool below = p.compare(0, t.size() + 1, t + "/") == 0;
-    if (below && t != "/tmp" && t != "/opt" && t != "/srv" && t != "/media" && t != "/mnt")
-      return true;
+    if (p == t || p.compare(0, t.size() + 1, t + "/") == 0) return true;
   }
+  for (const char* top : {"/tmp", "/opt", "/srv", "/media", "/mnt"})
+    if (p == top) return true;
   return false;
 }
 
