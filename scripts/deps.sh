@@ -7,7 +7,7 @@ case "$mode" in
   build) want=(build-essential cmake pkg-config libsqlite3-dev libesedb-dev libbfio-dev) ;;
   test)
     want=(build-essential cmake pkg-config libsqlite3-dev libesedb-dev libbfio-dev
-          libgtest-dev sqlite3 nodejs chromium fonts-wqy-microhei time clang libclang-rt-14-dev)
+          libgtest-dev sqlite3 nodejs chromium firefox-esr fonts-wqy-microhei time clang libclang-rt-14-dev)
     command -v npm >/dev/null 2>&1 || want+=(npm) ;;
   fuzz) want=(cmake clang libclang-rt-14-dev libsqlite3-dev libesedb-dev libbfio-dev) ;;
   windows)

@@ -12,37 +12,6 @@
 
 namespace {
 
-// Catalogue templates are written the Windows way; other platforms get their
-// own separator so the expanded folders can be tested directly.
-std::string NativePath(const char* tmpl) {
-  std::string s = tmpl;
-  for (char& c : s)
-    if (c == '\\') c = plat::kPathSep;
-  return s;
-}
-
-void AddDef(TBrowserDefs& defs, const char* id, const char* name, TBrowserFamily family,
-            const char* root, const char* channel = "") {
-  defs.emplace_back();
-  TBrowserEntry& e = defs.back();
-  e.Id = id;
-  e.Name = name;
-  e.Family = family;
-  e.Root = NativePath(root);
-  e.Channel = channel;
-}
-
-std::string WithoutTrailingSep(std::string path) {
-  while (path.size() > 1 && plat::IsPathSep(path.back())) path.pop_back();
-  return path;
-}
-
-std::string WithTrailingSep(const std::string& path) {
-  std::string s = WithoutTrailingSep(path);
-  if (s.empty() || !plat::IsPathSep(s.back())) s += plat::kPathSep;
-  return s;
-}
-
 // Every "/" and "\" as the platform separator (profiles.ini is written with
 // "/" on every platform).
 std::string NativeSeparators(std::string path) {
@@ -80,8 +49,50 @@ std::string NormalizeLexically(const std::string& path) {
   return out;
 }
 
-bool SameFolderName(const std::string& a, const std::string& b) {
-  return FoldCase(a) == FoldCase(b);
+// A fixed file or folder name (History, places.sqlite, Profiles …) inside
+// `dir`, in whatever letter case it is stored: copies of NTFS disks may
+// change it, and Windows would not care.
+std::string FixedName(const std::string& dir, const char* name) {
+  return plat::ResolvePathCase(JoinPath(dir, name));
+}
+
+// "user\profile", and for a snap or flatpak copy of a browser the channel
+// too, so that it can be told from the plain one.
+std::string ProfileLabel(const TBrowserEntry& entry, const TUserProfile& user,
+                         const std::string& profile) {
+  std::string label = user.Name + "\\" + profile;
+  if (entry.Native && !entry.Channel.empty()) label += " (" + entry.Channel + ")";
+  return label;
+}
+
+bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+bool IsWindowsAbsolute(const std::string& p) {
+  return (p.size() >= 3 && IsDriveLetter(p[0]) && p[1] == ':' && plat::IsPathSep(p[2])) ||
+         (p.size() >= 2 && p[0] == '\\' && p[1] == '\\');
+}
+
+// A profiles.ini path written absolute (IsRelative=0), as the folder to
+// read: a path of this platform's own kind as written; read on another
+// platform, a drive path below the user's own Windows folder
+// ("C:\Users\<name>\…") inside the scanned user folder. Empty when it
+// names nothing this run can reach.
+std::string AbsoluteProfileFolder(const std::string& value, const TUserProfile& user) {
+  const bool windowsPath = IsWindowsAbsolute(value);
+  if (windowsPath == (plat::kPathSep == '\\')) return value;
+  if (!windowsPath) return std::string();
+  const std::string native = NativeSeparators(value);
+  const std::string users = std::string(1, plat::kPathSep) + "users" + plat::kPathSep;
+  if (native.size() < 3 + users.size() || FoldCase(native.substr(2, users.size())) != users)
+    return std::string();
+  const size_t nameStart = 2 + users.size();
+  size_t nameEnd = native.find(plat::kPathSep, nameStart);
+  if (nameEnd == std::string::npos) nameEnd = native.size();
+  const std::string name = FoldCase(native.substr(nameStart, nameEnd - nameStart));
+  if (name != FoldCase(ExtractFileName(user.Root)) && name != FoldCase(user.Name))
+    return std::string();
+  const std::string rest = nameEnd < native.size() ? native.substr(nameEnd + 1) : std::string();
+  return plat::ResolvePathCase(rest.empty() ? user.Root : JoinPath(user.Root, rest));
 }
 
 // Whole text file; empty when it cannot be read.
@@ -226,108 +237,6 @@ bool ScanHistory(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& wind
 }
 
 }  // namespace
-
-// ---- Catalogue -------------------------------------------------------------
-
-void GetBrowserDefs(TBrowserDefs& defs) {
-  defs.clear();
-  AddDef(defs, "chrome", "Google Chrome", bfChromium, "%L%\\Google\\Chrome\\User Data");
-  AddDef(defs, "edge", "Microsoft Edge", bfChromium, "%L%\\Microsoft\\Edge\\User Data");
-  AddDef(defs, "brave", "Brave", bfChromium, "%L%\\BraveSoftware\\Brave-Browser\\User Data");
-  AddDef(defs, "vivaldi", "Vivaldi", bfChromium, "%L%\\Vivaldi\\User Data");
-  AddDef(defs, "chromium", "Chromium", bfChromium, "%L%\\Chromium\\User Data");
-  AddDef(defs, "yandex", "Yandex Browser", bfChromium, "%L%\\Yandex\\YandexBrowser\\User Data");
-  AddDef(defs, "opera", "Opera", bfChromium, "%R%\\Opera Software\\Opera Stable");
-  AddDef(defs, "operagx", "Opera GX", bfChromium, "%R%\\Opera Software\\Opera GX Stable");
-  AddDef(defs, "qq", "QQ 浏览器", bfChromium, "%L%\\Tencent\\QQBrowser\\User Data");
-  AddDef(defs, "qq_r", "QQ 浏览器", bfChromium, "%R%\\Tencent\\QQBrowser\\User Data", "roaming");
-  AddDef(defs, "360se", "360 安全浏览器", bfChromium, "%R%\\360se6\\User Data");
-  AddDef(defs, "360se_l", "360 安全浏览器", bfChromium, "%L%\\360se6\\User Data", "local");
-  AddDef(defs, "360chrome", "360 极速浏览器", bfChromium, "%L%\\360Chrome\\Chrome\\User Data");
-  AddDef(defs, "sogou", "搜狗高速浏览器", bfChromium, "%R%\\SogouExplorer\\Webkit");
-  AddDef(defs, "sogou_l", "搜狗高速浏览器", bfChromium, "%L%\\SogouExplorer\\Webkit", "local");
-  AddDef(defs, "2345", "2345 加速浏览器", bfChromium, "%R%\\2345Explorer\\User Data");
-  AddDef(defs, "liebao", "猎豹浏览器", bfChromium, "%R%\\liebao\\User Data");
-  AddDef(defs, "liebao_l", "猎豹浏览器", bfChromium, "%L%\\liebao\\User Data", "local");
-  AddDef(defs, "theworld", "世界之窗浏览器", bfChromium, "%R%\\TheWorld6\\User Data");
-  AddDef(defs, "115", "115 浏览器", bfChromium, "%L%\\115Chrome\\User Data");
-  AddDef(defs, "maxthon", "傲游浏览器", bfChromium, "%R%\\Maxthon5\\Users");
-  AddDef(defs, "firefox", "Mozilla Firefox", bfFirefox, "%R%\\Mozilla\\Firefox");
-  AddDef(defs, "waterfox", "Waterfox", bfFirefox, "%R%\\Waterfox");
-  AddDef(defs, "palemoon", "Pale Moon", bfFirefox, "%R%\\Moonchild Productions\\Pale Moon");
-  AddDef(defs, "librewolf", "LibreWolf", bfFirefox, "%R%\\LibreWolf");
-  AddDef(defs, "ie", "IE / 旧版 Edge", bfWebCache, "%L%\\Microsoft\\Windows\\WebCache");
-}
-
-// ---- User profiles ---------------------------------------------------------
-
-std::string GetUserHome() {
-  std::string home = plat::GetEnv("USERPROFILE");
-  if (!home.empty()) return home;
-  std::string appData = plat::GetEnv("APPDATA");
-  if (!appData.empty()) return ExtractFileDir(appData);
-  return plat::GetEnv("HOME");
-}
-
-std::string GetUserName() {
-  std::string name = plat::GetEnv("USERNAME");
-  if (name.empty()) name = plat::GetEnv("USER");
-  return name;
-}
-
-std::string ExpandEnvPath(const std::string& path) {
-  if (path.find('%') == std::string::npos) return path;
-  std::string expanded = plat::ExpandEnvStrings(path);
-  return expanded.empty() ? path : expanded;
-}
-
-void ListUserProfiles(const std::string& scope, std::string& errorMsg, TUserProfiles& profiles) {
-  errorMsg.clear();
-  profiles.clear();
-  const std::string home = GetUserHome();
-  const std::string homeWithSep = WithTrailingSep(home);
-
-  TUserProfile self;
-  self.Name = GetUserName();
-  self.Root = WithoutTrailingSep(home);
-  self.IsCurrent = true;
-  profiles.push_back(self);
-  if (!SameTextAscii(scope, "all")) return;
-
-  std::vector<std::string> candidates;
-  if (!plat::ListProfileFolders(home, candidates)) {
-    errorMsg = "无法读取用户配置列表（注册表访问被拒绝）";
-    return;
-  }
-  for (const std::string& raw : candidates) {
-    if (raw.empty()) continue;
-    const std::string path = ExpandEnvPath(raw);
-    if (FoldCase(path).find("systemprofile") != std::string::npos) continue;
-    if (!plat::DirExists(path)) continue;
-    const std::string root = WithoutTrailingSep(path);
-    const std::string last = ExtractFileName(root);
-    if (SameFolderName(last, "Public") || SameFolderName(last, "Default") ||
-        SameFolderName(last, "Default User") || SameFolderName(last, "All Users"))
-      continue;
-    // The running user is element 0 already, however the list spells it.
-    if (SameFolderName(WithTrailingSep(path), homeWithSep)) continue;
-    TUserProfile p;
-    p.Name = last;
-    p.Root = root;
-    p.IsCurrent = false;
-    profiles.push_back(std::move(p));
-  }
-}
-
-std::string ExpandRoot(const std::string& tmpl, const std::string& userRoot) {
-  const std::string user = WithoutTrailingSep(userRoot);
-  const std::string sep(1, plat::kPathSep);
-  std::string s = ReplaceAll(tmpl, "%U%", user);
-  s = ReplaceAll(s, "%L%", JoinPath(user, "AppData" + sep + "Local"));
-  s = ReplaceAll(s, "%R%", JoinPath(user, "AppData" + sep + "Roaming"));
-  s = ReplaceAll(s, "%P%", JoinPath(user, "AppData" + sep + "LocalLow"));
-  return s;
-}
 
 // ---- Queries ---------------------------------------------------------------
 
@@ -493,22 +402,31 @@ void TCollector::AddSource(const std::string& browserId, const std::string& brow
 }
 
 void TCollector::Collect(const TUserProfiles& users) {
-  TBrowserDefs defs;
+  TBrowserDefs defs, native;
   GetBrowserDefs(defs);
+  GetNativeBrowserDefs(native);
+  defs.insert(defs.end(), native.begin(), native.end());
   for (const TUserProfile& user : users) {
     for (const TBrowserEntry& entry : defs) {
       if (!SourceSelected(entry.Id)) continue;
       // A user folder copied from Windows may spell "AppData" or a vendor
-      // folder in another letter case; Windows would not care.
-      const std::string dir = plat::ResolvePathCase(ExpandRoot(entry.Root, user.Root));
+      // folder in another letter case; Windows would not care. Unix homes
+      // spell their folders one way.
+      const std::string expanded = ExpandRoot(entry.Root, user);
+      const std::string dir = entry.Native ? expanded : plat::ResolvePathCase(expanded);
       if (plat::DirExists(dir)) {
         switch (entry.Family) {
           case bfChromium: ScanChromium(entry, user, dir); break;
           case bfFirefox: ScanFirefox(entry, user, dir); break;
           case bfWebCache: ReadWebCache(entry, user, dir); break;
         }
-      } else if (FHasFilter) {
-        AddSource(entry.Id, entry.Name, user.Name, dir, ssNotFound, 0, "目录不存在");
+      } else if (FHasFilter && !entry.Native) {
+        // Behind a user folder we may not list, the browser's folder may
+        // well exist: say so rather than that it is missing.
+        if (user.ListError == plat::kErrAccessDenied)
+          AddSource(entry.Id, entry.Name, user.Name, dir, ssNoPermission, 0, "权限不足");
+        else
+          AddSource(entry.Id, entry.Name, user.Name, dir, ssNotFound, 0, "目录不存在");
       }
     }
   }
@@ -520,7 +438,7 @@ void TCollector::ScanChromium(const TBrowserEntry& entry, const TUserProfile& us
                               const std::string& dir) {
   bool found = false;
   // Opera and its kin keep their only profile in the data folder itself.
-  const std::string rootHistory = JoinPath(dir, "History");
+  const std::string rootHistory = FixedName(dir, "History");
   if (plat::FileExists(rootHistory)) {
     ReadChromiumHistory(entry, user, "Default", rootHistory);
     found = true;
@@ -529,7 +447,7 @@ void TCollector::ScanChromium(const TBrowserEntry& entry, const TUserProfile& us
   plat::ListDir(dir, entries);
   for (const plat::DirEntry& e : entries) {
     if (!e.IsDir) continue;
-    const std::string history = JoinPath(JoinPath(dir, e.Name), "History");
+    const std::string history = FixedName(JoinPath(dir, e.Name), "History");
     if (!plat::FileExists(history)) continue;
     ReadChromiumHistory(entry, user, e.Name, history);
     found = true;
@@ -540,7 +458,7 @@ void TCollector::ScanChromium(const TBrowserEntry& entry, const TUserProfile& us
 
 void TCollector::ReadChromiumHistory(const TBrowserEntry& entry, const TUserProfile& user,
                                      const std::string& profileName, const std::string& dbPath) {
-  ReadSqliteStore(entry, user.Name + "\\" + profileName, dbPath, false);
+  ReadSqliteStore(entry, ProfileLabel(entry, user, profileName), dbPath, false);
 }
 
 // ---- Firefox ---------------------------------------------------------------
@@ -549,7 +467,7 @@ void TCollector::ScanFirefox(const TBrowserEntry& entry, const TUserProfile& use
                              const std::string& dir) {
   std::vector<std::string> done;  // folded folder paths already read
   bool found = false;
-  const std::string profilesDir = JoinPath(dir, "Profiles");
+  const std::string profilesDir = FixedName(dir, "Profiles");
 
   // A folder reached both through profiles.ini and through the Profiles scan,
   // in whatever spelling, is read once.
@@ -558,14 +476,14 @@ void TCollector::ScanFirefox(const TBrowserEntry& entry, const TUserProfile& use
     const std::string key = FoldCase(path);
     for (const std::string& k : done)
       if (k == key) return;
-    const std::string places = JoinPath(path, "places.sqlite");
+    const std::string places = FixedName(path, "places.sqlite");
     if (!plat::FileExists(places)) return;
     done.push_back(key);
     ReadFirefoxPlaces(entry, user, ExtractFileName(path), places);
     found = true;
   };
 
-  const std::string ini = JoinPath(dir, "profiles.ini");
+  const std::string ini = FixedName(dir, "profiles.ini");
   if (plat::FileExists(ini)) {
     std::string text = ReadWholeFile(ini);
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
@@ -577,7 +495,22 @@ void TCollector::ScanFirefox(const TBrowserEntry& entry, const TUserProfile& use
       pos = end + 1;
       if (end < text.size() && text[end] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
       if (line.compare(0, 5, "Path=") != 0) continue;
-      const std::string value = NativeSeparators(Trim(Utf8BytesToString(line.substr(5))));
+      const std::string written = Trim(Utf8BytesToString(line.substr(5)));
+      if (!written.empty() && (written[0] == '/' || IsWindowsAbsolute(written))) {
+        // A profile kept elsewhere (IsRelative=0). One that cannot be found
+        // is said, not passed over.
+        const std::string folder = AbsoluteProfileFolder(written, user);
+        if (!folder.empty() && plat::DirExists(folder)) {
+          tryProfile(folder);
+        } else {
+          const std::string name = ExtractFileName(NativeSeparators(written));
+          AddSource(entry.Id, entry.Name, ProfileLabel(entry, user, name), written, ssNotFound, 0,
+                    "找不到 profiles.ini 所列的配置文件夹：" + written);
+          found = true;
+        }
+        continue;
+      }
+      const std::string value = NativeSeparators(written);
       const std::string inProfiles = plat::ResolvePathCase(JoinPath(profilesDir, value));
       const std::string inDir = plat::ResolvePathCase(JoinPath(dir, value));
       if (plat::DirExists(inProfiles))
@@ -587,11 +520,14 @@ void TCollector::ScanFirefox(const TBrowserEntry& entry, const TUserProfile& use
     }
   }
 
-  if (plat::DirExists(profilesDir)) {
+  // Windows keeps the profiles in "Profiles"; Unix homes keep them beside
+  // profiles.ini.
+  for (const std::string& parent : {profilesDir, entry.Native ? dir : std::string()}) {
+    if (parent.empty() || !plat::DirExists(parent)) continue;
     std::vector<plat::DirEntry> entries;
-    plat::ListDir(profilesDir, entries);
+    plat::ListDir(parent, entries);
     for (const plat::DirEntry& e : entries)
-      if (e.IsDir) tryProfile(JoinPath(profilesDir, e.Name));
+      if (e.IsDir) tryProfile(JoinPath(parent, e.Name));
   }
 
   if (!found && FHasFilter)
@@ -600,7 +536,7 @@ void TCollector::ScanFirefox(const TBrowserEntry& entry, const TUserProfile& use
 
 void TCollector::ReadFirefoxPlaces(const TBrowserEntry& entry, const TUserProfile& user,
                                    const std::string& profileName, const std::string& dbPath) {
-  ReadSqliteStore(entry, user.Name + "\\" + profileName, dbPath, true);
+  ReadSqliteStore(entry, ProfileLabel(entry, user, profileName), dbPath, true);
 }
 
 // ---- Shared SQLite reading -------------------------------------------------
@@ -716,7 +652,7 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
 
 void TCollector::ReadWebCache(const TBrowserEntry& entry, const TUserProfile& user,
                               const std::string& dir) {
-  const std::string datPath = JoinPath(dir, "WebCacheV01.dat");
+  const std::string datPath = FixedName(dir, "WebCacheV01.dat");
   if (!plat::FileExists(datPath)) {
     if (FHasFilter)
       AddSource(entry.Id, entry.Name, user.Name, dir, ssNotFound, 0, "未找到 WebCacheV01.dat");

@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "uPlatform.h"
 #include "uTypes.h"
 
 class TLogger;
@@ -16,29 +18,50 @@ struct TBrowserEntry {
   std::string Name;
   TBrowserFamily Family = bfChromium;
   std::string Root;     // template with %L% / %R% / %U% / %P%
-  std::string Channel;  // "roaming", "local" or empty; informational
+  std::string Channel;  // "roaming", "local", "snap", "flatpak" or empty
+  // A Unix home location (~/.config, ~/.mozilla, snap, flatpak): probed
+  // after the catalogue, silent when missing, and a snap or flatpak copy is
+  // labelled with its channel so that it can be told from the plain one.
+  bool Native = false;
 };
 using TBrowserDefs = std::vector<TBrowserEntry>;
 
+// The 26 catalogue rows, in order.
 void GetBrowserDefs(TBrowserDefs& defs);
+// Where the browsers keep their data in a Unix home, with the catalogue's
+// ids and names (empty on Windows). Templates use %U% and %C% (the user's
+// settings folder).
+void GetNativeBrowserDefs(TBrowserDefs& defs);
 
 struct TUserProfile {
+  TUserProfile() = default;
+  TUserProfile(std::string name, std::string root, bool isCurrent)
+      : Name(std::move(name)), Root(std::move(root)), IsCurrent(isCurrent) {}
   std::string Name;
   std::string Root;  // no trailing separator
   bool IsCurrent = false;
+  std::string ConfigHome;  // the settings folder when not Root/.config
+  uint32_t ListError = 0;  // why Root cannot be listed (Windows code); 0 = it can
 };
 using TUserProfiles = std::vector<TUserProfile>;
 
 // USERPROFILE, else the folder above APPDATA, else HOME.
 std::string GetUserHome();
-// USERNAME, else USER.
+// USERNAME, else USER, else the user database.
 std::string GetUserName();
 std::string ExpandEnvPath(const std::string& path);
 // Element 0 is the running user. Scope "all" adds the machine's other real
-// user folders; `errorMsg` is a warning when their list cannot be read.
+// users: the profile list on Windows and the folders beside a Windows user
+// folder (USERPROFILE); otherwise the people of the user database.
+// `errorMsg` is a warning when their list cannot be read.
 void ListUserProfiles(const std::string& scope, std::string& errorMsg, TUserProfiles& profiles);
+// The accounts of people: root and the ordinary range, with a login shell
+// and a home of their own (not "/", not a system folder, not shared).
+std::vector<plat::Account> SelectLoginAccounts(const std::vector<plat::Account>& accounts);
 // %U% user folder, %L% AppData\Local, %R% AppData\Roaming, %P% AppData\LocalLow.
 std::string ExpandRoot(const std::string& tmpl, const std::string& userRoot);
+// The same, and %C% the user's settings folder.
+std::string ExpandRoot(const std::string& tmpl, const TUserProfile& user);
 
 // The history queries, with the time window (Unix seconds; 0 = open) turned
 // into each store's own clock.

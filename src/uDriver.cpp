@@ -439,6 +439,12 @@ int RunCollection(TOptions& opts, bool stdOutMode, std::unique_ptr<TLogger>& log
   TUserProfiles users;
   ListUserProfiles(opts.UserMode, err, users);
   if (!err.empty()) log.Warn(err);
+  for (const TUserProfile& u : users) {
+    if (u.ListError == 0) continue;
+    const std::string why =
+        u.ListError == plat::kErrAccessDenied ? "权限不足" : SysErrorText(u.ListError);
+    log.Warn("无法读取用户 " + u.Name + " 的文件夹（" + why + "）：" + u.Root);
+  }
   if (!IsElevated() && opts.UserMode == "all")
     log.Warn("当前未以管理员身份运行，其他用户的数据可能无法读取");
   if (!opts.Quiet) WriteLine("扫描范围：" + ScopeText(opts, users));

@@ -23,8 +23,12 @@ enum : uint32_t {
 
 #ifdef _WIN32
 constexpr char kPathSep = '\\';
+// Browsers keep their data in the home folder the Unix way (~/.config,
+// ~/.mozilla, snap and flatpak folders) besides the Windows folders.
+constexpr bool kUnixHomeLayout = false;
 #else
 constexpr char kPathSep = '/';
+constexpr bool kUnixHomeLayout = true;
 #endif
 
 // True for "\" and "/" (both are accepted as separators on every platform).
@@ -46,6 +50,7 @@ struct DirEntry {
   bool IsLink = false;  // a symbolic link or junction (never followed when deleting)
 };
 // Entries of a folder in the file system's order, without "." and "..".
+// On failure LastErrorCode() says why (denied 5, not found 2 or 3).
 bool ListDir(const std::string& dir, std::vector<DirEntry>& out);
 
 // On Linux a Windows disk or copied user folder may spell "AppData" or
@@ -98,6 +103,20 @@ std::string ExpandEnvStrings(const std::string& path);
 // cannot be read at all.
 bool ListProfileFolders(const std::string& homeDir, std::vector<std::string>& out);
 bool IsElevated();
+
+// One entry of the system's user database (POSIX: /etc/passwd and NSS).
+struct Account {
+  std::string Name;
+  std::string Home;
+  std::string Shell;
+  uint32_t Uid = 0;
+};
+// Every account of the user database, in its order. False where the
+// platform has no such database (Windows lists profile folders instead).
+bool ListAccounts(std::vector<Account>& out);
+// Account name of the effective user from the user database; empty when
+// unknown.
+std::string CurrentAccountName();
 
 // ---- Console -----------------------------------------------------------
 enum class StdOutKind { Console, File, Pipe, Other };

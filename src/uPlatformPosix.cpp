@@ -4,6 +4,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -227,8 +228,22 @@ bool ListDir(const std::string& dir, std::vector<DirEntry>& out) {
 std::string ResolvePathCase(const std::string& path) {
   struct stat st;
   if (path.empty() || StatPath(path, st)) return path;
-  std::string cur = (path[0] == '/') ? "/" : "";
-  size_t i = (path[0] == '/') ? 1 : 0;
+  // The longest prefix that exists as written needs no search: start
+  // below it (most paths that miss, miss only their last folders).
+  size_t i = path.size();
+  while (true) {
+    const size_t slash = path.rfind('/', i - 1);
+    if (slash == std::string::npos || slash == 0) {
+      i = (path[0] == '/') ? 1 : 0;
+      break;
+    }
+    if (StatPath(path.substr(0, slash), st)) {
+      i = slash + 1;
+      break;
+    }
+    i = slash;
+  }
+  std::string cur = i > 1 ? path.substr(0, i) : (path[0] == '/' ? "/" : "");
   while (i < path.size()) {
     size_t next = path.find('/', i);
     if (next == std::string::npos) next = path.size();
@@ -475,6 +490,26 @@ bool ListProfileFolders(const std::string& homeDir, std::vector<std::string>& ou
 }
 
 bool IsElevated() { return ::geteuid() == 0; }
+
+bool ListAccounts(std::vector<Account>& out) {
+  out.clear();
+  ::setpwent();
+  while (const passwd* pw = ::getpwent()) {
+    Account a;
+    a.Name = pw->pw_name ? pw->pw_name : "";
+    a.Home = pw->pw_dir ? pw->pw_dir : "";
+    a.Shell = pw->pw_shell ? pw->pw_shell : "";
+    a.Uid = pw->pw_uid;
+    out.push_back(std::move(a));
+  }
+  ::endpwent();
+  return !out.empty();
+}
+
+std::string CurrentAccountName() {
+  const passwd* pw = ::getpwuid(::geteuid());
+  return pw && pw->pw_name ? std::string(pw->pw_name) : std::string();
+}
 
 // ---- Console -----------------------------------------------------------
 

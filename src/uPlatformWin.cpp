@@ -521,6 +521,15 @@ bool ListProfileFolders(const std::string& /*homeDir*/, std::vector<std::string>
   return true;
 }
 
+// Windows users are the registry's profile folders (ListProfileFolders).
+bool ListAccounts(std::vector<Account>& out) {
+  out.clear();
+  return false;
+}
+
+// USERNAME is always set on Windows; nothing further is looked up.
+std::string CurrentAccountName() { return std::string(); }
+
 bool IsElevated() {
   HANDLE token;
   if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;

@@ -187,7 +187,8 @@ bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& e
       // slightly different moments do not disagree; a log cut short by a
       // failed copy still yields every commit whose frames it holds whole.
       for (const char* suffix : {"-wal", "-shm"}) {
-        const std::string side = path + suffix;
+        // A copied NTFS disk may spell the companion in another case.
+        const std::string side = plat::ResolvePathCase(path + suffix);
         uint32_t sideCode = 0;
         if (plat::FileExists(side)) plat::CopyFileShared(side, target + suffix, sideCode);
       }

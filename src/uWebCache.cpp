@@ -382,7 +382,8 @@ bool SnapshotWebCacheFolder(const std::string& sourceDir, const std::string& tar
   auto copy = [&code](const std::string& src, const std::string& dst) {
     return plat::CopyFileShared(src, dst, code) || plat::CopyFileBackup(src, dst, code);
   };
-  const std::string db = JoinPath(sourceDir, kDbFileName);
+  // Stored in any letter case (a copied NTFS disk), copied under its own.
+  const std::string db = plat::ResolvePathCase(JoinPath(sourceDir, kDbFileName));
   if (!plat::FileExists(db)) {
     code = plat::kErrFileNotFound;
     return false;

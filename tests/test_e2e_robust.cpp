@@ -327,10 +327,11 @@ TEST_F(RobustRun, HostileFieldValuesAreReadSafely) {
 
 TEST_F(RobustRun, ProfilesIniWithJunkAndAbsolutePaths) {
   alice_.AddFirefox("good.default", {{"https://good.example/", "Good", vt_test::FirefoxTime(kT0)}});
-  // A profile outside the browser folder, named by an absolute path: never read.
-  const std::string outside = root_.Sub("elsewhere/evil.default");
+  // A profile outside the browser folder, named by an absolute path
+  // (IsRelative=0), is read as written.
+  const std::string outside = root_.Sub("elsewhere/far.default");
   vt_test::MakeFirefoxPlaces(outside + "/places.sqlite",
-                             {{"https://evil.example/", "Evil", vt_test::FirefoxTime(kT0)}});
+                             {{"https://far.example/", "Far", vt_test::FirefoxTime(kT0)}});
   std::string ini = RandomBytes(4096, 4);
   ini += "\r\nPath=" + outside + "\r\n";
   ini += "Path=" + std::string("\0\xFF\xFE", 3) + "\n";
@@ -349,10 +350,13 @@ TEST_F(RobustRun, ProfilesIniWithJunkAndAbsolutePaths) {
 
   const RunResult r = Run({"/list", "/format:json", "/src:firefox"});
   ASSERT_EQ(r.ExitCode, 0) << r.Out << r.Err;
-  EXPECT_EQ(CountOf(r.Out, "\"name\":\"Mozilla Firefox\""), 1u) << r.Out;
+  // good, far, and the Windows folder that names nothing here.
+  EXPECT_EQ(CountOf(r.Out, "\"name\":\"Mozilla Firefox\""), 3u) << r.Out;
   const std::string good = SourceOf(r.Out, "Mozilla Firefox", "alice\\good.default");
   EXPECT_EQ(Field(good, "state"), "ok") << r.Out;
-  EXPECT_EQ(r.Out.find("evil"), std::string::npos);
+  EXPECT_EQ(Field(SourceOf(r.Out, "Mozilla Firefox", "alice\\far.default"), "state"), "ok");
+  const std::string system = SourceOf(r.Out, "Mozilla Firefox", "alice\\System32");
+  EXPECT_NE(system.find("C:\\\\Windows\\\\System32"), std::string::npos) << r.Out;
 }
 
 TEST_F(RobustRun, UnreadableStoresAreNoPermission) {

@@ -2,6 +2,7 @@
 // WebCache folder, runs itself as the dump worker and reports the visits.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -91,4 +92,14 @@ TEST_F(WebCacheE2E, BrokenDatabaseCostsOnlyItsSource) {
   ASSERT_EQ(r.ExitCode, 0) << r.Out << r.Err;
   EXPECT_NE(r.Out.find("解析子进程异常退出（代码 1），该浏览器数据无法提取"), std::string::npos)
       << r.Out;
+}
+
+TEST_F(WebCacheE2E, DatabaseNameInAnotherLetterCase) {
+  // Copies of NTFS disks may change the letter case of the file name.
+  VT_REQUIRE_WEBCACHE_SAMPLE(file, WebCacheDir(alice_));
+  const std::string lower = WebCacheDir(alice_) + "/webcachev01.dat";
+  ASSERT_EQ(std::rename(file.c_str(), lower.c_str()), 0);
+  const auto r = Run({"/src:ie", "/format:json"});
+  ASSERT_EQ(r.ExitCode, 0) << r.Out << r.Err;
+  EXPECT_EQ(Occurrences(r.Out, "\"browser\":\"IE / 旧版 Edge\""), 27u) << r.Out.substr(0, 2000);
 }

@@ -26,6 +26,17 @@ TEST(Platform, FilesFoldersAndCaseResolution) {
             plat::ResolvePathCase(t.Sub("users/ALICE/AppData/local/X.DB")));
   EXPECT_EQ(t.Sub("Users/alice/AppData/Roaming"),
             plat::ResolvePathCase(t.Sub("Users/alice/AppData/Roaming")));
+  // Nothing to find: the path comes back as written.
+  EXPECT_EQ(t.Sub("Users/alice/AppData/Local/none/x.db"),
+            plat::ResolvePathCase(t.Sub("Users/alice/AppData/Local/none/x.db")));
+  EXPECT_EQ(t.Sub("USERS/bob"), plat::ResolvePathCase(t.Sub("USERS/bob")));
+  {
+    const std::string cwd = plat::CurrentDir();
+    ASSERT_EQ(::chdir(t.Path().c_str()), 0);
+    EXPECT_EQ("Users/alice/AppData", plat::ResolvePathCase("users/alice/APPDATA"));
+    EXPECT_EQ("nothing/here", plat::ResolvePathCase("nothing/here"));
+    ASSERT_EQ(::chdir(cwd.c_str()), 0);
+  }
 
   std::vector<plat::DirEntry> entries;
   ASSERT_TRUE(plat::ListDir(t.Sub("Users/alice/AppData/Local"), entries));
