@@ -73,6 +73,9 @@ std::string CurrentDir();
 std::string AbsolutePath(const std::string& path);
 // The user's temporary folder, ending with a separator; empty when unknown.
 std::string TempDir();
+// The form of an absolute path that file APIs accept at any length (Windows:
+// "\\?\" before paths of 248 characters and more); unchanged elsewhere.
+std::string LongPathForm(const std::string& path);
 
 // ---- Process -----------------------------------------------------------
 uint32_t ProcessId();
@@ -86,6 +89,27 @@ std::string OwnExePath();
 // False when the process could not be started (`errCode` says why).
 bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
                   uint32_t timeoutMs, int32_t& exitCode, uint32_t& errCode);
+// Windows command lines, split the way the program's runtime does: blanks
+// (characters up to U+0020) separate, double quotes group and are removed,
+// backslashes are literal. "" alone is an empty argument.
+std::vector<std::string> SplitCommandLine(const std::string& line);
+// Every argument in double quotes, separated by one blank, so that
+// SplitCommandLine gives the same arguments back. False when an argument
+// holds a double quote, which that rule cannot carry.
+bool BuildCommandLine(const std::vector<std::string>& args, std::string& line);
+#ifdef _WIN32
+// The process's own arguments, program path first, split by that rule.
+std::vector<std::string> CommandLineArgs();
+#endif
+// Limits what the process can be made to load: DLLs loaded at run time come
+// from the system folder only (Windows; nothing elsewhere).
+void HardenProcess();
+// For a worker process: a crash ends it at once with its exception code,
+// without error dialogs or a wait for error reporting (Windows).
+void SuppressErrorDialogs();
+// The full path of a program of the operating system (the system folder on
+// Windows, never PATH); empty where there is none.
+std::string SystemToolPath(const std::string& name);
 // Hands a file to the desktop's default application; outcome not reported.
 void ShellOpen(const std::string& path);
 
@@ -112,6 +136,9 @@ bool WriteConsoleLine(const std::string& text);
 bool WriteStdOutRaw(const std::string& bytes);
 // The platform's line ending for console and log lines.
 const char* LineEnd();
+// A line of UTF-8 text as the run-log file stores it: the ANSI code page on
+// Windows ("?" for what it cannot show), unchanged elsewhere.
+std::string LogFileText(const std::string& text);
 
 // ---- Time and messages --------------------------------------------------
 int64_t NowUnixUtc();          // true Unix seconds

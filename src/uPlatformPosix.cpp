@@ -293,6 +293,8 @@ std::string AbsolutePath(const std::string& path) {
   return cwd + rel;
 }
 
+std::string LongPathForm(const std::string& path) { return path; }
+
 std::string TempDir() {
   const char* t = std::getenv("TMPDIR");
   std::string dir = (t && *t) ? t : "/tmp";
@@ -402,6 +404,13 @@ bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
   return true;
 }
 
+// Nothing is loaded from beside the program here, and a crash ends a
+// process without asking anyone.
+void HardenProcess() {}
+void SuppressErrorDialogs() {}
+
+std::string SystemToolPath(const std::string& /*name*/) { return std::string(); }
+
 void ShellOpen(const std::string& path) {
   pid_t pid = ::fork();
   if (pid == 0) {
@@ -502,6 +511,8 @@ bool WriteConsoleLine(const std::string& text) {
 bool WriteStdOutRaw(const std::string& bytes) { return WriteAll(1, bytes.data(), bytes.size()); }
 
 const char* LineEnd() { return "\n"; }
+
+std::string LogFileText(const std::string& text) { return text; }
 
 // ---- Time and messages --------------------------------------------------
 

@@ -38,8 +38,10 @@ bool TSqliteDb::OpenReadOnly(const std::string& fileName) {
   if (!Loaded()) return false;
   FDb = nullptr;
   // Read-only and nothing else: a missing file must not be created, and the
-  // name is never taken as a URI.
-  int rc = sqlite3_open_v2(fileName.c_str(), &FDb, SQLITE_OPEN_READONLY, nullptr);
+  // name is never taken as a URI. A long snapshot path (a long TEMP) is
+  // given in the form the file APIs accept at any length.
+  int rc = sqlite3_open_v2(plat::LongPathForm(fileName).c_str(), &FDb, SQLITE_OPEN_READONLY,
+                           nullptr);
   if (rc != SQLITE_OK) {
     if (FDb) sqlite3_close(FDb);
     FDb = nullptr;
@@ -198,7 +200,58 @@ bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& e
     // A partial copy of a failed attempt is of no use to anyone.
     plat::RemoveFile(target);
     plat::SleepMs(attempt * 200);
+    if (attempt == 3 && code == plat::kErrSharingViolation) {
+      // Held without sharing, not merely busy. A shadow copy holds the
+      // database alone; a log beside it would come from another moment.
+      if (plat::FileExists(path + "-wal") || plat::FileExists(path + "-journal"))
+        break;
+      if (CopyHeldFile(path, target, IsElevated(), err)) {
+        copy = target;
+        return true;
+      }
+    }
   }
+  return false;
+}
+
+// ---- Files held open without sharing ---------------------------------------
+
+namespace {
+std::string gShadowCopyTool;
+constexpr uint32_t kShadowCopyTimeoutMs = 120000;
+}  // namespace
+
+void SetShadowCopyTool(const std::string& path) { gShadowCopyTool = path; }
+
+std::vector<std::string> ShadowCopyArgs(const std::string& src, const std::string& dst) {
+  return {"/y", src, "/vss", "/d", dst};
+}
+
+bool CopyHeldFile(const std::string& src, const std::string& dst, bool elevated,
+                  std::string& err) {
+  err.clear();
+  if (!elevated) {
+    err = "文件正被其他进程占用且不允许共享读取；以管理员身份运行时将通过卷影副本读取";
+    return false;
+  }
+  const std::string tool =
+      gShadowCopyTool.empty() ? plat::SystemToolPath("esentutl.exe") : gShadowCopyTool;
+  std::string reason;
+  int32_t exitCode = 0;
+  uint32_t code = 0;
+  plat::RemoveFile(dst);  // the tool refuses to overwrite
+  if (tool.empty() || !plat::FileExists(tool)) {
+    reason = SysErrorText(plat::kErrFileNotFound) + "（esentutl.exe）";
+  } else if (!plat::SpawnAndWait(tool, ShadowCopyArgs(src, dst), kShadowCopyTimeoutMs, exitCode,
+                                 code)) {
+    reason = SysErrorText(code);
+  } else if (exitCode != 0 || !plat::FileExists(dst)) {
+    reason = Format("esentutl 退出码 %d", exitCode);
+  } else {
+    return true;
+  }
+  plat::RemoveFile(dst);
+  err = "文件正被其他进程占用，无法通过卷影副本读取：" + reason;
   return false;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -45,3 +46,16 @@ class TSqliteDb {
 // denied access contains "无权限".
 bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& err);
 void DeleteSnapshot(const std::string& copy);
+
+// ---- Files held open without sharing ---------------------------------------
+// A store that another process holds open without sharing (the system keeps
+// the WebCache so) cannot be copied by either copy. An elevated run copies it
+// from a volume shadow copy, with the system's own esentutl (a single file:
+// each call takes its own shadow copy). Not elevated, or when no shadow copy
+// can be had: false with a Chinese message in `err` that says so.
+bool CopyHeldFile(const std::string& src, const std::string& dst, bool elevated,
+                  std::string& err);
+// esentutl's arguments for that copy.
+std::vector<std::string> ShadowCopyArgs(const std::string& src, const std::string& dst);
+// The program run for it (the system folder's esentutl.exe; tests replace it).
+void SetShadowCopyTool(const std::string& path);

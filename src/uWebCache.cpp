@@ -7,6 +7,7 @@
 
 #include "uEsent.h"
 #include "uPlatform.h"
+#include "uSqlite.h"
 
 // The program carries no description of the WebCache table layout beyond
 // what every version shares: containers and columns are recognised by their
@@ -95,6 +96,8 @@ bool IsWorkerCommandLine(const std::vector<std::string>& args) {
 }
 
 int RunWorker(const std::vector<std::string>& args) {
+  // A crash in the reader must end this process at once: the parent waits.
+  plat::SuppressErrorDialogs();
   if (args.size() < 4) return 1;
   try {
     std::string msg;
@@ -502,7 +505,21 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
   const std::string tsv = base + ".tsv";
 
   uint32_t code = 0;
-  if (!SnapshotWebCacheFolder(sourceDir, base, code)) {
+  bool copied = SnapshotWebCacheFolder(sourceDir, base, code);
+  if (!copied && code == plat::kErrSharingViolation) {
+    // The system's own host process keeps the WebCache open without sharing
+    // while its user is logged on. The database alone is enough: libesedb
+    // reads it as it stands, without its logs.
+    std::string err;
+    copied = CopyHeldFile(datPath, JoinPath(base, kDbFileName), IsElevated(), err);
+    if (!copied) {
+      status = ssLocked;
+      message = "WebCache 库" + err;
+      DeleteFolderTree(base);
+      return 0;
+    }
+  }
+  if (!copied) {
     if (code == plat::kErrAccessDenied) {
       status = ssNoPermission;
       message = "无权限读取 WebCache（需管理员权限）";
