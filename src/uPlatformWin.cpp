@@ -11,17 +11,21 @@
 #include <cstring>
 
 #include "uPlatform.h"
+#include "uPlatformInterrupt.h"
 
 namespace plat {
-namespace {
 
-std::wstring Wide(const std::string& s) {
+std::wstring detail::Wide(const std::string& s) {
   if (s.empty()) return std::wstring();
   int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
   std::wstring w(static_cast<size_t>(n), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), &w[0], n);
   return w;
 }
+
+namespace {
+
+using detail::Wide;
 
 std::string Narrow(const wchar_t* w, size_t len, UINT codePage = CP_UTF8) {
   if (len == 0) return std::string();
@@ -112,7 +116,9 @@ bool WriteAllTo(HANDLE h, const char* data, size_t len) {
 
 bool CopyFromHandle(HANDLE in, const std::string& dst, uint32_t& code) {
   std::wstring wdst = Wide(dst);
-  THandle out(CreateFileW(wdst.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  // Shared for deletion only: an interruption removes the copy while it is
+  // being written (it vanishes when this handle closes).
+  THandle out(CreateFileW(wdst.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_ALWAYS,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!out.Valid()) {
     code = GetLastError();
@@ -122,6 +128,11 @@ bool CopyFromHandle(HANDLE in, const std::string& dst, uint32_t& code) {
   uint64_t offset = 0;
   bool ok = true;
   for (;;) {
+    if (InterruptRequested()) {
+      code = ERROR_OPERATION_ABORTED;
+      ok = false;
+      break;
+    }
     DWORD got = 0;
     if (!ReadAt(in, offset, buf, sizeof buf, got)) {
       bool inLockPage = offset + sizeof buf > kSqliteLockOffset &&
@@ -422,13 +433,8 @@ bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
     cmd += L' ';
     AppendQuoted(cmd, Wide(a), false);
   }
-  STARTUPINFOW si = {};
-  si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
-  // No application name: the program is the first token of the command
-  // line, exactly as a user would type it.
-  if (!CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                      nullptr, &si, &pi)) {
+  if (!detail::StartTrackedProcess(cmd, CREATE_NO_WINDOW, pi)) {
     errCode = GetLastError();
     return false;
   }
@@ -438,9 +444,11 @@ bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
     // be removed, and report it as still active.
     TerminateProcess(pi.hProcess, kErrStillActive);
     WaitForSingleObject(pi.hProcess, 5000);
+    detail::TrackChildProcess(nullptr);
     exitCode = static_cast<int32_t>(kErrStillActive);
     return true;
   }
+  detail::TrackChildProcess(nullptr);
   DWORD code = 0;
   if (GetExitCodeProcess(pi.hProcess, &code)) exitCode = static_cast<int32_t>(code);
   return true;

@@ -73,7 +73,12 @@ bool TSqliteDb::Prepare(const std::string& sql, TSqlStmt& stmt) {
          SQLITE_OK;
 }
 
-int TSqliteDb::Step(TSqlStmt stmt) { return sqlite3_step(stmt); }
+int TSqliteDb::Step(TSqlStmt stmt) {
+  // An interrupted run lets go of its snapshot at once, so that the
+  // clean-up can remove it.
+  if (plat::InterruptRequested()) return SQLITE_INTERRUPT;
+  return sqlite3_step(stmt);
+}
 
 namespace {
 
@@ -163,6 +168,16 @@ std::string SnapshotError(uint32_t code) {
   }
 }
 
+// The snapshot and the side files the engine may make beside it.
+void TrackSnapshotFiles(const std::string& copy, bool track) {
+  for (const std::string& p : {copy, copy + "-wal", copy + "-shm", copy + "-journal"}) {
+    if (track)
+      plat::TrackTempPath(p);
+    else
+      plat::UntrackTempPath(p);
+  }
+}
+
 }  // namespace
 
 bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& err) {
@@ -175,6 +190,8 @@ bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& e
   const std::string target = MakeTempName("db") + ".db";
   const std::string dir = ExtractFileDir(target);
   if (!dir.empty() && !plat::DirExists(dir)) plat::CreateDirs(dir);
+  // Registered before they exist: an interruption removes them at any moment.
+  TrackSnapshotFiles(target, true);
 
   for (uint32_t attempt = 1; attempt <= 3; ++attempt) {
     uint32_t code = 0;
@@ -199,6 +216,7 @@ bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& e
     plat::RemoveFile(target);
     plat::SleepMs(attempt * 200);
   }
+  TrackSnapshotFiles(target, false);
   return false;
 }
 
@@ -208,4 +226,5 @@ void DeleteSnapshot(const std::string& copy) {
   plat::RemoveFile(copy + "-wal");
   plat::RemoveFile(copy + "-shm");
   plat::RemoveFile(copy + "-journal");
+  TrackSnapshotFiles(copy, false);
 }

@@ -500,6 +500,19 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
        ++n)
     base = MakeTempName("webcache") + "_" + IntToStr(n);
   const std::string tsv = base + ".tsv";
+  // Registered before they exist: an interruption removes them at any moment.
+  plat::TrackTempPath(base);
+  plat::TrackTempPath(tsv);
+  struct TCleanup {
+    const std::string& Tsv;
+    const std::string& Base;
+    ~TCleanup() {
+      plat::RemoveFile(Tsv);
+      DeleteFolderTree(Base);
+      plat::UntrackTempPath(Tsv);
+      plat::UntrackTempPath(Base);
+    }
+  } cleanup{tsv, base};
 
   uint32_t code = 0;
   if (!SnapshotWebCacheFolder(sourceDir, base, code)) {
@@ -513,18 +526,8 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
       status = ssLocked;
       message = "复制 WebCache 快照失败：" + SysErrorText(code);
     }
-    DeleteFolderTree(base);
     return 0;
   }
-
-  struct TCleanup {
-    const std::string& Tsv;
-    const std::string& Base;
-    ~TCleanup() {
-      plat::RemoveFile(Tsv);
-      DeleteFolderTree(Base);
-    }
-  } cleanup{tsv, base};
 
   int32_t exitCode = 0;
   if (!SpawnDumpWorker(base, tsv, exitCode)) {
