@@ -17,6 +17,7 @@ enum : uint32_t {
   kErrPathNotFound = 3,
   kErrAccessDenied = 5,
   kErrSharingViolation = 32,
+  kErrFileExists = 80,
   kErrDiskFull = 112,
   kErrStillActive = 259,
 };
@@ -39,6 +40,9 @@ bool CreateDirs(const std::string& path);
 bool RemoveFile(const std::string& path);  // false (silently) on failure
 bool RemoveEmptyDir(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);
+// Creates an empty file that must not exist yet (never through a link) and
+// closes it; false with the Windows error code otherwise.
+bool CreateNewFile(const std::string& path, uint32_t& code);
 
 struct DirEntry {
   std::string Name;

@@ -212,6 +212,17 @@ bool CreateDirs(const std::string& path) {
   return DirExists(path);
 }
 
+bool CreateNewFile(const std::string& path, uint32_t& code) {
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    code = ErrnoToWin(errno);
+    return false;
+  }
+  ::close(fd);
+  code = 0;
+  return true;
+}
+
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 bool RemoveEmptyDir(const std::string& path) { return ::rmdir(path.c_str()) == 0; }
 bool RenameFile(const std::string& from, const std::string& to) {

@@ -264,6 +264,17 @@ bool CreateDirs(const std::string& path) {
   return DirExists(trimmed);
 }
 
+bool CreateNewFile(const std::string& path, uint32_t& code) {
+  THandle h(CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                        FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!h.Valid()) {
+    code = GetLastError();
+    return false;
+  }
+  code = 0;
+  return true;
+}
+
 bool RemoveFile(const std::string& path) { return DeleteFileW(Wide(path).c_str()) != 0; }
 
 bool RemoveEmptyDir(const std::string& path) {

@@ -373,6 +373,8 @@ bool DumpWebCache(const std::string& snapshotDir, const std::string& tsvPath, st
 
 void SetWorkerTimeoutMs(uint32_t ms) { gWorkerTimeoutMs = ms; }
 
+uint32_t WorkerTimeoutMs() { return gWorkerTimeoutMs; }
+
 void SetWorkerExecutable(const std::string& path) { gWorkerExe = path; }
 
 bool SnapshotWebCacheFolder(const std::string& sourceDir, const std::string& targetDir,
@@ -515,8 +517,13 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
   } cleanup{tsv, base};
 
   uint32_t code = 0;
+  uint32_t tempCode = 0;
   if (!SnapshotWebCacheFolder(sourceDir, base, code)) {
-    if (code == plat::kErrAccessDenied) {
+    if (!TempFolderWritable(tempCode)) {
+      // Our own temporary folder is at fault, not the store.
+      status = ssParseError;
+      message = TempFolderErrorText(tempCode);
+    } else if (code == plat::kErrAccessDenied) {
       status = ssNoPermission;
       message = "无权限读取 WebCache（需管理员权限）";
     } else if (code == plat::kErrSharingViolation) {
