@@ -489,6 +489,9 @@ int RunCollection(TOptions& opts, bool stdOutMode, std::unique_ptr<TLogger>& log
 
 int RunMain(const std::vector<std::string>& args) {
   if (IsWorkerCommandLine(args)) return RunWorker(args);
+  // From here on the run makes copies of people's history; an interrupted
+  // run must not leave them behind.
+  plat::InstallInterruptCleanup();
 
   TOptions opts;
   std::string err;

@@ -17,6 +17,7 @@ enum : uint32_t {
   kErrPathNotFound = 3,
   kErrAccessDenied = 5,
   kErrSharingViolation = 32,
+  kErrFileExists = 80,
   kErrDiskFull = 112,
   kErrStillActive = 259,
 };
@@ -39,6 +40,9 @@ bool CreateDirs(const std::string& path);
 bool RemoveFile(const std::string& path);  // false (silently) on failure
 bool RemoveEmptyDir(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);
+// Creates an empty file that must not exist yet (never through a link) and
+// closes it; false with the Windows error code otherwise.
+bool CreateNewFile(const std::string& path, uint32_t& code);
 
 struct DirEntry {
   std::string Name;
@@ -112,6 +116,24 @@ void SuppressErrorDialogs();
 std::string SystemToolPath(const std::string& name);
 // Hands a file to the desktop's default application; outcome not reported.
 void ShellOpen(const std::string& path);
+
+// ---- Interruption --------------------------------------------------------
+// Removes, when the run is interrupted, every path registered here (snapshot
+// copies, snapshot folders, worker result files: anything of the run that
+// holds someone's history) and ends a running child process, then exits with
+// the usual interrupted status (128 + signal on POSIX; on Windows the status
+// of an interrupted console program, STATUS_CONTROL_C_EXIT 0xC000013A).
+// POSIX: SIGINT, SIGTERM, SIGHUP. Windows: Ctrl+C, Ctrl+Break, console closed.
+// SpawnAndWait registers the child it runs for the duration of the wait.
+void InstallInterruptCleanup();
+// A file, or a folder removed recursively (links are never followed).
+// Register a path before creating it, and drop it once it is gone.
+void TrackTempPath(const std::string& path);
+void UntrackTempPath(const std::string& path);
+// True once an interruption has begun. Long loops stop early on it, so that
+// the clean-up (which runs on its own thread on Windows) can remove their
+// files; on POSIX the process ends inside the signal handler instead.
+bool InterruptRequested();
 
 // ---- Environment and users ---------------------------------------------
 std::string GetEnv(const std::string& name);  // empty when missing

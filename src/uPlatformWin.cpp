@@ -11,17 +11,21 @@
 #include <cstring>
 
 #include "uPlatform.h"
+#include "uPlatformInterrupt.h"
 
 namespace plat {
-namespace {
 
-std::wstring Wide(const std::string& s) {
+std::wstring detail::Wide(const std::string& s) {
   if (s.empty()) return std::wstring();
   int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
   std::wstring w(static_cast<size_t>(n), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), &w[0], n);
   return w;
 }
+
+namespace {
+
+using detail::Wide;
 
 std::string Narrow(const wchar_t* w, size_t len, UINT codePage = CP_UTF8) {
   if (len == 0) return std::string();
@@ -118,9 +122,10 @@ bool CopyFromHandle(HANDLE in, const std::string& dst, uint32_t& code) {
   // The target is a fresh name in the temporary folder. Replace a file of
   // our own, but never write through a link or junction planted under that
   // name: removing the entry removes a link itself, and a new file is then
-  // created or nothing is.
+  // created or nothing is. Shared for deletion only: an interruption removes
+  // the copy while it is being written (it vanishes when this handle closes).
   DeleteFileW(wdst.c_str());
-  THandle out(CreateFileW(wdst.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+  THandle out(CreateFileW(wdst.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
                           FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
   if (!out.Valid()) {
     code = GetLastError();
@@ -130,6 +135,11 @@ bool CopyFromHandle(HANDLE in, const std::string& dst, uint32_t& code) {
   uint64_t offset = 0;
   bool ok = true;
   for (;;) {
+    if (InterruptRequested()) {
+      code = ERROR_OPERATION_ABORTED;
+      ok = false;
+      break;
+    }
     DWORD got = 0;
     if (!ReadAt(in, offset, buf, sizeof buf, got)) {
       bool inLockPage = offset + sizeof buf > kSqliteLockOffset &&
@@ -232,6 +242,17 @@ bool CreateDirs(const std::string& path) {
       GetLastError() != ERROR_ALREADY_EXISTS)
     return false;
   return DirExists(trimmed);
+}
+
+bool CreateNewFile(const std::string& path, uint32_t& code) {
+  THandle h(CreateFileW(WPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                        FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!h.Valid()) {
+    code = GetLastError();
+    return false;
+  }
+  code = 0;
+  return true;
 }
 
 bool RemoveFile(const std::string& path) { return DeleteFileW(WPath(path).c_str()) != 0; }
@@ -455,14 +476,10 @@ bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
     return false;
   }
   std::wstring cmd = Wide(line);
-  STARTUPINFOW si = {};
-  si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
-  // No application name: the program is the first token of the command
-  // line, exactly as a user would type it. The child starts suspended so
-  // that it is in the job before it runs a single instruction.
-  if (!CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE,
-                      CREATE_NO_WINDOW | CREATE_SUSPENDED, nullptr, nullptr, &si, &pi)) {
+  // The child starts suspended so that it is in the job before it runs a
+  // single instruction.
+  if (!detail::StartTrackedProcess(cmd, CREATE_NO_WINDOW | CREATE_SUSPENDED, pi)) {
     errCode = GetLastError();
     return false;
   }
@@ -476,9 +493,11 @@ bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
     // be removed, and report it as still active.
     TerminateProcess(pi.hProcess, kErrStillActive);
     WaitForSingleObject(pi.hProcess, 5000);
+    detail::TrackChildProcess(nullptr);
     exitCode = static_cast<int32_t>(kErrStillActive);
     return true;
   }
+  detail::TrackChildProcess(nullptr);
   DWORD code = 0;
   if (GetExitCodeProcess(pi.hProcess, &code)) exitCode = static_cast<int32_t>(code);
   return true;

@@ -384,9 +384,13 @@ class TReportFile {
       return false;
     }
     FExisted = plat::FileExists(path);
+    // Until it is complete, the report is one more file of the run that an
+    // interruption removes (an existing one is already cut short by now).
+    plat::TrackTempPath(path);
     FFile = plat::OpenFile(path, "wb");
     if (!FFile) {
       reason = FailureText(plat::LastErrorCode(), path);
+      plat::UntrackTempPath(path);
       return false;
     }
     return true;
@@ -422,6 +426,7 @@ class TReportFile {
     }
     FFile = nullptr;
     if (!ok && !FExisted) plat::RemoveFile(FPath);
+    plat::UntrackTempPath(FPath);
     return ok;
   }
 

@@ -376,6 +376,8 @@ bool DumpWebCache(const std::string& snapshotDir, const std::string& tsvPath, st
 
 void SetWorkerTimeoutMs(uint32_t ms) { gWorkerTimeoutMs = ms; }
 
+uint32_t WorkerTimeoutMs() { return gWorkerTimeoutMs; }
+
 void SetWorkerExecutable(const std::string& path) { gWorkerExe = path; }
 
 bool SnapshotWebCacheFolder(const std::string& sourceDir, const std::string& targetDir,
@@ -503,8 +505,22 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
        ++n)
     base = MakeTempName("webcache") + "_" + IntToStr(n);
   const std::string tsv = base + ".tsv";
+  // Registered before they exist: an interruption removes them at any moment.
+  plat::TrackTempPath(base);
+  plat::TrackTempPath(tsv);
+  struct TCleanup {
+    const std::string& Tsv;
+    const std::string& Base;
+    ~TCleanup() {
+      plat::RemoveFile(Tsv);
+      DeleteFolderTree(Base);
+      plat::UntrackTempPath(Tsv);
+      plat::UntrackTempPath(Base);
+    }
+  } cleanup{tsv, base};
 
   uint32_t code = 0;
+  uint32_t tempCode = 0;
   bool copied = SnapshotWebCacheFolder(sourceDir, base, code);
   if (!copied && code == plat::kErrSharingViolation) {
     // The system's own host process keeps the WebCache open without sharing
@@ -515,33 +531,23 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
     if (!copied) {
       status = ssLocked;
       message = "WebCache 库" + err;
-      DeleteFolderTree(base);
       return 0;
     }
   }
   if (!copied) {
-    if (code == plat::kErrAccessDenied) {
+    if (!TempFolderWritable(tempCode)) {
+      // Our own temporary folder is at fault, not the store.
+      status = ssParseError;
+      message = TempFolderErrorText(tempCode);
+    } else if (code == plat::kErrAccessDenied) {
       status = ssNoPermission;
       message = "无权限读取 WebCache（需管理员权限）";
-    } else if (code == plat::kErrSharingViolation) {
-      status = ssLocked;
-      message = "WebCache 库被系统服务独占，无法复制快照（需以管理员身份运行）";
     } else {
       status = ssLocked;
       message = "复制 WebCache 快照失败：" + SysErrorText(code);
     }
-    DeleteFolderTree(base);
     return 0;
   }
-
-  struct TCleanup {
-    const std::string& Tsv;
-    const std::string& Base;
-    ~TCleanup() {
-      plat::RemoveFile(Tsv);
-      DeleteFolderTree(Base);
-    }
-  } cleanup{tsv, base};
 
   int32_t exitCode = 0;
   if (!SpawnDumpWorker(base, tsv, exitCode)) {
