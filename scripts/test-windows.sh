@@ -84,6 +84,7 @@ TZ=Asia/Shanghai VT_CHECK_TZ_OFFSET=28800 wine 'C:\vt\platform_checks.exe' "$win
   </dev/null >"$out" 2>"$err"
 rc=$?
 grep -E '^(FAILED|SKIPPED)' "$out"
+sed -n 's/^platform checks: \(.*\)$/  (platform layer: \1)/p' "$out"
 check "platform checks pass" rc_is 0
 check "platform checks ran" grep -q '^platform checks: [1-9][0-9]* passed, 0 failed' "$out"
 check "a spawned child writes nothing into its parent's output" hasnt "$out" "child"
