@@ -9,6 +9,7 @@
 //   platform_checks.exe /sleep [pid file]   (used by the time-out and job checks)
 //   platform_checks.exe /parent <pid file>  (spawns /sleep; used by the job check)
 //   platform_checks.exe /crash              (a crashing child)
+//   platform_checks.exe /interrupted <folder> <pid file>  (a run to interrupt)
 //   platform_checks.exe /kind               prints the standard-output kind
 //   platform_checks.exe /hold <file> <ready file>  holds a file open without
 //                                           sharing while the ready file exists
@@ -299,6 +300,44 @@ void Containment(const std::string& root, const std::string& self) {
   }
 }
 
+// Ctrl+Break ends a run: its child is ended, its tracked folder removed, and
+// the run ends with the status of an interrupted console program.
+void Interruption(const std::string& root, const std::string& self) {
+  const std::string folder = root + "\\interrupted run", pidFile = root + "\\interrupted.pid";
+  plat::CreateDirs(folder + "\\sub");
+  WriteAll(folder + "\\sub\\snapshot.db", "history");
+  std::u16string cmd =
+      Utf8ToUtf16("\"" + self + "\" /interrupted \"" + folder + "\" \"" + pidFile + "\"");
+  STARTUPINFOW si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  if (!CreateProcessW(nullptr, reinterpret_cast<wchar_t*>(&cmd[0]), nullptr, nullptr, FALSE,
+                      CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &si, &pi)) {
+    Check(false, "start a run to interrupt");
+    return;
+  }
+  std::string pid;
+  for (int i = 0; i < 200 && (pid = ReadAll(pidFile)).empty(); ++i) plat::SleepMs(50);
+  int64_t child = 0;
+  TryStrToInt64(pid, child);
+  HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(child));
+  if (!GenerateConsoleCtrlEvent(CTRL_BREAK_EVENT, pi.dwProcessId) ||
+      WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) {
+    plat::WriteStdOutRaw("SKIPPED: interruption (no console event reaches the run here)\n");
+    TerminateProcess(pi.hProcess, 1);
+  } else {
+    DWORD code = 0;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CheckEq(int64_t{0xC000013A}, int64_t{code}, "an interrupted run ends with STATUS_CONTROL_C_EXIT");
+    Check(!plat::DirExists(folder), "an interrupted run's tracked folder is removed");
+    Check(h && WaitForSingleObject(h, 10000) == WAIT_OBJECT_0, "an interrupted run's child is ended");
+  }
+  if (h) CloseHandle(h);
+  CloseHandle(pi.hProcess);
+  CloseHandle(pi.hThread);
+  DeleteFolderTree(folder);
+}
+
 // Paths past MAX_PATH: a deep folder, and a TEMP that long.
 void LongPaths(const std::string& root) {
   std::string dir = root;
@@ -429,6 +468,14 @@ int wmain(int, wchar_t**) {
     plat::SpawnAndWait(plat::OwnExePath(), {"/sleep", args[2]}, 60000, code, err);
     return 0;
   }
+  if (args.size() == 4 && args[1] == "/interrupted") {
+    plat::InstallInterruptCleanup();
+    plat::TrackTempPath(args[2]);
+    int32_t code = 0;
+    uint32_t err = 0;
+    plat::SpawnAndWait(plat::OwnExePath(), {"/sleep", args[3]}, 60000, code, err);
+    return 0;
+  }
   if (args.size() == 2 && args[1] == "/crash") {
     plat::SuppressErrorDialogs();
     *static_cast<volatile int*>(nullptr) = 1;
@@ -470,6 +517,7 @@ int wmain(int, wchar_t**) {
   if (plat::GetEnv("VT_CHECK_SKIP_BIG") != "1") CopyAcrossSqliteLockBytes(root);
   Processes(root, plat::OwnExePath());
   Containment(root, plat::OwnExePath());
+  Interruption(root, plat::OwnExePath());
   LongPaths(root);
   WorkerFailures(root, plat::OwnExePath());
   EnvironmentAndSystem();
