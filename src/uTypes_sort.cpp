@@ -55,11 +55,18 @@ class TTimeTree {
   int32_t FirstNotAbove(int32_t from, int64_t p) const {
     size_t node = static_cast<size_t>(from - FLo) + FSize;
     if (Min(node) > p) {
-      do {
-        while (node > 1 && (node & 1)) node /= 2;  // a right child: climb
-        if (node == 1) return FLo + FLen - 1;      // none (never for a partition scan)
-        ++node;                                    // the next block to the right
-      } while (Min(node) > p);
+      // None at all is never the case for a partition scan.
+      const int32_t none = FLo + FLen - 1;
+      if (from == FLo) {
+        node = 1;  // from the first slot: straight down from the whole range
+        if (Min(node) > p) return none;
+      } else {
+        do {
+          while (node > 1 && (node & 1)) node /= 2;  // a right child: climb
+          if (node == 1) return none;
+          ++node;  // the next block to the right
+        } while (Min(node) > p);
+      }
       while (node < FSize) node = Min(2 * node) <= p ? 2 * node : 2 * node + 1;
     }
     return FLo + static_cast<int32_t>(node - FSize);
