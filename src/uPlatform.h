@@ -117,6 +117,12 @@ std::string SystemToolPath(const std::string& name);
 // Hands a file to the desktop's default application; outcome not reported.
 void ShellOpen(const std::string& path);
 
+// Process-wide settings, made first thing in every process of the program
+// (the worker too). POSIX: a write beyond the file-size limit fails with an
+// error instead of ending the process (SIGXFSZ), so that a report or result
+// file that cannot be completed is reported and removed as on a full disk.
+void PrepareProcess();
+
 // ---- Interruption --------------------------------------------------------
 // Removes, when the run is interrupted, every path registered here (snapshot
 // copies, snapshot folders, worker result files: anything of the run that

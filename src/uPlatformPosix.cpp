@@ -213,7 +213,8 @@ bool CreateDirs(const std::string& path) {
 }
 
 bool CreateNewFile(const std::string& path, uint32_t& code) {
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  // The mode a file made by fopen gets (the umask applies).
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (fd < 0) {
     code = ErrnoToWin(errno);
     return false;

@@ -133,6 +133,8 @@ void OnInterrupt(int sig) {
 
 }  // namespace
 
+void PrepareProcess() { signal(SIGXFSZ, SIG_IGN); }
+
 void InstallInterruptCleanup() {
   gOwner = getpid();
   struct sigaction sa;

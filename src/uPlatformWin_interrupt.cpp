@@ -103,6 +103,8 @@ BOOL WINAPI OnConsoleControl(DWORD type) {
 
 }  // namespace
 
+void PrepareProcess() {}
+
 void InstallInterruptCleanup() {
   {
     TLockGuard lock;

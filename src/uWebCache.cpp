@@ -84,7 +84,11 @@ void WriteResultFile(const std::string& path, const std::vector<std::string>& li
   std::FILE* f = plat::OpenFile(path, "wb");
   if (!f) throw std::runtime_error("cannot create " + path);
   const bool ok = std::fwrite(out.data(), 1, out.size(), f) == out.size();
-  if (std::fclose(f) != 0 || !ok) throw std::runtime_error("cannot write " + path);
+  if (std::fclose(f) != 0 || !ok) {
+    // A result cut short (a full disk, a file-size limit) is no result.
+    plat::RemoveFile(path);
+    throw std::runtime_error("cannot write " + path);
+  }
 }
 
 }  // namespace
