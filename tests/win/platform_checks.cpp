@@ -7,9 +7,9 @@
 //   platform_checks.exe <scratch folder>   run every check
 //   platform_checks.exe /child <file> args  (used by the spawn checks)
 //   platform_checks.exe /sleep [pid file]   (used by the time-out and job checks)
-//   platform_checks.exe /parent <pid file>  (spawns /sleep; used by the job check)
+//   platform_checks.exe /parent <pid file> [tracked folder]
+//                                           (spawns /sleep; the job and interruption checks)
 //   platform_checks.exe /crash              (a crashing child)
-//   platform_checks.exe /interrupted <folder> <pid file>  (a run to interrupt)
 //   platform_checks.exe /kind               prints the standard-output kind
 //   platform_checks.exe /hold <file> <ready file>  holds a file open without
 //                                           sharing while the ready file exists
@@ -262,6 +262,24 @@ void Processes(const std::string& root, const std::string& self) {
   Check(plat::ProcessId() == GetCurrentProcessId(), "ProcessId");
 }
 
+// Starts `cmd` (a process that spawns a /sleep child writing its id to
+// `pidFile`) and waits for that child; `child` is a handle to it (or null).
+bool StartWithChild(const std::string& cmd, DWORD flags, const std::string& pidFile,
+                    PROCESS_INFORMATION& pi, HANDLE& child) {
+  std::u16string w = Utf8ToUtf16(cmd);
+  STARTUPINFOW si = {};
+  si.cb = sizeof si;
+  child = nullptr;
+  if (!CreateProcessW(nullptr, reinterpret_cast<wchar_t*>(&w[0]), nullptr, nullptr, FALSE, flags,
+                      nullptr, nullptr, &si, &pi))
+    return false;
+  std::string pid;
+  for (int i = 0; i < 200 && (pid = ReadAll(pidFile)).empty(); ++i) plat::SleepMs(50);
+  int64_t id = 0;
+  if (TryStrToInt64(pid, id)) child = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
+  return true;
+}
+
 // A child runs in a job that ends it with its parent, and a crashing child
 // ends at once with its exception code instead of waiting for a debugger or
 // error reporting.
@@ -275,21 +293,14 @@ void Containment(const std::string& root, const std::string& self) {
   Check(plat::NowUnixMillis() - start < 20000, "a crash does not wait for anyone");
 
   const std::string pidFile = root + "\\grandchild.pid";
-  std::u16string cmd = Utf8ToUtf16("\"" + self + "\" /parent \"" + pidFile + "\"");
-  STARTUPINFOW si = {};
-  si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
-  if (!CreateProcessW(nullptr, reinterpret_cast<wchar_t*>(&cmd[0]), nullptr, nullptr, FALSE,
-                      CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi)) {
+  HANDLE h = nullptr;
+  if (!StartWithChild("\"" + self + "\" /parent \"" + pidFile + "\"", CREATE_NO_WINDOW, pidFile, pi,
+                      h)) {
     Check(false, "start a parent");
     return;
   }
-  std::string pid;
-  for (int i = 0; i < 200 && (pid = ReadAll(pidFile)).empty(); ++i) plat::SleepMs(50);
-  int64_t grandchild = 0;
-  Check(TryStrToInt64(pid, grandchild), "the parent's child started", pid);
-  HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(grandchild));
-  Check(h != nullptr, "open the parent's child");
+  Check(h != nullptr, "the parent's child started");
   TerminateProcess(pi.hProcess, 1);
   WaitForSingleObject(pi.hProcess, 10000);
   CloseHandle(pi.hProcess);
@@ -306,21 +317,13 @@ void Interruption(const std::string& root, const std::string& self) {
   const std::string folder = root + "\\interrupted run", pidFile = root + "\\interrupted.pid";
   plat::CreateDirs(folder + "\\sub");
   WriteAll(folder + "\\sub\\snapshot.db", "history");
-  std::u16string cmd =
-      Utf8ToUtf16("\"" + self + "\" /interrupted \"" + folder + "\" \"" + pidFile + "\"");
-  STARTUPINFOW si = {};
-  si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
-  if (!CreateProcessW(nullptr, reinterpret_cast<wchar_t*>(&cmd[0]), nullptr, nullptr, FALSE,
-                      CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &si, &pi)) {
+  HANDLE h = nullptr;
+  if (!StartWithChild("\"" + self + "\" /parent \"" + pidFile + "\" \"" + folder + "\"",
+                      CREATE_NEW_PROCESS_GROUP, pidFile, pi, h)) {
     Check(false, "start a run to interrupt");
     return;
   }
-  std::string pid;
-  for (int i = 0; i < 200 && (pid = ReadAll(pidFile)).empty(); ++i) plat::SleepMs(50);
-  int64_t child = 0;
-  TryStrToInt64(pid, child);
-  HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(child));
   if (!GenerateConsoleCtrlEvent(CTRL_BREAK_EVENT, pi.dwProcessId) ||
       WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) {
     plat::WriteStdOutRaw("SKIPPED: interruption (no console event reaches the run here)\n");
@@ -462,18 +465,14 @@ int wmain(int, wchar_t**) {
     plat::SleepMs(60000);
     return 0;
   }
-  if (args.size() == 3 && args[1] == "/parent") {
+  if ((args.size() == 3 || args.size() == 4) && args[1] == "/parent") {
+    if (args.size() == 4) {  // a run that an interruption cleans up
+      plat::InstallInterruptCleanup();
+      plat::TrackTempPath(args[3]);
+    }
     int32_t code = 0;
     uint32_t err = 0;
     plat::SpawnAndWait(plat::OwnExePath(), {"/sleep", args[2]}, 60000, code, err);
-    return 0;
-  }
-  if (args.size() == 4 && args[1] == "/interrupted") {
-    plat::InstallInterruptCleanup();
-    plat::TrackTempPath(args[2]);
-    int32_t code = 0;
-    uint32_t err = 0;
-    plat::SpawnAndWait(plat::OwnExePath(), {"/sleep", args[3]}, 60000, code, err);
     return 0;
   }
   if (args.size() == 2 && args[1] == "/crash") {
