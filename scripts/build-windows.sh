@@ -2,7 +2,9 @@
 # Cross-builds Visitrail.exe for 64-bit Windows with MinGW-w64, installing the
 # cross compiler when it is missing. SQLite is compiled from the unmodified
 # upstream amalgamation, taken from the npm package sqlite3 (which carries
-# the upstream sqlite-autoconf tarball) and checked against a pinned hash.
+# the upstream sqlite-autoconf tarball) and checked against a pinned hash;
+# libesedb is built statically from Debian's source package
+# (scripts/build-libesedb-windows.sh). Both are kept under the build folder.
 # Usage: scripts/build-windows.sh [cmake targets...]   (default: Visitrail)
 # The last line printed is the path of Visitrail.exe.
 set -euo pipefail
@@ -36,11 +38,14 @@ if [ ! -f "$sqlite_dir/sqlite3.c" ] || [ ! -f "$sqlite_dir/sqlite3.h" ]; then
   rm -rf "$tmp"
 fi
 
+esedb_prefix="$("$root/scripts/build-libesedb-windows.sh" "$deps" | tail -n 1)"
+
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(Visitrail)
 cmake -S "$root" -B "$build" \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE="${VT_WINDOWS_BUILD_TYPE:-Release}" \
-  -DVT_BUILD_TESTS=OFF -DVT_BUNDLED_SQLITE="$sqlite_dir" >&2
+  -DVT_BUILD_TESTS=OFF -DVT_BUNDLED_SQLITE="$sqlite_dir" \
+  -DVT_ESEDB_PREFIX="$esedb_prefix" >&2
 cmake --build "$build" --target "${targets[@]}" -j"$(nproc)" >&2
 echo "$build/Visitrail.exe"

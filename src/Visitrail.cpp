@@ -2,22 +2,18 @@
 #include <vector>
 
 #include "uDriver.h"
+#include "uPlatform.h"
 
 #ifdef _WIN32
-#include <windows.h>
-
-#include "uUtil.h"
-
-int wmain(int argc, wchar_t** argv) {
-  std::vector<std::string> args;
-  for (int i = 0; i < argc; ++i) {
-    const wchar_t* w = argv[i];
-    args.push_back(Utf16ToUtf8(std::u16string(reinterpret_cast<const char16_t*>(w))));
-  }
-  return RunMain(args);
+// The arguments are split from the raw command line by the program's own
+// rule (a backslash before a quote stays a backslash), not by the C runtime.
+int wmain(int, wchar_t**) {
+  plat::HardenProcess();
+  return RunMain(plat::CommandLineArgs());
 }
 #else
 int main(int argc, char** argv) {
+  plat::HardenProcess();
   std::vector<std::string> args(argv, argv + argc);
   return RunMain(args);
 }

@@ -236,6 +236,16 @@ bool ScanHistory(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& wind
   return true;
 }
 
+// How a source whose store could not be copied is recorded. A temporary
+// folder that cannot be written is our own problem: the store is neither
+// held by the browser nor denied to us.
+TSourceStatus SnapshotFailureStatus(const std::string& err) {
+  if (ContainsText(err, "无权限")) return ssNoPermission;
+  if (err.compare(0, std::strlen(kTempFolderNotWritable), kTempFolderNotWritable) == 0)
+    return ssParseError;
+  return ssLocked;
+}
+
 }  // namespace
 
 // ---- Queries ---------------------------------------------------------------
@@ -545,20 +555,19 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
                                  const std::string& dbPath, bool firefox) {
   std::string copy, err;
   if (!SnapshotDatabase(dbPath, copy, err)) {
-    const TSourceStatus status = ContainsText(err, "无权限") ? ssNoPermission : ssLocked;
-    AddSource(entry.Id, entry.Name, profileLabel, dbPath, status, 0, err);
+    AddSource(entry.Id, entry.Name, profileLabel, dbPath, SnapshotFailureStatus(err), 0, err);
     return;
   }
 
   TSourceStatus status = ssEmpty;
   int32_t count = 0;
-  std::string message;
+  std::string message, readError;
   {
     TSqliteDb db;
     TSqlStmt stmt = nullptr;
     const std::string sql =
         firefox ? FirefoxPlacesQuery(FFromUnix, FToUnix) : ChromiumHistoryQuery(FFromUnix, FToUnix);
-    if (!db.OpenReadOnly(copy)) {
+    if (!db.OpenSnapshot(copy)) {
       status = ssParseError;
       message = "打开数据库失败：" + db.LastError();
     } else if (!db.Prepare(sql, stmt)) {
@@ -619,7 +628,8 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
           ++count;
         }
       } else {
-        while (db.Step(stmt) == kSqliteRow) {
+        int rc;
+        while ((rc = db.Step(stmt)) == kSqliteRow) {
           std::string url = db.ColText(stmt, 0);
           if (url.empty()) continue;
           const int64_t t = db.ColInt(stmt, 2) / 1000000 - offset;
@@ -633,9 +643,15 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
           FList.Add(rec);
           ++count;
         }
+        // A store damaged part-way through its rows: what was read before
+        // the damage stays, and the source says where reading stopped.
+        if (rc != kSqliteDone) readError = db.LastError();
       }
       db.Finalize(stmt);
-      if (count > 0) {
+      if (!readError.empty()) {
+        status = ssParseError;
+        message = Format("读取中断：%s（已读取 %d 条）", readError.c_str(), count);
+      } else if (count > 0) {
         status = ssOk;
       } else {
         status = ssEmpty;

@@ -210,11 +210,14 @@ std::string DefaultReportExt(const std::string& format) {
 }
 
 std::string ResolveReportPath(const std::string& outPath, const std::string& format,
-                              const std::string& defaultName) {
+                              const std::string& defaultName, bool* defaultNameUsed) {
   std::string path;
+  const bool useDefault =
+      outPath.empty() || plat::DirExists(outPath) || plat::IsPathSep(outPath.back());
+  if (defaultNameUsed) *defaultNameUsed = useDefault;
   if (outPath.empty()) {
     path = JoinPath(plat::CurrentDir(), defaultName);
-  } else if (plat::DirExists(outPath) || plat::IsPathSep(outPath.back())) {
+  } else if (useDefault) {
     path = JoinPath(outPath, defaultName);
   } else {
     size_t nameStart = 0;
@@ -230,6 +233,23 @@ std::string ResolveReportPath(const std::string& outPath, const std::string& for
       path = outPath + DefaultReportExt(format);
   }
   return plat::AbsolutePath(path);
+}
+
+bool ClaimReportPath(std::string& path) {
+  const std::string name = ExtractFileName(path);
+  const size_t dot = name.rfind('.');
+  const size_t extAt = dot == std::string::npos ? path.size() : path.size() - name.size() + dot;
+  for (int n = 1; n <= 9999; ++n) {
+    const std::string candidate =
+        n == 1 ? path : path.substr(0, extAt) + "_" + IntToStr(n) + path.substr(extAt);
+    uint32_t code = 0;
+    if (plat::CreateNewFile(candidate, code)) {
+      path = candidate;
+      return true;
+    }
+    if (code != plat::kErrFileExists) return false;
+  }
+  return false;
 }
 
 // ---- Time window ----------------------------------------------------------------
@@ -339,6 +359,15 @@ std::string StatsLine(const TAnalyzer& a) {
                 a.UniqueDomains(), a.ActiveDays());
 }
 
+// The report file of this run: a default name is claimed, so that it never
+// replaces an earlier report; a name the user gave is replaced as asked.
+std::string ReportFilePath(const TOptions& opts, const std::string& defaultName, bool& claimed) {
+  bool defaultUsed = false;
+  std::string path = ResolveReportPath(opts.OutPath, opts.Format, defaultName, &defaultUsed);
+  claimed = defaultUsed && ClaimReportPath(path);
+  return path;
+}
+
 // Sorting, analysis and the dispatch to a file or standard output.
 int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
                    const TSourceList& sources, std::string rangeText, const TUserProfiles& users,
@@ -368,16 +397,17 @@ int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
   if (opts.Format != "html") {
     const bool csv = opts.Format == "csv";
     std::string path;
-    bool ok;
+    bool ok, claimed = false;
     if (stdOutMode) {
       ok = csv ? WriteCsvReportStdOut(list, ro, err)
                : WriteJsonReportStdOut(analyzer, list, sources, ro, err);
     } else {
-      path = ResolveReportPath(opts.OutPath, opts.Format, defaultName);
+      path = ReportFilePath(opts, defaultName, claimed);
       ok = csv ? WriteCsvReportFile(path, list, ro, err)
                : WriteJsonReportFile(path, analyzer, list, sources, ro, err);
     }
     if (!ok) {
+      if (claimed) plat::RemoveFile(path);
       log.Error(err);
       return 4;
     }
@@ -396,8 +426,10 @@ int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
     }
     return doneCode;
   }
-  const std::string path = ResolveReportPath(opts.OutPath, opts.Format, defaultName);
+  bool claimed = false;
+  const std::string path = ReportFilePath(opts, defaultName, claimed);
   if (!WriteHtmlReport(path, analyzer, list, sources, ro, err)) {
+    if (claimed) plat::RemoveFile(path);
     log.Error(err);
     return 4;
   }
@@ -508,7 +540,11 @@ int RunCollection(TOptions& opts, bool stdOutMode, std::unique_ptr<TLogger>& log
 }  // namespace
 
 int RunMain(const std::vector<std::string>& rawArgs) {
+  plat::PrepareProcess();
   if (IsWorkerCommandLine(rawArgs)) return RunWorker(rawArgs);
+  // From here on the run makes copies of people's history; an interrupted
+  // run must not leave them behind.
+  plat::InstallInterruptCleanup();
 
   // Arguments are UTF-8 from here on: on Linux they are whatever bytes the
   // shell passed, and a title or filter must not make the report invalid.

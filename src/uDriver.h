@@ -43,10 +43,16 @@ void PrintVersion();
 
 // The report's file extension for a /format value: ".json", ".csv" or ".html".
 std::string DefaultReportExt(const std::string& format);
-// Where a report file goes, from the /out value (trimmed by ParseOptions), the format and
-// the default file name; always absolute.
+// Where a report file goes, from the /out value (trimmed by ParseOptions), the
+// format and the default file name; always absolute. `defaultNameUsed`, when
+// given, says whether the path ends with the default name.
 std::string ResolveReportPath(const std::string& outPath, const std::string& format,
-                              const std::string& defaultName);
+                              const std::string& defaultName, bool* defaultNameUsed = nullptr);
+// Takes a default-named report path for this run by creating the file, so
+// that an earlier report of the same second is never replaced: when the
+// name exists, "_2", "_3", … go before the extension. False (path
+// unchanged) when no file could be created there; the writer then says why.
+bool ClaimReportPath(std::string& path);
 
 // The collection window from the time options (Unix seconds; 0 = open,
 // `toUnix` exclusive) and the range text. Days are local calendar days, the

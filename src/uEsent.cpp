@@ -6,25 +6,18 @@
 #include "uPlatform.h"
 #include "uUtil.h"
 
-// Shared by both engine halves --------------------------------------------------
+#include <libesedb.h>
+
+// The file is read directly by libesedb, which needs no engine instance,
+// session or work files and does not replay logs: a snapshot in a
+// dirty-shutdown state (copied from a live or crashed session) is read as it
+// stands. It reports no ESE error codes; every failure carries kReaderError
+// so callers still see a negative code.
 
 void TEsentDb::SetEseError(int32_t code, const std::string& operation) {
   FLastErr = code;
   FLastErrText = Format("%s失败（ESE 错误码 %d）", operation.c_str(), code);
 }
-
-#ifdef _WIN32
-
-// The esent.dll half is uEsentWin.cpp (added to vt_esent by CMake on Windows).
-
-#else  // libesedb ---------------------------------------------------------------
-
-// On this side the file is read directly by libesedb, which needs no engine
-// instance, session or work files and does not replay logs: a snapshot in a
-// dirty-shutdown state is read as it stands. It reports no ESE error codes;
-// every failure carries kReaderError so callers still see a negative code.
-
-#include <libesedb.h>
 
 namespace {
 
@@ -155,6 +148,21 @@ bool ReadCompressedText(libesedb_record_t* rec, int entry, std::string& data) {
   return !data.empty();
 }
 
+#ifdef _WIN32
+// The narrow form would go through the ANSI code page, which cannot spell
+// every user folder name (C:\Users\张三 on a Western system); long paths
+// need the extended form.
+int OpenEsedbFile(libesedb_file_t* file, const std::string& path, libesedb_error_t** err) {
+  const std::u16string wide = Utf8ToUtf16(plat::LongPathForm(path));
+  return libesedb_file_open_wide(file, reinterpret_cast<const wchar_t*>(wide.c_str()),
+                                 LIBESEDB_OPEN_READ, err);
+}
+#else
+int OpenEsedbFile(libesedb_file_t* file, const std::string& path, libesedb_error_t** err) {
+  return libesedb_file_open(file, path.c_str(), LIBESEDB_OPEN_READ, err);
+}
+#endif
+
 }  // namespace
 
 struct TEsentDb::Impl {
@@ -186,7 +194,7 @@ bool TEsentDb::AttachReadOnly(const std::string& fileName) {
     SetEseError(kReaderError, "打开数据库");
     return false;
   }
-  if (libesedb_file_open(FImpl->File, fileName.c_str(), LIBESEDB_OPEN_READ, &err) != 1) {
+  if (OpenEsedbFile(FImpl->File, fileName, &err) != 1) {
     FreeError(err);
     libesedb_file_free(&FImpl->File, &err);
     FreeError(err);
@@ -355,5 +363,3 @@ bool TEsentDb::TableNames(std::vector<std::string>& names) {
   }
   return true;
 }
-
-#endif

@@ -1,10 +1,10 @@
-// A small read-only view of an ESE database (WebCacheV01.dat): esent.dll on
-// Windows, libesedb elsewhere, behind one class. It knows no table layout:
-// callers open tables by name, walk rows and read raw column bytes by id.
+// A small read-only view of an ESE database (WebCacheV01.dat) through
+// libesedb, on Windows as elsewhere. It knows no table layout: callers open
+// tables by name, walk rows and read raw column bytes by id.
 //
 // Failures return false and leave a Chinese message in LastErrorText();
 // engine failures also set LastErrorCode() (negative). libesedb has no ESE
-// error codes, so on that side every engine failure carries kReaderError.
+// error codes, so every engine failure carries kReaderError.
 #pragma once
 
 #include <cstdint>

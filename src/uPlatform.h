@@ -17,6 +17,7 @@ enum : uint32_t {
   kErrPathNotFound = 3,
   kErrAccessDenied = 5,
   kErrSharingViolation = 32,
+  kErrFileExists = 80,
   kErrDiskFull = 112,
   kErrStillActive = 259,
 };
@@ -43,6 +44,9 @@ bool CreateDirs(const std::string& path);
 bool RemoveFile(const std::string& path);  // false (silently) on failure
 bool RemoveEmptyDir(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);
+// Creates an empty file that must not exist yet (never through a link) and
+// closes it; false with the Windows error code otherwise.
+bool CreateNewFile(const std::string& path, uint32_t& code);
 
 struct DirEntry {
   std::string Name;
@@ -78,6 +82,9 @@ std::string CurrentDir();
 std::string AbsolutePath(const std::string& path);
 // The user's temporary folder, ending with a separator; empty when unknown.
 std::string TempDir();
+// The form of an absolute path that file APIs accept at any length (Windows:
+// "\\?\" before paths of 248 characters and more); unchanged elsewhere.
+std::string LongPathForm(const std::string& path);
 
 // ---- Process -----------------------------------------------------------
 uint32_t ProcessId();
@@ -91,8 +98,53 @@ std::string OwnExePath();
 // False when the process could not be started (`errCode` says why).
 bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
                   uint32_t timeoutMs, int32_t& exitCode, uint32_t& errCode);
+// Windows command lines, split the way the program's runtime does: blanks
+// (characters up to U+0020) separate, double quotes group and are removed,
+// backslashes are literal. "" alone is an empty argument.
+std::vector<std::string> SplitCommandLine(const std::string& line);
+// Every argument in double quotes, separated by one blank, so that
+// SplitCommandLine gives the same arguments back. False when an argument
+// holds a double quote, which that rule cannot carry.
+bool BuildCommandLine(const std::vector<std::string>& args, std::string& line);
+#ifdef _WIN32
+// The process's own arguments, program path first, split by that rule.
+std::vector<std::string> CommandLineArgs();
+#endif
+// Limits what the process can be made to load: DLLs loaded at run time come
+// from the system folder only (Windows; nothing elsewhere).
+void HardenProcess();
+// For a worker process: a crash ends it at once with its exception code,
+// without error dialogs or a wait for error reporting (Windows).
+void SuppressErrorDialogs();
+// The full path of a program of the operating system (the system folder on
+// Windows, never PATH); empty where there is none.
+std::string SystemToolPath(const std::string& name);
 // Hands a file to the desktop's default application; outcome not reported.
 void ShellOpen(const std::string& path);
+
+// Process-wide settings, made first thing in every process of the program
+// (the worker too). POSIX: a write beyond the file-size limit fails with an
+// error instead of ending the process (SIGXFSZ), so that a report or result
+// file that cannot be completed is reported and removed as on a full disk.
+void PrepareProcess();
+
+// ---- Interruption --------------------------------------------------------
+// Removes, when the run is interrupted, every path registered here (snapshot
+// copies, snapshot folders, worker result files: anything of the run that
+// holds someone's history) and ends a running child process, then exits with
+// the usual interrupted status (128 + signal on POSIX; on Windows the status
+// of an interrupted console program, STATUS_CONTROL_C_EXIT 0xC000013A).
+// POSIX: SIGINT, SIGTERM, SIGHUP. Windows: Ctrl+C, Ctrl+Break, console closed.
+// SpawnAndWait registers the child it runs for the duration of the wait.
+void InstallInterruptCleanup();
+// A file, or a folder removed recursively (links are never followed).
+// Register a path before creating it, and drop it once it is gone.
+void TrackTempPath(const std::string& path);
+void UntrackTempPath(const std::string& path);
+// True once an interruption has begun. Long loops stop early on it, so that
+// the clean-up (which runs on its own thread on Windows) can remove their
+// files; on POSIX the process ends inside the signal handler instead.
+bool InterruptRequested();
 
 // ---- Environment and users ---------------------------------------------
 std::string GetEnv(const std::string& name);  // empty when missing
@@ -134,6 +186,9 @@ bool WriteErrorLine(const std::string& text);
 bool WriteStdOutRaw(const std::string& bytes);
 // The platform's line ending for console and log lines.
 const char* LineEnd();
+// A line of UTF-8 text as the run-log file stores it: the ANSI code page on
+// Windows ("?" for what it cannot show), unchanged elsewhere.
+std::string LogFileText(const std::string& text);
 
 // ---- Time and messages --------------------------------------------------
 int64_t NowUnixUtc();          // true Unix seconds

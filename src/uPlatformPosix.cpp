@@ -18,6 +18,7 @@
 #include <cstring>
 
 #include "uPlatform.h"
+#include "uPlatformInterrupt.h"
 
 namespace plat {
 namespace embedded {
@@ -149,6 +150,22 @@ bool CopyFd(const std::string& src, const std::string& dst, uint32_t& code) {
   return ok;
 }
 
+// Waits for the child like waitpid; once it is reaped it is no longer the
+// interruption handler's to end (its process id may be given to another).
+pid_t ReapChild(pid_t pid, int& status, int options) {
+  sigset_t oldMask;
+  detail::BlockInterrupts(oldMask);
+  pid_t r;
+  do {
+    r = ::waitpid(pid, &status, options);
+  } while (r < 0 && errno == EINTR && options == 0);
+  const int savedErrno = errno;
+  if (r == pid) detail::TrackChildProcess(0);
+  detail::RestoreInterrupts(oldMask);
+  errno = savedErrno;
+  return r;
+}
+
 bool EqualsIgnoreAsciiCase(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
@@ -194,6 +211,18 @@ bool CreateDirs(const std::string& path) {
     i = next + 1;
   }
   return DirExists(path);
+}
+
+bool CreateNewFile(const std::string& path, uint32_t& code) {
+  // The mode a file made by fopen gets (the umask applies).
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    code = ErrnoToWin(errno);
+    return false;
+  }
+  ::close(fd);
+  code = 0;
+  return true;
 }
 
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
@@ -308,6 +337,8 @@ std::string AbsolutePath(const std::string& path) {
   return cwd + rel;
 }
 
+std::string LongPathForm(const std::string& path) { return path; }
+
 std::string TempDir() {
   const char* t = std::getenv("TMPDIR");
   std::string dir = (t && *t) ? t : "/tmp";
@@ -356,14 +387,21 @@ bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
   for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
 
+  // The child is registered before any interruption can be handled, so
+  // that an interruption during the wait ends it too.
+  sigset_t oldMask;
+  detail::BlockInterrupts(oldMask);
   pid_t pid = ::fork();
   if (pid < 0) {
     errCode = ErrnoToWin(errno);
+    detail::RestoreInterrupts(oldMask);
     ::close(report[0]);
     ::close(report[1]);
     return false;
   }
   if (pid == 0) {
+    detail::ResetInterruptHandlingInChild();
+    detail::RestoreInterrupts(oldMask);
     // Like a windowless Windows child: no console. Its output must never mix
     // into a report that the parent writes to standard output.
     int devnull = ::open("/dev/null", O_RDWR);
@@ -378,6 +416,8 @@ bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
     (void)ignored;
     ::_exit(127);
   }
+  detail::TrackChildProcess(pid);
+  detail::RestoreInterrupts(oldMask);
   ::close(report[1]);
   int childErr = 0;
   ssize_t got;
@@ -387,7 +427,7 @@ bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
   ::close(report[0]);
   if (got == static_cast<ssize_t>(sizeof childErr)) {
     int status;
-    ::waitpid(pid, &status, 0);
+    ReapChild(pid, status, 0);
     errCode = ErrnoToWin(childErr);
     return false;
   }
@@ -395,16 +435,17 @@ bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
   const int64_t deadline = NowUnixMillis() + timeoutMs;
   int status = 0;
   for (;;) {
-    pid_t r = ::waitpid(pid, &status, WNOHANG);
+    pid_t r = ReapChild(pid, status, WNOHANG);
     if (r == pid) break;
     if (r < 0 && errno != EINTR) {
+      detail::TrackChildProcess(0);
       exitCode = -1;
       return true;
     }
     if (NowUnixMillis() >= deadline) {
       // Still running at the limit: stop it so that its folder can go.
       ::kill(pid, SIGKILL);
-      ::waitpid(pid, &status, 0);
+      ReapChild(pid, status, 0);
       exitCode = static_cast<int32_t>(kErrStillActive);
       return true;
     }
@@ -416,6 +457,13 @@ bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
     exitCode = 128 + WTERMSIG(status);
   return true;
 }
+
+// Nothing is loaded from beside the program here, and a crash ends a
+// process without asking anyone.
+void HardenProcess() {}
+void SuppressErrorDialogs() {}
+
+std::string SystemToolPath(const std::string& /*name*/) { return std::string(); }
 
 void ShellOpen(const std::string& path) {
   pid_t pid = ::fork();
@@ -543,6 +591,8 @@ bool WriteErrorLine(const std::string& text) {
 bool WriteStdOutRaw(const std::string& bytes) { return WriteAll(1, bytes.data(), bytes.size()); }
 
 const char* LineEnd() { return "\n"; }
+
+std::string LogFileText(const std::string& text) { return text; }
 
 // ---- Time and messages --------------------------------------------------
 

@@ -11,17 +11,21 @@
 #include <cstring>
 
 #include "uPlatform.h"
+#include "uPlatformInterrupt.h"
 
 namespace plat {
-namespace {
 
-std::wstring Wide(const std::string& s) {
+std::wstring detail::Wide(const std::string& s) {
   if (s.empty()) return std::wstring();
   int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
   std::wstring w(static_cast<size_t>(n), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), &w[0], n);
   return w;
 }
+
+namespace {
+
+using detail::Wide;
 
 std::string Narrow(const wchar_t* w, size_t len, UINT codePage = CP_UTF8) {
   if (len == 0) return std::string();
@@ -54,9 +58,12 @@ class THandle {
   HANDLE FHandle;
 };
 
+// A path for the file APIs: the extended form when it is long.
+std::wstring WPath(const std::string& path) { return Wide(LongPathForm(path)); }
+
 DWORD Attributes(const std::string& path) {
   if (path.empty()) return INVALID_FILE_ATTRIBUTES;
-  return GetFileAttributesW(Wide(path).c_str());
+  return GetFileAttributesW(WPath(path).c_str());
 }
 
 // SQLite takes its file locks on the 512 bytes at offset 1 GiB (pending,
@@ -111,9 +118,15 @@ bool WriteAllTo(HANDLE h, const char* data, size_t len) {
 }
 
 bool CopyFromHandle(HANDLE in, const std::string& dst, uint32_t& code) {
-  std::wstring wdst = Wide(dst);
-  THandle out(CreateFileW(wdst.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  std::wstring wdst = WPath(dst);
+  // The target is a fresh name in the temporary folder. Replace a file of
+  // our own, but never write through a link or junction planted under that
+  // name: removing the entry removes a link itself, and a new file is then
+  // created or nothing is. Shared for deletion only: an interruption removes
+  // the copy while it is being written (it vanishes when this handle closes).
+  DeleteFileW(wdst.c_str());
+  THandle out(CreateFileW(wdst.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
   if (!out.Valid()) {
     code = GetLastError();
     return false;
@@ -122,6 +135,11 @@ bool CopyFromHandle(HANDLE in, const std::string& dst, uint32_t& code) {
   uint64_t offset = 0;
   bool ok = true;
   for (;;) {
+    if (InterruptRequested()) {
+      code = ERROR_OPERATION_ABORTED;
+      ok = false;
+      break;
+    }
     DWORD got = 0;
     if (!ReadAt(in, offset, buf, sizeof buf, got)) {
       bool inLockPage = offset + sizeof buf > kSqliteLockOffset &&
@@ -153,7 +171,7 @@ bool CopyFromHandle(HANDLE in, const std::string& dst, uint32_t& code) {
 bool CopyWithFlags(const std::string& src, const std::string& dst, DWORD share, DWORD flags,
                    uint32_t& code) {
   code = 0;
-  THandle in(CreateFileW(Wide(src).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+  THandle in(CreateFileW(WPath(src).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN | flags, nullptr));
   if (!in.Valid()) {
     code = GetLastError();
@@ -179,33 +197,6 @@ bool IsConsoleHandle(HANDLE h) {
          GetConsoleMode(h, &mode);
 }
 
-// Quotes one argument so that the MSVC runtime's parser (and
-// CommandLineToArgvW) gives it back unchanged: backslashes are literal
-// except before a quote, where they and the quote are escaped.
-void AppendQuoted(std::wstring& cmd, const std::wstring& arg, bool always) {
-  if (!always && !arg.empty() && arg.find_first_of(L" \t\n\v\"") == std::wstring::npos) {
-    cmd += arg;
-    return;
-  }
-  cmd += L'"';
-  size_t slashes = 0;
-  for (wchar_t c : arg) {
-    if (c == L'\\') {
-      ++slashes;
-      continue;
-    }
-    if (c == L'"') {
-      cmd.append(slashes * 2 + 1, L'\\');
-    } else {
-      cmd.append(slashes, L'\\');
-    }
-    slashes = 0;
-    cmd += c;
-  }
-  cmd.append(slashes * 2, L'\\');
-  cmd += L'"';
-}
-
 bool IsAbsolute(const std::string& path) {
   if (path.size() >= 2 && IsPathSep(path[0]) && IsPathSep(path[1])) return true;  // UNC
   return path.size() >= 3 && path[1] == ':' && IsPathSep(path[2]);
@@ -227,7 +218,7 @@ bool DirExists(const std::string& path) {
 
 int64_t FileSize(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (path.empty() || !GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data))
+  if (path.empty() || !GetFileAttributesExW(WPath(path).c_str(), GetFileExInfoStandard, &data))
     return -1;
   return static_cast<int64_t>((static_cast<uint64_t>(data.nFileSizeHigh) << 32) |
                               data.nFileSizeLow);
@@ -247,27 +238,38 @@ bool CreateDirs(const std::string& path) {
                    parent.find_first_of("\\/", 2) == std::string::npos);
     if (!isRoot && !IsPathSep(parent.back()) && !CreateDirs(parent)) return false;
   }
-  if (!CreateDirectoryW(Wide(trimmed).c_str(), nullptr) &&
+  if (!CreateDirectoryW(WPath(trimmed).c_str(), nullptr) &&
       GetLastError() != ERROR_ALREADY_EXISTS)
     return false;
   return DirExists(trimmed);
 }
 
-bool RemoveFile(const std::string& path) { return DeleteFileW(Wide(path).c_str()) != 0; }
+bool CreateNewFile(const std::string& path, uint32_t& code) {
+  THandle h(CreateFileW(WPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                        FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!h.Valid()) {
+    code = GetLastError();
+    return false;
+  }
+  code = 0;
+  return true;
+}
+
+bool RemoveFile(const std::string& path) { return DeleteFileW(WPath(path).c_str()) != 0; }
 
 bool RemoveEmptyDir(const std::string& path) {
-  return RemoveDirectoryW(Wide(path).c_str()) != 0;
+  return RemoveDirectoryW(WPath(path).c_str()) != 0;
 }
 
 bool RenameFile(const std::string& from, const std::string& to) {
-  return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+  return MoveFileExW(WPath(from).c_str(), WPath(to).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) != 0;
 }
 
 bool ListDir(const std::string& dir, std::vector<DirEntry>& out) {
   out.clear();
   if (dir.empty()) return false;
-  std::wstring pattern = Wide(dir);
+  std::wstring pattern = WPath(dir);
   if (pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
   pattern += L'*';
   WIN32_FIND_DATAW fd;
@@ -316,7 +318,7 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
       SetLastError(ERROR_INVALID_PARAMETER);
       return nullptr;
   }
-  HANDLE h = CreateFileW(Wide(path).c_str(), access,
+  HANDLE h = CreateFileW(WPath(path).c_str(), access,
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return nullptr;
@@ -382,11 +384,38 @@ std::string AbsolutePath(const std::string& path) {
   return Narrow(full);
 }
 
+std::string LongPathForm(const std::string& path) {
+  // CreateDirectoryW stops at 248 characters, the other calls at 260.
+  if (path.size() < 248 || path.compare(0, 4, "\\\\?\\") == 0 ||
+      path.compare(0, 4, "\\\\.\\") == 0)
+    return path;
+  std::wstring w = Wide(path);
+  DWORD n = GetFullPathNameW(w.c_str(), 0, nullptr, nullptr);
+  if (n == 0) return path;
+  std::wstring full(n, L'\0');
+  n = GetFullPathNameW(w.c_str(), n, &full[0], nullptr);
+  full.resize(n);
+  if (full.size() < 248) return path;
+  if (full.compare(0, 2, L"\\\\") == 0) return "\\\\?\\UNC\\" + Narrow(full.substr(2));
+  return "\\\\?\\" + Narrow(full);
+}
+
 std::string TempDir() {
-  wchar_t buf[MAX_PATH + 2];
-  DWORD n = GetTempPathW(MAX_PATH + 2, buf);
-  if (n == 0 || n > MAX_PATH + 1) return std::string();
-  std::string dir = Narrow(buf, n);
+  std::wstring buf(MAX_PATH + 2, L'\0');
+  DWORD n = GetTempPathW(static_cast<DWORD>(buf.size()), &buf[0]);
+  std::string dir;
+  if (n > 0 && n < buf.size()) {
+    dir = Narrow(buf.data(), n);
+  } else {
+    // GetTempPathW gives up on a TEMP longer than MAX_PATH; such a folder
+    // is found in the same order the system looks (TMP, TEMP, the profile).
+    for (const char* name : {"TMP", "TEMP", "USERPROFILE"}) {
+      dir = GetEnv(name);
+      if (!dir.empty()) break;
+    }
+    if (dir.empty()) return std::string();
+    dir = AbsolutePath(dir);
+  }
   if (!IsPathSep(dir.back())) dir += '\\';
   return dir;
 }
@@ -412,38 +441,104 @@ std::string OwnExePath() {
   }
 }
 
+namespace {
+
+// The job every child is placed in: closing its last handle, which the
+// system does when this process ends in any way, ends the children too, and
+// a child that crashes ends at once instead of waiting for error reporting.
+HANDLE ChildJob() {
+  static HANDLE job = [] {
+    HANDLE h = CreateJobObjectW(nullptr, nullptr);
+    if (!h) return h;
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags =
+        JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION;
+    if (!SetInformationJobObject(h, JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
+      CloseHandle(h);
+      return HANDLE(nullptr);
+    }
+    return h;
+  }();
+  return job;
+}
+
+}  // namespace
+
 bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
                   uint32_t timeoutMs, int32_t& exitCode, uint32_t& errCode) {
   exitCode = -1;
   errCode = 0;
-  std::wstring cmd;
-  AppendQuoted(cmd, Wide(exe), true);
-  for (const auto& a : args) {
-    cmd += L' ';
-    AppendQuoted(cmd, Wide(a), false);
+  std::vector<std::string> all{exe};
+  all.insert(all.end(), args.begin(), args.end());
+  std::string line;
+  if (!BuildCommandLine(all, line)) {
+    errCode = ERROR_INVALID_PARAMETER;
+    return false;
   }
-  STARTUPINFOW si = {};
-  si.cb = sizeof si;
+  std::wstring cmd = Wide(line);
   PROCESS_INFORMATION pi = {};
-  // No application name: the program is the first token of the command
-  // line, exactly as a user would type it.
-  if (!CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                      nullptr, &si, &pi)) {
+  // The child starts suspended so that it is in the job before it runs a
+  // single instruction.
+  if (!detail::StartTrackedProcess(cmd, CREATE_NO_WINDOW | CREATE_SUSPENDED, pi)) {
     errCode = GetLastError();
     return false;
   }
   THandle process(pi.hProcess), thread(pi.hThread);
+  // Outside a job (a parent job that forbids nesting on old systems) the
+  // child still runs; only the clean-up after our own end is lost.
+  if (HANDLE job = ChildJob()) AssignProcessToJobObject(job, pi.hProcess);
+  ResumeThread(pi.hThread);
   if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_TIMEOUT) {
     // Still running at the limit: stop it, so that the files it holds can
     // be removed, and report it as still active.
     TerminateProcess(pi.hProcess, kErrStillActive);
     WaitForSingleObject(pi.hProcess, 5000);
+    detail::TrackChildProcess(nullptr);
     exitCode = static_cast<int32_t>(kErrStillActive);
     return true;
   }
+  detail::TrackChildProcess(nullptr);
   DWORD code = 0;
   if (GetExitCodeProcess(pi.hProcess, &code)) exitCode = static_cast<int32_t>(code);
   return true;
+}
+
+std::vector<std::string> CommandLineArgs() {
+  const wchar_t* line = GetCommandLineW();
+  return SplitCommandLine(line ? Narrow(line, wcslen(line)) : std::string());
+}
+
+void HardenProcess() {
+  // Not a search path: the program's own folder and the current folder may
+  // hold a planted copy of a system DLL, loaded elevated with /user:all.
+  SetDllDirectoryW(L"");
+  using TSetDefault = BOOL(WINAPI*)(DWORD);
+  // Windows 8 and later (Windows 7 with its security update) have it.
+  auto setDefault = reinterpret_cast<TSetDefault>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+  if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+namespace {
+LONG WINAPI EndOnCrash(EXCEPTION_POINTERS* info) {
+  TerminateProcess(GetCurrentProcess(),
+                   info && info->ExceptionRecord ? info->ExceptionRecord->ExceptionCode : 1);
+  return EXCEPTION_EXECUTE_HANDLER;
+}
+}  // namespace
+
+void SuppressErrorDialogs() {
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+  SetUnhandledExceptionFilter(EndOnCrash);
+}
+
+std::string SystemToolPath(const std::string& name) {
+  wchar_t buf[MAX_PATH + 1];
+  UINT n = GetSystemDirectoryW(buf, MAX_PATH + 1);
+  if (n == 0 || n > MAX_PATH) return std::string();
+  std::string dir = Narrow(buf, static_cast<size_t>(n));
+  if (!IsPathSep(dir.back())) dir += '\\';
+  return dir + name;
 }
 
 void ShellOpen(const std::string& path) {
@@ -601,6 +696,8 @@ bool WriteStdOutRaw(const std::string& bytes) {
 }
 
 const char* LineEnd() { return "\r\n"; }
+
+std::string LogFileText(const std::string& text) { return Narrow(Wide(text), CP_ACP); }
 
 // ---- Time and messages --------------------------------------------------
 

@@ -21,14 +21,16 @@ namespace report_detail {
 // into the same days, so the date of the previous answer is reused while
 // the next time falls on the same local day; only a new day costs a real
 // conversion. Local time is the stored time plus the UTC offset in effect
-// now, so a local day is always 86400 seconds long; days near the ends of
-// the 1990..2100 window, where the conversion falls back to UTC figures,
-// are never cached.
+// at that instant, so the reuse also needs the offset the day was
+// remembered with: across a daylight-saving change the day is converted
+// again. Days near the ends of the 1990..2100 window, where the conversion
+// falls back to UTC figures, are never cached.
 class TTimeTextCache {
  public:
   void AppendTo(std::string& out, int64_t when) {
     if (when <= 0) return;
-    if (FValid && when >= FDayStart && when - FDayStart < 86400) {
+    if (FValid && when >= FDayStart && when - FDayStart < 86400 &&
+        UtcOffsetAt(when) == FOffset) {
       int32_t s = static_cast<int32_t>(when - FDayStart);
       char buf[8] = {Digit(s / 36000), Digit(s / 3600 % 10), ':', Digit(s / 600 % 6),
                      Digit(s / 60 % 10), ':',  Digit(s % 60 / 10), Digit(s % 10)};
@@ -58,12 +60,14 @@ class TTimeTextCache {
     int year = Num(t, 0, 4), h = Num(t, 11, 2), m = Num(t, 14, 2), s = Num(t, 17, 2);
     if (year < 1991 || year > 2099 || h < 0 || m < 0 || s < 0) return;
     FDayStart = when - (h * 3600 + m * 60 + s);
+    FOffset = UtcOffsetAt(when);
     std::memcpy(FDate, t.data(), sizeof FDate);
     FValid = true;
   }
 
   bool FValid = false;
   int64_t FDayStart = 0;
+  int64_t FOffset = 0;
   char FDate[11] = {};  // "yyyy-mm-dd "
 };
 
@@ -197,9 +201,13 @@ class TReportFile {
       return false;
     }
     FExisted = plat::FileExists(path);
+    // Until it is complete, the report is one more file of the run that an
+    // interruption removes (an existing one is already cut short by now).
+    plat::TrackTempPath(path);
     FFile = plat::OpenFile(path, "wb");
     if (!FFile) {
       reason = FailureText(plat::LastErrorCode(), path);
+      plat::UntrackTempPath(path);
       return false;
     }
     return true;
@@ -235,6 +243,7 @@ class TReportFile {
     }
     FFile = nullptr;
     if (!ok && !FExisted) plat::RemoveFile(FPath);
+    plat::UntrackTempPath(FPath);
     return ok;
   }
 

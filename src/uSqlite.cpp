@@ -33,13 +33,17 @@ std::string TSqliteDb::LoadedNote() {
 
 TSqliteDb::~TSqliteDb() { Close(); }
 
-bool TSqliteDb::OpenReadOnly(const std::string& fileName) {
+bool TSqliteDb::OpenReadOnly(const std::string& fileName) { return Open(fileName, false); }
+
+bool TSqliteDb::Open(const std::string& fileName, bool writable) {
   Close();
   if (!Loaded()) return false;
   FDb = nullptr;
-  // Read-only and nothing else: a missing file must not be created, and the
-  // name is never taken as a URI.
-  int rc = sqlite3_open_v2(fileName.c_str(), &FDb, SQLITE_OPEN_READONLY, nullptr);
+  // A missing file must never be created, and the name is never taken as a
+  // URI. A long snapshot path (a long TEMP) is given in the form the file
+  // APIs accept at any length.
+  int rc = sqlite3_open_v2(plat::LongPathForm(fileName).c_str(), &FDb,
+                           writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY, nullptr);
   if (rc != SQLITE_OK) {
     if (FDb) sqlite3_close(FDb);
     FDb = nullptr;
@@ -73,7 +77,12 @@ bool TSqliteDb::Prepare(const std::string& sql, TSqlStmt& stmt) {
          SQLITE_OK;
 }
 
-int TSqliteDb::Step(TSqlStmt stmt) { return sqlite3_step(stmt); }
+int TSqliteDb::Step(TSqlStmt stmt) {
+  // An interrupted run lets go of its snapshot at once, so that the
+  // clean-up can remove it.
+  if (plat::InterruptRequested()) return SQLITE_INTERRUPT;
+  return sqlite3_step(stmt);
+}
 
 namespace {
 
@@ -163,7 +172,60 @@ std::string SnapshotError(uint32_t code) {
   }
 }
 
+// The side files that belong to a database and travel with its copy.
+constexpr const char* kSideSuffixes[] = {"-wal", "-shm", "-journal"};
+
+bool CopyStoreFile(const std::string& src, const std::string& dst, uint32_t& code) {
+  return plat::CopyFileShared(src, dst, code) || plat::CopyFileBackup(src, dst, code);
+}
+
+// One copy of the database and its side files; false with the error code of
+// the file that could not be copied.
+bool CopyStoreWithSideFiles(const std::string& path, const std::string& target, uint32_t& code) {
+  if (!CopyStoreFile(path, target, code)) return false;
+  for (const char* suffix : kSideSuffixes) {
+    // A copied NTFS disk may spell the companion in another case.
+    const std::string side = plat::ResolvePathCase(path + suffix);
+    if (!plat::FileExists(side)) continue;
+    uint32_t sideCode = 0;
+    if (CopyStoreFile(side, target + suffix, sideCode)) continue;
+    // The newest commits of a running browser sit in the write-ahead log,
+    // and a rollback journal left by an interrupted write holds the pages
+    // that undo it: without either, the copy says something the browser
+    // never committed, or misses what it did. The index ("-shm") is
+    // different: the engine rebuilds it from the log when it is missing.
+    if (std::strcmp(suffix, "-shm") == 0) continue;
+    code = sideCode;
+    return false;
+  }
+  return true;
+}
+
+void RemoveSnapshotFiles(const std::string& copy) {
+  plat::RemoveFile(copy);
+  for (const char* suffix : kSideSuffixes) plat::RemoveFile(copy + suffix);
+}
+
+void TrackSnapshotFiles(const std::string& copy, bool track) {
+  for (const std::string& p : {copy, copy + kSideSuffixes[0], copy + kSideSuffixes[1],
+                               copy + kSideSuffixes[2]}) {
+    if (track)
+      plat::TrackTempPath(p);
+    else
+      plat::UntrackTempPath(p);
+  }
+}
+
 }  // namespace
+
+bool TSqliteDb::OpenSnapshot(const std::string& copy) {
+  // A rollback journal beside the copy means the browser stopped in the
+  // middle of a write: the engine undoes it only on a connection that may
+  // write. The copy is ours alone, so it may; the browser's files are never
+  // opened at all.
+  if (plat::FileExists(copy + "-journal")) return Open(copy, true);
+  return OpenReadOnly(copy);
+}
 
 bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& err) {
   copy.clear();
@@ -175,38 +237,84 @@ bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& e
   const std::string target = MakeTempName("db") + ".db";
   const std::string dir = ExtractFileDir(target);
   if (!dir.empty() && !plat::DirExists(dir)) plat::CreateDirs(dir);
+  // Registered before they exist: an interruption removes them at any moment.
+  TrackSnapshotFiles(target, true);
 
   for (uint32_t attempt = 1; attempt <= 3; ++attempt) {
     uint32_t code = 0;
-    bool ok = plat::CopyFileShared(path, target, code);
-    if (!ok) ok = plat::CopyFileBackup(path, target, code);
-    if (ok) {
-      // The newest commits of a running browser sit in the write-ahead log.
-      // The engine discards the copied index ("-shm") when it is the first
-      // to open it and rebuilds it from the log, so a log and index copied at
-      // slightly different moments do not disagree; a log cut short by a
-      // failed copy still yields every commit whose frames it holds whole.
-      for (const char* suffix : {"-wal", "-shm"}) {
-        // A copied NTFS disk may spell the companion in another case.
-        const std::string side = plat::ResolvePathCase(path + suffix);
-        uint32_t sideCode = 0;
-        if (plat::FileExists(side)) plat::CopyFileShared(side, target + suffix, sideCode);
-      }
+    if (CopyStoreWithSideFiles(path, target, code)) {
       copy = target;
       return true;
     }
-    err = SnapshotError(code);
     // A partial copy of a failed attempt is of no use to anyone.
-    plat::RemoveFile(target);
+    RemoveSnapshotFiles(target);
+    // Where the copy cannot even be written, no retry helps, and the store
+    // is not to blame.
+    uint32_t tempCode = 0;
+    if (attempt == 1 && !TempFolderWritable(tempCode)) {
+      err = TempFolderErrorText(tempCode);
+      break;
+    }
+    err = SnapshotError(code);
     plat::SleepMs(attempt * 200);
+    if (attempt == 3 && code == plat::kErrSharingViolation) {
+      // Held without sharing, not merely busy. A shadow copy holds the
+      // database alone; a log beside it would come from another moment.
+      if (plat::FileExists(path + "-wal") || plat::FileExists(path + "-journal"))
+        break;
+      if (CopyHeldFile(path, target, IsElevated(), err)) {
+        copy = target;
+        return true;
+      }
+    }
   }
+  TrackSnapshotFiles(target, false);
+  return false;
+}
+
+// ---- Files held open without sharing ---------------------------------------
+
+namespace {
+std::string gShadowCopyTool;
+constexpr uint32_t kShadowCopyTimeoutMs = 120000;
+}  // namespace
+
+void SetShadowCopyTool(const std::string& path) { gShadowCopyTool = path; }
+
+std::vector<std::string> ShadowCopyArgs(const std::string& src, const std::string& dst) {
+  return {"/y", src, "/vss", "/d", dst};
+}
+
+bool CopyHeldFile(const std::string& src, const std::string& dst, bool elevated,
+                  std::string& err) {
+  err.clear();
+  if (!elevated) {
+    err = "文件正被其他进程占用且不允许共享读取；以管理员身份运行时将通过卷影副本读取";
+    return false;
+  }
+  const std::string tool =
+      gShadowCopyTool.empty() ? plat::SystemToolPath("esentutl.exe") : gShadowCopyTool;
+  std::string reason;
+  int32_t exitCode = 0;
+  uint32_t code = 0;
+  plat::RemoveFile(dst);  // the tool refuses to overwrite
+  if (tool.empty() || !plat::FileExists(tool)) {
+    reason = SysErrorText(plat::kErrFileNotFound) + "（esentutl.exe）";
+  } else if (!plat::SpawnAndWait(tool, ShadowCopyArgs(src, dst), kShadowCopyTimeoutMs, exitCode,
+                                 code)) {
+    reason = SysErrorText(code);
+  } else if (exitCode != 0 || !plat::FileExists(dst)) {
+    reason = Format("esentutl 退出码 %d", exitCode);
+  } else {
+    return true;
+  }
+  plat::RemoveFile(dst);
+  err = "文件正被其他进程占用，无法通过卷影副本读取：" + reason;
   return false;
 }
 
 void DeleteSnapshot(const std::string& copy) {
   if (copy.empty()) return;
-  plat::RemoveFile(copy);
-  plat::RemoveFile(copy + "-wal");
-  plat::RemoveFile(copy + "-shm");
-  plat::RemoveFile(copy + "-journal");
+  RemoveSnapshotFiles(copy);
+  TrackSnapshotFiles(copy, false);
 }

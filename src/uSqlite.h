@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -23,6 +24,9 @@ class TSqliteDb {
   TSqliteDb& operator=(const TSqliteDb&) = delete;
 
   bool OpenReadOnly(const std::string& fileName);
+  // Opens a private snapshot made by SnapshotDatabase: read-only, unless the
+  // copy carries a rollback journal, which the engine must be able to undo.
+  bool OpenSnapshot(const std::string& copy);
   void Close();
   bool IsOpen() const { return FOpen; }
 
@@ -36,12 +40,30 @@ class TSqliteDb {
   std::string LastError() const;
 
  private:
+  bool Open(const std::string& fileName, bool writable);
+
   sqlite3* FDb = nullptr;
   bool FOpen = false;
 };
 
-// Copies `path` (and its "-wal"/"-shm") to a fresh temporary file. False with
-// a Chinese message in `err` when no copy could be taken; a message about
-// denied access contains "无权限".
+// Copies `path` (and its "-wal", "-shm" and "-journal") to a fresh temporary
+// file. False with a Chinese message in `err` when no copy could be taken; a
+// message about denied access contains "无权限", one about a temporary
+// folder that cannot be written names it (see TempFolderErrorText). A "-wal"
+// or "-journal" that cannot be copied fails the copy like the database
+// itself; a "-shm" does not (the engine rebuilds it).
 bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& err);
 void DeleteSnapshot(const std::string& copy);
+
+// ---- Files held open without sharing ---------------------------------------
+// A store that another process holds open without sharing (the system keeps
+// the WebCache so) cannot be copied by either copy. An elevated run copies it
+// from a volume shadow copy, with the system's own esentutl (a single file:
+// each call takes its own shadow copy). Not elevated, or when no shadow copy
+// can be had: false with a Chinese message in `err` that says so.
+bool CopyHeldFile(const std::string& src, const std::string& dst, bool elevated,
+                  std::string& err);
+// esentutl's arguments for that copy.
+std::vector<std::string> ShadowCopyArgs(const std::string& src, const std::string& dst);
+// The program run for it (the system folder's esentutl.exe; tests replace it).
+void SetShadowCopyTool(const std::string& path);

@@ -84,32 +84,6 @@ void THistoryList::SetUrl(int32_t index, const std::string& newUrl) {
   if (index >= 0 && index < FCount) FItems[index].Url = newUrl;
 }
 
-void THistoryList::SortByTimeDesc() {
-  if (FCount < 2) return;
-  QuickSortDesc(0, FCount - 1);
-}
-
-// Hoare partition around the middle slot's time; the left part recurses,
-// the right part loops. Kept exactly so that ties come out the same way.
-void THistoryList::QuickSortDesc(int32_t l, int32_t r) {
-  for (;;) {
-    int32_t i = l, j = r;
-    const int64_t p = FItems[l + (r - l) / 2].VisitUnix;
-    do {
-      while (FItems[i].VisitUnix > p) ++i;
-      while (FItems[j].VisitUnix < p) --j;
-      if (i <= j) {
-        if (i < j) swap(FItems[i], FItems[j]);
-        ++i;
-        --j;
-      }
-    } while (i <= j);
-    if (l < j) QuickSortDesc(l, j);
-    l = i;
-    if (i >= r) return;
-  }
-}
-
 void TSourceList::Add(const TSourceInfo& item) {
   if (static_cast<size_t>(FCount) >= FItems.size()) FItems.resize(FCount + 16);
   FItems[FCount++] = item;

@@ -174,7 +174,6 @@ class THistoryList {
 
  private:
   void Grow();
-  void QuickSortDesc(int32_t l, int32_t r);
 
   THistoryArray FItems;
   int32_t FCount = 0;

@@ -166,6 +166,12 @@ std::string ExtractFileDir(const std::string& path);
 std::string ExtractFileName(const std::string& path);
 // "vt_<prefix>_<pid>_<ticks>" in the temporary folder, no extension.
 std::string MakeTempName(const std::string& prefix);
+// True when a new file can be created in the temporary folder; otherwise
+// `code` is the system's reason (a Windows error code).
+bool TempFolderWritable(uint32_t& code);
+// kTempFolderNotWritable + "：<folder>（<reason>）" for that reason.
+constexpr const char kTempFolderNotWritable[] = "临时文件夹不可写";
+std::string TempFolderErrorText(uint32_t code);
 bool IsElevated();
 // The system's text for a Windows error code, or "错误码 %d".
 std::string SysErrorText(uint32_t code);

@@ -29,6 +29,7 @@ void TLogger::Raw(const std::string& s) {
   line += "  ";
   line += s;
   line += plat::LineEnd();
+  line = plat::LogFileText(line);  // the ANSI code page on Windows
   // Flushed line by line so the log is complete even if the process is killed.
   if (std::fwrite(line.data(), 1, line.size(), FFile) != line.size() || std::fflush(FFile) != 0)
     throw std::runtime_error("写入日志文件失败：" + SysErrorText(plat::LastErrorCode()));

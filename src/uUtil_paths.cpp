@@ -31,6 +31,25 @@ std::string MakeTempName(const std::string& prefix) {
                                           static_cast<int>(plat::TickCount())));
 }
 
+bool TempFolderWritable(uint32_t& code) {
+  code = 0;
+  const std::string dir = plat::TempDir();
+  if (dir.empty()) {
+    code = plat::kErrPathNotFound;
+    return false;
+  }
+  const std::string probe = MakeTempName("probe");
+  if (!plat::CreateNewFile(probe, code)) return code == plat::kErrFileExists;
+  plat::RemoveFile(probe);
+  return true;
+}
+
+std::string TempFolderErrorText(uint32_t code) {
+  std::string dir = plat::TempDir();
+  if (dir.size() > 1 && plat::IsPathSep(dir.back())) dir.pop_back();
+  return Format("%s：%s（%s）", kTempFolderNotWritable, dir.c_str(), SysErrorText(code).c_str());
+}
+
 bool IsElevated() { return plat::IsElevated(); }
 
 std::string SysErrorText(uint32_t code) {

@@ -7,6 +7,7 @@
 
 #include "uEsent.h"
 #include "uPlatform.h"
+#include "uSqlite.h"
 
 // The program carries no description of the WebCache table layout beyond
 // what every version shares: containers and columns are recognised by their
@@ -83,7 +84,11 @@ void WriteResultFile(const std::string& path, const std::vector<std::string>& li
   std::FILE* f = plat::OpenFile(path, "wb");
   if (!f) throw std::runtime_error("cannot create " + path);
   const bool ok = std::fwrite(out.data(), 1, out.size(), f) == out.size();
-  if (std::fclose(f) != 0 || !ok) throw std::runtime_error("cannot write " + path);
+  if (std::fclose(f) != 0 || !ok) {
+    // A result cut short (a full disk, a file-size limit) is no result.
+    plat::RemoveFile(path);
+    throw std::runtime_error("cannot write " + path);
+  }
 }
 
 }  // namespace
@@ -95,6 +100,8 @@ bool IsWorkerCommandLine(const std::vector<std::string>& args) {
 }
 
 int RunWorker(const std::vector<std::string>& args) {
+  // A crash in the reader must end this process at once: the parent waits.
+  plat::SuppressErrorDialogs();
   if (args.size() < 4) return 1;
   try {
     std::string msg;
@@ -373,6 +380,8 @@ bool DumpWebCache(const std::string& snapshotDir, const std::string& tsvPath, st
 
 void SetWorkerTimeoutMs(uint32_t ms) { gWorkerTimeoutMs = ms; }
 
+uint32_t WorkerTimeoutMs() { return gWorkerTimeoutMs; }
+
 void SetWorkerExecutable(const std::string& path) { gWorkerExe = path; }
 
 bool SnapshotWebCacheFolder(const std::string& sourceDir, const std::string& targetDir,
@@ -501,31 +510,49 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
        ++n)
     base = MakeTempName("webcache") + "_" + IntToStr(n);
   const std::string tsv = base + ".tsv";
-
-  uint32_t code = 0;
-  if (!SnapshotWebCacheFolder(sourceDir, base, code)) {
-    if (code == plat::kErrAccessDenied) {
-      status = ssNoPermission;
-      message = "无权限读取 WebCache（需管理员权限）";
-    } else if (code == plat::kErrSharingViolation) {
-      status = ssLocked;
-      message = "WebCache 库被系统服务独占，无法复制快照（需以管理员身份运行）";
-    } else {
-      status = ssLocked;
-      message = "复制 WebCache 快照失败：" + SysErrorText(code);
-    }
-    DeleteFolderTree(base);
-    return 0;
-  }
-
+  // Registered before they exist: an interruption removes them at any moment.
+  plat::TrackTempPath(base);
+  plat::TrackTempPath(tsv);
   struct TCleanup {
     const std::string& Tsv;
     const std::string& Base;
     ~TCleanup() {
       plat::RemoveFile(Tsv);
       DeleteFolderTree(Base);
+      plat::UntrackTempPath(Tsv);
+      plat::UntrackTempPath(Base);
     }
   } cleanup{tsv, base};
+
+  uint32_t code = 0;
+  uint32_t tempCode = 0;
+  bool copied = SnapshotWebCacheFolder(sourceDir, base, code);
+  if (!copied && code == plat::kErrSharingViolation) {
+    // The system's own host process keeps the WebCache open without sharing
+    // while its user is logged on. The database alone is enough: libesedb
+    // reads it as it stands, without its logs.
+    std::string err;
+    copied = CopyHeldFile(datPath, JoinPath(base, kDbFileName), IsElevated(), err);
+    if (!copied) {
+      status = ssLocked;
+      message = "WebCache 库" + err;
+      return 0;
+    }
+  }
+  if (!copied) {
+    if (!TempFolderWritable(tempCode)) {
+      // Our own temporary folder is at fault, not the store.
+      status = ssParseError;
+      message = TempFolderErrorText(tempCode);
+    } else if (code == plat::kErrAccessDenied) {
+      status = ssNoPermission;
+      message = "无权限读取 WebCache（需管理员权限）";
+    } else {
+      status = ssLocked;
+      message = "复制 WebCache 快照失败：" + SysErrorText(code);
+    }
+    return 0;
+  }
 
   int32_t exitCode = 0;
   if (!SpawnDumpWorker(base, tsv, exitCode)) {

@@ -85,6 +85,7 @@ void DeleteFolderTree(const std::string& folder);
 
 // How long the parent waits for the worker (120 s; tests shorten it).
 void SetWorkerTimeoutMs(uint32_t ms);
+uint32_t WorkerTimeoutMs();
 // The executable started as the worker (the running program; tests may
 // point it at the built binary).
 void SetWorkerExecutable(const std::string& path);

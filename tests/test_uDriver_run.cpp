@@ -180,3 +180,34 @@ TEST(ConsoleWidth, ClampedRange) {
   EXPECT_GE(w, 70);
   EXPECT_LE(w, 160);
 }
+
+TEST(ReportPath, DefaultNameNeverReplacesAnEarlierReport) {
+  vt_test::TempFolder tmp;
+  const std::string def = "Visitrail_Report_20261118_090507.html";
+  bool defaultUsed = false;
+  std::string path = ResolveReportPath(tmp.Path(), "html", def, &defaultUsed);
+  EXPECT_TRUE(defaultUsed);
+  ASSERT_TRUE(ClaimReportPath(path));
+  EXPECT_EQ(path, tmp.Sub(def));
+  EXPECT_TRUE(vt_test::Exists(path));  // taken: a second run cannot take it too
+
+  // Two more runs within the same second, one with a JSON report.
+  path = tmp.Sub(def);
+  ASSERT_TRUE(ClaimReportPath(path));
+  EXPECT_EQ(path, tmp.Sub("Visitrail_Report_20261118_090507_2.html"));
+  path = tmp.Sub(def);
+  ASSERT_TRUE(ClaimReportPath(path));
+  EXPECT_EQ(path, tmp.Sub("Visitrail_Report_20261118_090507_3.html"));
+  path = tmp.Sub("Visitrail_Report_20261118_090507.json");
+  ASSERT_TRUE(ClaimReportPath(path));
+  EXPECT_EQ(path, tmp.Sub("Visitrail_Report_20261118_090507.json"));
+
+  // A folder that is not there yet: nothing is claimed, the writer makes it.
+  path = tmp.Sub("new/") + def;
+  EXPECT_FALSE(ClaimReportPath(path));
+  EXPECT_EQ(path, tmp.Sub("new/") + def);
+
+  // A name the user gave is not the default one, and is replaced as asked.
+  ResolveReportPath(tmp.Sub("r.html"), "html", def, &defaultUsed);
+  EXPECT_FALSE(defaultUsed);
+}

@@ -113,3 +113,36 @@ TEST(Platform, EmbeddedTemplateIsPresent) {
   EXPECT_NE(std::string::npos, data.find("__DATA__"));
   EXPECT_FALSE(plat::LoadEmbeddedResource("NOPE", data));
 }
+
+// Windows command lines split the way the program's own runtime does.
+TEST(CommandLine, QuotesGroupAndBackslashesStayLiteral) {
+  using V = std::vector<std::string>;
+  // A folder that ends in a backslash keeps it, and the next option stays
+  // an option of its own (the C runtime would join the two).
+  EXPECT_EQ((V{"C:\\vt\\Visitrail.exe", "/out:D:\\My Reports\\", "/format:json"}),
+            plat::SplitCommandLine("\"C:\\vt\\Visitrail.exe\" /out:\"D:\\My Reports\\\" /format:json"));
+  EXPECT_EQ((V{"a", "", "b c", "x\\\\y"}), plat::SplitCommandLine("  a \"\"\t\"b c\"  x\\\\y\r\n"));
+  EXPECT_EQ((V{"ab cd"}), plat::SplitCommandLine("a\"b c\"d"));  // quotes inside a word
+  EXPECT_EQ((V{"open quote to the end "}), plat::SplitCommandLine("\"open quote to the end "));
+  EXPECT_EQ(V{}, plat::SplitCommandLine(" \t "));
+  EXPECT_EQ((V{"张三", "/title:周报"}), plat::SplitCommandLine("张三 /title:周报"));
+}
+
+TEST(CommandLine, BuiltLinesSplitBackIntoTheSameArguments) {
+  const std::vector<std::string> worker = {"C:\\Program Files\\vt\\Visitrail.exe", "/worker:dump",
+                                           "C:\\Users\\张三\\AppData\\Local\\Temp\\vt_webcache_1_2\\",
+                                           "C:\\Users\\张三\\AppData\\Local\\Temp\\vt_webcache_1_2.tsv"};
+  std::string line;
+  ASSERT_TRUE(plat::BuildCommandLine(worker, line));
+  EXPECT_EQ("\"C:\\Program Files\\vt\\Visitrail.exe\" \"/worker:dump\" "
+            "\"C:\\Users\\张三\\AppData\\Local\\Temp\\vt_webcache_1_2\\\" "
+            "\"C:\\Users\\张三\\AppData\\Local\\Temp\\vt_webcache_1_2.tsv\"",
+            line);
+  EXPECT_EQ(worker, plat::SplitCommandLine(line));
+  const std::vector<std::string> odd = {"", " lead", "trail\\\\", "tab\there"};
+  ASSERT_TRUE(plat::BuildCommandLine(odd, line));
+  EXPECT_EQ(odd, plat::SplitCommandLine(line));
+  // A double quote cannot be carried: refused rather than passed mangled.
+  EXPECT_FALSE(plat::BuildCommandLine({"a\"b"}, line));
+  EXPECT_EQ("", line);
+}

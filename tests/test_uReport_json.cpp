@@ -240,3 +240,24 @@ TEST(uReportHtml, StreamedPageHoldsTheBuiltPage) {
   ASSERT_TRUE(WriteHtmlReport(tmp.Sub("r.html"), a, list, TSourceList(), opts, err)) << err;
   EXPECT_TRUE(WithoutGenerated(vt_test::ReadFile(tmp.Sub("r.html"))) == WithoutGenerated(html));
 }
+
+TEST(uReportJson, EveryControlByteAtEveryPositionStaysValid) {
+  // Each of the bytes 0x01 to 0x1F at each position of addresses and titles
+  // of 1 to 20 bytes: escaping that works in steps of several bytes, or
+  // treats the first or last byte of a text apart, fails somewhere here.
+  THistoryList list;
+  int64_t t = 1700000000;
+  for (int c = 0x01; c <= 0x1F; ++c) {
+    for (size_t len = 1; len <= 20; ++len) {
+      for (size_t pos = 0; pos < len; ++pos) {
+        std::string text(len, 'a');
+        text[pos] = static_cast<char>(c);
+        list.Add(Visit(text, "https://e.example/" + text, t--));
+        list.Add(Visit("t", text, t--));  // the whole address, not only its tail
+      }
+    }
+  }
+  const std::string doc = Report(list, 0);
+  ASSERT_TRUE(IsJson(doc));
+  for (unsigned char ch : doc) ASSERT_GE(ch, 0x20) << "a raw control byte in the report";
+}

@@ -5,6 +5,7 @@
 
 #include "Stores.h"
 #include "TestSupport.h"
+#include "uPlatform.h"
 #include "uSqlite.h"
 
 using namespace vt_test;
@@ -255,4 +256,47 @@ TEST(Snapshot, UnreadableStoreIsReportedAsPermission) {
   EXPECT_FALSE(SnapshotDatabase(path, copy, err));
   EXPECT_NE(err.find("无权限"), std::string::npos) << err;
   EXPECT_TRUE(Leftovers(tmp).empty());
+}
+
+// A file held open without sharing is copied from a shadow copy by the
+// system's esentutl, in an elevated run only.
+TEST(HeldFile, ShadowCopyCommandAndItsFailures) {
+  TempFolder t;
+  const std::string src = t.Sub("WebCacheV01.dat"), dst = t.Sub("copy/WebCacheV01.dat");
+  WriteFile(src, "ese");
+  plat::CreateDirs(t.Sub("copy"));
+  EXPECT_EQ((std::vector<std::string>{"/y", src, "/vss", "/d", dst}), ShadowCopyArgs(src, dst));
+
+  std::string err;
+  EXPECT_FALSE(CopyHeldFile(src, dst, false, err));
+  EXPECT_NE(std::string::npos, err.find("正被其他进程占用"));
+  EXPECT_NE(std::string::npos, err.find("以管理员身份运行时将通过卷影副本读取"));
+
+  // The tool records its arguments and copies (the shadow stands in for
+  // the volume), or fails with an exit code.
+  const std::string tool = t.Sub("esentutl");
+  WriteFile(tool, "#!/bin/sh\nprintf '%s|' \"$@\" > \"" + t.Sub("args") +
+                      "\"\n[ -n \"$VT_FAIL\" ] && exit 3\ncp \"$2\" \"$5\"\n");
+  ::chmod(tool.c_str(), 0700);
+  SetShadowCopyTool(tool);
+  WriteFile(dst, "stale");  // the tool refuses to overwrite: removed first
+  EXPECT_TRUE(CopyHeldFile(src, dst, true, err)) << err;
+  EXPECT_EQ("", err);
+  EXPECT_EQ("ese", ReadFile(dst));
+  EXPECT_EQ("/y|" + src + "|/vss|/d|" + dst + "|", ReadFile(t.Sub("args")));
+
+  ::setenv("VT_FAIL", "1", 1);
+  EXPECT_FALSE(CopyHeldFile(src, dst, true, err));
+  ::unsetenv("VT_FAIL");
+  EXPECT_EQ("文件正被其他进程占用，无法通过卷影副本读取：esentutl 退出码 3", err);
+  EXPECT_FALSE(Exists(dst));
+
+  // No tool at all (no shadow-copy service here): the system's reason.
+  SetShadowCopyTool(t.Sub("missing/esentutl.exe"));
+  EXPECT_FALSE(CopyHeldFile(src, dst, true, err));
+  EXPECT_NE(std::string::npos, err.find("（esentutl.exe）")) << err;
+  SetShadowCopyTool("");
+  // POSIX has no system esentutl.
+  EXPECT_FALSE(CopyHeldFile(src, dst, true, err));
+  EXPECT_NE(std::string::npos, err.find("无法通过卷影副本读取")) << err;
 }

@@ -15,6 +15,10 @@ using vt_test::TempFolder;
 
 namespace {
 
+// Taken while the program starts, before any test shortens the limit (and
+// every test's clean-up puts 120 s back, which would hide a wrong default).
+const uint32_t kBuiltInWorkerTimeoutMs = WorkerTimeoutMs();
+
 // Runs CollectWebCache against a WebCache folder with a stand-in worker, in a
 // private temporary folder that must be empty again afterwards.
 class WebCacheParent : public ::testing::Test {
@@ -181,6 +185,10 @@ TEST_F(WebCacheParent, WorkerFailures) {
   EXPECT_TRUE(TempIsEmpty());
 }
 
+TEST(WebCacheWorkerLimit, BuiltInLimitIsTwoMinutes) {
+  EXPECT_EQ(kBuiltInWorkerTimeoutMs, 120000u);
+}
+
 TEST_F(WebCacheParent, HungWorkerIsStoppedAndCleanedUp) {
   SetWorkerExecutable(Worker("touch \"$2/ese_work_marker\"; exec sleep 30"));
   SetWorkerTimeoutMs(1000);
@@ -200,6 +208,16 @@ TEST_F(WebCacheParent, SnapshotFailures) {
   EXPECT_EQ(FStatus, ssLocked);
   EXPECT_EQ(FMessage, "复制 WebCache 快照失败：" + SysErrorText(2));
   EXPECT_TRUE(TempIsEmpty());
+
+  // A temporary folder that takes no snapshot is named with the system's
+  // reason; the store is not to blame.
+  vt_test::WriteFile(FScripts.Sub("file"), "x");
+  {
+    vt_test::EnvOverride badTmp("TMPDIR", FScripts.Sub("file/tmp"));
+    EXPECT_EQ(Collect(), 0);
+  }
+  EXPECT_EQ(FStatus, ssParseError);
+  EXPECT_EQ(FMessage, "临时文件夹不可写：" + FScripts.Sub("file/tmp") + "（" + SysErrorText(3) + "）");
 
   if (::geteuid() == 0) return;  // root reads everything
   ::chmod(FSource.Sub("WebCacheV01.dat").c_str(), 0);

@@ -247,3 +247,55 @@ TEST(WebCacheWorker, RunWorkerExitCodes) {
   // A result file that cannot be created fails the worker.
   EXPECT_EQ(RunWorker({"vt", "/worker:dump", tmp.Sub("snap"), tmp.Sub("out.tsv/x.tsv")}), 1);
 }
+
+TEST(WebCacheWorker, EarlierPlausibleTimeDoesNotBeatTheAccessTime) {
+  // In the sample every row's sync time (column 10) equals its access time
+  // (column 14), so "the first plausible time wins" would pass unnoticed.
+  // Move one row's sync time 400 days back: the row must keep its access time.
+  TempFolder tmp;
+  VT_REQUIRE_WEBCACHE_SAMPLE(file, tmp.Sub("snap"));
+  // Columns 10, 14 and 256 (the address) of the fifth row of the history.
+  int reads = 0;
+  auto fifthRow = [&](std::string& sync, std::string& access, std::string& url) {
+    TEsentDb db(tmp.Sub("check_work" + IntToStr(++reads)));
+    ASSERT_TRUE(db.AttachReadOnly(file));
+    TEseTable tbl = 0;
+    ASSERT_TRUE(db.OpenTable("Container_2", tbl));
+    ASSERT_TRUE(db.MoveFirst(tbl));
+    for (int row = 0; row < 4; ++row) ASSERT_TRUE(db.MoveNext(tbl));
+    ASSERT_TRUE(db.ReadColumn(tbl, 10, sync));
+    ASSERT_TRUE(db.ReadColumn(tbl, 14, access));
+    ASSERT_TRUE(db.ReadColumn(tbl, 256, url));
+  };
+  std::string sync, access, url;
+  fifthRow(sync, access, url);
+  const std::string address = VisitedAddress(WorkerText(ColumnText(url)));
+  ASSERT_EQ(access.size(), 8u);
+  ASSERT_EQ(sync, access);
+  int64_t ft = 0;
+  memcpy(&ft, access.data(), 8);
+  const int64_t earlier = ft - 400LL * 86400 * 10000000;
+  ASSERT_TRUE(IsPlausibleFileTime(earlier));
+  // Fixed columns lie in column order in the record: the first copy of the
+  // value in the file is column 10 of this row.
+  std::string bytes = vt_test::ReadFile(file);
+  const size_t at = bytes.find(sync);
+  ASSERT_NE(at, std::string::npos);
+  bytes.replace(at, 8, std::string(reinterpret_cast<const char*>(&earlier), 8));
+  vt_test::WriteFile(file, bytes);
+  std::string now10, now14;
+  fifthRow(now10, now14, url);
+  ASSERT_NE(now10, access) << "the patch missed the sync time";
+  ASSERT_EQ(now14, access) << "the patch hit the access time";
+
+  std::string msg;
+  ASSERT_TRUE(DumpWebCache(tmp.Sub("snap"), tmp.Sub("out.tsv"), msg)) << msg;
+  bool seen = false;
+  for (const auto& line : SplitLf(vt_test::ReadFile(tmp.Sub("out.tsv")).substr(3))) {
+    const auto f = Fields(line);
+    if (f[1] != address) continue;
+    seen = true;
+    EXPECT_EQ(f[0], IntToStr(ft / 10000000 - kUnixTo1601Seconds)) << line;
+  }
+  EXPECT_TRUE(seen) << address;
+}

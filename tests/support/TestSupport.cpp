@@ -157,14 +157,12 @@ static std::string ReadAllFd(int fd) {
   return s;
 }
 
-RunResult RunVisitrail(const std::vector<std::string>& args,
-                       const std::map<std::string, std::string>& env, const std::string& cwd,
-                       const std::vector<std::string>& prefix) {
-  RunResult r;
-  char outTmpl[] = "/tmp/vt_out_XXXXXX";
-  char errTmpl[] = "/tmp/vt_err_XXXXXX";
-  int outFd = mkstemp(outTmpl);
-  int errFd = mkstemp(errTmpl);
+namespace {
+
+// Forks and execs the built binary with the given standard output and error.
+pid_t SpawnVisitrail(const std::vector<std::string>& args,
+                     const std::map<std::string, std::string>& env, const std::string& cwd,
+                     const std::vector<std::string>& prefix, int outFd, int errFd) {
   pid_t pid = fork();
   if (pid == 0) {
     dup2(outFd, 1);
@@ -190,6 +188,20 @@ RunResult RunVisitrail(const std::vector<std::string>& args,
       execvp(argv[0], argv.data());
     _exit(127);
   }
+  return pid;
+}
+
+}  // namespace
+
+RunResult RunVisitrail(const std::vector<std::string>& args,
+                       const std::map<std::string, std::string>& env, const std::string& cwd,
+                       const std::vector<std::string>& prefix) {
+  RunResult r;
+  char outTmpl[] = "/tmp/vt_out_XXXXXX";
+  char errTmpl[] = "/tmp/vt_err_XXXXXX";
+  int outFd = mkstemp(outTmpl);
+  int errFd = mkstemp(errTmpl);
+  pid_t pid = SpawnVisitrail(args, env, cwd, prefix, outFd, errFd);
   int status = 0;
   waitpid(pid, &status, 0);
   lseek(outFd, 0, SEEK_SET);
@@ -202,6 +214,14 @@ RunResult RunVisitrail(const std::vector<std::string>& args,
   unlink(errTmpl);
   r.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   return r;
+}
+
+int StartVisitrail(const std::vector<std::string>& args,
+                   const std::map<std::string, std::string>& env) {
+  int nullFd = open("/dev/null", O_WRONLY | O_CLOEXEC);
+  pid_t pid = SpawnVisitrail(args, env, std::string(), {}, nullFd, nullFd);
+  close(nullFd);
+  return static_cast<int>(pid);
 }
 
 std::string SamplePath(const std::string& name) {

@@ -68,6 +68,11 @@ RunResult RunVisitrail(const std::vector<std::string>& args,
                        const std::string& cwd = std::string(),
                        const std::vector<std::string>& prefix = {});
 
+// Starts the built Visitrail without waiting (output discarded); returns the
+// process id for the caller to signal and wait for.
+int StartVisitrail(const std::vector<std::string>& args,
+                   const std::map<std::string, std::string>& env = {});
+
 // ../shared/samples/<name>, or empty when the samples folder is absent.
 std::string SamplePath(const std::string& name);
 

@@ -6,8 +6,15 @@
 //
 //   platform_checks.exe <scratch folder>   run every check
 //   platform_checks.exe /child <file> args  (used by the spawn checks)
-//   platform_checks.exe /sleep              (used by the time-out check)
+//   platform_checks.exe /sleep [pid file]   (used by the time-out and job checks)
+//   platform_checks.exe /parent <pid file> [tracked folder]
+//                                           (spawns /sleep; the job and interruption checks)
+//   platform_checks.exe /crash              (a crashing child)
 //   platform_checks.exe /kind               prints the standard-output kind
+//   platform_checks.exe /hold <file> <ready file>  holds a file open without
+//                                           sharing while the ready file exists
+//   platform_checks.exe /worker:dump ...    a WebCache worker that crashes or
+//                                           hangs (VT_CHECK_WORKER=crash|hang)
 #include <windows.h>
 
 #include <cstdio>
@@ -17,6 +24,7 @@
 
 #include "uPlatform.h"
 #include "uUtil.h"
+#include "uWebCache.h"
 
 namespace {
 
@@ -226,9 +234,10 @@ void CopyAcrossSqliteLockBytes(const std::string& root) {
 
 void Processes(const std::string& root, const std::string& self) {
   const std::string out = root + "\\child args.txt";
-  const std::vector<std::string> args = {"plain",      "with space", "quote\"inside",
-                                         "trail\\",    "trail space\\", "",
-                                         "中文 参数",  "a\\\\\"b"};
+  // Backslashes are literal, also before the closing quote; a double
+  // quote cannot be passed at all under the program's rule.
+  const std::vector<std::string> args = {"plain", "with space", "trail\\", "trail space\\", "",
+                                         "中文 参数", "a\\\\b", "/out:D:\\My Reports\\"};
   std::vector<std::string> childArgs = {"/child", out};
   childArgs.insert(childArgs.end(), args.begin(), args.end());
   int32_t exitCode = 0;
@@ -239,6 +248,9 @@ void Processes(const std::string& root, const std::string& self) {
   for (const auto& a : args) expected += "[" + a + "]";
   CheckEq(expected, ReadAll(out), "every argument arrives unchanged");
 
+  Check(!plat::SpawnAndWait(self, {"/child", out, "quote\"inside"}, 5000, exitCode, err) &&
+            err == ERROR_INVALID_PARAMETER,
+        "an argument with a double quote is refused");
   Check(!plat::SpawnAndWait(root + "\\no such.exe", {}, 5000, exitCode, err), "missing program");
   CheckEq(int64_t{plat::kErrFileNotFound}, int64_t{err}, "missing program: code 2");
 
@@ -249,6 +261,149 @@ void Processes(const std::string& root, const std::string& self) {
 
   Check(plat::OwnExePath() == self, "OwnExePath", plat::OwnExePath());
   Check(plat::ProcessId() == GetCurrentProcessId(), "ProcessId");
+}
+
+// Starts `cmd` (a process that spawns a /sleep child writing its id to
+// `pidFile`) and waits for that child; `child` is a handle to it (or null).
+bool StartWithChild(const std::string& cmd, DWORD flags, const std::string& pidFile,
+                    PROCESS_INFORMATION& pi, HANDLE& child) {
+  std::u16string w = Utf8ToUtf16(cmd);
+  STARTUPINFOW si = {};
+  si.cb = sizeof si;
+  child = nullptr;
+  if (!CreateProcessW(nullptr, reinterpret_cast<wchar_t*>(&w[0]), nullptr, nullptr, FALSE, flags,
+                      nullptr, nullptr, &si, &pi))
+    return false;
+  std::string pid;
+  for (int i = 0; i < 200 && (pid = ReadAll(pidFile)).empty(); ++i) plat::SleepMs(50);
+  int64_t id = 0;
+  if (TryStrToInt64(pid, id)) child = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
+  return true;
+}
+
+// A child runs in a job that ends it with its parent, and a crashing child
+// ends at once with its exception code instead of waiting for a debugger or
+// error reporting.
+void Containment(const std::string& root, const std::string& self) {
+  int32_t exitCode = 0;
+  uint32_t err = 0;
+  const int64_t start = plat::NowUnixMillis();
+  Check(plat::SpawnAndWait(self, {"/crash"}, 30000, exitCode, err), "spawn a crashing child");
+  CheckEq(int64_t{static_cast<int32_t>(EXCEPTION_ACCESS_VIOLATION)}, int64_t{exitCode},
+          "a crash ends the child with its exception code");
+  Check(plat::NowUnixMillis() - start < 20000, "a crash does not wait for anyone");
+
+  const std::string pidFile = root + "\\grandchild.pid";
+  PROCESS_INFORMATION pi = {};
+  HANDLE h = nullptr;
+  if (!StartWithChild("\"" + self + "\" /parent \"" + pidFile + "\"", CREATE_NO_WINDOW, pidFile, pi,
+                      h)) {
+    Check(false, "start a parent");
+    return;
+  }
+  Check(h != nullptr, "the parent's child started");
+  TerminateProcess(pi.hProcess, 1);
+  WaitForSingleObject(pi.hProcess, 10000);
+  CloseHandle(pi.hProcess);
+  CloseHandle(pi.hThread);
+  if (h) {
+    Check(WaitForSingleObject(h, 10000) == WAIT_OBJECT_0, "a child ends when its parent ends");
+    CloseHandle(h);
+  }
+}
+
+// Ctrl+Break ends a run: its child is ended, its tracked folder removed, and
+// the run ends with the status of an interrupted console program.
+void Interruption(const std::string& root, const std::string& self) {
+  const std::string folder = root + "\\interrupted run", pidFile = root + "\\interrupted.pid";
+  plat::CreateDirs(folder + "\\sub");
+  WriteAll(folder + "\\sub\\snapshot.db", "history");
+  PROCESS_INFORMATION pi = {};
+  HANDLE h = nullptr;
+  if (!StartWithChild("\"" + self + "\" /parent \"" + pidFile + "\" \"" + folder + "\"",
+                      CREATE_NEW_PROCESS_GROUP, pidFile, pi, h)) {
+    Check(false, "start a run to interrupt");
+    return;
+  }
+  if (!GenerateConsoleCtrlEvent(CTRL_BREAK_EVENT, pi.dwProcessId) ||
+      WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) {
+    plat::WriteStdOutRaw("SKIPPED: interruption (no console event reaches the run here)\n");
+    TerminateProcess(pi.hProcess, 1);
+  } else {
+    DWORD code = 0;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CheckEq(int64_t{0xC000013A}, int64_t{code}, "an interrupted run ends with STATUS_CONTROL_C_EXIT");
+    Check(!plat::DirExists(folder), "an interrupted run's tracked folder is removed");
+    Check(h && WaitForSingleObject(h, 10000) == WAIT_OBJECT_0, "an interrupted run's child is ended");
+  }
+  if (h) CloseHandle(h);
+  CloseHandle(pi.hProcess);
+  CloseHandle(pi.hThread);
+  DeleteFolderTree(folder);
+}
+
+// Paths past MAX_PATH: a deep folder, and a TEMP that long.
+void LongPaths(const std::string& root) {
+  std::string dir = root;
+  for (int i = 0; i < 8; ++i) dir += "\\" + std::string(40, static_cast<char>('a' + i)) + "长";
+  Check(dir.size() > 300, "the long folder is longer than MAX_PATH");
+  Check(plat::CreateDirs(dir), "CreateDirs past MAX_PATH");
+  Check(plat::DirExists(dir), "DirExists past MAX_PATH");
+  const std::string file = dir + "\\History";
+  Check(WriteAll(file, "long"), "OpenFile past MAX_PATH");
+  CheckEq(int64_t{4}, plat::FileSize(file), "FileSize past MAX_PATH");
+  uint32_t code = 0;
+  Check(plat::CopyFileShared(file, file + "-copy", code) && ReadAll(file + "-copy") == "long",
+        "copy past MAX_PATH", IntToStr(code));
+  Check(plat::CopyFileShared(file, file + "-copy", code), "a copy replaces our own earlier copy");
+  std::vector<plat::DirEntry> entries;
+  Check(plat::ListDir(dir, entries) && entries.size() == 2, "ListDir past MAX_PATH");
+  DeleteFolderTree(root + "\\" + std::string(40, 'a') + "长");
+  Check(!plat::DirExists(dir) && !plat::DirExists(root + "\\" + std::string(40, 'a') + "长"),
+        "a folder tree past MAX_PATH is removed");
+
+  const std::string oldTemp = plat::GetEnv("TEMP"), oldTmp = plat::GetEnv("TMP");
+  const std::string longTemp = root + "\\" + std::string(150, 't') + "\\" + std::string(150, 'u');
+  plat::CreateDirs(longTemp);
+  std::u16string w = Utf8ToUtf16(longTemp);
+  SetEnvironmentVariableW(L"TEMP", reinterpret_cast<const wchar_t*>(w.c_str()));
+  SetEnvironmentVariableW(L"TMP", reinterpret_cast<const wchar_t*>(w.c_str()));
+  CheckEq(longTemp + "\\", plat::TempDir(), "a TEMP longer than MAX_PATH");
+  const std::string name = MakeTempName("db") + ".db";
+  Check(WriteAll(name, "x") && plat::RemoveFile(name), "a temporary file in the long TEMP");
+  std::u16string t = Utf8ToUtf16(oldTemp), m = Utf8ToUtf16(oldTmp);
+  SetEnvironmentVariableW(L"TEMP", reinterpret_cast<const wchar_t*>(t.c_str()));
+  SetEnvironmentVariableW(L"TMP", oldTmp.empty() ? nullptr : reinterpret_cast<const wchar_t*>(m.c_str()));
+  DeleteFolderTree(root + "\\" + std::string(150, 't'));
+}
+
+// The WebCache source reports a worker that crashes or hangs as designed.
+void WorkerFailures(const std::string& root, const std::string& self) {
+  const std::string cache = root + "\\WebCache";
+  plat::CreateDirs(cache);
+  WriteAll(cache + "\\WebCacheV01.dat", std::string(65536, '\0'));
+  SetWorkerExecutable(self);
+  THistoryList list;
+  std::string message;
+  TSourceStatus status = ssOk;
+  SetEnvironmentVariableW(L"VT_CHECK_WORKER", L"crash");
+  CollectWebCache(cache + "\\WebCacheV01.dat", list, "ie", "IE", "u\\WebCache", TWebCacheFilter(),
+                  message, status);
+  Check(status == ssParseError, "a crashing worker is a parse error");
+  CheckEq(Format("解析子进程异常退出（代码 %d），该浏览器数据无法提取",
+                 static_cast<int32_t>(EXCEPTION_ACCESS_VIOLATION)),
+          message, "a crashing worker's message");
+  SetEnvironmentVariableW(L"VT_CHECK_WORKER", L"hang");
+  SetWorkerTimeoutMs(1000);
+  const int64_t start = plat::NowUnixMillis();
+  CollectWebCache(cache + "\\WebCacheV01.dat", list, "ie", "IE", "u\\WebCache", TWebCacheFilter(),
+                  message, status);
+  Check(plat::NowUnixMillis() - start < 20000, "a hanging worker is not waited for");
+  CheckEq("解析子进程异常退出（代码 259），该浏览器数据无法提取", message, "a hanging worker's message");
+  SetEnvironmentVariableW(L"VT_CHECK_WORKER", nullptr);
+  SetWorkerExecutable("");
+  SetWorkerTimeoutMs(120000);
+  Check(list.Count() == 0, "no visit from a failed worker");
 }
 
 void EnvironmentAndSystem() {
@@ -308,13 +463,45 @@ int Child(const std::vector<std::string>& args) {
 
 }  // namespace
 
-int wmain(int argc, wchar_t** argv) {
-  std::vector<std::string> args;
-  for (int i = 0; i < argc; ++i)
-    args.push_back(Utf16ToUtf8(reinterpret_cast<const char16_t*>(argv[i])));
+int wmain(int, wchar_t**) {
+  const std::vector<std::string> args = plat::CommandLineArgs();
   if (args.size() >= 3 && args[1] == "/child") return Child(args);
-  if (args.size() == 2 && args[1] == "/sleep") {
+  if (args.size() >= 2 && args[1] == "/sleep") {
+    if (args.size() >= 3) WriteAll(args[2], IntToStr(plat::ProcessId()));
     plat::SleepMs(60000);
+    return 0;
+  }
+  if ((args.size() == 3 || args.size() == 4) && args[1] == "/parent") {
+    if (args.size() == 4) {  // a run that an interruption cleans up
+      plat::InstallInterruptCleanup();
+      plat::TrackTempPath(args[3]);
+    }
+    int32_t code = 0;
+    uint32_t err = 0;
+    plat::SpawnAndWait(plat::OwnExePath(), {"/sleep", args[2]}, 60000, code, err);
+    return 0;
+  }
+  if (args.size() == 2 && args[1] == "/crash") {
+    plat::SuppressErrorDialogs();
+    *static_cast<volatile int*>(nullptr) = 1;
+    return 0;
+  }
+  if (IsWorkerCommandLine(args)) {
+    plat::SuppressErrorDialogs();
+    if (plat::GetEnv("VT_CHECK_WORKER") == "crash") *static_cast<volatile int*>(nullptr) = 1;
+    plat::SleepMs(60000);
+    return 0;
+  }
+  if (args.size() == 4 && args[1] == "/hold") {
+    // Held as the system holds the WebCache: no sharing at all, until the
+    // caller removes the ready file (two minutes at most).
+    std::u16string w = Utf8ToUtf16(args[2]);
+    HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(w.c_str()), GENERIC_READ, 0, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return 1;
+    WriteAll(args[3], "held");
+    for (int i = 0; i < 1200 && plat::FileExists(args[3]); ++i) plat::SleepMs(100);
+    CloseHandle(h);
     return 0;
   }
   if (args.size() == 2 && args[1] == "/kind") {
@@ -334,6 +521,10 @@ int wmain(int argc, wchar_t** argv) {
   Copies(root);
   if (plat::GetEnv("VT_CHECK_SKIP_BIG") != "1") CopyAcrossSqliteLockBytes(root);
   Processes(root, plat::OwnExePath());
+  Containment(root, plat::OwnExePath());
+  Interruption(root, plat::OwnExePath());
+  LongPaths(root);
+  WorkerFailures(root, plat::OwnExePath());
   EnvironmentAndSystem();
   plat::WriteStdOutRaw("platform checks: " + IntToStr(gPassed) + " passed, " + IntToStr(gFailed) +
                        " failed\n");

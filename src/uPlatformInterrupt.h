@@ -1,0 +1,38 @@
+// Private to the platform layer: how process creation cooperates with the
+// interruption clean-up (the child being waited for is ended by it).
+#pragma once
+
+#include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <signal.h>
+#include <sys/types.h>
+#endif
+
+namespace plat {
+namespace detail {
+
+#ifdef _WIN32
+// CreateProcessW of `cmd` (no application name, no inherited handles) under
+// the clean-up's lock, registering the new process so that an interruption
+// ends it; false with GetLastError set when it fails, or when an
+// interruption has already begun (ERROR_OPERATION_ABORTED).
+bool StartTrackedProcess(std::wstring& cmd, DWORD creationFlags, PROCESS_INFORMATION& pi);
+// Called before the caller closes the process handle (nullptr = none).
+void TrackChildProcess(HANDLE process);
+// UTF-8 to UTF-16, as the whole platform layer converts.
+std::wstring Wide(const std::string& s);
+#else
+// Interruption signals are held back while a child is created, so that the
+// child is known to the handler from its first moment.
+void BlockInterrupts(sigset_t& old);
+void RestoreInterrupts(const sigset_t& old);
+void TrackChildProcess(pid_t pid);  // 0 = none
+// In a freshly forked child, before exec: the parent's clean-up is not its own.
+void ResetInterruptHandlingInChild();
+#endif
+
+}  // namespace detail
+}  // namespace plat
