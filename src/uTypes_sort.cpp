@@ -25,8 +25,8 @@
 namespace {
 
 // Ranges at least this long switch to jumping scans after kLopsidedRun
-// partitions in a row that split off less than a sixteenth; ranges shorter
-// than kPlainBelow always scan plainly.
+// partitions in a row that split off less than a sixteenth, and back after
+// one that does not; ranges shorter than kPlainBelow always scan plainly.
 constexpr int32_t kJumpFrom = 4096;
 constexpr int32_t kPlainBelow = 256;
 constexpr int kLopsidedRun = 3;
@@ -148,7 +148,11 @@ void SortRange(THistoryRecord* a, int32_t l, int32_t r, TTimeTree* tree) {
 
     const int32_t len = r - l + 1;
     const int32_t leftLen = std::max(j - l + 1, 0), rightLen = std::max(r - i + 1, 0);
-    lopsided = len >= kJumpFrom && std::min(leftLen, rightLen) < len / 16 ? lopsided + 1 : 0;
+    const bool split = std::min(leftLen, rightLen) >= len / 16;
+    lopsided = len >= kJumpFrom && !split ? lopsided + 1 : 0;
+    // Partitions that split well again scan faster plainly than through
+    // the tree's upkeep.
+    if (split) tree = nullptr;
     if (leftLen < rightLen) {
       if (l < j) SortRange(a, l, j, tree);
       l = i;
