@@ -25,8 +25,8 @@
 namespace {
 
 // Ranges at least this long switch to jumping scans after kLopsidedRun
-// partitions in a row that split off less than a sixteenth; ranges shorter
-// than kPlainBelow always scan plainly.
+// partitions in a row that split off less than a sixteenth, and back after
+// one that does not; ranges shorter than kPlainBelow always scan plainly.
 constexpr int32_t kJumpFrom = 4096;
 constexpr int32_t kPlainBelow = 256;
 constexpr int kLopsidedRun = 3;
@@ -43,11 +43,19 @@ class TTimeTree {
     for (size_t node = FSize - 1; node >= 1; --node) Refresh(node);
   }
 
-  // The record in slot `pos` changed. Blocks above one whose extremes
-  // stayed the same stay the same too.
-  void Update(int32_t pos) {
-    for (size_t node = (static_cast<size_t>(pos - FLo) + FSize) / 2; node >= 1; node /= 2)
-      if (!Refresh(node)) break;
+  // The records in slots `x` and `y` were exchanged. Blocks holding both
+  // hold the same times as before; below them, a block whose extremes
+  // stayed the same leaves the blocks above it on that side the same too.
+  void Exchanged(int32_t x, int32_t y) {
+    size_t a = (static_cast<size_t>(x - FLo) + FSize) / 2;
+    size_t b = (static_cast<size_t>(y - FLo) + FSize) / 2;
+    bool moreA = true, moreB = true;
+    while (a != b && (moreA || moreB)) {
+      if (moreA) moreA = Refresh(a);
+      if (moreB) moreB = Refresh(b);
+      a /= 2;
+      b /= 2;
+    }
   }
 
   // The first slot from `from` on whose time is not above `p` (where
@@ -136,10 +144,7 @@ void SortRange(THistoryRecord* a, int32_t l, int32_t r, TTimeTree* tree) {
       if (i <= j) {
         if (i < j) {
           swap(a[i], a[j]);
-          if (tree) {
-            tree->Update(i);
-            tree->Update(j);
-          }
+          if (tree) tree->Exchanged(i, j);
         }
         ++i;
         --j;
@@ -148,7 +153,11 @@ void SortRange(THistoryRecord* a, int32_t l, int32_t r, TTimeTree* tree) {
 
     const int32_t len = r - l + 1;
     const int32_t leftLen = std::max(j - l + 1, 0), rightLen = std::max(r - i + 1, 0);
-    lopsided = len >= kJumpFrom && std::min(leftLen, rightLen) < len / 16 ? lopsided + 1 : 0;
+    const bool split = std::min(leftLen, rightLen) >= len / 16;
+    lopsided = len >= kJumpFrom && !split ? lopsided + 1 : 0;
+    // Partitions that split well again scan faster plainly than through
+    // the tree's upkeep.
+    if (split) tree = nullptr;
     if (leftLen < rightLen) {
       if (l < j) SortRange(a, l, j, tree);
       l = i;
