@@ -72,9 +72,17 @@ txt="$work/out.txt"
 run() {
   LC_ALL=zh_CN.UTF-8 wine "$exe" "$@" </dev/null >"$out" 2>"$err"
   rc=$?
+  # Visitrail prints something on every path that ends with 1; exit 1 with
+  # nothing on standard output is Wine failing to start the program (seen
+  # once on a loaded machine), so that start is tried once more.
+  if [ "$rc" = 1 ] && [ ! -s "$out" ]; then
+    echo "  (wine did not start the program: $(tail -n 3 "$err" | tr '\n' ' ')retrying once)" >&2
+    LC_ALL=zh_CN.UTF-8 wine "$exe" "$@" </dev/null >"$out" 2>"$err"
+    rc=$?
+  fi
   iconv -f GB18030 -t UTF-8 "$out" >"$txt" 2>/dev/null || cp "$out" "$txt"
 }
-rc_is() { [ "$rc" = "$1" ] || { echo "  exit code $rc, expected $1" >&2; head -c 2000 "$txt" >&2; false; }; }
+rc_is() { [ "$rc" = "$1" ] || { echo "  exit code $rc, expected $1" >&2; head -c 2000 "$txt" >&2; tail -n 20 "$err" >&2; false; }; }
 json_ok() { python3 -c 'import json,sys; json.load(open(sys.argv[1], encoding="utf-8"))' "$1"; }
 py() { python3 -c "$1" "${@:2}"; }
 
