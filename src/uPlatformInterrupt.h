@@ -1,5 +1,6 @@
-// Private to the platform layer: how process creation cooperates with the
-// interruption clean-up (the child being waited for is ended by it).
+// Private to the platform layer: how process creation and shadow copies
+// cooperate with the interruption clean-up (the child being waited for is
+// ended by it; a shadow copy is given back before the process ends).
 #pragma once
 
 #include <string>

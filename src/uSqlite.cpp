@@ -283,6 +283,9 @@ constexpr const char kHeldNoShadow[] = "文件正被其他进程占用，无法�
 
 void SetShadowCopier(TShadowCopier copier) { gShadowCopier = copier; }
 
+namespace {
+// The database, then its companions, each taken only where it exists in
+// the shadow.
 std::vector<plat::ShadowFile> HeldStoreFiles(const std::string& path, const std::string& target) {
   std::vector<plat::ShadowFile> files{{path, target, false}};
   // The log and a rollback journal belong to the database's state at the
@@ -293,6 +296,7 @@ std::vector<plat::ShadowFile> HeldStoreFiles(const std::string& path, const std:
     files.push_back({path + suffix, target + suffix, true});
   return files;
 }
+}  // namespace
 
 bool CopyHeldStore(const std::string& path, const std::string& target, bool elevated,
                    std::string& err) {

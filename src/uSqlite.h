@@ -53,7 +53,8 @@ class TSqliteDb {
 // message about denied access contains "无权限", one about a temporary
 // folder that cannot be written names it (see TempFolderErrorText). A "-wal"
 // or "-journal" that cannot be copied fails the copy like the database
-// itself; a "-shm" does not (the engine rebuilds it).
+// itself; a "-shm" does not (the engine rebuilds it). A store held without
+// sharing is taken from a shadow copy (CopyHeldStore).
 bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& err);
 void DeleteSnapshot(const std::string& copy);
 
@@ -66,9 +67,6 @@ void DeleteSnapshot(const std::string& copy);
 // reason in the second case), and nothing left at `target`.
 bool CopyHeldStore(const std::string& path, const std::string& target, bool elevated,
                    std::string& err);
-// The files that copy asks for: the database, then its companions, taken
-// only where they exist in the shadow.
-std::vector<plat::ShadowFile> HeldStoreFiles(const std::string& path, const std::string& target);
 // The shadow copy used (plat::CopyFromShadow; tests replace it, nullptr
 // restores it).
 using TShadowCopier = bool (*)(const std::vector<plat::ShadowFile>&, std::string&);
