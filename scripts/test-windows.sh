@@ -93,6 +93,7 @@ TZ=Asia/Shanghai VT_CHECK_TZ_OFFSET=28800 wine 'C:\vt\platform_checks.exe' "$win
 rc=$?
 grep -E '^(FAILED|SKIPPED)' "$out"
 sed -n 's/^platform checks: \(.*\)$/  (platform layer: \1)/p' "$out"
+sed -n 's/^shadow copy: \(.*\)$/  (shadow copy under Wine: \1)/p' "$out"
 check "platform checks pass" rc_is 0
 check "platform checks ran" grep -q '^platform checks: [1-9][0-9]* passed, 0 failed' "$out"
 check "a spawned child writes nothing into its parent's output" hasnt "$out" "child"
@@ -341,6 +342,41 @@ print("  held WebCache:", ie[0]["msg"])
 ch = [s for s in r["sources"] if s["path"].endswith("History")]
 assert len(ch) == 1 and ch[0]["state"] == "ok" and ch[0]["count"] == 3, ch
 ' "$home/held.json"
+
+# A Chrome store held open without sharing with its log beside it: the
+# database and its log must come from one shadow copy, which Wine cannot
+# make; the store is reported with the system's reason, the run goes on.
+held_profile="$home/AppData/Local/Google/Chrome/User Data/Profile 9"
+chrome_db "$held_profile/History" "https://held.example.com/|Held|1768030000"
+printf 'log' >"$held_profile/History-wal"
+rm -f "$work/held"
+wine 'C:\vt\platform_checks.exe' /hold \
+  "$winhome\\AppData\\Local\\Google\\Chrome\\User Data\\Profile 9\\History" \
+  "Z:${work//\//\\}\\held" </dev/null >/dev/null 2>&1 &
+holder=$!
+for _ in $(seq 1 100); do [ -f "$work/held" ] && break; sleep 0.2; done
+started=$SECONDS
+run /src:chrome /format:json "/out:$winhome\\held-wal.json"
+took=$((SECONDS - started))
+rm -f "$work/held"
+wait "$holder" 2>/dev/null
+check "held Chrome store with its log: the run goes on (exit 0)" rc_is 0
+check "held Chrome store with its log: answered promptly (${took} s)" test "$took" -lt 60
+check "held Chrome store with its log: 数据库被占用 with the system's reason, Default still read" py '
+import json, sys
+r = json.load(open(sys.argv[1], encoding="utf-8"))
+held = [s for s in r["sources"] if s["profile"].endswith("Profile 9")]
+assert len(held) == 1 and held[0]["state"] == "locked" and held[0]["count"] == 0, held
+msg = held[0]["msg"]
+prefix = "文件正被其他进程占用，无法通过卷影副本读取："
+elevated = msg.startswith(prefix)
+assert elevated or msg == "文件正被其他进程占用且不允许共享读取；以管理员身份运行时将通过卷影副本读取", msg
+assert not elevated or len(msg) > len(prefix), msg
+print("  held Chrome store:", msg)
+ok = [s for s in r["sources"] if s["profile"].endswith("Default")]
+assert len(ok) == 1 and ok[0]["state"] == "ok" and ok[0]["count"] == 3, ok
+' "$home/held-wal.json"
+rm -rf "$held_profile"
 
 # ---- Command line, run log, executable ------------------------------------------
 # A batch file hands the line to the program as written: the backslash before

@@ -77,6 +77,23 @@ bool CopyFileShared(const std::string& src, const std::string& dst, uint32_t& co
 bool CopyFileBackup(const std::string& src, const std::string& dst, uint32_t& code);
 void EnableBackupPrivilege();
 
+// One file to take from a volume shadow copy: `Src` is its live path,
+// `Dst` a new file of ours. `IfPresent`: copied only when it exists in the
+// shadow copy (a store's companion, which comes and goes with the store's
+// writes); otherwise its absence fails the copy.
+struct ShadowFile {
+  std::string Src;
+  std::string Dst;
+  bool IfPresent = false;
+};
+// Copies files of one volume as they all stood at one instant: through one
+// volume shadow copy made for this call (no writers involved, never
+// persistent) and deleted again before it returns, whatever happens. Needs
+// an elevated process. False with the system's reason (UTF-8) when no
+// shadow copy could be made or a file could not be copied from it; the
+// targets already written are then removed. Never reads the live files.
+bool CopyFromShadow(const std::vector<ShadowFile>& files, std::string& reason);
+
 std::string CurrentDir();
 // Absolute form of `path` against the current folder; unchanged if absolute.
 std::string AbsolutePath(const std::string& path);

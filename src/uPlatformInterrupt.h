@@ -1,5 +1,6 @@
-// Private to the platform layer: how process creation cooperates with the
-// interruption clean-up (the child being waited for is ended by it).
+// Private to the platform layer: how process creation and shadow copies
+// cooperate with the interruption clean-up (the child being waited for is
+// ended by it; a shadow copy is given back before the process ends).
 #pragma once
 
 #include <string>
@@ -24,6 +25,11 @@ bool StartTrackedProcess(std::wstring& cmd, DWORD creationFlags, PROCESS_INFORMA
 void TrackChildProcess(HANDLE process);
 // UTF-8 to UTF-16, as the whole platform layer converts.
 std::wstring Wide(const std::string& s);
+// Something of the run that lives outside the process and must be given
+// back by the main thread (a shadow copy in the system's service): an
+// interruption waits a while for every hold to end before the process ends.
+void BeginExitHold();
+void EndExitHold();
 #else
 // Interruption signals are held back while a child is created, so that the
 // child is known to the handler from its first moment.

@@ -318,6 +318,13 @@ bool CopyFileBackup(const std::string& src, const std::string& dst, uint32_t& co
 
 void EnableBackupPrivilege() {}
 
+// A held file is a Windows matter: here nothing keeps another process from
+// reading a file, and there is no shadow-copy service to ask.
+bool CopyFromShadow(const std::vector<ShadowFile>& /*files*/, std::string& reason) {
+  reason = "本系统不提供卷影复制服务";
+  return false;
+}
+
 std::string CurrentDir() {
   std::vector<char> buf(4096);
   for (;;) {

@@ -27,6 +27,7 @@ SRWLOCK gLock = SRWLOCK_INIT;
 std::vector<std::wstring>* gPaths = nullptr;  // created at installation, never freed
 HANDLE gChild = nullptr;
 std::atomic<bool> gInterrupted{false};
+std::atomic<int> gExitHolds{0};
 
 class TLockGuard {
  public:
@@ -83,6 +84,10 @@ BOOL WINAPI OnConsoleControl(DWORD type) {
       WaitForSingleObject(gChild, 5000);
     }
   }
+  // The main thread gives back what it holds outside the process once it
+  // sees the interruption (it stops copying and deletes its shadow copy).
+  const DWORD holdStart = GetTickCount();
+  while (gExitHolds.load() > 0 && GetTickCount() - holdStart < kRemovalPatienceMs) Sleep(20);
   // The main thread closes what it reads once it sees the interruption; a
   // file it still holds open cannot be removed until then.
   const DWORD start = GetTickCount();
@@ -161,6 +166,10 @@ bool StartTrackedProcess(std::wstring& cmd, DWORD creationFlags, PROCESS_INFORMA
   if (!started) SetLastError(err);
   return started;
 }
+
+void BeginExitHold() { gExitHolds.fetch_add(1); }
+
+void EndExitHold() { gExitHolds.fetch_sub(1); }
 
 void TrackChildProcess(HANDLE process) {
   TLockGuard lock;

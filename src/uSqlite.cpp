@@ -258,11 +258,8 @@ bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& e
     err = SnapshotError(code);
     plat::SleepMs(attempt * 200);
     if (attempt == 3 && code == plat::kErrSharingViolation) {
-      // Held without sharing, not merely busy. A shadow copy holds the
-      // database alone; a log beside it would come from another moment.
-      if (plat::FileExists(path + "-wal") || plat::FileExists(path + "-journal"))
-        break;
-      if (CopyHeldFile(path, target, IsElevated(), err)) {
+      // Held without sharing, not merely busy: only a shadow copy reads it.
+      if (CopyHeldStore(path, target, IsElevated(), err)) {
         copy = target;
         return true;
       }
@@ -277,7 +274,45 @@ bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& e
 namespace {
 std::string gShadowCopyTool;
 constexpr uint32_t kShadowCopyTimeoutMs = 120000;
+TShadowCopier gShadowCopier = nullptr;
+
+constexpr const char kHeldNotElevated[] =
+    "文件正被其他进程占用且不允许共享读取；以管理员身份运行时将通过卷影副本读取";
+constexpr const char kHeldNoShadow[] = "文件正被其他进程占用，无法通过卷影副本读取：";
 }  // namespace
+
+void SetShadowCopier(TShadowCopier copier) { gShadowCopier = copier; }
+
+namespace {
+// The database, then its companions, each taken only where it exists in
+// the shadow.
+std::vector<plat::ShadowFile> HeldStoreFiles(const std::string& path, const std::string& target) {
+  std::vector<plat::ShadowFile> files{{path, target, false}};
+  // The log and a rollback journal belong to the database's state at the
+  // shadow's instant, whichever of them exists then. The index ("-shm") is
+  // left behind: the browser keeps it in memory, so its file may lag the
+  // log, and the engine rebuilds it from the log.
+  for (const char* suffix : {"-wal", "-journal"})
+    files.push_back({path + suffix, target + suffix, true});
+  return files;
+}
+}  // namespace
+
+bool CopyHeldStore(const std::string& path, const std::string& target, bool elevated,
+                   std::string& err) {
+  err.clear();
+  if (!elevated) {
+    err = kHeldNotElevated;
+    return false;
+  }
+  RemoveSnapshotFiles(target);  // the copies are created new
+  std::string reason;
+  const auto copier = gShadowCopier ? gShadowCopier : plat::CopyFromShadow;
+  if (copier(HeldStoreFiles(path, target), reason)) return true;
+  RemoveSnapshotFiles(target);
+  err = kHeldNoShadow + reason;
+  return false;
+}
 
 void SetShadowCopyTool(const std::string& path) { gShadowCopyTool = path; }
 
@@ -289,7 +324,7 @@ bool CopyHeldFile(const std::string& src, const std::string& dst, bool elevated,
                   std::string& err) {
   err.clear();
   if (!elevated) {
-    err = "文件正被其他进程占用且不允许共享读取；以管理员身份运行时将通过卷影副本读取";
+    err = kHeldNotElevated;
     return false;
   }
   const std::string tool =
@@ -309,7 +344,7 @@ bool CopyHeldFile(const std::string& src, const std::string& dst, bool elevated,
     return true;
   }
   plat::RemoveFile(dst);
-  err = "文件正被其他进程占用，无法通过卷影副本读取：" + reason;
+  err = kHeldNoShadow + reason;
   return false;
 }
 

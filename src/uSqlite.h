@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "uPlatform.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 using TSqlStmt = sqlite3_stmt*;
@@ -51,15 +53,29 @@ class TSqliteDb {
 // message about denied access contains "无权限", one about a temporary
 // folder that cannot be written names it (see TempFolderErrorText). A "-wal"
 // or "-journal" that cannot be copied fails the copy like the database
-// itself; a "-shm" does not (the engine rebuilds it).
+// itself; a "-shm" does not (the engine rebuilds it). A store held without
+// sharing is taken from a shadow copy (CopyHeldStore).
 bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& err);
 void DeleteSnapshot(const std::string& copy);
 
 // ---- Files held open without sharing ---------------------------------------
+// A SQLite store held without sharing is copied, in an elevated run, from
+// one volume shadow copy together with its "-wal" and "-journal" as they
+// stood at the same instant (a log from another moment would make the copy
+// say what the browser never committed). Not elevated, or when no shadow
+// copy can be had: false with a Chinese message in `err` (with the system's
+// reason in the second case), and nothing left at `target`.
+bool CopyHeldStore(const std::string& path, const std::string& target, bool elevated,
+                   std::string& err);
+// The shadow copy used (plat::CopyFromShadow; tests replace it, nullptr
+// restores it).
+using TShadowCopier = bool (*)(const std::vector<plat::ShadowFile>&, std::string&);
+void SetShadowCopier(TShadowCopier copier);
+
 // A store that another process holds open without sharing (the system keeps
-// the WebCache so) cannot be copied by either copy. An elevated run copies it
-// from a volume shadow copy, with the system's own esentutl (a single file:
-// each call takes its own shadow copy). Not elevated, or when no shadow copy
+// the WebCache so) cannot be copied by either copy. An elevated run copies a
+// single such file (the WebCache database, which is read without its logs)
+// from a volume shadow copy with the system's own esentutl. Not elevated, or when no shadow copy
 // can be had: false with a Chinese message in `err` that says so.
 bool CopyHeldFile(const std::string& src, const std::string& dst, bool elevated,
                   std::string& err);

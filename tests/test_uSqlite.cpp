@@ -300,3 +300,135 @@ TEST(HeldFile, ShadowCopyCommandAndItsFailures) {
   EXPECT_FALSE(CopyHeldFile(src, dst, true, err));
   EXPECT_NE(std::string::npos, err.find("无法通过卷影副本读取")) << err;
 }
+
+// ---- Stores held without sharing --------------------------------------------
+
+namespace {
+
+// Stands in for the shadow copy: the live folder is the shadow, so what is
+// copied is what exists at the call, and a required file that is missing
+// fails the copy with a reason, as the platform's does.
+std::vector<plat::ShadowFile> gAsked;
+std::string gShadowFailure;
+
+bool FakeShadowCopy(const std::vector<plat::ShadowFile>& files, std::string& reason) {
+  gAsked = files;
+  for (const plat::ShadowFile& f : files) {
+    if (!Exists(f.Src)) {
+      if (f.IfPresent) continue;
+      reason = "missing " + f.Src;
+      return false;
+    }
+    WriteFile(f.Dst, ReadFile(f.Src));
+    if (!gShadowFailure.empty()) {  // fails after writing part of the copy
+      reason = gShadowFailure;
+      return false;
+    }
+  }
+  return true;
+}
+
+struct ShadowSeam {
+  ShadowSeam() {
+    gAsked.clear();
+    gShadowFailure.clear();
+    SetShadowCopier(FakeShadowCopy);
+  }
+  ~ShadowSeam() { SetShadowCopier(nullptr); }
+};
+
+}  // namespace
+
+// The database and its log come from the one shadow, so the copy holds
+// exactly what the browser had committed: the log's commits included, the
+// index left for the engine to rebuild.
+TEST(HeldStore, DatabaseAndLogComeFromOneShadow) {
+  ShadowSeam seam;
+  TempFolder live, tmp;
+  const std::string path = live.Sub("History"), target = tmp.Sub("vt_db.db");
+  sqlite3* w = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &w), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(w,
+                         "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
+                         "CREATE TABLE t(s TEXT); INSERT INTO t VALUES('checkpointed');"
+                         "PRAGMA wal_checkpoint(TRUNCATE); INSERT INTO t VALUES('in the log');",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  ASSERT_TRUE(Exists(path + "-wal") && Exists(path + "-shm"));
+
+  std::string err = "old";
+  ASSERT_TRUE(CopyHeldStore(path, target, true, err)) << err;
+  EXPECT_EQ("", err);
+  ASSERT_EQ(3u, gAsked.size());
+  EXPECT_EQ(path, gAsked[0].Src);
+  EXPECT_EQ(target, gAsked[0].Dst);
+  EXPECT_FALSE(gAsked[0].IfPresent);
+  EXPECT_EQ(path + "-wal", gAsked[1].Src);
+  EXPECT_EQ(target + "-wal", gAsked[1].Dst);
+  EXPECT_TRUE(gAsked[1].IfPresent);
+  EXPECT_EQ(path + "-journal", gAsked[2].Src);
+  EXPECT_EQ(target + "-journal", gAsked[2].Dst);
+  EXPECT_TRUE(gAsked[2].IfPresent);
+  EXPECT_EQ((std::vector<std::string>{"vt_db.db", "vt_db.db-wal"}), Leftovers(tmp));
+
+  TSqliteDb db;
+  ASSERT_TRUE(db.OpenSnapshot(target));
+  TSqlStmt stmt = nullptr;
+  ASSERT_TRUE(db.Prepare("SELECT group_concat(s, '|') FROM t", stmt)) << db.LastError();
+  ASSERT_EQ(db.Step(stmt), kRow) << db.LastError();
+  EXPECT_EQ("checkpointed|in the log", db.ColText(stmt, 0));
+  db.Finalize(stmt);
+  db.Close();
+  DeleteSnapshot(target);
+  EXPECT_TRUE(Leftovers(tmp).empty());
+  sqlite3_close(w);
+}
+
+// A rollback journal left by an interrupted write travels with the
+// database, so that the copy undoes that write.
+TEST(HeldStore, JournalTravelsWithTheDatabase) {
+  ShadowSeam seam;
+  TempFolder live, tmp;
+  const std::string path = live.Sub("places.sqlite"), target = tmp.Sub("vt_db.db");
+  WriteFile(path, "db");
+  WriteFile(path + "-journal", "journal");
+  std::string err;
+  ASSERT_TRUE(CopyHeldStore(path, target, true, err)) << err;
+  EXPECT_EQ((std::vector<std::string>{"vt_db.db", "vt_db.db-journal"}), Leftovers(tmp));
+  EXPECT_EQ("journal", ReadFile(target + "-journal"));
+  DeleteSnapshot(target);
+  EXPECT_TRUE(Leftovers(tmp).empty());
+}
+
+TEST(HeldStore, NotElevatedOrNoShadowLeavesNothing) {
+  ShadowSeam seam;
+  TempFolder live, tmp;
+  const std::string path = live.Sub("History"), target = tmp.Sub("vt_db.db");
+  WriteFile(path, "db");
+  WriteFile(path + "-wal", "log");
+
+  std::string err;
+  EXPECT_FALSE(CopyHeldStore(path, target, false, err));
+  EXPECT_EQ("文件正被其他进程占用且不允许共享读取；以管理员身份运行时将通过卷影副本读取", err);
+  EXPECT_TRUE(gAsked.empty());  // no shadow copy is even tried
+
+  // The shadow copy fails part-way: the system's reason, no partial copy.
+  gShadowFailure = "服务未启动";
+  EXPECT_FALSE(CopyHeldStore(path, target, true, err));
+  EXPECT_EQ("文件正被其他进程占用，无法通过卷影副本读取：服务未启动", err);
+  EXPECT_TRUE(Leftovers(tmp).empty());
+
+  // A stale file of an earlier attempt is not mistaken for a companion.
+  gShadowFailure.clear();
+  WriteFile(target + "-journal", "stale");
+  ASSERT_TRUE(CopyHeldStore(path, target, true, err)) << err;
+  EXPECT_EQ((std::vector<std::string>{"vt_db.db", "vt_db.db-wal"}), Leftovers(tmp));
+  EXPECT_EQ("log", ReadFile(target + "-wal"));
+  DeleteSnapshot(target);
+
+  // Without the seam: this system has no shadow-copy service, and says so.
+  SetShadowCopier(nullptr);
+  EXPECT_FALSE(CopyHeldStore(path, target, true, err));
+  EXPECT_EQ("文件正被其他进程占用，无法通过卷影副本读取：本系统不提供卷影复制服务", err);
+  EXPECT_TRUE(Leftovers(tmp).empty());
+}

@@ -406,6 +406,32 @@ void WorkerFailures(const std::string& root, const std::string& self) {
   Check(list.Count() == 0, "no visit from a failed worker");
 }
 
+// Wine has no shadow-copy service: the call must fail with the system's
+// reason, promptly, and leave no target behind (on Windows, elevated, it
+// copies).
+void ShadowCopies(const std::string& root) {
+  std::string reason = "old";
+  Check(plat::CopyFromShadow({}, reason) && reason.empty(), "shadow copy of nothing succeeds");
+  const std::string src = root + "\\shadow-src.db", dst = root + "\\shadow-dst.db";
+  WriteAll(src, "db");
+  plat::RemoveFile(dst);
+  const int64_t start = plat::NowUnixMillis();
+  const bool copied = plat::CopyFromShadow({{src, dst, false}, {src + "-wal", dst + "-wal", true}}, reason);
+  const int64_t tookMs = plat::NowUnixMillis() - start;
+  if (copied) {
+    Check(ReadAll(dst) == "db" && !plat::FileExists(dst + "-wal"),
+          "shadow copy: the file copied, an absent companion skipped");
+  } else {
+    Check(!reason.empty(), "shadow copy failure carries the system's reason");
+    Check(!plat::FileExists(dst), "failed shadow copy leaves no target", reason);
+    plat::WriteStdOutRaw("shadow copy: " + reason + "\n");
+  }
+  Check(tookMs < 60000, "shadow copy answers within a minute", IntToStr(tookMs) + " ms");
+  plat::RemoveFile(src);
+  plat::RemoveFile(dst);
+  plat::RemoveFile(dst + "-wal");
+}
+
 void EnvironmentAndSystem() {
   SetEnvironmentVariableW(L"VT_CHECK_DRIVE", L"D:\\数据");
   CheckEq(std::string("D:\\数据"), plat::GetEnv("VT_CHECK_DRIVE"), "GetEnv with Chinese text");
@@ -525,6 +551,7 @@ int wmain(int, wchar_t**) {
   Interruption(root, plat::OwnExePath());
   LongPaths(root);
   WorkerFailures(root, plat::OwnExePath());
+  ShadowCopies(root);
   EnvironmentAndSystem();
   plat::WriteStdOutRaw("platform checks: " + IntToStr(gPassed) + " passed, " + IntToStr(gFailed) +
                        " failed\n");
