@@ -4,6 +4,7 @@
 // Chromium store followed by a WebCache produces.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <random>
@@ -66,6 +67,32 @@ std::vector<int64_t> Make(int32_t n, const std::function<int64_t(int32_t)>& time
   return v;
 }
 
+// n times drawn from `span` seconds.
+std::vector<int64_t> Draws(std::mt19937_64& rng, int32_t n, int64_t span) {
+  return Make(n, [&](int32_t) { return 1700000000 + static_cast<int64_t>(rng() % span); });
+}
+
+// `v` cut at `cuts` into runs, newest first and oldest first by turns.
+std::vector<int64_t> Runs(std::vector<int64_t> v, const std::vector<int32_t>& cuts) {
+  size_t from = 0;
+  bool newestFirst = true;
+  for (size_t k = 0; k <= cuts.size(); ++k, newestFirst = !newestFirst) {
+    const size_t to = k < cuts.size() ? static_cast<size_t>(cuts[k]) : v.size();
+    if (newestFirst)
+      std::sort(v.begin() + from, v.begin() + to, std::greater<int64_t>());
+    else
+      std::sort(v.begin() + from, v.begin() + to);
+    from = to;
+  }
+  return v;
+}
+
+// `v` with `count` random pairs exchanged.
+std::vector<int64_t> Shuffled(std::mt19937_64& rng, std::vector<int64_t> v, int32_t count) {
+  for (int32_t k = 0; k < count; ++k) std::swap(v[rng() % v.size()], v[rng() % v.size()]);
+  return v;
+}
+
 }  // namespace
 
 TEST(SortOrder, EqualTimesWhereTheTwoMiddleSlotsDiffer) {
@@ -100,6 +127,13 @@ TEST(SortOrder, SameAsTheQuicksortOnEveryShape) {
            return k < q ? t0 + (q - k) : t0 + (k - q);
          })},
         {"negative and zero times", Make(n, [&](int32_t i) { return (i % 7) - 3; })},
+        // The shapes below keep partitions lopsided in other ways: the
+        // scans then jump through a tree that is kept exact only where the
+        // range still lies.
+        {"A shape", Make(n, [&](int32_t i) { return i < half ? t0 + (i / 2) : t0 + (n - i) / 2; })},
+        {"V shape, seconds drawn over a month", Runs(Draws(rng, n, 30 * 86400), {half})},
+        {"four runs by turns", Runs(Draws(rng, n, 5000), {n / 4, n / 2, 3 * n / 4})},
+        {"V shape, a few visits exchanged", Shuffled(rng, Runs(Draws(rng, n, 100000), {n / 3}), n / 200)},
     };
     for (const auto& shape : shapes) {
       std::vector<int32_t> got, want;

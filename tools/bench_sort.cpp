@@ -1,9 +1,12 @@
 // Times the newest-first sort of the visit list on the orders a collection
 // produces: random, already sorted, reversed, all of one second, and the
 // V shape that a Chromium store (newest first) followed by a WebCache of the
-// same period (table order, oldest first) gives.
+// same period (table order, oldest first) gives: once with every second
+// taken twice (each time of one store also in the other), once with times
+// drawn over 30 days (many seconds repeat, as in real histories).
 //
 //   bench_sort [visits]   (default 600000)
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -45,6 +48,12 @@ int main(int argc, char** argv) {
   std::mt19937_64 rng(20261207);
   std::vector<int64_t> random(static_cast<size_t>(n));
   for (auto& t : random) t = t0 + static_cast<int64_t>(rng() % (90 * 86400));
+  // Two stores of the same 30 days: the first newest first, the second
+  // oldest first.
+  std::vector<int64_t> drawn(static_cast<size_t>(n));
+  for (auto& t : drawn) t = t0 + static_cast<int64_t>(rng() % (30 * 86400));
+  std::sort(drawn.begin(), drawn.begin() + half, std::greater<int64_t>());
+  std::sort(drawn.begin() + half, drawn.end());
 
   const std::vector<std::pair<std::string, std::function<int64_t(int32_t)>>> shapes = {
       {"random", [&](int32_t i) { return random[static_cast<size_t>(i)]; }},
@@ -53,6 +62,7 @@ int main(int argc, char** argv) {
       {"all equal", [&](int32_t) { return t0; }},
       // One store newest first, then one of the same period oldest first.
       {"V shape", [&](int32_t i) { return i < half ? t0 + 2 * (half - i) : t0 + 2 * (i - half); }},
+      {"V, 30 days", [&](int32_t i) { return drawn[static_cast<size_t>(i)]; }},
   };
   std::printf("visits: %d\n", n);
   for (const auto& shape : shapes) {
