@@ -7,6 +7,7 @@
 #include "uReport.h"
 
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 #include <algorithm>
 #include <functional>
@@ -22,6 +23,85 @@
 using namespace report_detail;
 
 namespace {
+
+std::string FailureText(uint32_t code, const std::string& path) {
+  return SysErrorText(code != 0 ? code : static_cast<uint32_t>(plat::kErrPathNotFound)) +
+         "（" + path + "）";
+}
+
+// A report file being written. Missing folders are created first; every
+// step is checked, the close included (buffered bytes reach the disk only
+// there), so a full disk is never taken for success. A file this writer
+// created is removed again after a failure rather than left half written.
+class TReportFile {
+ public:
+  TReportFile() = default;
+  TReportFile(const TReportFile&) = delete;
+  TReportFile& operator=(const TReportFile&) = delete;
+  ~TReportFile() {
+    if (FFile) Finish(false);
+  }
+
+  bool Open(const std::string& path, std::string& reason) {
+    FPath = path;
+    std::string dir = ExtractFileDir(path);
+    if (!dir.empty() && !plat::DirExists(dir) && !plat::CreateDirs(dir)) {
+      reason = FailureText(plat::LastErrorCode(), dir);
+      return false;
+    }
+    FExisted = plat::FileExists(path);
+    // Until it is complete, the report is one more file of the run that an
+    // interruption removes (an existing one is already cut short by now).
+    plat::TrackTempPath(path);
+    FFile = plat::OpenFile(path, "wb");
+    if (!FFile) {
+      reason = FailureText(plat::LastErrorCode(), path);
+      plat::UntrackTempPath(path);
+      return false;
+    }
+    return true;
+  }
+
+  bool Write(const std::string& bytes) {
+    if (!FOk) return false;
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), FFile) != bytes.size()) {
+      FOk = false;
+      FCode = plat::LastErrorCode();
+    }
+    return FOk;
+  }
+
+  // Flushes and closes; false with the reason when this or any write failed.
+  bool Close(std::string& reason) {
+    if (!Finish(FOk)) {
+      reason = FailureText(FCode, FPath);
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  bool Finish(bool ok) {
+    if (ok && std::fflush(FFile) != 0) {
+      ok = false;
+      FCode = plat::LastErrorCode();
+    }
+    if (std::fclose(FFile) != 0 && ok) {
+      ok = false;
+      FCode = plat::LastErrorCode();
+    }
+    FFile = nullptr;
+    if (!ok && !FExisted) plat::RemoveFile(FPath);
+    plat::UntrackTempPath(FPath);
+    return ok;
+  }
+
+  std::string FPath;
+  std::FILE* FFile = nullptr;
+  bool FExisted = false;
+  bool FOk = true;
+  uint32_t FCode = 0;
+};
 
 const char* const kTemplateMissing =
     "报告模板缺失（资源未编译且磁盘上未找到 report_template.html）";
