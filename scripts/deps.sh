@@ -3,11 +3,12 @@
 # Usage: scripts/deps.sh [build|test|fuzz|windows|wine]
 set -euo pipefail
 mode="${1:-build}"
+build=(build-essential cmake pkg-config libsqlite3-dev libesedb-dev libbfio-dev)
 case "$mode" in
-  build) want=(build-essential cmake pkg-config libsqlite3-dev libesedb-dev libbfio-dev) ;;
+  build) want=("${build[@]}") ;;
   test)
-    want=(build-essential cmake pkg-config libsqlite3-dev libesedb-dev libbfio-dev
-          libgtest-dev sqlite3 nodejs chromium firefox-esr fonts-wqy-microhei time clang libclang-rt-14-dev)
+    want=("${build[@]}" libgtest-dev sqlite3 nodejs chromium firefox-esr fonts-wqy-microhei time
+          clang libclang-rt-14-dev)
     command -v npm >/dev/null 2>&1 || want+=(npm) ;;
   fuzz) want=(cmake clang libclang-rt-14-dev libsqlite3-dev libesedb-dev libbfio-dev) ;;
   windows)
