@@ -391,54 +391,36 @@ int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
   std::string err;
 
   // Reports go out in chunks as they are built: with a large history the
-  // text is far bigger than the visits it describes.
-  // JSON and CSV: the same destinations and messages; an empty list still
-  // gives a report (exit code 2).
-  if (opts.Format != "html") {
-    const bool csv = opts.Format == "csv";
-    std::string path;
-    bool ok, claimed = false;
-    if (stdOutMode) {
-      ok = csv ? WriteCsvReportStdOut(list, ro, err)
-               : WriteJsonReportStdOut(analyzer, list, sources, ro, err);
-    } else {
-      path = ReportFilePath(opts, defaultName, claimed);
-      ok = csv ? WriteCsvReportFile(path, list, ro, err)
-               : WriteJsonReportFile(path, analyzer, list, sources, ro, err);
-    }
-    if (!ok) {
-      if (claimed) plat::RemoveFile(path);
-      log.Error(err);
-      return 4;
-    }
-    if (!stdOutMode) {
-      WriteLine();
-      WriteLine(std::string(csv ? "CSV" : "JSON") + " 报告已生成：" + path);
-      WriteLine(StatsLine(analyzer));
-    }
-    return doneCode;
-  }
-
+  // text is far bigger than the visits it describes. Every format has the
+  // same destinations and failure handling; an empty list reaches here only
+  // for JSON, CSV or standard output (exit code 2).
+  const bool html = opts.Format == "html", csv = opts.Format == "csv";
+  std::string path;
+  bool ok, claimed = false;
   if (stdOutMode) {
-    if (!WriteHtmlReportStdOut(analyzer, list, sources, ro, err)) {
-      log.Error(err);
-      return 4;
-    }
-    return doneCode;
+    ok = html  ? WriteHtmlReportStdOut(analyzer, list, sources, ro, err)
+         : csv ? WriteCsvReportStdOut(list, ro, err)
+               : WriteJsonReportStdOut(analyzer, list, sources, ro, err);
+  } else {
+    path = ReportFilePath(opts, defaultName, claimed);
+    ok = html  ? WriteHtmlReport(path, analyzer, list, sources, ro, err)
+         : csv ? WriteCsvReportFile(path, list, ro, err)
+               : WriteJsonReportFile(path, analyzer, list, sources, ro, err);
   }
-  bool claimed = false;
-  const std::string path = ReportFilePath(opts, defaultName, claimed);
-  if (!WriteHtmlReport(path, analyzer, list, sources, ro, err)) {
+  if (!ok) {
     if (claimed) plat::RemoveFile(path);
     log.Error(err);
     return 4;
   }
+  if (stdOutMode) return doneCode;
   WriteLine();
-  WriteLine("报告已生成：" + path);
+  WriteLine(std::string(html ? "" : csv ? "CSV " : "JSON ") + "报告已生成：" + path);
   WriteLine(StatsLine(analyzer));
-  WriteLine(std::string(kMakerLine) + kIdeographicSpace + kHomepage);
-  if (opts.AutoOpen) plat::ShellOpen(path);
-  return 0;
+  if (html) {
+    WriteLine(std::string(kMakerLine) + kIdeographicSpace + kHomepage);
+    if (opts.AutoOpen) plat::ShellOpen(path);
+  }
+  return doneCode;
 }
 
 // Everything from the run log on; exceptions leave through RunMain's handler.
