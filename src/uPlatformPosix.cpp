@@ -583,17 +583,17 @@ int ConsoleColumns() {
   return ws.ws_col;
 }
 
-bool WriteConsoleLine(const std::string& text) {
+namespace {
+bool WriteLineTo(int fd, const std::string& text) {
   std::string line = text;
   line += '\n';
-  return WriteAll(1, line.data(), line.size());
+  return WriteAll(fd, line.data(), line.size());
 }
+}  // namespace
 
-bool WriteErrorLine(const std::string& text) {
-  std::string line = text;
-  line += '\n';
-  return WriteAll(2, line.data(), line.size());
-}
+bool WriteConsoleLine(const std::string& text) { return WriteLineTo(1, text); }
+
+bool WriteErrorLine(const std::string& text) { return WriteLineTo(2, text); }
 
 bool WriteStdOutRaw(const std::string& bytes) { return WriteAll(1, bytes.data(), bytes.size()); }
 
