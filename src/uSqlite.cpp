@@ -207,13 +207,9 @@ void RemoveSnapshotFiles(const std::string& copy) {
 }
 
 void TrackSnapshotFiles(const std::string& copy, bool track) {
-  for (const std::string& p : {copy, copy + kSideSuffixes[0], copy + kSideSuffixes[1],
-                               copy + kSideSuffixes[2]}) {
-    if (track)
-      plat::TrackTempPath(p);
-    else
-      plat::UntrackTempPath(p);
-  }
+  const auto mark = track ? plat::TrackTempPath : plat::UntrackTempPath;
+  mark(copy);
+  for (const char* suffix : kSideSuffixes) mark(copy + suffix);
 }
 
 }  // namespace
