@@ -373,24 +373,31 @@ struct TStdOutDrain {
 }  // namespace
 
 bool report_detail::EmitToFile(const std::string& path, const TReportEmit& emit,
-                               std::string& reason) {
+                               const char* failure, std::string& err) {
+  std::string reason;
   TReportFile file;
-  if (!file.Open(path, reason)) return false;
-  TReportSink sink([&file](const std::string& bytes) { return file.Write(bytes); });
-  emit(sink);
-  return file.Close(reason);
+  if (file.Open(path, reason)) {
+    TReportSink sink([&file](const std::string& bytes) { return file.Write(bytes); });
+    emit(sink);
+    if (file.Close(reason)) return true;
+  }
+  err = failure + reason;
+  return false;
 }
 
-bool report_detail::EmitToStdOut(const TReportEmit& emit, uint32_t& code) {
+bool report_detail::EmitToStdOut(const TReportEmit& emit, const char* failure, std::string& err) {
+  uint32_t code = 0;
   if (StdOutTakesChunks()) {
     TReportSink sink(TStdOutDrain{&code});
     emit(sink);
-    return !sink.Failed();
+    if (!sink.Failed()) return true;
+  } else {
+    TReportSink sink;
+    emit(sink);
+    if (WriteStdOut(sink.Text)) return true;
+    code = plat::LastErrorCode();
   }
-  TReportSink sink;
-  emit(sink);
-  if (WriteStdOut(sink.Text)) return true;
-  code = plat::LastErrorCode();
+  err = failure + SysErrorText(code);
   return false;
 }
 
@@ -649,15 +656,12 @@ bool WriteHtmlReport(const std::string& fileName, const TAnalyzer& a, const THis
   err.clear();
   // The template is looked for before the file is created: without it no
   // file is made at all.
-  std::string tpl, reason;
+  std::string tpl;
   LoadReportTemplate(tpl, err);
   if (tpl.empty()) return false;
-  if (EmitToFile(fileName,
-                 [&](TReportSink& sink) { EmitHtmlReport(sink, tpl, a, list, sources, opts); },
-                 reason))
-    return true;
-  err = "写入报告失败：" + reason;
-  return false;
+  return EmitToFile(
+      fileName, [&](TReportSink& sink) { EmitHtmlReport(sink, tpl, a, list, sources, opts); },
+      "写入报告失败：", err);
 }
 
 bool WriteHtmlReportStdOut(const TAnalyzer& a, const THistoryList& list,
@@ -666,12 +670,9 @@ bool WriteHtmlReportStdOut(const TAnalyzer& a, const THistoryList& list,
   std::string tpl;
   LoadReportTemplate(tpl, err);
   if (tpl.empty()) return false;
-  uint32_t code = 0;
-  if (EmitToStdOut([&](TReportSink& sink) { EmitHtmlReport(sink, tpl, a, list, sources, opts); },
-                   code))
-    return true;
-  err = "写入报告失败：" + SysErrorText(code);
-  return false;
+  return EmitToStdOut(
+      [&](TReportSink& sink) { EmitHtmlReport(sink, tpl, a, list, sources, opts); },
+      "写入报告失败：", err);
 }
 
 std::string BuildJsonReport(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
@@ -686,23 +687,17 @@ bool WriteJsonReportFile(const std::string& fileName, const TAnalyzer& a, const 
                          const TSourceList& sources, const TReportOptions& opts,
                          std::string& err) {
   err.clear();
-  std::string reason;
-  if (EmitToFile(fileName,
-                 [&](TReportSink& sink) { EmitJsonReport(sink, a, list, sources, opts); }, reason))
-    return true;
-  err = "写入 JSON 报告失败：" + reason;
-  return false;
+  return EmitToFile(
+      fileName, [&](TReportSink& sink) { EmitJsonReport(sink, a, list, sources, opts); },
+      "写入 JSON 报告失败：", err);
 }
 
 bool WriteJsonReportStdOut(const TAnalyzer& a, const THistoryList& list,
                            const TSourceList& sources, const TReportOptions& opts,
                            std::string& err) {
   err.clear();
-  uint32_t code = 0;
-  if (EmitToStdOut([&](TReportSink& sink) { EmitJsonReport(sink, a, list, sources, opts); }, code))
-    return true;
-  err = "写入 JSON 报告失败：" + SysErrorText(code);
-  return false;
+  return EmitToStdOut([&](TReportSink& sink) { EmitJsonReport(sink, a, list, sources, opts); },
+                      "写入 JSON 报告失败：", err);
 }
 
 bool WriteJsonReport(const std::string& fileName, const std::string& text, std::string& err) {
