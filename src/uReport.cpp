@@ -121,31 +121,6 @@ void AppendQuoted(std::string& out, const std::string& s) {
   out += '"';
 }
 
-// JsonEscapeTo for the visits' texts, with a quick test first: addresses and
-// titles seldom hold a byte that needs escaping, and then they are copied
-// as they are. Eight bytes at a time are tested for a control character, a
-// double quote or a backslash (the usual tests for a zero byte and a byte
-// below a bound, which never miss one).
-void AppendJsonText(std::string& out, const std::string& s) {
-  constexpr uint64_t kOnes = 0x0101010101010101ULL, kHigh = 0x8080808080808080ULL;
-  const char* p = s.data();
-  const size_t n = s.size();
-  size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    uint64_t w;
-    std::memcpy(&w, p + i, 8);
-    const uint64_t quote = w ^ (kOnes * '"'), backslash = w ^ (kOnes * '\\');
-    const uint64_t hit = ((w - kOnes * 0x20) & ~w) | ((quote - kOnes) & ~quote) |
-                         ((backslash - kOnes) & ~backslash);
-    if (hit & kHigh) return JsonEscapeTo(out, s);
-  }
-  for (; i < n; ++i) {
-    const unsigned char c = static_cast<unsigned char>(p[i]);
-    if (c < 0x20 || c == '"' || c == '\\') return JsonEscapeTo(out, s);
-  }
-  out.append(p, n);
-}
-
 // `key` is one of this file's literals and needs no escaping.
 void AppendKey(std::string& out, const char* key) {
   out += '"';
@@ -180,9 +155,9 @@ void AppendRecordsJson(TReportSink& sink, const THistoryList& list, int32_t limi
     out += "\",\"";
     out += labels.Name(r.Source);
     out += "\",\"";
-    AppendJsonText(out, r.Title);
+    JsonEscapeTo(out, r.Title);
     out += "\",\"";
-    AppendJsonText(out, r.Url);
+    JsonEscapeTo(out, r.Url);
     out += "\"]";
     return sink.Spill();
   });
@@ -207,9 +182,9 @@ void AppendRecordObjects(TReportSink& sink, const THistoryList& list, int32_t li
     out += "\",\"profile\":\"";
     out += labels.Profile(r.Source);
     out += "\",\"title\":\"";
-    AppendJsonText(out, r.Title);
+    JsonEscapeTo(out, r.Title);
     out += "\",\"url\":\"";
-    AppendJsonText(out, r.Url);
+    JsonEscapeTo(out, r.Url);
     out += "\"}";
     return sink.Spill();
   });
