@@ -121,31 +121,6 @@ void AppendQuoted(std::string& out, const std::string& s) {
   out += '"';
 }
 
-// JsonEscapeTo for the visits' texts, with a quick test first: addresses and
-// titles seldom hold a byte that needs escaping, and then they are copied
-// as they are. Eight bytes at a time are tested for a control character, a
-// double quote or a backslash (the usual tests for a zero byte and a byte
-// below a bound, which never miss one).
-void AppendJsonText(std::string& out, const std::string& s) {
-  constexpr uint64_t kOnes = 0x0101010101010101ULL, kHigh = 0x8080808080808080ULL;
-  const char* p = s.data();
-  const size_t n = s.size();
-  size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    uint64_t w;
-    std::memcpy(&w, p + i, 8);
-    const uint64_t quote = w ^ (kOnes * '"'), backslash = w ^ (kOnes * '\\');
-    const uint64_t hit = ((w - kOnes * 0x20) & ~w) | ((quote - kOnes) & ~quote) |
-                         ((backslash - kOnes) & ~backslash);
-    if (hit & kHigh) return JsonEscapeTo(out, s);
-  }
-  for (; i < n; ++i) {
-    const unsigned char c = static_cast<unsigned char>(p[i]);
-    if (c < 0x20 || c == '"' || c == '\\') return JsonEscapeTo(out, s);
-  }
-  out.append(p, n);
-}
-
 // `key` is one of this file's literals and needs no escaping.
 void AppendKey(std::string& out, const char* key) {
   out += '"';
@@ -180,9 +155,9 @@ void AppendRecordsJson(TReportSink& sink, const THistoryList& list, int32_t limi
     out += "\",\"";
     out += labels.Name(r.Source);
     out += "\",\"";
-    AppendJsonText(out, r.Title);
+    JsonEscapeTo(out, r.Title);
     out += "\",\"";
-    AppendJsonText(out, r.Url);
+    JsonEscapeTo(out, r.Url);
     out += "\"]";
     return sink.Spill();
   });
@@ -207,9 +182,9 @@ void AppendRecordObjects(TReportSink& sink, const THistoryList& list, int32_t li
     out += "\",\"profile\":\"";
     out += labels.Profile(r.Source);
     out += "\",\"title\":\"";
-    AppendJsonText(out, r.Title);
+    JsonEscapeTo(out, r.Title);
     out += "\",\"url\":\"";
-    AppendJsonText(out, r.Url);
+    JsonEscapeTo(out, r.Url);
     out += "\"}";
     return sink.Spill();
   });
@@ -373,24 +348,31 @@ struct TStdOutDrain {
 }  // namespace
 
 bool report_detail::EmitToFile(const std::string& path, const TReportEmit& emit,
-                               std::string& reason) {
+                               const char* failure, std::string& err) {
+  std::string reason;
   TReportFile file;
-  if (!file.Open(path, reason)) return false;
-  TReportSink sink([&file](const std::string& bytes) { return file.Write(bytes); });
-  emit(sink);
-  return file.Close(reason);
+  if (file.Open(path, reason)) {
+    TReportSink sink([&file](const std::string& bytes) { return file.Write(bytes); });
+    emit(sink);
+    if (file.Close(reason)) return true;
+  }
+  err = failure + reason;
+  return false;
 }
 
-bool report_detail::EmitToStdOut(const TReportEmit& emit, uint32_t& code) {
+bool report_detail::EmitToStdOut(const TReportEmit& emit, const char* failure, std::string& err) {
+  uint32_t code = 0;
   if (StdOutTakesChunks()) {
     TReportSink sink(TStdOutDrain{&code});
     emit(sink);
-    return !sink.Failed();
+    if (!sink.Failed()) return true;
+  } else {
+    TReportSink sink;
+    emit(sink);
+    if (WriteStdOut(sink.Text)) return true;
+    code = plat::LastErrorCode();
   }
-  TReportSink sink;
-  emit(sink);
-  if (WriteStdOut(sink.Text)) return true;
-  code = plat::LastErrorCode();
+  err = failure + SysErrorText(code);
   return false;
 }
 
@@ -649,15 +631,12 @@ bool WriteHtmlReport(const std::string& fileName, const TAnalyzer& a, const THis
   err.clear();
   // The template is looked for before the file is created: without it no
   // file is made at all.
-  std::string tpl, reason;
+  std::string tpl;
   LoadReportTemplate(tpl, err);
   if (tpl.empty()) return false;
-  if (EmitToFile(fileName,
-                 [&](TReportSink& sink) { EmitHtmlReport(sink, tpl, a, list, sources, opts); },
-                 reason))
-    return true;
-  err = "写入报告失败：" + reason;
-  return false;
+  return EmitToFile(
+      fileName, [&](TReportSink& sink) { EmitHtmlReport(sink, tpl, a, list, sources, opts); },
+      "写入报告失败：", err);
 }
 
 bool WriteHtmlReportStdOut(const TAnalyzer& a, const THistoryList& list,
@@ -666,12 +645,9 @@ bool WriteHtmlReportStdOut(const TAnalyzer& a, const THistoryList& list,
   std::string tpl;
   LoadReportTemplate(tpl, err);
   if (tpl.empty()) return false;
-  uint32_t code = 0;
-  if (EmitToStdOut([&](TReportSink& sink) { EmitHtmlReport(sink, tpl, a, list, sources, opts); },
-                   code))
-    return true;
-  err = "写入报告失败：" + SysErrorText(code);
-  return false;
+  return EmitToStdOut(
+      [&](TReportSink& sink) { EmitHtmlReport(sink, tpl, a, list, sources, opts); },
+      "写入报告失败：", err);
 }
 
 std::string BuildJsonReport(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
@@ -686,23 +662,17 @@ bool WriteJsonReportFile(const std::string& fileName, const TAnalyzer& a, const 
                          const TSourceList& sources, const TReportOptions& opts,
                          std::string& err) {
   err.clear();
-  std::string reason;
-  if (EmitToFile(fileName,
-                 [&](TReportSink& sink) { EmitJsonReport(sink, a, list, sources, opts); }, reason))
-    return true;
-  err = "写入 JSON 报告失败：" + reason;
-  return false;
+  return EmitToFile(
+      fileName, [&](TReportSink& sink) { EmitJsonReport(sink, a, list, sources, opts); },
+      "写入 JSON 报告失败：", err);
 }
 
 bool WriteJsonReportStdOut(const TAnalyzer& a, const THistoryList& list,
                            const TSourceList& sources, const TReportOptions& opts,
                            std::string& err) {
   err.clear();
-  uint32_t code = 0;
-  if (EmitToStdOut([&](TReportSink& sink) { EmitJsonReport(sink, a, list, sources, opts); }, code))
-    return true;
-  err = "写入 JSON 报告失败：" + SysErrorText(code);
-  return false;
+  return EmitToStdOut([&](TReportSink& sink) { EmitJsonReport(sink, a, list, sources, opts); },
+                      "写入 JSON 报告失败：", err);
 }
 
 bool WriteJsonReport(const std::string& fileName, const std::string& text, std::string& err) {

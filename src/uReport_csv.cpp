@@ -83,20 +83,14 @@ std::string BuildCsvReport(const THistoryList& list, const TReportOptions& opts)
 bool WriteCsvReportFile(const std::string& fileName, const THistoryList& list,
                         const TReportOptions& opts, std::string& err) {
   err.clear();
-  std::string reason;
-  if (EmitToFile(fileName, [&](TReportSink& sink) { EmitCsvReport(sink, list, opts.MaxRecords); },
-                 reason))
-    return true;
-  err = "写入 CSV 报告失败：" + reason;
-  return false;
+  return EmitToFile(
+      fileName, [&](TReportSink& sink) { EmitCsvReport(sink, list, opts.MaxRecords); },
+      "写入 CSV 报告失败：", err);
 }
 
 bool WriteCsvReportStdOut(const THistoryList& list, const TReportOptions& opts,
                           std::string& err) {
   err.clear();
-  uint32_t code = 0;
-  if (EmitToStdOut([&](TReportSink& sink) { EmitCsvReport(sink, list, opts.MaxRecords); }, code))
-    return true;
-  err = "写入 CSV 报告失败：" + SysErrorText(code);
-  return false;
+  return EmitToStdOut([&](TReportSink& sink) { EmitCsvReport(sink, list, opts.MaxRecords); },
+                      "写入 CSV 报告失败：", err);
 }

@@ -178,12 +178,14 @@ using TReportEmit = std::function<void(TReportSink&)>;
 
 // The document into a file, in chunks as it is built: missing folders are
 // created, every write and the close are checked, and a file this call
-// created is removed after a failure. False with the reason when the file
-// could not be made or written.
-bool EmitToFile(const std::string& path, const TReportEmit& emit, std::string& reason);
+// created is removed after a failure. False with `err` set to `failure`
+// followed by the reason when the file could not be made or written.
+bool EmitToFile(const std::string& path, const TReportEmit& emit, const char* failure,
+                std::string& err);
 // The document to standard output: in chunks as it is built when that is a
 // file or a pipe, whole as WriteStdOut writes it to a console. False with
-// the system's error code when standard output did not take it all.
-bool EmitToStdOut(const TReportEmit& emit, uint32_t& code);
+// `err` set to `failure` followed by the system's reason when standard
+// output did not take it all.
+bool EmitToStdOut(const TReportEmit& emit, const char* failure, std::string& err);
 
 }  // namespace report_detail

@@ -27,6 +27,16 @@ enum TSourceStatus : uint8_t {
   ssParseError = 5,
 };
 
+// Starts loading memory that a pass over the visit list reads a little later
+// (addresses and titles are met in no order of memory).
+inline void PrefetchRead(const void* p) {
+#if defined(__GNUC__)
+  __builtin_prefetch(p);
+#else
+  (void)p;
+#endif
+}
+
 // Immutable text shared by reference count. The readers give every visit of
 // one address the same texts, so a list holds each address and title once
 // however often it was visited, and copying or exchanging records moves
@@ -63,9 +73,9 @@ class TSharedText {
   // Passes over a whole visit list meet the texts in no order of memory:
   // these start loading the stored text's header, and once that is near,
   // its characters, some records ahead of their use.
-  void PrefetchHeader() const noexcept { Prefetch(FBlock); }
+  void PrefetchHeader() const noexcept { PrefetchRead(FBlock); }
   void PrefetchChars() const noexcept {
-    if (FBlock) Prefetch(FBlock->Text.data());
+    if (FBlock) PrefetchRead(FBlock->Text.data());
   }
 
   friend void swap(TSharedText& a, TSharedText& b) noexcept { std::swap(a.FBlock, b.FBlock); }
@@ -76,13 +86,6 @@ class TSharedText {
     uint32_t Refs;
   };
   static const std::string& EmptyText() noexcept;
-  static void Prefetch(const void* p) noexcept {
-#if defined(__GNUC__)
-    __builtin_prefetch(p);
-#else
-    (void)p;
-#endif
-  }
   TBlock* FBlock = nullptr;  // null: the empty text
 };
 

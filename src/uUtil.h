@@ -27,16 +27,6 @@ std::string Utf16Right(const std::string& s, size_t n);
 std::string PadRight16(const std::string& s, size_t width);
 std::string PadLeft16(const std::string& s, size_t width);
 
-// Starts loading memory that a pass over the visit list reads a little later
-// (addresses and titles are met in no order of memory).
-inline void PrefetchRead(const void* p) {
-#if defined(__GNUC__)
-  __builtin_prefetch(p);
-#else
-  (void)p;
-#endif
-}
-
 // ---- Small string helpers --------------------------------------------------
 std::string Trim(const std::string& s);        // drops chars <= U+0020 at both ends
 std::string LowerAscii(std::string s);         // A-Z -> a-z only

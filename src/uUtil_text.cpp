@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdarg>
+#include <cstring>
 #include <limits>
 
 #include "uUtf8.h"
@@ -228,8 +229,22 @@ void JsonEscapeTo(std::string& out, const std::string& s) {
   static const char kHex[] = "0123456789abcdef";
   const char* p = s.data();
   const size_t n = s.size();
+  // Addresses and titles seldom hold a byte that needs escaping: eight bytes
+  // at a time are tested for a control character, a double quote or a
+  // backslash (the usual tests for a zero byte and a byte below a bound,
+  // which never miss one), and the byte loop starts at the first word hit.
+  constexpr uint64_t kOnes = 0x0101010101010101ULL, kHigh = 0x8080808080808080ULL;
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    const uint64_t quote = w ^ (kOnes * '"'), backslash = w ^ (kOnes * '\\');
+    const uint64_t hit = ((w - kOnes * 0x20) & ~w) | ((quote - kOnes) & ~quote) |
+                         ((backslash - kOnes) & ~backslash);
+    if (hit & kHigh) break;
+  }
   size_t run = 0;
-  for (size_t i = 0; i < n; ++i) {
+  for (; i < n; ++i) {
     const unsigned char c = static_cast<unsigned char>(p[i]);
     if (!kJsonUnsafe.Table[c]) continue;
     out.append(p + run, i - run);
