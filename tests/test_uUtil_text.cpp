@@ -86,6 +86,20 @@ TEST(JsonEscape, EscapesQuotesBackslashesAndControls) {
   EXPECT_EQ(out, "{\"t\":\"x\\\"y\\n");
 }
 
+// Clean text is passed over a word at a time: a byte to escape must be found
+// at every offset, also past the first clean words and in a short tail.
+TEST(JsonEscape, FindsEscapesAtEveryOffsetOfLongerText) {
+  for (size_t len = 1; len <= 40; ++len)
+    for (size_t at = 0; at < len; ++at)
+      for (char c : {'"', '\\', '\x01', '\x1f'}) {
+        std::string s(len, 'a');
+        s[at] = c;
+        const std::string got = JsonEscape(s);
+        EXPECT_EQ(got.size(), len + (c == '"' || c == '\\' ? 1 : 5)) << len << " " << at;
+        EXPECT_EQ(got.substr(0, at), std::string(at, 'a'));
+      }
+}
+
 TEST(HtmlEscape, EscapesFourCharactersAndReescapesEntities) {
   EXPECT_EQ(HtmlEscape("<a href=\"x\">R&D</a> it's"),
             "&lt;a href=&quot;x&quot;&gt;R&amp;D&lt;/a&gt; it's");
