@@ -1,5 +1,6 @@
 #include "uDriver.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <typeinfo>
@@ -81,9 +82,10 @@ bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::str
       errMsg = "无法识别的参数：" + arg;
       return false;
     }
-    if (name == "?" || name == "help") {
+    // "-h", "--help" and "--version" as other command-line tools spell them.
+    if (name == "?" || name == "help" || name == "h" || name == "-help") {
       opts.ShowHelp = true;
-    } else if (name == "version") {
+    } else if (name == "version" || name == "-version") {
       PrintVersion();
       versionShown = true;
       return true;
@@ -101,6 +103,7 @@ bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::str
       opts.OutPath = Trim(value);  // "r.html " names r.html, not "r.html .html"
     } else if (name == "format") {
       opts.Format = LowerAscii(Trim(value));
+      opts.FormatGiven = true;
     } else if (name == "title") {
       opts.Title = value;
     } else if (name == "log") {
@@ -145,14 +148,33 @@ bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::str
     errMsg = "/format 只能是 html、json 或 csv";
     return false;
   }
+  if (opts.HasFrom && opts.HasTo &&
+      DaysFromCivil(opts.FromDT.Year, opts.FromDT.Month, opts.FromDT.Day) >
+          DaysFromCivil(opts.ToDT.Year, opts.ToDT.Month, opts.ToDT.Day)) {
+    errMsg = "/from 不能晚于 /to";
+    return false;
+  }
   // "chrome, edge" typed with blanks after the commas still names two ids.
   const std::string src = Trim(opts.Sources);
   if (src.find(' ') != std::string::npos) opts.Sources = ReplaceAll(src, " ", "");
-  if (opts.AutoOpen && Trim(opts.OutPath).empty()) {
-    errMsg = "/open 需要生成文件，请配合 /out 使用";
-    return false;
+  // /out:r.json asks for JSON as plainly as /format:json does.
+  if (!opts.FormatGiven) {
+    const std::string byName = FormatOfExt(OutPathExt(opts.OutPath));
+    if (!byName.empty()) opts.Format = byName;
   }
   return true;
+}
+
+bool ArgsSendReportToStdOut(const std::vector<std::string>& args) {
+  std::string out;
+  bool open = false;
+  for (size_t i = 1; i < args.size(); ++i) {
+    std::string name, value;
+    if (!SplitOption(args[i], name, value)) continue;
+    if (name == "out") out = Trim(value);
+    if (name == "open") open = true;
+  }
+  return out.empty() && !open;
 }
 
 void PrintUsage() {
@@ -175,7 +197,7 @@ void PrintUsage() {
       "  /exclude:<域名>      排除域名，支持 *.example.com（可重复）",
       "  /limit:N             明细最多输出 N 条（统计仍按全集）",
       "  /privacy             网址脱敏（去掉查询参数）",
-      "  /open                生成后自动打开报告（需 /out 生成文件）",
+      "  /open                生成后自动打开报告（未指定 /out 时写入临时文件夹）",
       "  /quiet               静默模式，仅输出错误",
       "  /log:<文件>          写入运行日志",
       "  /list                仅列出探测到的数据源，不采集",
@@ -209,28 +231,42 @@ std::string DefaultReportExt(const std::string& format) {
   return ".html";
 }
 
+namespace {
+
+bool OutPathNamesFolder(const std::string& outPath) {
+  return outPath.empty() || plat::DirExists(outPath) || plat::IsPathSep(outPath.back());
+}
+
+}  // namespace
+
+std::string OutPathExt(const std::string& outPath) {
+  if (OutPathNamesFolder(outPath)) return std::string();
+  size_t nameStart = 0;
+  for (size_t i = 0; i < outPath.size(); ++i)
+    if (plat::IsPathSep(outPath[i])) nameStart = i + 1;
+  const size_t dot = outPath.rfind('.');
+  return (dot == std::string::npos || dot < nameStart) ? std::string() : outPath.substr(dot);
+}
+
+std::string FormatOfExt(const std::string& ext) {
+  if (SameTextAscii(ext, ".html") || SameTextAscii(ext, ".htm")) return "html";
+  if (SameTextAscii(ext, ".json")) return "json";
+  if (SameTextAscii(ext, ".csv")) return "csv";
+  return std::string();
+}
+
 std::string ResolveReportPath(const std::string& outPath, const std::string& format,
                               const std::string& defaultName, bool* defaultNameUsed) {
   std::string path;
-  const bool useDefault =
-      outPath.empty() || plat::DirExists(outPath) || plat::IsPathSep(outPath.back());
+  const bool useDefault = OutPathNamesFolder(outPath);
   if (defaultNameUsed) *defaultNameUsed = useDefault;
   if (outPath.empty()) {
     path = JoinPath(plat::CurrentDir(), defaultName);
   } else if (useDefault) {
     path = JoinPath(outPath, defaultName);
   } else {
-    size_t nameStart = 0;
-    for (size_t i = 0; i < outPath.size(); ++i)
-      if (plat::IsPathSep(outPath[i])) nameStart = i + 1;
-    const size_t dot = outPath.rfind('.');
-    const std::string ext =
-        (dot == std::string::npos || dot < nameStart) ? std::string() : outPath.substr(dot);
-    if (ext.empty() || SameTextAscii(ext, ".html") || SameTextAscii(ext, ".json") ||
-        SameTextAscii(ext, ".csv"))
-      path = outPath;
-    else
-      path = outPath + DefaultReportExt(format);
+    const std::string ext = OutPathExt(outPath);
+    path = ext.empty() || !FormatOfExt(ext).empty() ? outPath : outPath + DefaultReportExt(format);
   }
   return plat::AbsolutePath(path);
 }
@@ -311,23 +347,45 @@ int ConsoleWidth() {
 }
 
 std::string Ellipsize(const std::string& s, int width) {
-  if (width < 16 || Utf16Length(s) <= static_cast<size_t>(width)) return s;
-  return Utf16Left(s, 12) + "\xE2\x80\xA6" + Utf16Right(s, static_cast<size_t>(width - 14));
+  if (width < 16 || DisplayWidth(s) <= static_cast<size_t>(width)) return s;
+  return CutMiddleCols(s, 12, static_cast<size_t>(width - 14));
 }
 
-bool PrintSourceTable(const TSourceList& sources) {
-  if (sources.Count() == 0) return WriteLine("未发现任何可用数据源。");
-  const int w = ConsoleWidth();
-  bool ok = WriteLine(PadRight16("浏览器", 14) + " " + PadRight16("配置/用户", 24) + " " +
-                      PadRight16("状态", 12) + " " + PadLeft16("条数", 10));
-  ok = WriteLine(std::string(static_cast<size_t>(w - 1), '-')) && ok;
-  for (int32_t i = 0; i < sources.Count(); ++i) {
-    const TSourceInfo& s = sources.Items()[static_cast<size_t>(i)];
-    ok = WriteLine(PadRight16(s.BrowserName, 14) + " " + PadRight16(s.Profile, 24) + " " +
-                   PadRight16(StatusLabel(s.Status), 12) + " " +
-                   PadLeft16(IntToStr(s.Count), 10)) && ok;
-    ok = WriteLine("    " + Ellipsize(s.DbPath, w - 8)) && ok;
-    if (!s.Message.empty()) ok = WriteLine("    \xE2\x94\x94 " + s.Message) && ok;
+std::vector<std::string> SourceTableLines(const TSourceList& sources, int width) {
+  if (sources.Count() == 0) return {"未发现任何可用数据源。"};
+  // Browser names come from the catalogue and are shown whole (the column
+  // grows for the longest); profile labels come from the disk and are cut
+  // in the middle, which keeps the user and a "(snap)" at the end in view.
+  constexpr size_t kProfileCols = 24;
+  const TSourceInfo* items = sources.Items().data();
+  const size_t count = static_cast<size_t>(sources.Count());
+  size_t nameCols = 14;
+  for (size_t i = 0; i < count; ++i) nameCols = std::max(nameCols, DisplayWidth(items[i].BrowserName));
+  auto row = [&](const std::string& name, const std::string& profile, const std::string& status,
+                 const std::string& count) {
+    const std::string label = DisplayWidth(profile) <= kProfileCols
+                                  ? profile
+                                  : CutMiddleCols(profile, kProfileCols / 2 - 1, kProfileCols / 2);
+    return PadRightCols(name, nameCols) + " " + PadRightCols(label, kProfileCols) + " " +
+           PadRightCols(status, 12) + " " + PadLeftCols(count, 10);
+  };
+  std::vector<std::string> lines;
+  lines.push_back(row("浏览器", "配置/用户", "状态", "条数"));
+  lines.push_back(std::string(DisplayWidth(lines[0]), '-'));
+  for (size_t i = 0; i < count; ++i) {
+    const TSourceInfo& s = items[i];
+    lines.push_back(row(s.BrowserName, s.Profile, StatusLabel(s.Status), IntToStr(s.Count)));
+    lines.push_back("    " + Ellipsize(s.DbPath, width - 8));
+    if (!s.Message.empty()) lines.push_back("    \xE2\x94\x94 " + s.Message);
+  }
+  return lines;
+}
+
+bool PrintSourceTable(const TSourceList& sources, TLogger* log, bool toConsole) {
+  bool ok = true;
+  for (const std::string& line : SourceTableLines(sources, ConsoleWidth())) {
+    if (log) log->Raw(line);
+    if (toConsole) ok = WriteLine(line) && ok;
   }
   return ok;
 }
@@ -361,9 +419,13 @@ std::string StatsLine(const TAnalyzer& a) {
 
 // The report file of this run: a default name is claimed, so that it never
 // replaces an earlier report; a name the user gave is replaced as asked.
+// /open without /out writes into the temporary folder, which is writable
+// also when the current folder is not.
 std::string ReportFilePath(const TOptions& opts, const std::string& defaultName, bool& claimed) {
   bool defaultUsed = false;
-  std::string path = ResolveReportPath(opts.OutPath, opts.Format, defaultName, &defaultUsed);
+  const std::string tempDir = plat::TempDir();
+  const std::string out = opts.OutPath.empty() && opts.AutoOpen && !tempDir.empty() ? tempDir : opts.OutPath;
+  std::string path = ResolveReportPath(out, opts.Format, defaultName, &defaultUsed);
   claimed = defaultUsed && ClaimReportPath(path);
   return path;
 }
@@ -402,6 +464,9 @@ int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
          : csv ? WriteCsvReportStdOut(list, ro, err)
                : WriteJsonReportStdOut(analyzer, list, sources, ro, err);
   } else {
+    const std::string ext = OutPathExt(opts.OutPath), named = FormatOfExt(ext);
+    if (!named.empty() && named != opts.Format)
+      log.Warn("报告格式为 " + opts.Format + "，但文件扩展名为 " + ext);
     path = ReportFilePath(opts, defaultName, claimed);
     ok = html  ? WriteHtmlReport(path, analyzer, list, sources, ro, err)
          : csv ? WriteCsvReportFile(path, list, ro, err)
@@ -418,17 +483,21 @@ int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
   WriteLine(StatsLine(analyzer));
   if (html) {
     WriteLine(std::string(kMakerLine) + kIdeographicSpace + kHomepage);
-    if (opts.AutoOpen) plat::ShellOpen(path);
+    if (opts.AutoOpen && !plat::ShellOpen(path, err)) log.Warn("无法打开报告：" + err);
   }
   return doneCode;
 }
 
 // Everything from the run log on; exceptions leave through RunMain's handler.
-int RunCollection(TOptions& opts, bool stdOutMode, std::unique_ptr<TLogger>& logHolder) {
+// `quiet` is the user's /quiet: with the report on standard output the run
+// prints no banner, scope line or table, but its warnings still reach the
+// terminal through standard error.
+int RunCollection(TOptions& opts, bool stdOutMode, bool quiet,
+                  std::unique_ptr<TLogger>& logHolder) {
   logHolder.reset(new TLogger());
   TLogger& log = *logHolder;
-  log.SetQuiet(opts.Quiet);
-  log.SetErrorsToStdErr(stdOutMode);  // standard output holds the report alone
+  log.SetQuiet(quiet);
+  log.SetReportOnStdOut(stdOutMode);
   if (!opts.LogFile.empty()) log.OpenFile(opts.LogFile);
 
   if (!opts.Quiet) {
@@ -484,7 +553,7 @@ int RunCollection(TOptions& opts, bool stdOutMode, std::unique_ptr<TLogger>& log
         log.Error("写入 JSON 报告失败：" + SysErrorText(plat::LastErrorCode()));
         return 4;
       }
-    } else if (!PrintSourceTable(sources)) {
+    } else if (!PrintSourceTable(sources, &log)) {
       log.Error("写入数据源列表失败：" + SysErrorText(plat::LastErrorCode()));
       return 4;
     }
@@ -492,7 +561,7 @@ int RunCollection(TOptions& opts, bool stdOutMode, std::unique_ptr<TLogger>& log
   }
 
   log.Info(Format("采集完成：%d 条记录，%d 个数据源", list.Count(), sources.Count()));
-  if (!opts.Quiet) PrintSourceTable(sources);
+  PrintSourceTable(sources, &log, !opts.Quiet);
 
   int okSources = 0, failedSources = 0;
   for (int32_t i = 0; i < sources.Count(); ++i) {
@@ -539,8 +608,14 @@ int RunMain(const std::vector<std::string>& rawArgs) {
   const bool ok = ParseOptions(args, opts, err, versionShown);
   if (versionShown) return 0;
   if (!ok) {
-    WriteLine("参数错误：" + err);
-    WriteLine("使用 /? 查看帮助。");
+    // Standard output is kept for the report a run without /out writes.
+    const bool toStdErr = ArgsSendReportToStdOut(args);
+    for (const std::string& line : {"参数错误：" + err, std::string("使用 /? 查看帮助。")}) {
+      if (toStdErr)
+        WriteErrorLine(line);
+      else
+        WriteLine(line);
+    }
     return 1;
   }
   if (opts.ShowHelp) {
@@ -548,13 +623,14 @@ int RunMain(const std::vector<std::string>& rawArgs) {
     return 0;
   }
 
-  const bool stdOutMode = Trim(opts.OutPath).empty();
+  const bool stdOutMode = Trim(opts.OutPath).empty() && !opts.AutoOpen;
+  const bool quiet = opts.Quiet;
   if (stdOutMode) opts.Quiet = true;
 
   std::unique_ptr<TLogger> log;
   std::string cls, msg;
   try {
-    return RunCollection(opts, stdOutMode, log);
+    return RunCollection(opts, stdOutMode, quiet, log);
   } catch (const std::exception& e) {
     cls = ExceptionClassName(e);
     msg = e.what();

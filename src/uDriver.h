@@ -30,6 +30,9 @@ struct TOptions {
   std::vector<std::string> Include;
   std::vector<std::string> Exclude;
   int32_t MaxRecords = 0;
+  // /format was given; otherwise an /out name ending in .json or .csv
+  // chooses the format.
+  bool FormatGiven = false;
 };
 
 bool SplitOption(const std::string& arg, std::string& name, std::string& value);
@@ -41,8 +44,19 @@ bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::str
 void PrintUsage();
 void PrintVersion();
 
+// Whether the arguments send the report to standard output (no /out file
+// and no /open). Read before parsing, so that an argument error keeps
+// standard output free for the report too.
+bool ArgsSendReportToStdOut(const std::vector<std::string>& args);
+
 // The report's file extension for a /format value: ".json", ".csv" or ".html".
 std::string DefaultReportExt(const std::string& format);
+// The extension of the file an /out value names ("" when it has none or
+// names a folder: an existing one, or one written with a trailing separator).
+std::string OutPathExt(const std::string& outPath);
+// The format an extension names ("html" for .html and .htm, "json", "csv"),
+// ignoring letter case; "" for any other.
+std::string FormatOfExt(const std::string& ext);
 // Where a report file goes, from the /out value (trimmed by ParseOptions), the
 // format and the default file name; always absolute. `defaultNameUsed`, when
 // given, says whether the path ends with the default name.
@@ -64,9 +78,16 @@ void BuildTimeWindow(const TOptions& opts, int64_t nowUnix, int64_t& fromUnix, i
 std::string ExceptionClassName(const std::exception& e);
 
 int ConsoleWidth();
+// `s` cut in the middle with "…" to width - 1 display columns when it is
+// wider than `width` (and `width` is at least 16).
 std::string Ellipsize(const std::string& s, int width);
-// False when a line could not be written (a full disk behind a redirection).
-bool PrintSourceTable(const TSourceList& sources);
+// The source table as lines, padded by display columns so that every column
+// starts at the same place in a terminal; `width` is the console's.
+std::vector<std::string> SourceTableLines(const TSourceList& sources, int width);
+// The table to the run log's file (when open) and, with `toConsole`, to
+// standard output. False when a console line could not be written (a full
+// disk behind a redirection).
+bool PrintSourceTable(const TSourceList& sources, TLogger* log, bool toConsole = true);
 
 // The whole program: arguments as UTF-8 (args[0] is the program path);
 // malformed sequences are replaced by U+FFFD.

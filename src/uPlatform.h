@@ -136,8 +136,10 @@ void SuppressErrorDialogs();
 // The full path of a program of the operating system (the system folder on
 // Windows, never PATH); empty where there is none.
 std::string SystemToolPath(const std::string& name);
-// Hands a file to the desktop's default application; outcome not reported.
-void ShellOpen(const std::string& path);
+// Hands a file to the desktop's default application (Windows: the shell's
+// "open"; elsewhere xdg-open). False with the system's reason (UTF-8) when
+// there is no desktop, no opener, or the opener refused.
+bool ShellOpen(const std::string& path, std::string& err);
 
 // Process-wide settings, made first thing in every process of the program
 // (the worker too). POSIX: a write beyond the file-size limit fails with an

@@ -472,27 +472,88 @@ void SuppressErrorDialogs() {}
 
 std::string SystemToolPath(const std::string& /*name*/) { return std::string(); }
 
-void ShellOpen(const std::string& path) {
-  pid_t pid = ::fork();
+namespace {
+
+// What xdg-open's documented exit codes mean.
+std::string XdgOpenFailure(int code) {
+  switch (code) {
+    case 1: return "xdg-open 不接受此命令行";
+    case 2: return "xdg-open 找不到该文件";
+    case 3: return "xdg-open 找不到打开它所需的程序";
+    case 4: return "xdg-open 打开失败";
+    default: return "xdg-open 以退出码 " + std::to_string(code) + " 结束";
+  }
+}
+
+}  // namespace
+
+bool ShellOpen(const std::string& path, std::string& err) {
+  err.clear();
+  // Without a desktop session xdg-open falls back to a text browser, which
+  // cannot run here (its terminal is /dev/null).
+  if (GetEnv("DISPLAY").empty() && GetEnv("WAYLAND_DISPLAY").empty()) {
+    err = "没有图形桌面（未设置 DISPLAY 或 WAYLAND_DISPLAY）";
+    return false;
+  }
+  // The child reports a failed exec through a pipe that closes by itself
+  // when the exec succeeds.
+  int fds[2];
+  if (::pipe2(fds, O_CLOEXEC) != 0) {
+    err = SystemErrorMessage(ErrnoToWin(errno));
+    return false;
+  }
+  const pid_t pid = ::fork();
   if (pid == 0) {
-    // Detach: the opener may live on after we exit.
-    if (::fork() == 0) {
-      ::setsid();
-      int devnull = ::open("/dev/null", O_RDWR);
-      if (devnull >= 0) {
-        ::dup2(devnull, 0);
-        ::dup2(devnull, 1);
-        ::dup2(devnull, 2);
-      }
-      ::execlp("xdg-open", "xdg-open", path.c_str(), static_cast<char*>(nullptr));
-      ::_exit(127);
+    ::close(fds[0]);
+    // A session of its own: the browser it starts outlives this run and the
+    // terminal's Ctrl+C.
+    ::setsid();
+    const int devnull = ::open("/dev/null", O_RDWR);
+    if (devnull >= 0) {
+      ::dup2(devnull, 0);
+      ::dup2(devnull, 1);
+      ::dup2(devnull, 2);
     }
-    ::_exit(0);
+    ::execlp("xdg-open", "xdg-open", path.c_str(), static_cast<char*>(nullptr));
+    const int e = errno;
+    (void)!::write(fds[1], &e, sizeof e);
+    ::_exit(127);
   }
-  if (pid > 0) {
-    int status;
+  const int forkErrno = errno;
+  ::close(fds[1]);
+  if (pid < 0) {
+    ::close(fds[0]);
+    err = SystemErrorMessage(ErrnoToWin(forkErrno));
+    return false;
+  }
+  int execErrno = 0;
+  ssize_t n;
+  do {
+    n = ::read(fds[0], &execErrno, sizeof execErrno);
+  } while (n < 0 && errno == EINTR);
+  ::close(fds[0]);
+  int status = 0;
+  if (n == static_cast<ssize_t>(sizeof execErrno)) {
     ::waitpid(pid, &status, 0);
+    err = execErrno == ENOENT ? std::string("找不到 xdg-open")
+                              : "无法启动 xdg-open：" + SystemErrorMessage(ErrnoToWin(execErrno));
+    return false;
   }
+  // Desktop openers hand the file over and end at once; the generic one
+  // runs the browser itself and ends with it. A failure shows within the
+  // first seconds; an opener still running then is left to its work.
+  for (int waited = 0; waited < 3000; waited += 50) {
+    const pid_t r = ::waitpid(pid, &status, WNOHANG);
+    if (r == pid) {
+      if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return true;
+      err = WIFEXITED(status) ? XdgOpenFailure(WEXITSTATUS(status))
+                              : "xdg-open 被信号 " + std::to_string(WTERMSIG(status)) + " 终止";
+      return false;
+    }
+    if (r < 0 && errno != EINTR) return true;
+    SleepMs(50);
+  }
+  return true;
 }
 
 // ---- Environment and users ---------------------------------------------

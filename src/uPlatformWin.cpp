@@ -845,11 +845,19 @@ std::string SystemToolPath(const std::string& name) {
   return dir + name;
 }
 
-void ShellOpen(const std::string& path) {
+bool ShellOpen(const std::string& path, std::string& err) {
   // Shell extensions behind "open" may be COM objects.
   HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  ShellExecuteW(nullptr, L"open", Wide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  const INT_PTR r = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(nullptr, L"open", Wide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  // Results up to 32 are failures; most are Windows error codes.
+  DWORD code = r == SE_ERR_NOASSOC ? ERROR_NO_ASSOCIATION : GetLastError();
   if (SUCCEEDED(init)) CoUninitialize();
+  if (r > 32) return true;
+  if (code == 0) code = r == 0 ? ERROR_OUTOFMEMORY : static_cast<DWORD>(r);
+  err = SystemErrorMessage(code);
+  if (err.empty()) err = "ShellExecute 失败（" + std::to_string(r) + "）";
+  return false;
 }
 
 // ---- Environment and users ---------------------------------------------

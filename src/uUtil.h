@@ -27,6 +27,20 @@ std::string Utf16Right(const std::string& s, size_t n);
 std::string PadRight16(const std::string& s, size_t width);
 std::string PadLeft16(const std::string& s, size_t width);
 
+// ---- Display columns (terminal tables) ---------------------------------------
+// Columns a terminal draws for one code point: 2 for East Asian wide and
+// full-width characters and emoji, 0 for combining marks, format controls,
+// variation selectors and control characters, 1 otherwise.
+int CharColumns(uint32_t cp);
+size_t DisplayWidth(const std::string& s);
+// Pad with spaces to `width` display columns (never cut).
+std::string PadRightCols(const std::string& s, size_t width);
+std::string PadLeftCols(const std::string& s, size_t width);
+// The leading characters of `s` that fit in `headCols` columns, "…", and the
+// trailing ones that fit in `tailCols`; never splits a character from its
+// marks. The caller decides whether `s` needs cutting.
+std::string CutMiddleCols(const std::string& s, size_t headCols, size_t tailCols);
+
 // ---- Small string helpers --------------------------------------------------
 std::string Trim(const std::string& s);        // drops chars <= U+0020 at both ends
 std::string LowerAscii(std::string s);         // A-Z -> a-z only
@@ -57,10 +71,12 @@ class TLogger {
   // Opens the log for appending, creating its folders. Throws
   // std::runtime_error when the file can be neither appended to nor created.
   void OpenFile(const std::string& fileName);
+  // Console lines of Info and Warn off (/quiet); errors are always shown.
   void SetQuiet(bool value) { FQuiet = value; }
-  // Error lines to standard error instead of standard output: set while the
-  // report itself goes to standard output.
-  void SetErrorsToStdErr(bool value) { FErrorsToStdErr = value; }
+  // Set while the report itself goes to standard output: that stream then
+  // holds the report alone, so Info lines are not shown and warnings and
+  // errors go to standard error.
+  void SetReportOnStdOut(bool value) { FReportOnStdOut = value; }
   bool Quiet() const { return FQuiet; }
   bool HasFile() const { return FHasFile; }
 
@@ -73,7 +89,7 @@ class TLogger {
   std::FILE* FFile = nullptr;
   bool FHasFile = false;
   bool FQuiet = false;
-  bool FErrorsToStdErr = false;
+  bool FReportOnStdOut = false;
 };
 
 // A whole report to standard output: exact UTF-8 bytes and nothing added when

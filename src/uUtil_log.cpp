@@ -37,17 +37,21 @@ void TLogger::Raw(const std::string& s) {
 
 void TLogger::Info(const std::string& s) {
   Raw("[信息] " + s);
-  if (!FQuiet) plat::WriteConsoleLine(s);
+  if (!FQuiet && !FReportOnStdOut) plat::WriteConsoleLine(s);
 }
 
 void TLogger::Warn(const std::string& s) {
   Raw("[警告] " + s);
-  if (!FQuiet) plat::WriteConsoleLine("警告: " + s);
+  if (FQuiet) return;
+  if (FReportOnStdOut)
+    plat::WriteErrorLine("警告: " + s);
+  else
+    plat::WriteConsoleLine("警告: " + s);
 }
 
 void TLogger::Error(const std::string& s) {
   Raw("[错误] " + s);
-  if (FErrorsToStdErr)
+  if (FReportOnStdOut)
     plat::WriteErrorLine("错误: " + s);
   else
     plat::WriteConsoleLine("错误: " + s);

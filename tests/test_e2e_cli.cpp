@@ -30,6 +30,15 @@ class CliTest : public testing::Test {
 
 Lines ArgError(const std::string& msg) { return {"参数错误：" + msg, "使用 /? 查看帮助。"}; }
 
+// Standard error as lines. Without /out the report would go to standard
+// output, so argument errors go to standard error and leave it empty.
+Lines ErrLines(const vt_test::RunResult& r) {
+  EXPECT_EQ(r.Out, "");
+  vt_test::RunResult e;
+  e.Out = r.Err;
+  return e.Lines();
+}
+
 }  // namespace
 
 TEST_F(CliTest, HelpTextLineByLine) {
@@ -51,7 +60,7 @@ TEST_F(CliTest, HelpTextLineByLine) {
       "  /exclude:<域名>      排除域名，支持 *.example.com（可重复）",
       "  /limit:N             明细最多输出 N 条（统计仍按全集）",
       "  /privacy             网址脱敏（去掉查询参数）",
-      "  /open                生成后自动打开报告（需 /out 生成文件）",
+      "  /open                生成后自动打开报告（未指定 /out 时写入临时文件夹）",
       "  /quiet               静默模式，仅输出错误",
       "  /log:<文件>          写入运行日志",
       "  /list                仅列出探测到的数据源，不采集",
@@ -69,7 +78,7 @@ TEST_F(CliTest, HelpTextLineByLine) {
       kMakerLine,
       std::string("官网：") + kHomepage,
   };
-  for (const char* opt : {"/?", "/help", "-HELP"}) {
+  for (const char* opt : {"/?", "/help", "-HELP", "-h", "-?", "--help"}) {
     auto r = Run({opt});
     EXPECT_EQ(r.ExitCode, 0) << opt;
     EXPECT_EQ(r.Lines(), expected) << opt;
@@ -91,9 +100,13 @@ TEST_F(CliTest, VersionEndsAtOnce) {
   EXPECT_EQ(r.ExitCode, 0);
   EXPECT_EQ(r.Lines(), expected);
 
+  r = Run({"--version"});
+  EXPECT_EQ(r.ExitCode, 0);
+  EXPECT_EQ(r.Lines(), expected);
+
   r = Run({"/nope", "/version"});
   EXPECT_EQ(r.ExitCode, 1);
-  EXPECT_EQ(r.Lines(), ArgError("未知选项：/nope"));
+  EXPECT_EQ(ErrLines(r), ArgError("未知选项：/nope"));
 }
 
 TEST_F(CliTest, ArgumentErrorsPrintTwoLinesAndEndWithOne) {
@@ -106,8 +119,7 @@ TEST_F(CliTest, ArgumentErrorsPrintTwoLinesAndEndWithOne) {
       {{"/days:-1", "/user:x"}, "/days 必须是不小于 0 的整数"},
       {{"/user: all"}, "/user 只能是 current 或 all"},
       {{"/format:pdf", "/?"}, "/format 只能是 html、json 或 csv"},
-      {{"/open"}, "/open 需要生成文件，请配合 /out 使用"},
-      {{"/open", "/out:  "}, "/open 需要生成文件，请配合 /out 使用"},
+      {{"/from:2026-11-02", "/to:2026-11-01"}, "/from 不能晚于 /to"},
       {{"/from:2026-02-30"}, "/from 日期格式应为 YYYY-MM-DD"},
       {{"/to:1969-12-31"}, "/to 日期格式应为 YYYY-MM-DD"},
       {{"/from:2026-11-01 10:00"}, "/from 日期格式应为 YYYY-MM-DD"},
@@ -119,7 +131,16 @@ TEST_F(CliTest, ArgumentErrorsPrintTwoLinesAndEndWithOne) {
   for (const auto& c : cases) {
     auto r = Run(c.first);
     EXPECT_EQ(r.ExitCode, 1) << c.second;
-    EXPECT_EQ(r.Lines(), ArgError(c.second));
+    EXPECT_EQ(ErrLines(r), ArgError(c.second));
+  }
+  // With /out (or /open) the report goes to a file and the lines stay on
+  // standard output, where the rest of such a run prints.
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"/out:r.html", "/days:x"}, {"/days:x", "/open"}}) {
+    auto r = Run(args);
+    EXPECT_EQ(r.ExitCode, 1);
+    EXPECT_EQ(r.Lines(), ArgError("/days 必须是不小于 0 的整数"));
+    EXPECT_EQ(r.Err, "");
   }
 }
 

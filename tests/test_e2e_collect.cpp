@@ -15,11 +15,13 @@ StoreVisit V(const std::string& url, const std::string& title, int64_t raw) {
   return StoreVisit{url, title, raw};
 }
 
-// The first line of a source in the listing: name, profile, status, count.
+// The first line of a source in the listing: name, profile, status, count,
+// padded by display columns. The name column is 14 wide, or as wide as the
+// longest name ("Mozilla Firefox" takes 15).
 std::string SourceLine(const std::string& browser, const std::string& profile,
-                       const std::string& status, int count) {
-  return PadRight16(browser, 14) + " " + PadRight16(profile, 24) + " " + PadRight16(status, 12) +
-         " " + PadLeft16(std::to_string(count), 10);
+                       const std::string& status, int count, size_t nameCols = 14) {
+  return PadRightCols(browser, nameCols) + " " + PadRightCols(profile, 24) + " " +
+         PadRightCols(status, 12) + " " + PadLeftCols(std::to_string(count), 10);
 }
 
 class CollectE2E : public ::testing::Test {
@@ -75,10 +77,11 @@ class CollectE2E : public ::testing::Test {
 TEST_F(CollectE2E, ListsTheCurrentUsersSources) {
   RunResult r = Run({"/list"});
   ASSERT_EQ(r.ExitCode, 0) << r.Out << r.Err;
-  EXPECT_TRUE(HasLine(r, SourceLine("Google Chrome", "alice\\Default", "已采集", 3))) << r.Out;
-  EXPECT_TRUE(HasLine(r, SourceLine("Google Chrome", "alice\\Profile 1", "已采集", 2))) << r.Out;
-  EXPECT_TRUE(HasLine(r, SourceLine("Opera", "alice\\Default", "已采集", 1))) << r.Out;
-  EXPECT_TRUE(HasLine(r, SourceLine("Mozilla Firefox", "alice\\k3x9.default-release", "已采集", 4)))
+  EXPECT_TRUE(HasLine(r, SourceLine("Google Chrome", "alice\\Default", "已采集", 3, 15))) << r.Out;
+  EXPECT_TRUE(HasLine(r, SourceLine("Google Chrome", "alice\\Profile 1", "已采集", 2, 15))) << r.Out;
+  EXPECT_TRUE(HasLine(r, SourceLine("Opera", "alice\\Default", "已采集", 1, 15))) << r.Out;
+  // A label wider than its column is cut in the middle.
+  EXPECT_TRUE(HasLine(r, SourceLine("Mozilla Firefox", "alice\\k3x9.\xE2\x80\xA6" "ault-release", "已采集", 4, 15)))
       << r.Out;
   EXPECT_TRUE(HasLine(r, "    " + FChromeDefault)) << r.Out;
   EXPECT_TRUE(HasLine(r, "    " + FOpera)) << r.Out;
@@ -114,8 +117,8 @@ TEST_F(CollectE2E, WebCacheSourceIsLabelledPerUser) {
 TEST_F(CollectE2E, AllUsersAddsTheSiblingFolders) {
   RunResult r = Run({"/user:all", "/list"});
   ASSERT_EQ(r.ExitCode, 0) << r.Out << r.Err;
-  EXPECT_TRUE(HasLine(r, SourceLine("Google Chrome", "alice\\Default", "已采集", 3))) << r.Out;
-  EXPECT_TRUE(HasLine(r, SourceLine("Microsoft Edge", "bob\\Default", "已采集", 2))) << r.Out;
+  EXPECT_TRUE(HasLine(r, SourceLine("Google Chrome", "alice\\Default", "已采集", 3, 15))) << r.Out;
+  EXPECT_TRUE(HasLine(r, SourceLine("Microsoft Edge", "bob\\Default", "已采集", 2, 15))) << r.Out;
   EXPECT_TRUE(HasLine(r, "    " + FBobEdge)) << r.Out;
   // The running user first, then the others.
   EXPECT_LT(r.Out.find("alice\\Default"), r.Out.find("bob\\Default"));

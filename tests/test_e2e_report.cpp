@@ -264,10 +264,11 @@ TEST_F(ReportRun, HtmlReportToFolderWithResultLines) {
   EXPECT_EQ(lines[lines.size() - 2], "统计：3 次访问，2 个网址，2 个域名，1 天活跃");
   EXPECT_EQ(lines.back(), kMakerHome);
   EXPECT_TRUE(HasLine(lines, "采集完成：3 条记录，1 个数据源"));
-  // Source table: header and a rule as wide as a redirected console allows.
-  EXPECT_TRUE(HasLine(lines, "浏览器" + std::string(12, ' ') + "配置/用户" + std::string(20, ' ') +
-                                 "状态" + std::string(19, ' ') + "条数"));
-  EXPECT_TRUE(HasLine(lines, std::string(119, '-')));
+  // Source table: the header padded by display columns, the rule under it
+  // as wide as the header.
+  EXPECT_TRUE(HasLine(lines, "浏览器" + std::string(9, ' ') + "配置/用户" + std::string(16, ' ') +
+                                 "状态" + std::string(15, ' ') + "条数"));
+  EXPECT_TRUE(HasLine(lines, std::string(63, '-')));
 
   const std::string html = vt_test::ReadFile(outDir_ + "/" + name);
   EXPECT_NE(html.find("T&amp;&lt;x&gt;"), std::string::npos);
@@ -343,12 +344,12 @@ TEST_F(ReportRun, SourceListing) {
   EXPECT_EQ(r.ExitCode, 0);
   const Lines lines = r.Lines();
   const std::string row = LineStarting(lines, "Google Chrome");
-  // "%-14s %-24s %-12s %10d", widths in UTF-16 units; the label is the
-  // user and the browser profile.
+  // Columns of 14, 24, 12 and 10 display columns; the label is the user and
+  // the browser profile.
   EXPECT_TRUE(StartsWith(row, "Google Chrome  ")) << row;
   EXPECT_EQ(row.substr(15, 13), std::string("alice") + row[20] + "Default") << row;
-  EXPECT_EQ(Utf16Length(row), 63u) << row;
-  const std::string tail = "已采集" + std::string(19, ' ') + "3";
+  EXPECT_EQ(DisplayWidth(row), 63u) << row;
+  const std::string tail = "已采集" + std::string(16, ' ') + "3";
   EXPECT_EQ(row.substr(row.size() - tail.size()), tail) << row;
   EXPECT_TRUE(HasLine(lines, "    " + ChromeHistoryPath()));
   EXPECT_EQ(lines.back(), "    " + ChromeHistoryPath());  // no summary after the table

@@ -81,9 +81,9 @@ TEST_F(WebCacheE2E, TwoUsersGiveTwoSources) {
   for (const auto& l : lines)
     if (l.compare(0, std::string("IE / 旧版 Edge").size(), "IE / 旧版 Edge") == 0) sources.push_back(l);
   ASSERT_EQ(sources.size(), 2u) << r.Out;
-  const std::string tail = " " + PadRight16("已采集", 12) + " " + PadLeft16("27", 10);
-  EXPECT_EQ(sources[0], PadRight16("IE / 旧版 Edge", 14) + " " + PadRight16("alice\\WebCache", 24) + tail);
-  EXPECT_EQ(sources[1], PadRight16("IE / 旧版 Edge", 14) + " " + PadRight16("bob\\WebCache", 24) + tail);
+  const std::string tail = " " + PadRightCols("已采集", 12) + " " + PadLeftCols("27", 10);
+  EXPECT_EQ(sources[0], PadRightCols("IE / 旧版 Edge", 14) + " " + PadRightCols("alice\\WebCache", 24) + tail);
+  EXPECT_EQ(sources[1], PadRightCols("IE / 旧版 Edge", 14) + " " + PadRightCols("bob\\WebCache", 24) + tail);
 }
 
 TEST_F(WebCacheE2E, BrokenDatabaseCostsOnlyItsSource) {

@@ -74,7 +74,7 @@ TEST(ParseOptions, ValuesAndFlags) {
   Parsed p = Parse({"/?", "/LIST", "-quiet:no", "/privacy", "/title:A:B", "/log:x.log",
                     "/user:ALL", "/format: JSON ", "/limit:abc", "/include:", "/include:b",
                     "/exclude:*.example.com", "/src:chrome, edge ", "/out:first", "/out:C:\\r\\x.html",
-                    "/open", "/days:7", "/from:2026/11/01", "/to:2026-1-15"});
+                    "/open", "/days:7", "/from:2026/1/15", "/to:2026-11-01"});
   ASSERT_TRUE(p.Ok) << p.Err;
   const TOptions& o = p.Opts;
   EXPECT_TRUE(o.ShowHelp && o.ShowList && o.Quiet && o.Privacy && o.AutoOpen);
@@ -89,8 +89,8 @@ TEST(ParseOptions, ValuesAndFlags) {
   EXPECT_EQ(o.OutPath, "C:\\r\\x.html");  // the later value wins
   EXPECT_EQ(o.Days, 7);
   ASSERT_TRUE(o.HasFrom && o.HasTo);
-  EXPECT_EQ(FormatDate(o.FromDT), "2026-11-01");
-  EXPECT_EQ(FormatDate(o.ToDT), "2026-01-15");
+  EXPECT_EQ(FormatDate(o.FromDT), "2026-01-15");
+  EXPECT_EQ(FormatDate(o.ToDT), "2026-11-01");
 
   // Blanks around a single id are kept: only inner blanks trigger the clean-up.
   EXPECT_EQ(Parse({"/src: chrome "}).Opts.Sources, " chrome ");
@@ -110,11 +110,13 @@ TEST(ParseOptions, ArgumentErrors) {
     EXPECT_EQ(ErrOf({d}), "/days 必须是不小于 0 的整数") << d;
   EXPECT_EQ(ErrOf({"/user: all"}), "/user 只能是 current 或 all");
   EXPECT_EQ(ErrOf({"/format:xml"}), "/format 只能是 html、json 或 csv");
-  for (const char* out : {"", "/out:", "/out:   "}) {
-    std::vector<std::string> args{"/open"};
-    if (*out) args.push_back(out);
-    EXPECT_EQ(ErrOf(args), "/open 需要生成文件，请配合 /out 使用") << out;
-  }
+  // A reversed window; one day (/from equal to /to) is a window.
+  EXPECT_EQ(ErrOf({"/to:2026-11-01", "/from:2026-11-02"}), "/from 不能晚于 /to");
+  EXPECT_EQ(ErrOf({"/from:2027-1-1", "/to:2026-12-31", "/days:7"}), "/from 不能晚于 /to");
+  EXPECT_EQ(ErrOf({"/from:2026-11-02", "/to:2026/11/2"}), "");
+  // /open alone writes the report into the temporary folder.
+  EXPECT_EQ(ErrOf({"/open"}), "");
+  EXPECT_EQ(ErrOf({"/open", "/out:   "}), "");
   // The help flag does not hide a bad argument.
   EXPECT_EQ(ErrOf({"/?", "/format:pdf"}), "/format 只能是 html、json 或 csv");
 }
@@ -126,9 +128,46 @@ TEST(ParseOptions, FirstFailureAndCheckOrder) {
   // The checks come after all arguments, in their fixed order.
   EXPECT_EQ(ErrOf({"/open", "/format:x", "/user:x", "/days:x"}), "/days 必须是不小于 0 的整数");
   EXPECT_EQ(ErrOf({"/open", "/format:x", "/user:x"}), "/user 只能是 current 或 all");
-  EXPECT_EQ(ErrOf({"/open", "/format:x"}), "/format 只能是 html、json 或 csv");
+  EXPECT_EQ(ErrOf({"/from:2026-2-2", "/to:2026-1-1", "/format:x"}), "/format 只能是 html、json 或 csv");
+  EXPECT_EQ(ErrOf({"/from:2026-2-2", "/to:2026-1-1", "/src:a b"}), "/from 不能晚于 /to");
   // A later valid value repairs an earlier bad one.
   EXPECT_EQ(ErrOf({"/days:x", "/days:3"}), "");
+}
+
+// The usual spellings of other command-line tools work beside the program's own.
+TEST(ParseOptions, ShellConventionsForHelpAndVersion) {
+  for (const char* help : {"-h", "-?", "--help", "/H", "-HELP"}) {
+    Parsed p = Parse({help});
+    EXPECT_TRUE(p.Ok && p.Opts.ShowHelp) << help;
+  }
+  testing::internal::CaptureStdout();
+  Parsed p = Parse({"--version", "/nope"});
+  const std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_TRUE(p.Version);
+  EXPECT_NE(out.find("Visitrail 1.1.4 (build 2026-11-19)"), std::string::npos);
+  EXPECT_EQ(ErrOf({"--days:7"}), "未知选项：/-days");
+}
+
+// Without /format the file name's extension chooses the format; /format,
+// when given, always wins.
+TEST(ParseOptions, OutExtensionChoosesTheFormat) {
+  struct Case {
+    std::vector<std::string> Args;
+    const char* Format;
+  };
+  const Case cases[] = {
+      {{"/out:r.json"}, "json"},         {{"/out:R.JSON"}, "json"},
+      {{"/out:d/r.Csv"}, "csv"},         {{"/out:r.htm"}, "html"},
+      {{"/out:r.html"}, "html"},         {{"/out:r.txt"}, "html"},
+      {{"/out:r"}, "html"},              {{"/out:v1.json/r"}, "html"},
+      {{"/out:r.json/"}, "html"},        {{"/out:r.csv", "/format:json"}, "json"},
+      {{"/format:html", "/out:r.csv"}, "html"}, {{"/out:r.json", "/out:r.csv"}, "csv"},
+  };
+  for (const Case& c : cases) {
+    Parsed p = Parse(c.Args);
+    ASSERT_TRUE(p.Ok) << c.Args[0];
+    EXPECT_EQ(p.Opts.Format, c.Format) << c.Args[0] << " " << c.Args.back();
+  }
 }
 
 TEST(ParseOptions, VersionStopsTheParse) {

@@ -22,7 +22,7 @@ std::string LocalText(int64_t unix) { return FormatDateTime(UnixToLocal(unix)); 
 
 }  // namespace
 
-TEST(Ellipsize, KeepsShortTextAndCutsLongTextInUtf16Units) {
+TEST(Ellipsize, KeepsShortTextAndCutsLongTextByDisplayColumns) {
   const std::string s112(112, 'a');
   EXPECT_EQ(Ellipsize(s112, 112), s112);
   EXPECT_EQ(Ellipsize("short", 3), "short");  // below 16 nothing is cut
@@ -30,17 +30,19 @@ TEST(Ellipsize, KeepsShortTextAndCutsLongTextInUtf16Units) {
 
   const std::string s113 = "0123456789AB" + std::string(100, 'm') + "Z";
   const std::string cut = Ellipsize(s113, 112);
-  EXPECT_EQ(Utf16Length(cut), 111u);
+  EXPECT_EQ(DisplayWidth(cut), 111u);
   EXPECT_EQ(cut.substr(0, 12), "0123456789AB");
-  EXPECT_EQ(Utf16Left(Utf16Right(cut, 99), 1), "\xE2\x80\xA6");  // "…" is unit 13
+  EXPECT_EQ(Utf16Left(Utf16Right(cut, 99), 1), "\xE2\x80\xA6");  // "…" is column 13
   EXPECT_EQ(cut.back(), 'Z');
 
-  // Chinese characters count one unit each.
+  // Chinese characters take two columns: a path of them is cut to fit the
+  // same console width, never through a character.
   std::string wide;
   for (int i = 0; i < 20; ++i) wide += "历";
-  const std::string w = Ellipsize(wide, 16);
-  EXPECT_EQ(Utf16Length(w), 15u);
-  EXPECT_EQ(w, Utf16Left(wide, 12) + "\xE2\x80\xA6" + Utf16Left(wide, 2));
+  EXPECT_EQ(Ellipsize(wide, 40), wide);
+  const std::string w = Ellipsize(wide, 17);
+  EXPECT_EQ(w, Utf16Left(wide, 6) + "\xE2\x80\xA6" + Utf16Left(wide, 1));
+  EXPECT_LE(DisplayWidth(w), 16u);
 }
 
 TEST(ReportPath, OutRules) {
@@ -65,6 +67,8 @@ TEST(ReportPath, OutRules) {
   EXPECT_EQ(ResolveReportPath(tmp.Sub("r.CSV"), "csv", def), tmp.Sub("r.CSV"));
   EXPECT_EQ(ResolveReportPath(tmp.Sub("r.csv"), "json", def), tmp.Sub("r.csv"));
   EXPECT_EQ(ResolveReportPath(tmp.Sub("report"), "html", def), tmp.Sub("report"));
+  // ".htm" names a page as ".html" does (not "r.htm.html").
+  EXPECT_EQ(ResolveReportPath(tmp.Sub("r.HTM"), "html", def), tmp.Sub("r.HTM"));
   // A dot in a folder name is not an extension.
   EXPECT_EQ(ResolveReportPath(tmp.Sub("v1.2/report"), "json", def), tmp.Sub("v1.2/report"));
 
@@ -210,4 +214,74 @@ TEST(ReportPath, DefaultNameNeverReplacesAnEarlierReport) {
   // A name the user gave is not the default one, and is replaced as asked.
   ResolveReportPath(tmp.Sub("r.html"), "html", def, &defaultUsed);
   EXPECT_FALSE(defaultUsed);
+}
+
+namespace {
+
+TSourceInfo Source(const std::string& name, const std::string& profile, TSourceStatus st,
+                   int32_t count, const std::string& msg = std::string()) {
+  TSourceInfo s;
+  s.BrowserName = name;
+  s.Profile = profile;
+  s.DbPath = "/home/" + profile + "/History";
+  s.Status = st;
+  s.Count = count;
+  s.Message = msg;
+  return s;
+}
+
+// Display column at which `text` starts in `line`.
+size_t ColumnOf(const std::string& line, const std::string& text) {
+  const size_t at = line.find(text);
+  return at == std::string::npos ? std::string::npos : DisplayWidth(line.substr(0, at));
+}
+
+}  // namespace
+
+// Chinese, emoji, combining marks and labels too long for their column: the
+// status column starts at the same display column in every row, and the
+// rule is as wide as the header.
+TEST(SourceTable, ColumnsLineUpByDisplayWidth) {
+  TSourceList sources;
+  sources.Add(Source("Google Chrome", "alice\\Default", ssOk, 3));
+  sources.Add(Source("QQ 浏览器", "张三\\工作", ssOk, 12345));
+  sources.Add(Source("360 安全浏览器", "王\xF0\x9F\x98\x80\\Profile 1", ssEmpty, 0));
+  sources.Add(Source("Mozilla Firefox", "bob\\k3x9q7zz.default-release", ssParseError, 0, "坏"));
+  sources.Add(Source("Microsoft Edge", "Ame\xCC\x81lie\\配置文件一号（工作专用）很长很长", ssLocked, 7));
+  sources.Add(Source("Chromium", "carol\\Default (flatpak)", ssNotFound, 0));
+  const std::vector<std::string> lines = SourceTableLines(sources, 120);
+  ASSERT_EQ(lines.size(), 2u + 6u * 2u + 1u);
+  EXPECT_EQ(lines[1], std::string(DisplayWidth(lines[0]), '-'));
+  EXPECT_EQ(DisplayWidth(lines[0]), 64u);  // the name column grows to "Mozilla Firefox"
+
+  const size_t profileCol = ColumnOf(lines[0], "配置/用户"), statusCol = ColumnOf(lines[0], "状态");
+  ASSERT_EQ(profileCol, 16u);
+  std::vector<std::string> rows;
+  for (size_t i = 2; i < lines.size(); ++i)
+    if (lines[i].compare(0, 4, "    ") != 0) rows.push_back(lines[i]);
+  ASSERT_EQ(rows.size(), 6u);
+  for (int32_t i = 0; i < sources.Count(); ++i) {
+    const TSourceInfo& s = sources.Items()[static_cast<size_t>(i)];
+    const std::string& row = rows[static_cast<size_t>(i)];
+    EXPECT_EQ(row.compare(0, s.BrowserName.size(), s.BrowserName), 0) << row;
+    EXPECT_EQ(ColumnOf(row, s.Profile.substr(0, 3)), profileCol) << row;
+    EXPECT_EQ(ColumnOf(row, StatusLabel(s.Status)), statusCol) << row;
+    EXPECT_EQ(DisplayWidth(row), DisplayWidth(lines[0])) << row;  // counts end together
+  }
+  // Long labels are cut in the middle; the end (the channel) stays.
+  EXPECT_NE(rows[3].find("bob\\k3x9q7z\xE2\x80\xA6" "ault-release"), std::string::npos) << rows[3];
+  EXPECT_NE(rows[4].find("\xE2\x80\xA6"), std::string::npos) << rows[4];
+  EXPECT_NE(rows[5].find("carol\\Default (flatpak)"), std::string::npos) << rows[5];
+  EXPECT_EQ(lines[10], "    \xE2\x94\x94 坏");  // a message line under its source
+}
+
+TEST(SourceTable, EmptyListAndPathsCutToTheConsole) {
+  EXPECT_EQ(SourceTableLines(TSourceList(), 120), std::vector<std::string>{"未发现任何可用数据源。"});
+  TSourceList sources;
+  TSourceInfo s = Source("Google Chrome", "alice\\Default", ssOk, 1);
+  s.DbPath = "/用户/" + std::string(100, 'p') + "/History";
+  sources.Add(s);
+  const std::vector<std::string> lines = SourceTableLines(sources, 70);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(DisplayWidth(lines[3]), 4u + 61u) << lines[3];
 }
