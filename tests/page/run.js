@@ -199,11 +199,15 @@ test('sorting: time reverses, titles by Chinese collation both ways', async (ctx
   return page2;
 });
 
-test('sampled visit list still counts the full total', async (ctx) => {
+test('sampled visit list says so and still counts the full total', async (ctx) => {
   const page = await open(ctx, { data: h.buildData({ total: 5000, records: h.makeRecords(50) }) });
-  assert.equal(await text(page, '#count'), '共 5,000 条，当前筛选 50 条');
+  assert.equal(await text(page, '#count'), '明细为抽样：共 5,000 条访问中列出 50 条，当前筛选 50 条');
   assert.equal(await text(page, '#page-text'), '第 1 / 1 页');
-  return page;
+  await close(page);
+  // Every visit listed: no word of sampling.
+  const whole = await open(ctx, { data: h.buildData({ total: 50, records: h.makeRecords(50) }) });
+  assert.equal(await text(whole, '#count'), '共 50 条，当前筛选 50 条');
+  return whole;
 });
 
 test('markup in data is shown as text everywhere', async (ctx) => {
@@ -370,7 +374,82 @@ test('day trend: bars, tooltips and axis', async (ctx) => {
   const page = await open(ctx, { data: h.buildData({ days: [['2026-11-01', 10], ['2026-11-08', 0], ['2026-11-15', 5]] }) });
   const bars = await page.$$eval('#days .bar', (bs) => bs.map((b) => [b.style.height, b.title]));
   assert.deepEqual(bars, [['100%', '2026-11-01 — 10 次'], ['3%', '2026-11-08 — 0 次'], ['50%', '2026-11-15 — 5 次']]);
-  assert.equal(await text(page, '#days-axis'), '2026-11-01\n2026-11-15');
+  const labels = await page.$$eval('#days-axis span', (ss) => ss.map((s) => s.textContent));
+  assert.equal(labels[0], '2026-11-01');
+  assert.equal(labels[labels.length - 1], '2026-11-15');
+  assert.ok(labels.length >= 3, labels.join());
+  return page;
+});
+
+// Where each bar and axis label stands, as fractions of the plot's width.
+async function chartGeometry(page) {
+  return page.evaluate(() => {
+    const plot = document.getElementById('days').getBoundingClientRect();
+    const frac = (x) => (x - plot.left) / plot.width;
+    return {
+      width: plot.width,
+      bars: Array.from(document.querySelectorAll('#days .bar'), (b) => { const r = b.getBoundingClientRect(); return [frac(r.left), frac(r.right)]; }),
+      labels: Array.from(document.querySelectorAll('#days-axis span'), (s) => { const r = s.getBoundingClientRect(); return [s.textContent, frac(r.left), frac(r.right), frac((r.left + r.right) / 2)]; }),
+    };
+  });
+}
+const dayNumber = (label) => Date.UTC(+label.slice(0, 4), +label.slice(5, 7) - 1, +label.slice(8, 10)) / 86400000;
+const near = (actual, expected, tolerance, what) => assert.ok(Math.abs(actual - expected) <= tolerance, what + ': ' + actual + ' not near ' + expected);
+
+test('day trend: a bar 35 days before the others stands at its date, idle days are a gap', async (ctx) => {
+  const days = [['2026-10-01', 6], ['2026-11-05', 9], ['2026-11-06', 3]];
+  const page = await open(ctx, { data: h.buildData({ activeDays: 3, days }) });
+  const g = await chartGeometry(page);
+  const px = 1.5 / g.width;  // a pixel and a half of rounding
+  // 37 days on the axis, 2026-10-01 to 2026-11-06 inclusive.
+  near(g.bars[0][0], 0, px, 'first bar');
+  near(g.bars[1][0], 35 / 37, px, 'bar of 2026-11-05');
+  near(g.bars[2][0], 36 / 37, px, 'bar of 2026-11-06');
+  near(g.bars[2][1], 1, 2 * px, 'last bar ends with the axis');
+  assert.ok(g.bars[1][0] - g.bars[0][1] > 33 / 37, 'the idle days show as a gap');
+  // Labels: the first and last under their bars, the others at their dates.
+  assert.equal(g.labels[0][0], '2026-10-01');
+  near(g.labels[0][1], 0, px, 'first label');
+  assert.equal(g.labels[g.labels.length - 1][0], '2026-11-06');
+  near(g.labels[g.labels.length - 1][2], 1, px, 'last label');
+  assert.ok(g.labels.length >= 4, 'dates between the ends: ' + g.labels.map((l) => l[0]).join());
+  for (const [label, , , centre] of g.labels.slice(1, -1)) {
+    near(centre, (dayNumber(label) - dayNumber('2026-10-01') + 0.5) / 37, px, label);
+    assert.ok(label > '2026-10-01' && label < '2026-11-06', label);
+  }
+  for (let i = 1; i < g.labels.length; i++) assert.ok(g.labels[i][1] >= g.labels[i - 1][2], 'labels overlap: ' + g.labels.map((l) => l[0]).join());
+  return page;
+});
+
+test('day trend: week sums stand at their first day; a long history scrolls', async (ctx) => {
+  const page = await open(ctx, { data: h.buildData({ activeDays: 200, days: [['2024-01-01', 3], ['2024-01-08', 1], ['2024-03-04', 5]] }) });
+  const g = await chartGeometry(page);
+  // 70 days: nine weeks from 2024-01-01 and the week of 2024-03-04.
+  near(g.bars[1][0], 7 / 70, 1.5 / g.width, 'second week');
+  near(g.bars[2][0], 63 / 70, 1.5 / g.width, 'week of 2024-03-04');
+  near(g.bars[2][1] - g.bars[2][0], 7 / 70, 2 / g.width, 'a bar is a week wide');
+  await close(page);
+
+  // Five years of single days do not fit: the plot and its axis scroll as one.
+  const long = [];
+  for (let i = 0; i < 120; i++) long.push([new Date(Date.UTC(2020, 0, 1) + i * 15 * 86400000).toISOString().slice(0, 10), i + 1]);
+  const big = await open(ctx, { data: h.buildData({ activeDays: 120, days: long }) });
+  const sizes = await big.evaluate(() => {
+    const box = document.getElementById('days-scroll');
+    return [box.scrollWidth, box.clientWidth, document.getElementById('days').offsetWidth, document.getElementById('days-axis').offsetWidth];
+  });
+  assert.ok(sizes[0] > sizes[1], 'scrolls: ' + sizes);
+  assert.equal(sizes[2], sizes[3]);
+  return big;
+});
+
+test('summary cards wrap their values at 420 px instead of cutting them', async (ctx) => {
+  const page = await open(ctx, { data: h.buildData({ total: 1234567890, uniqueUrl: 987654321, uniqueDomain: 12345678, activeDays: 3650, peakText: '周三 20:00（共 123,456 次访问）' }) });
+  await page.setViewportSize({ width: 420, height: 900 });
+  const values = await page.$$eval('#figures .fig-value', (vs) => vs.map((v) => [v.innerText.replace(/\n/g, ''), v.scrollWidth <= v.clientWidth + 1, v.getBoundingClientRect().right <= document.documentElement.clientWidth]));
+  assert.deepEqual(values.map((v) => v[0]), ['1,234,567,890', '987,654,321', '12,345,678', '3,650', '周三 20:00（共 123,456 次访问）']);
+  for (const v of values) assert.ok(v[1] && v[2], 'cut or outside the page: ' + v[0]);
+  await page.setViewportSize({ width: 1280, height: 900 });
   return page;
 });
 
