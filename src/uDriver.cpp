@@ -360,14 +360,15 @@ std::vector<std::string> SourceTableLines(const TSourceList& sources, int width)
   const TSourceInfo* items = sources.Items().data();
   const size_t count = static_cast<size_t>(sources.Count());
   size_t nameCols = 14;
-  for (size_t i = 0; i < count; ++i) nameCols = std::max(nameCols, DisplayWidth(items[i].BrowserName));
+  for (size_t i = 0; i < count; ++i)
+    nameCols = std::max(nameCols, DisplayWidth(items[i].BrowserName));
   auto row = [&](const std::string& name, const std::string& profile, const std::string& status,
-                 const std::string& count) {
+                 const std::string& visits) {
     const std::string label = DisplayWidth(profile) <= kProfileCols
                                   ? profile
                                   : CutMiddleCols(profile, kProfileCols / 2 - 1, kProfileCols / 2);
     return PadRightCols(name, nameCols) + " " + PadRightCols(label, kProfileCols) + " " +
-           PadRightCols(status, 12) + " " + PadLeftCols(count, 10);
+           PadRightCols(status, 12) + " " + PadLeftCols(visits, 10);
   };
   std::vector<std::string> lines;
   lines.push_back(row("浏览器", "配置/用户", "状态", "条数"));
@@ -424,7 +425,8 @@ std::string StatsLine(const TAnalyzer& a) {
 std::string ReportFilePath(const TOptions& opts, const std::string& defaultName, bool& claimed) {
   bool defaultUsed = false;
   const std::string tempDir = plat::TempDir();
-  const std::string out = opts.OutPath.empty() && opts.AutoOpen && !tempDir.empty() ? tempDir : opts.OutPath;
+  const std::string out =
+      opts.OutPath.empty() && opts.AutoOpen && !tempDir.empty() ? tempDir : opts.OutPath;
   std::string path = ResolveReportPath(out, opts.Format, defaultName, &defaultUsed);
   claimed = defaultUsed && ClaimReportPath(path);
   return path;
