@@ -23,5 +23,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (Utf16Length(left) > n || Utf16Length(right) > n) std::abort();
   PadRight16(text, n);
   PadLeft16(text, n);
+  // A cut source-table cell fits its columns and is valid UTF-8 whatever
+  // bytes it was cut from.
+  const size_t head = n / 2, tail = n - head;
+  const std::string cut = CutMiddleCols(s, head, tail);
+  if (DisplayWidth(cut) > head + tail + 1) std::abort();
+  if (Utf16ToUtf8(Utf8ToUtf16(cut)) != cut) std::abort();
+  if (DisplayWidth(PadRightCols(text, n)) < n) std::abort();
   return 0;
 }
