@@ -13,6 +13,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -514,6 +515,10 @@ bool ShellOpen(const std::string& path, std::string& err) {
       ::dup2(devnull, 1);
       ::dup2(devnull, 2);
     }
+    // The browser it starts must not hold our run log or anything else open.
+    const long maxFd = std::min(::sysconf(_SC_OPEN_MAX), 65536L);
+    for (int fd = 3; fd < maxFd; ++fd)
+      if (fd != fds[1]) ::close(fd);
     ::execlp("xdg-open", "xdg-open", path.c_str(), static_cast<char*>(nullptr));
     const int e = errno;
     (void)!::write(fds[1], &e, sizeof e);

@@ -70,10 +70,11 @@ class FirstRun : public testing::Test {
   }
 
   // A stand-in for the desktop's opener: records what it was asked to open
-  // and ends with `exitCode`.
+  // and the files it holds open, and ends with `exitCode`.
   void InstallOpener(int exitCode) {
     vt_test::WriteFile(binDir_ + "/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$*\" >> '" + opened_ +
-                                                  "'\nexit " + std::to_string(exitCode) + "\n");
+                                                  "'\nls -l /proc/$$/fd > '" + opened_ +
+                                                  ".fds'\nexit " + std::to_string(exitCode) + "\n");
     ::chmod((binDir_ + "/xdg-open").c_str(), 0755);
   }
 
@@ -145,10 +146,14 @@ TEST_F(FirstRun, TheHelpsOpenExamplesWriteAndOpenTheReport) {
 TEST_F(FirstRun, AnOpenThatFailsIsAWarning) {
   alice_.AddChrome("Default", RecentVisits(3));
   InstallOpener(3);
-  RunResult r = Run({"/open"});
+  RunResult r = Run({"/open", "/log:" + root_.Sub("open.log")});
   EXPECT_EQ(r.ExitCode, 0) << r.Out;
   EXPECT_EQ(LineStarting(r.Lines(), "警告: "), "警告: 无法打开报告：xdg-open 找不到打开它所需的程序");
   EXPECT_EQ(Opened().size(), 1u);
+  // The opener (and the browser it starts) does not hold the run log open.
+  const std::string fds = vt_test::ReadFile(opened_ + ".fds");
+  EXPECT_NE(fds.find("/dev/null"), std::string::npos) << fds;
+  EXPECT_EQ(fds.find("open.log"), std::string::npos) << fds;
   EXPECT_FALSE(LineStarting(r.Lines(), "报告已生成：").empty());
 
   // No desktop session: xdg-open is not even tried.
