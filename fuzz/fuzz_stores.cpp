@@ -24,7 +24,7 @@ namespace {
 constexpr uint32_t kStoreLimitMs = 250;
 // The limit covers the engine's work; the copy and our own sorting come on
 // top, so a generous bound still tells a hang from a slow store.
-constexpr double kRunBoundSeconds = 3.0;
+constexpr double kRunBoundSeconds = 5.0;
 
 std::string gBase;
 

@@ -171,6 +171,18 @@ struct TScanVisit {
   size_t UrlIndex;
 };
 
+// Every address's title waits in memory until its first visit is met, and
+// the report keeps 300 characters of it: a store of many long titles (no
+// browser writes one of over 4096 characters) must not cost their whole
+// size. A title is cut to its first 16384 characters, which cleans to
+// the same 300 unless thousands of blanks lead it or a control character
+// comes only after the cut.
+std::string BoundedTitle(std::string title) {
+  constexpr size_t kKeptUnits = 16384;
+  if (title.size() > kKeptUnits) title = Utf16Left(title, kKeptUnits);
+  return title;
+}
+
 // The address row after the last one in `urls`, whose address or title is
 // too long to be loaded: appended with the beginnings of both. False when
 // it cannot be read so.
@@ -188,7 +200,7 @@ bool ReadOversizedUrl(TSqliteDb& db, const TStoreShape& shape, std::vector<TScan
   if (!row || !db.ReadTextPrefix(shape.UrlTable, "url", rowid, url) ||
       !db.ReadTextPrefix(shape.UrlTable, "title", rowid, title))
     return false;
-  urls.push_back(TScanUrl{id, std::move(url), std::move(title), 0});
+  urls.push_back(TScanUrl{id, std::move(url), BoundedTitle(title), 0});
   return true;
 }
 
@@ -215,7 +227,8 @@ bool ScanHistory(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& wind
       return false;
     while ((rc = db.Step(stmt)) == kSqliteRow) {
       if (db.ColType(stmt, 0) != kSqliteInteger) break;
-      urls.push_back(TScanUrl{db.ColInt(stmt, 0), db.ColText(stmt, 1), db.ColText(stmt, 2), 0});
+      urls.push_back(
+          TScanUrl{db.ColInt(stmt, 0), db.ColText(stmt, 1), BoundedTitle(db.ColText(stmt, 2)), 0});
     }
     db.Finalize(stmt);
     if (rc != kSqliteTooBig || !ReadOversizedUrl(db, shape, urls)) break;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Peak memory and time of a run over hostile Chrome stores, against their
-# bounds: a store holding a 200 MB title and one holding a 200 MB address
-# (each beside ordinary visits) must cost what the report keeps of them,
+# bounds: a store holding a 200 MB title, one holding a 200 MB address and
+# one with 200 titles of 1.9 MB each (each beside ordinary visits) must cost
+# what the report keeps of them,
 # under 300 MB of peak resident memory for the whole run; a store whose
 # visits are an endless view must end at once.
 #
@@ -42,12 +43,13 @@ if [ ! -f "$base/done" ]; then
   echo "generating hostile stores ($mb MB values) into $base ..."
   rm -rf "$base"
   bytes=$((mb * 1000 * 1000))
-  for who in title url view; do
+  for who in title url titles view; do
     "$gen" "$base/$who" --visits 2000 --urls 500 --only chrome/Default >/dev/null
   done
   # Text values written by the engine itself, as a hostile writer would.
   sqlite3 "$(chrome title)" "UPDATE urls SET title = printf('%.*c', $bytes, 'T') WHERE id = 7;"
   sqlite3 "$(chrome url)" "UPDATE urls SET url = 'https://huge.example/' || printf('%.*c', $bytes, 'u') WHERE id = 7;"
+  sqlite3 "$(chrome titles)" "UPDATE urls SET title = printf('%.*c', 1900000, 't') WHERE id <= 200;"
   sqlite3 "$(chrome view)" "DROP TABLE visits; CREATE VIEW visits AS WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c) SELECT x AS id, 1 AS url, x AS visit_time FROM c;"
   touch "$base/done"
 fi
@@ -55,7 +57,7 @@ fi
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 failed=0
-for who in title url view; do
+for who in title url titles view; do
   t0=$(date +%s%N)
   USERPROFILE="$base/$who" USERNAME=bench TMPDIR="$tmp" /usr/bin/time -v -o "$tmp/time" \
     "$exe" /src:chrome /format:json /out:"$tmp/report.json" >"$tmp/out" 2>&1 || true
