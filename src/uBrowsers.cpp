@@ -217,8 +217,8 @@ bool ScanHistory(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& wind
   TSqlStmt stmt = nullptr;
   int rc;
   // An address or title longer than the engine will load stops the scan
-  // with the engine's "too big": that row is taken by the beginnings of its texts,
-  // and the scan goes on after it.
+  // with the engine's "too big": that row is taken by the beginnings of its
+  // texts, and the scan goes on after it.
   for (;;) {
     const std::string after = urls.empty() ? "" : " WHERE id > " + IntToStr(urls.back().Id);
     if (!db.Prepare(std::string("SELECT id, url, title FROM ") + shape.UrlTable + after +
