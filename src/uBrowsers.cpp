@@ -109,6 +109,7 @@ std::string ReadWholeFile(const std::string& path) {
 
 constexpr int kSqliteRow = 100;
 constexpr int kSqliteDone = 101;
+constexpr int kSqliteTooBig = 18;
 
 constexpr int kSqliteInteger = 1;
 constexpr int kSqliteNull = 5;
@@ -121,10 +122,21 @@ struct TStoreShape {
   const char* VisitTime;    // the visit's time column (microseconds)
   const char* UrlAlias;     // the address table's alias in the query
   bool PositiveTimesOnly;   // the query keeps only times above 0
+  const char* UrlCount;     // the address's visit count, which the query selects
 };
-const TStoreShape kChromiumShape = {"urls", "visits", "url", "visit_time", "u", false};
+const TStoreShape kChromiumShape = {"urls", "visits", "url", "visit_time", "u", false,
+                                    "visit_count"};
 const TStoreShape kFirefoxShape = {"moz_places", "moz_historyvisits", "place_id", "visit_date",
-                                   "p", true};
+                                   "p", true, "visit_count"};
+
+// Both tables are ordinary tables with the columns the reading uses, so
+// that nothing of the store's own SQL runs in the query. False with the
+// source's message; `missing` when a table is simply not there yet.
+bool CheckHistoryTables(TSqliteDb& db, const TStoreShape& shape, std::string& errMsg,
+                        bool& missing) {
+  return db.CheckTable(shape.VisitTable, {shape.VisitRef, shape.VisitTime}, errMsg, &missing) &&
+         db.CheckTable(shape.UrlTable, {"id", "url", "title", shape.UrlCount}, errMsg, &missing);
+}
 
 // The time window in the store's own units: raw times t with
 // lo <= t < hi are kept (no bound where the window is open).
@@ -159,6 +171,39 @@ struct TScanVisit {
   size_t UrlIndex;
 };
 
+// Every address's title waits in memory until its first visit is met, and
+// the report keeps 300 characters of it: a store of many long titles (no
+// browser writes one of over 4096 characters) must not cost their whole
+// size. A title is cut to its first 16384 characters, which cleans to
+// the same 300 unless thousands of blanks lead it or a control character
+// comes only after the cut.
+std::string BoundedTitle(std::string title) {
+  constexpr size_t kKeptUnits = 16384;
+  if (title.size() > kKeptUnits) title = Utf16Left(title, kKeptUnits);
+  return title;
+}
+
+// The address row after the last one in `urls`, whose address or title is
+// too long to be loaded: appended with the beginnings of both. False when
+// it cannot be read so.
+bool ReadOversizedUrl(TSqliteDb& db, const TStoreShape& shape, std::vector<TScanUrl>& urls) {
+  TSqlStmt stmt = nullptr;
+  const std::string after = urls.empty() ? "" : " WHERE id > " + IntToStr(urls.back().Id);
+  if (!db.Prepare(std::string("SELECT rowid, id FROM ") + shape.UrlTable + after +
+                      " ORDER BY id LIMIT 1",
+                  stmt))
+    return false;
+  const bool row = db.Step(stmt) == kSqliteRow && db.ColType(stmt, 1) == kSqliteInteger;
+  const int64_t rowid = row ? db.ColInt(stmt, 0) : 0, id = row ? db.ColInt(stmt, 1) : 0;
+  db.Finalize(stmt);
+  std::string url, title;
+  if (!row || !db.ReadTextPrefix(shape.UrlTable, "url", rowid, url) ||
+      !db.ReadTextPrefix(shape.UrlTable, "title", rowid, title))
+    return false;
+  urls.push_back(TScanUrl{id, std::move(url), BoundedTitle(title), 0});
+  return true;
+}
+
 // Reads the rows of the history query by two sequential scans, far cheaper
 // than the query's index walk with one address lookup per visit: the
 // address table into memory, then the visits in the window, sorted as the
@@ -170,15 +215,24 @@ bool ScanHistory(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& wind
   urls.clear();
   visits.clear();
   TSqlStmt stmt = nullptr;
-  if (!db.Prepare(std::string("SELECT id, url, title FROM ") + shape.UrlTable + " ORDER BY id",
-                  stmt))
-    return false;
   int rc;
-  while ((rc = db.Step(stmt)) == kSqliteRow) {
-    if (db.ColType(stmt, 0) != kSqliteInteger) break;
-    urls.push_back(TScanUrl{db.ColInt(stmt, 0), db.ColText(stmt, 1), db.ColText(stmt, 2), 0});
+  // An address or title longer than the engine will load stops the scan
+  // with the engine's "too big": that row is taken by the beginnings of its
+  // texts, and the scan goes on after it.
+  for (;;) {
+    const std::string after = urls.empty() ? "" : " WHERE id > " + IntToStr(urls.back().Id);
+    if (!db.Prepare(std::string("SELECT id, url, title FROM ") + shape.UrlTable + after +
+                        " ORDER BY id",
+                    stmt))
+      return false;
+    while ((rc = db.Step(stmt)) == kSqliteRow) {
+      if (db.ColType(stmt, 0) != kSqliteInteger) break;
+      urls.push_back(
+          TScanUrl{db.ColInt(stmt, 0), db.ColText(stmt, 1), BoundedTitle(db.ColText(stmt, 2)), 0});
+    }
+    db.Finalize(stmt);
+    if (rc != kSqliteTooBig || !ReadOversizedUrl(db, shape, urls)) break;
   }
-  db.Finalize(stmt);
   if (rc != kSqliteDone) return false;
 
   // Address ids are row ids, ascending: dense ones index a table directly.
@@ -567,9 +621,14 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
     TSqlStmt stmt = nullptr;
     const std::string sql =
         firefox ? FirefoxPlacesQuery(FFromUnix, FToUnix) : ChromiumHistoryQuery(FFromUnix, FToUnix);
+    const TStoreShape& shape = firefox ? kFirefoxShape : kChromiumShape;
+    bool missing = false;
     if (!db.OpenSnapshot(copy)) {
       status = ssParseError;
       message = "打开数据库失败：" + db.LastError();
+    } else if (!CheckHistoryTables(db, shape, message, missing)) {
+      status = missing ? ssEmpty : ssParseError;
+      if (missing) message = "历史库为空（尚无访问记录）";
     } else if (!db.Prepare(sql, stmt)) {
       const std::string why = db.LastError();
       if (LowerAscii(why).find("no such table") != std::string::npos) {
@@ -584,7 +643,6 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
       // from 1601 and stops just before it.
       const int64_t offset = firefox ? 0 : kUnixTo1601Seconds;
       const int64_t last = firefox ? kUnix2100 : kUnix2100 - 1;
-      const TStoreShape& shape = firefox ? kFirefoxShape : kChromiumShape;
       const TSourceLabelId label = InternSourceLabel(entry.Id, entry.Name, profileLabel);
       THistoryRecord rec;
       rec.Source = label;
@@ -657,6 +715,12 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
         status = ssEmpty;
         message = "时间范围内无记录";
       }
+    }
+    // Out of time at any step: what was read before stays, as for a damaged
+    // store, and the run goes on with the next source.
+    if (db.TimedOut()) {
+      status = ssParseError;
+      message = Format("读取超时（已读取 %d 条）", count);
     }
     db.Close();
   }

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstring>
 
 #include "uPlatform.h"
@@ -35,6 +37,34 @@ TSqliteDb::~TSqliteDb() { Close(); }
 
 bool TSqliteDb::OpenReadOnly(const std::string& fileName) { return Open(fileName, false); }
 
+namespace {
+
+constexpr uint32_t kDefaultStoreTimeLimitMs = 60000;
+uint32_t gStoreTimeLimitMs = kDefaultStoreTimeLimitMs;
+// Engine steps between two looks at the clock: a few microseconds of work.
+constexpr int kProgressSteps = 2000;
+
+int64_t SteadyMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+}  // namespace
+
+void SetStoreTimeLimit(uint32_t ms) { gStoreTimeLimitMs = ms ? ms : kDefaultStoreTimeLimitMs; }
+
+uint32_t StoreTimeLimit() { return gStoreTimeLimitMs; }
+
+// A store whose view recurses for ever, or whose tables are simply too many
+// for the time given, must not stall the run: past the deadline every
+// statement of the connection is interrupted. An interrupted run stops too.
+int TSqliteDb::Progress(void* self) {
+  auto* db = static_cast<TSqliteDb*>(self);
+  if (!db->FTimedOut && SteadyMs() >= db->FDeadlineMs) db->FTimedOut = true;
+  return db->FTimedOut || plat::InterruptRequested() ? 1 : 0;
+}
+
 bool TSqliteDb::Open(const std::string& fileName, bool writable) {
   Close();
   if (!Loaded()) return false;
@@ -51,6 +81,20 @@ bool TSqliteDb::Open(const std::string& fileName, bool writable) {
     return false;
   }
   FOpen = true;
+  FTimedOut = false;
+  FDeadlineMs = SteadyMs() + gStoreTimeLimitMs;
+  sqlite3_progress_handler(FDb, kProgressSteps, &TSqliteDb::Progress, this);
+  // The store's schema is not ours: its views, triggers and the functions
+  // of its computed columns are never run or trusted, it cannot be written
+  // through the engine's back doors, and it attaches nothing.
+  sqlite3_db_config(FDb, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+  sqlite3_db_config(FDb, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+  sqlite3_db_config(FDb, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
+  sqlite3_db_config(FDb, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
+  sqlite3_limit(FDb, SQLITE_LIMIT_ATTACHED, 0);
+  // A value of hundreds of megabytes costs what the report keeps of it, not
+  // its size: longer values are refused and read by their beginning.
+  sqlite3_limit(FDb, SQLITE_LIMIT_LENGTH, kMaxValueBytes);
   // A history query walks the whole store, jumping between the visits index
   // and the urls table. Mapping the (private, never written) snapshot spares
   // a system call and a page copy per page read; the engine falls back to
@@ -81,6 +125,9 @@ int TSqliteDb::Step(TSqlStmt stmt) {
   // An interrupted run lets go of its snapshot at once, so that the
   // clean-up can remove it.
   if (plat::InterruptRequested()) return SQLITE_INTERRUPT;
+  // A store out of time stays so: even a statement too short for the
+  // progress handler to look at the clock is refused.
+  if (FTimedOut) return SQLITE_INTERRUPT;
   return sqlite3_step(stmt);
 }
 
@@ -155,6 +202,130 @@ std::string TSqliteDb::LastError() const {
   if (!FDb) return "数据库未打开";
   const char* msg = sqlite3_errmsg(FDb);
   return Utf8BytesToString(msg ? std::string(msg) : std::string());
+}
+
+// ---- Checked schema --------------------------------------------------------
+
+namespace {
+
+// A table or column name as an SQL string literal.
+std::string SqlQuoted(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) {
+    q += c;
+    if (c == '\'') q += '\'';
+  }
+  return q + "'";
+}
+
+}  // namespace
+
+bool TSqliteDb::CheckTable(const std::string& table, const std::vector<std::string>& columns,
+                           std::string& errMsg, bool* missing) {
+  errMsg.clear();
+  if (missing) *missing = false;
+  TSqlStmt stmt = nullptr;
+  // The engine's own reading of the schema: "table" only for an ordinary
+  // table, never for a view, a virtual table or a shadow table.
+  std::string type;
+  bool ok = Prepare("SELECT type FROM pragma_table_list(" + SqlQuoted(table) +
+                        ") WHERE schema = 'main'",
+                    stmt);
+  int rc = ok ? Step(stmt) : SQLITE_ERROR;
+  if (rc == SQLITE_ROW) type = ColText(stmt, 0);
+  ok = ok && (rc == SQLITE_ROW || rc == SQLITE_DONE);
+  Finalize(stmt);
+  if (!ok) {
+    errMsg = "查询失败：" + LastError();
+    return false;
+  }
+  if (type.empty()) {
+    if (missing) {
+      *missing = true;
+      return false;
+    }
+    errMsg = "结构异常：缺少数据表 " + table;
+    return false;
+  }
+  if (type != "table") {
+    errMsg = "结构异常：" + table + " 不是数据表";
+    return false;
+  }
+  // Stored columns only: a computed one would run the store's expression.
+  std::vector<std::pair<std::string, int64_t>> have;  // folded name, hidden kind
+  if (!Prepare("SELECT name, hidden FROM pragma_table_xinfo(" + SqlQuoted(table) + ")", stmt)) {
+    errMsg = "查询失败：" + LastError();
+    return false;
+  }
+  while ((rc = Step(stmt)) == SQLITE_ROW) have.emplace_back(FoldCase(ColText(stmt, 0)), ColInt(stmt, 1));
+  Finalize(stmt);
+  if (rc != SQLITE_DONE) {
+    errMsg = "查询失败：" + LastError();
+    return false;
+  }
+  for (const std::string& col : columns) {
+    const std::string key = FoldCase(col);
+    auto it = std::find_if(have.begin(), have.end(), [&](const auto& h) { return h.first == key; });
+    if (it == have.end()) {
+      errMsg = "结构异常：" + table + " 缺少列 " + col;
+      return false;
+    }
+    if (it->second != 0) {
+      errMsg = "结构异常：" + table + " 的列 " + col + " 是计算列";
+      return false;
+    }
+  }
+  return true;
+}
+
+bool TSqliteDb::ReadTextPrefix(const std::string& table, const std::string& column, int64_t rowid,
+                               std::string& text) {
+  text.clear();
+  if (!FOpen || !FDb) return false;
+  // Raw bytes are text only in a UTF-8 store (browsers write no other).
+  TSqlStmt stmt = nullptr;
+  bool utf8 = false;
+  if (Prepare("PRAGMA encoding", stmt) && Step(stmt) == SQLITE_ROW)
+    utf8 = ColText(stmt, 0) == "UTF-8";
+  Finalize(stmt);
+  if (!utf8) return false;
+  // NULL and numbers have no bytes to read: their text is short anyway.
+  std::string typeSql = "SELECT typeof(\"" + column + "\") FROM \"" + table + "\" WHERE rowid = " +
+                        std::to_string(rowid);
+  std::string kind;
+  if (Prepare(typeSql, stmt) && Step(stmt) == SQLITE_ROW) kind = ColText(stmt, 0);
+  Finalize(stmt);
+  if (kind == "null") return true;
+  if (kind != "text" && kind != "blob") return false;
+  sqlite3_blob* blob = nullptr;
+  if (sqlite3_blob_open(FDb, "main", table.c_str(), column.c_str(), rowid, 0, &blob) != SQLITE_OK) {
+    if (blob) sqlite3_blob_close(blob);
+    return false;
+  }
+  const int n = std::min(sqlite3_blob_bytes(blob), kMaxValueBytes);
+  text.resize(static_cast<size_t>(n));
+  const bool read = n == 0 || sqlite3_blob_read(blob, &text[0], n, 0) == SQLITE_OK;
+  sqlite3_blob_close(blob);
+  if (!read) {
+    text.clear();
+    return false;
+  }
+  const size_t nul = text.find('\0');
+  if (nul != std::string::npos) text.resize(nul);
+  // A character cut at the end of the prefix is left out, not mangled.
+  size_t end = text.size(), back = 0;
+  while (back < 4 && end > 0 && (static_cast<unsigned char>(text[end - 1]) & 0xC0) == 0x80) {
+    --end;
+    ++back;
+  }
+  if (end > 0 && static_cast<unsigned char>(text[end - 1]) >= 0xC0) {
+    const unsigned char lead = static_cast<unsigned char>(text[end - 1]);
+    const size_t need = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    if (back + 1 < need) text.resize(end - 1);
+  }
+  if (!IsWellFormedUtf8(reinterpret_cast<const unsigned char*>(text.data()), text.size()))
+    text = Utf8BytesToString(text);
+  return true;
 }
 
 // ---- Snapshots -------------------------------------------------------------

@@ -25,6 +25,12 @@ class TSqliteDb {
   TSqliteDb(const TSqliteDb&) = delete;
   TSqliteDb& operator=(const TSqliteDb&) = delete;
 
+  // Every connection reads a store that someone else wrote, maybe to harm
+  // us: its own SQL (views, triggers, computed columns) never runs in our
+  // queries, no value longer than kMaxValueBytes is loaded at once, and all
+  // the work on it, from the opening on, ends at the store time limit
+  // (SetStoreTimeLimit): the engine then answers SQLITE_INTERRUPT and
+  // TimedOut() is true.
   bool OpenReadOnly(const std::string& fileName);
   // Opens a private snapshot made by SnapshotDatabase: read-only, unless the
   // copy carries a rollback journal, which the engine must be able to undo.
@@ -40,13 +46,47 @@ class TSqliteDb {
   int ColType(TSqlStmt stmt, int index);
   void Finalize(TSqlStmt stmt);
   std::string LastError() const;
+  // The store time limit ran out on this connection.
+  bool TimedOut() const { return FTimedOut; }
+
+  // True when `table` of the open store is an ordinary table, as the engine
+  // itself reads the store's schema, holding every one of `columns` as a
+  // stored column: only then may a query read it without running anything
+  // of the store's own SQL. Otherwise false with the source's message in
+  // `errMsg`: "结构异常：visits 不是数据表" (a view or a virtual table),
+  // "结构异常：urls 缺少列 title", "结构异常：urls 的列 title 是计算列",
+  // "结构异常：缺少数据表 visits", or "查询失败：" + the engine's reason when
+  // the schema cannot be read at all. With `missing` given, an absent table
+  // sets it instead (many stores simply have not made a table yet).
+  bool CheckTable(const std::string& table, const std::vector<std::string>& columns,
+                  std::string& errMsg, bool* missing = nullptr);
+  // The first bytes (at most kMaxValueBytes, cut before an unfinished
+  // character and at a NUL, as ColText cuts) of the text in `column` of the
+  // row `rowid` of the ordinary table `table`, read without loading the rest
+  // of the value. An empty text for NULL and numbers. False when the value
+  // cannot be read so (a table without row ids, a store not in UTF-8).
+  bool ReadTextPrefix(const std::string& table, const std::string& column, int64_t rowid,
+                      std::string& text);
+
+  // The longest text or blob value the engine loads: an address as long as
+  // Chromium's own ceiling (2 MiB). Reading a longer one fails with
+  // SQLITE_TOOBIG; ReadTextPrefix gives its beginning instead.
+  static constexpr int kMaxValueBytes = 2 * 1024 * 1024;
 
  private:
   bool Open(const std::string& fileName, bool writable);
+  static int Progress(void* self);
 
   sqlite3* FDb = nullptr;
   bool FOpen = false;
+  bool FTimedOut = false;
+  int64_t FDeadlineMs = 0;  // on the steady clock
 };
+
+// How long the work on one store may take, in milliseconds (60 s unless
+// changed; 0 restores that). Tests shorten it.
+void SetStoreTimeLimit(uint32_t ms);
+uint32_t StoreTimeLimit();
 
 // Copies `path` (and its "-wal", "-shm" and "-journal") to a fresh temporary
 // file. False with a Chinese message in `err` when no copy could be taken; a

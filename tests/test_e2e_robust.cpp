@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <random>
@@ -261,6 +262,31 @@ TEST_F(RobustRun, BrokenStoresCostOnlyTheirOwnSource) {
   EXPECT_EQ(rep.ExitCode, 0) << rep.Out;
   EXPECT_EQ(JsonStrings(rep.Out, "url").size(), 2u);
   EXPECT_NE(rep.Out.find("\"total\":2,"), std::string::npos);
+}
+
+// A History whose visits are a view over a query that never ends once
+// made a run wait for ever: it is refused at once, with the reason, and
+// the ordinary store beside it is read.
+TEST_F(RobustRun, EndlessViewStallsNothing) {
+  alice_.AddChrome("Default", ChromeVisits(3));
+  vt_test::ExecSql(ChromeDir("Default") + "/History",
+                   "DROP TABLE visits; CREATE VIEW visits AS WITH RECURSIVE c(x) AS (SELECT 1 "
+                   "UNION ALL SELECT x + 1 FROM c) SELECT x AS id, 1 AS url, x AS visit_time "
+                   "FROM c;");
+  alice_.AddFirefox("abcd.default", FirefoxVisits(4));
+
+  const auto start = std::chrono::steady_clock::now();
+  const RunResult r = Run({"/list", "/format:json"});
+  const double took =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  ASSERT_EQ(r.ExitCode, 0) << r.Out << r.Err;
+  EXPECT_LT(took, 60.0);
+  const std::string hostile = SourceOf(r.Out, "Google Chrome", "alice\\Default");
+  EXPECT_EQ(Field(hostile, "status"), "解析失败") << r.Out;
+  EXPECT_EQ(Field(hostile, "msg"), "结构异常：visits 不是数据表");
+  const std::string other = SourceOf(r.Out, "Mozilla Firefox", "alice\\abcd.default");
+  EXPECT_EQ(Field(other, "state"), "ok") << r.Out;
+  EXPECT_NE(other.find("\"count\":4,"), std::string::npos) << other;
 }
 
 TEST_F(RobustRun, HostileFieldValuesAreReadSafely) {

@@ -432,3 +432,95 @@ TEST(HeldStore, NotElevatedOrNoShadowLeavesNothing) {
   EXPECT_EQ("文件正被其他进程占用，无法通过卷影副本读取：本系统不提供卷影复制服务", err);
   EXPECT_TRUE(Leftovers(tmp).empty());
 }
+
+// ---- Stores that are not to be trusted --------------------------------------
+
+TEST(SqliteChecked, CheckTableAcceptsOnlyOrdinaryTablesWithStoredColumns) {
+  TempFolder tmp;
+  const std::string path = tmp.Sub("s.db");
+  ExecSql(path,
+          "CREATE TABLE Urls(ID INTEGER PRIMARY KEY, Url TEXT, title TEXT);"
+          "CREATE VIEW v AS SELECT 1 AS a;"
+          "CREATE VIRTUAL TABLE f USING fts4(a);"
+          "CREATE TABLE g(a INTEGER, b INTEGER GENERATED ALWAYS AS (a + 1) STORED);");
+  TSqliteDb db;
+  ASSERT_TRUE(db.OpenReadOnly(path));
+  std::string err;
+  bool missing = true;
+  // Names are compared as the engine compares them, without regard to case.
+  EXPECT_TRUE(db.CheckTable("urls", {"id", "url", "TITLE"}, err, &missing)) << err;
+  EXPECT_FALSE(missing);
+  EXPECT_EQ(err, "");
+  EXPECT_FALSE(db.CheckTable("urls", {"id", "visit_count"}, err));
+  EXPECT_EQ(err, "结构异常：urls 缺少列 visit_count");
+  EXPECT_FALSE(db.CheckTable("v", {"a"}, err));
+  EXPECT_EQ(err, "结构异常：v 不是数据表");
+  EXPECT_FALSE(db.CheckTable("f", {"a"}, err));
+  EXPECT_EQ(err, "结构异常：f 不是数据表");
+  EXPECT_TRUE(db.CheckTable("g", {"a"}, err));
+  EXPECT_FALSE(db.CheckTable("g", {"a", "b"}, err));
+  EXPECT_EQ(err, "结构异常：g 的列 b 是计算列");
+  EXPECT_FALSE(db.CheckTable("nope", {"a"}, err));
+  EXPECT_EQ(err, "结构异常：缺少数据表 nope");
+  EXPECT_FALSE(db.CheckTable("nope", {"a"}, err, &missing));
+  EXPECT_TRUE(missing);
+  // A name that tries to leave its quotes is only a name.
+  EXPECT_FALSE(db.CheckTable("x') UNION SELECT 'table", {}, err, &missing));
+  EXPECT_TRUE(missing);
+  // The store's views are never run, even when asked for by name.
+  TSqlStmt stmt = nullptr;
+  EXPECT_FALSE(db.Prepare("SELECT * FROM v", stmt));
+}
+
+TEST(SqliteChecked, WorkPastTheTimeLimitIsInterrupted) {
+  TempFolder tmp;
+  const std::string path = tmp.Sub("s.db");
+  ExecSql(path, "CREATE TABLE t(a);");
+  SetStoreTimeLimit(200);
+  TSqliteDb db;
+  ASSERT_TRUE(db.OpenReadOnly(path));
+  SetStoreTimeLimit(0);
+  EXPECT_EQ(StoreTimeLimit(), 60000u);
+  TSqlStmt stmt = nullptr;
+  ASSERT_TRUE(db.Prepare("WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c) "
+                         "SELECT count(*) FROM c",
+                         stmt));
+  EXPECT_EQ(db.Step(stmt), SQLITE_INTERRUPT);
+  db.Finalize(stmt);
+  EXPECT_TRUE(db.TimedOut());
+  // Everything after that is refused too, until the next opening.
+  EXPECT_FALSE(db.Prepare("SELECT count(*) FROM t", stmt) && db.Step(stmt) == kRow);
+  db.Finalize(stmt);
+  ASSERT_TRUE(db.OpenReadOnly(path));
+  EXPECT_FALSE(db.TimedOut());
+}
+
+TEST(SqliteChecked, LongValuesAreRefusedAndReadByTheirBeginning) {
+  TempFolder tmp;
+  const std::string path = tmp.Sub("s.db");
+  const int max = TSqliteDb::kMaxValueBytes;
+  // Three-byte characters straddling the limit, a NUL-cut text, a NULL.
+  ExecSql(path, "CREATE TABLE t(id INTEGER PRIMARY KEY, a); "
+                "INSERT INTO t VALUES(1, 'a' || replace(printf('%.*c', " +
+                    std::to_string(max / 3 + 5) +
+                    ", 'x'), 'x', '中'));"
+                    "INSERT INTO t VALUES(2, CAST(X'41420043' AS TEXT)); "
+                    "INSERT INTO t VALUES(3, NULL); INSERT INTO t VALUES(4, 'short');");
+  TSqliteDb db;
+  ASSERT_TRUE(db.OpenReadOnly(path));
+  TSqlStmt stmt = nullptr;
+  ASSERT_TRUE(db.Prepare("SELECT a FROM t WHERE id = 1", stmt));
+  EXPECT_EQ(db.Step(stmt), SQLITE_TOOBIG);
+  db.Finalize(stmt);
+  std::string text;
+  ASSERT_TRUE(db.ReadTextPrefix("t", "a", 1, text));
+  // "a" and whole characters only: 1 + 3k bytes, the last one cut.
+  EXPECT_EQ(text.size(), static_cast<size_t>(1 + (max - 1) / 3 * 3));
+  EXPECT_EQ(text.substr(text.size() - 3), "中");
+  ASSERT_TRUE(db.ReadTextPrefix("t", "a", 2, text));
+  EXPECT_EQ(text, "AB");
+  ASSERT_TRUE(db.ReadTextPrefix("t", "a", 3, text));
+  EXPECT_EQ(text, "");
+  ASSERT_TRUE(db.ReadTextPrefix("t", "a", 4, text));
+  EXPECT_EQ(text, "short");
+}
