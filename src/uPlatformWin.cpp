@@ -2,6 +2,7 @@
 // form: paths, registry values and console text may hold any Unicode
 // character, and the ANSI forms would lose what the code page cannot show.
 #include <windows.h>
+#include <sddl.h>
 
 #include <fcntl.h>
 #include <io.h>
@@ -37,6 +38,81 @@ std::string Narrow(const std::wstring& w, UINT codePage) {
 
 // A path for the file APIs: the extended form when it is long.
 std::wstring WPath(const std::string& path) { return Wide(LongPathForm(path)); }
+
+std::wstring FullPath(const std::string& path) {
+  std::wstring w = Wide(path.empty() ? "." : path);
+  DWORD n = GetFullPathNameW(w.c_str(), 0, nullptr, nullptr);
+  if (n == 0) return w;
+  std::wstring full(n, L'\0');
+  n = GetFullPathNameW(w.c_str(), n, &full[0], nullptr);
+  if (n == 0 || n >= full.size()) return w;
+  full.resize(n);
+  return full;
+}
+
+std::wstring LongForm(const std::wstring& full) {
+  if (full.size() < kLongPathFrom || full.compare(0, 4, L"\\\\?\\") == 0 ||
+      full.compare(0, 4, L"\\\\.\\") == 0)
+    return full;
+  if (full.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+  return L"\\\\?\\" + full;
+}
+
+std::wstring ChildPath(const std::wstring& dir, const std::wstring& name) {
+  std::wstring child = dir;
+  if (child.empty() || (child.back() != L'\\' && child.back() != L'/')) child += L'\\';
+  return LongForm(child + name);
+}
+
+namespace {
+
+bool Gone(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
+         GetLastError() != ERROR_ACCESS_DENIED;
+}
+
+bool RemoveTreeAt(const std::wstring& path, int depth) {
+  const DWORD attrs = GetFileAttributesW(path.c_str());  // of a link itself, not its target
+  if (attrs == INVALID_FILE_ATTRIBUTES) return Gone(path);
+  if (!(attrs & FILE_ATTRIBUTE_DIRECTORY)) {
+    DeleteFileW(path.c_str());  // a symbolic link to a file goes as a link
+    return Gone(path);
+  }
+  if (!(attrs & FILE_ATTRIBUTE_REPARSE_POINT) && depth < 64) {
+    // Held open, not following a link and without delete sharing, the
+    // folder can be neither renamed nor replaced by a junction while its
+    // entries are removed by name below it. Opened after the look above, it
+    // is looked at again through the handle: a folder swapped meanwhile is
+    // a link now and is only unlinked.
+    THandle dir(CreateFileW(path.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (dir.Valid() && GetFileInformationByHandle(dir.Get(), &info) &&
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+        !(info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+      WIN32_FIND_DATAW fd;
+      HANDLE h = FindFirstFileExW(ChildPath(path, L"*").c_str(), FindExInfoBasic, &fd,
+                                  FindExSearchNameMatch, nullptr, 0);
+      if (h != INVALID_HANDLE_VALUE) {
+        do {
+          const std::wstring name = fd.cFileName;
+          if (name == L"." || name == L"..") continue;
+          RemoveTreeAt(ChildPath(path, name), depth + 1);
+        } while (FindNextFileW(h, &fd));
+        FindClose(h);
+      }
+    }
+  }
+  // An empty folder, or a junction, directory link or mount point (removed
+  // itself, whatever it points at).
+  RemoveDirectoryW(path.c_str());
+  return Gone(path);
+}
+
+}  // namespace
+
+bool RemoveTreeW(const std::wstring& path) { return RemoveTreeAt(path, 0); }
 
 bool WriteAllTo(HANDLE h, const char* data, size_t len) {
   while (len > 0) {
@@ -105,6 +181,37 @@ bool ReadAroundLocks(HANDLE h, uint64_t offset, char* buf, DWORD want, DWORD& go
   return true;
 }
 
+// Security for the run's folders and copies: in an elevated run, an access
+// list that grants SYSTEM and Administrators alone (inherited by what a
+// folder holds) and none of what the temporary folder would pass on, so
+// that the unelevated user (and anything running as that user) cannot read
+// the other users' history copied there. Unelevated: the defaults.
+class TPrivateSecurity {
+ public:
+  explicit TPrivateSecurity(bool folder) {
+    if (!IsElevated()) return;
+    const wchar_t* sddl = folder ? L"D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)"
+                                 : L"D:P(A;;FA;;;SY)(A;;FA;;;BA)";
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &FDescriptor,
+                                                              nullptr))
+      FDescriptor = nullptr;
+    FAttributes.nLength = sizeof FAttributes;
+    FAttributes.lpSecurityDescriptor = FDescriptor;
+    FAttributes.bInheritHandle = FALSE;
+  }
+  ~TPrivateSecurity() {
+    if (FDescriptor) LocalFree(FDescriptor);
+  }
+  TPrivateSecurity(const TPrivateSecurity&) = delete;
+  TPrivateSecurity& operator=(const TPrivateSecurity&) = delete;
+  // Null (the defaults) when not elevated or when the list cannot be made.
+  SECURITY_ATTRIBUTES* Get() { return FDescriptor ? &FAttributes : nullptr; }
+
+ private:
+  PSECURITY_DESCRIPTOR FDescriptor = nullptr;
+  SECURITY_ATTRIBUTES FAttributes = {};
+};
+
 bool CopyFromHandle(HANDLE in, const std::string& dst, uint32_t& code) {
   std::wstring wdst = WPath(dst);
   // The target is a fresh name in the temporary folder. Replace a file of
@@ -112,9 +219,12 @@ bool CopyFromHandle(HANDLE in, const std::string& dst, uint32_t& code) {
   // name: removing the entry removes a link itself, and a new file is then
   // created or nothing is. Shared for deletion only: an interruption removes
   // the copy while it is being written (it vanishes when this handle closes).
+  // Someone's history: in an elevated run only SYSTEM and Administrators
+  // may read the copy.
   DeleteFileW(wdst.c_str());
-  THandle out(CreateFileW(wdst.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
-                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  TPrivateSecurity security(false);
+  THandle out(CreateFileW(wdst.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, security.Get(),
+                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
   if (!out.Valid()) {
     code = GetLastError();
     return false;
@@ -235,6 +345,49 @@ bool CreateNewFile(const std::string& path, uint32_t& code) {
   }
   code = 0;
   return true;
+}
+
+bool CreatePrivateDir(const std::string& path, uint32_t& code) {
+  TPrivateSecurity security(true);
+  // A folder is created new or not at all: an existing entry under the name
+  // (a junction planted there among them) is an error.
+  if (path.empty() || !CreateDirectoryW(WPath(path).c_str(), security.Get())) {
+    code = path.empty() ? ERROR_PATH_NOT_FOUND : GetLastError();
+    return false;
+  }
+  code = 0;
+  return true;
+}
+
+std::FILE* CreatePrivateFile(const std::string& path, uint32_t& code) {
+  const std::wstring w = WPath(path);
+  DeleteFileW(w.c_str());  // a link under the name goes itself
+  TPrivateSecurity security(false);
+  HANDLE h = CreateFileW(w.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                         security.Get(), CREATE_NEW,
+                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    code = GetLastError();
+    return nullptr;
+  }
+  int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_BINARY | _O_WRONLY);
+  std::FILE* f = fd < 0 ? nullptr : _fdopen(fd, "wb");
+  if (!f) {
+    if (fd < 0)
+      CloseHandle(h);
+    else
+      _close(fd);
+    DeleteFileW(w.c_str());
+    code = ERROR_TOO_MANY_OPEN_FILES;
+    return nullptr;
+  }
+  code = 0;
+  return f;
+}
+
+bool RemoveTree(const std::string& path) {
+  if (path.empty()) return true;
+  return detail::RemoveTreeW(detail::LongForm(detail::FullPath(path)));
 }
 
 bool RemoveFile(const std::string& path) { return DeleteFileW(WPath(path).c_str()) != 0; }
@@ -367,19 +520,14 @@ std::string AbsolutePath(const std::string& path) {
 }
 
 std::string LongPathForm(const std::string& path) {
-  // CreateDirectoryW stops at 248 characters, the other calls at 260.
-  if (path.size() < 248 || path.compare(0, 4, "\\\\?\\") == 0 ||
-      path.compare(0, 4, "\\\\.\\") == 0)
+  if (path.empty() || path.compare(0, 4, "\\\\?\\") == 0 || path.compare(0, 4, "\\\\.\\") == 0)
     return path;
-  std::wstring w = Wide(path);
-  DWORD n = GetFullPathNameW(w.c_str(), 0, nullptr, nullptr);
-  if (n == 0) return path;
-  std::wstring full(n, L'\0');
-  n = GetFullPathNameW(w.c_str(), n, &full[0], nullptr);
-  full.resize(n);
-  if (full.size() < 248) return path;
-  if (full.compare(0, 2, L"\\\\") == 0) return "\\\\?\\UNC\\" + Narrow(full.substr(2));
-  return "\\\\?\\" + Narrow(full);
+  if (IsAbsolute(path) && path.size() < detail::kLongPathFrom) return path;  // the common case
+  // The decision is made on the full path: a short relative path may name a
+  // long one.
+  const std::wstring full = detail::FullPath(path);
+  if (full.size() < detail::kLongPathFrom) return path;
+  return Narrow(detail::LongForm(full));
 }
 
 std::string TempDir() {

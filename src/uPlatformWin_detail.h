@@ -38,11 +38,28 @@ class THandle {
 
 // A path for the file APIs: the extended form when it is long.
 std::wstring WPath(const std::string& path);
+// CreateDirectoryW stops at 248 characters, the other calls at 260: from
+// this length on a path takes the extended form.
+constexpr size_t kLongPathFrom = 248;
+// The full path of `path` against the current folder.
+std::wstring FullPath(const std::string& path);
+// A full path in the extended form ("\\?\", UNC names as "\\?\UNC\")
+// when it is long, unchanged otherwise.
+std::wstring LongForm(const std::wstring& full);
+// `name` inside `dir` (a full path), in the extended form once long.
+std::wstring ChildPath(const std::wstring& dir, const std::wstring& name);
+// plat::RemoveTree on a full path (the interruption's clean-up uses it on
+// its own thread).
+bool RemoveTreeW(const std::wstring& path);
 bool WriteAllTo(HANDLE h, const char* data, size_t len);
 // Copies `src` to the new file `dst`, opening the source with the given
 // sharing and flags; false with the Windows error code.
 bool CopyWithFlags(const std::string& src, const std::string& dst, DWORD share, DWORD flags,
                    uint32_t& code);
+
+// Opens `path` with its default application (in an elevated run through
+// the desktop's unelevated shell); false with the system's reason.
+bool OpenWithShell(const std::string& path, std::string& err);
 
 }  // namespace detail
 }  // namespace plat
