@@ -1,11 +1,10 @@
-// Processes on Windows: the program's own process, children in a job, the
-// shell.
+// Processes on Windows: the program's own process and children in a job.
 #include <windows.h>
 
-#include <objbase.h>
-#include <shellapi.h>
+#include <string>
 
 #include "uPlatform.h"
+#include "uPlatformInterrupt.h"
 #include "uPlatformWin_detail.h"
 
 namespace plat {
@@ -19,6 +18,18 @@ using detail::WPath;
 // ---- Process -----------------------------------------------------------
 
 uint32_t ProcessId() { return GetCurrentProcessId(); }
+
+bool ProcessRunning(uint32_t pid) {
+  if (pid == 0) return false;
+  if (pid == GetCurrentProcessId()) return true;
+  HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, pid);
+  // No such process: invalid parameter. Any other refusal (another user's
+  // process, a protected one) means it exists.
+  if (!h) return GetLastError() != ERROR_INVALID_PARAMETER;
+  const bool running = WaitForSingleObject(h, 0) == WAIT_TIMEOUT;
+  CloseHandle(h);
+  return running;
+}
 
 int32_t TickCount() { return static_cast<int32_t>(GetTickCount()); }
 
@@ -80,9 +91,28 @@ bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
     return false;
   }
   THandle process(pi.hProcess), thread(pi.hThread);
-  // Outside a job (a parent job that forbids nesting on old systems) the
-  // child still runs; only the clean-up after our own end is lost.
-  if (HANDLE job = ChildJob()) AssignProcessToJobObject(job, pi.hProcess);
+  // Outside a job (a parent job that forbids nesting on old systems, or no
+  // job at all) the child still runs, but nothing ends it with us: the run
+  // log says so, and this process ends it on every way out of here (the
+  // interruption's clean-up ends the child it waits for anyway).
+  HANDLE job = ChildJob();
+  const bool contained = job && AssignProcessToJobObject(job, pi.hProcess);
+  struct TEndUncontained {
+    HANDLE Process;
+    bool Active;
+    ~TEndUncontained() {
+      if (Active && WaitForSingleObject(Process, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(Process, kErrStillActive);
+        WaitForSingleObject(Process, 5000);
+      }
+    }
+  } endUncontained{pi.hProcess, !contained};
+  if (!contained) {
+    const DWORD why = job ? GetLastError() : ERROR_INVALID_HANDLE;
+    std::string text = SystemErrorMessage(why);
+    if (text.empty()) text = "错误码 " + std::to_string(why);
+    detail::Warn("子进程未能加入作业对象（" + text + "），将由本程序自行结束");
+  }
   ResumeThread(pi.hThread);
   if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_TIMEOUT) {
     // Still running at the limit: stop it, so that the files it holds can
@@ -135,13 +165,6 @@ std::string SystemToolPath(const std::string& name) {
   std::string dir = Narrow(buf, static_cast<size_t>(n));
   if (!IsPathSep(dir.back())) dir += '\\';
   return dir + name;
-}
-
-void ShellOpen(const std::string& path) {
-  // Shell extensions behind "open" may be COM objects.
-  HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  ShellExecuteW(nullptr, L"open", Wide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-  if (SUCCEEDED(init)) CoUninitialize();
 }
 
 }  // namespace plat
