@@ -89,8 +89,10 @@ const TVssApi& VssApi() {
 
 // Waits for an operation of the service, cancelling it on interruption or
 // at the limit; the operation's own result (VSS_S_ASYNC_FINISHED on
-// success).
-HRESULT WaitForService(IVssAsync* async, DWORD limitMs) {
+// success). `finished`: the operation completed, even when a cancel came
+// too late to stop it (the shadow copy then exists all the same).
+HRESULT WaitForService(IVssAsync* async, DWORD limitMs, bool& finished) {
+  finished = false;
   const DWORD start = GetTickCount();
   HRESULT result = VSS_S_ASYNC_PENDING;
   HRESULT abandoned = S_OK;
@@ -100,7 +102,10 @@ HRESULT WaitForService(IVssAsync* async, DWORD limitMs) {
       result = hr;
       break;
     }
-    if (result != VSS_S_ASYNC_PENDING) break;
+    if (result != VSS_S_ASYNC_PENDING) {
+      finished = result == VSS_S_ASYNC_FINISHED;
+      break;
+    }
     if (abandoned == S_OK && (InterruptRequested() || GetTickCount() - start >= limitMs)) {
       abandoned = HRESULT_FROM_WIN32(InterruptRequested() ? ERROR_OPERATION_ABORTED : ERROR_TIMEOUT);
       async->Cancel();
@@ -124,12 +129,11 @@ class TShadowCopy {
   TShadowCopy() { detail::BeginExitHold(); }
   ~TShadowCopy() {
     if (FBackup) {
-      if (FMade) {
+      if (FStarted && !FMade) FBackup->AbortBackup();
+      if (FStarted) {
         LONG deleted = 0;
         VSS_ID notDeleted = {};
         FBackup->DeleteSnapshots(FSetId, VSS_OBJECT_SNAPSHOT_SET, TRUE, &deleted, &notDeleted);
-      } else if (FStarted) {
-        FBackup->AbortBackup();
       }
       FBackup->Release();
     }
@@ -188,12 +192,16 @@ class TShadowCopy {
       reason = ShadowReason("创建卷影副本", FAILED(hr) ? hr : E_UNEXPECTED);
       return false;
     }
-    hr = WaitForService(async, kShadowLimitMs);
+    bool finished = false;
+    hr = WaitForService(async, kShadowLimitMs, finished);
+    // A set that was completed while a cancel was on its way is deleted like
+    // any other made; one whose end is unknown is aborted and, should it
+    // exist after all, deleted too.
+    FMade = finished;
     if (hr != VSS_S_ASYNC_FINISHED) {
       reason = ShadowReason("创建卷影副本", hr == VSS_S_ASYNC_CANCELLED ? E_ABORT : hr);
       return false;
     }
-    FMade = true;
     VSS_SNAPSHOT_PROP prop = {};
     if (FAILED(hr = FBackup->GetSnapshotProperties(snapshotId, &prop))) {
       reason = ShadowReason("读取卷影副本属性", hr);
