@@ -43,7 +43,10 @@ StdOutKind StdOutType() {
 int ConsoleColumns() {
   CONSOLE_SCREEN_BUFFER_INFO info;
   if (!GetConsoleScreenBufferInfo(StdOut(), &info)) return -1;
-  return info.dwSize.X;
+  // What the user sees: the window, not the buffer behind it (which is
+  // often far wider and scrolls sideways).
+  const int width = info.srWindow.Right - info.srWindow.Left + 1;
+  return width > 0 ? width : info.dwSize.X;
 }
 
 namespace {
