@@ -7,13 +7,9 @@
 #include "uPlatformWin_detail.h"
 
 namespace plat {
-namespace {
 using detail::Narrow;
-using detail::THandle;
 using detail::Wide;
-using detail::WPath;
 using detail::WriteAllTo;
-}  // namespace
 
 // ---- Console -----------------------------------------------------------
 

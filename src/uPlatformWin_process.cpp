@@ -8,12 +8,9 @@
 #include "uPlatformWin_detail.h"
 
 namespace plat {
-namespace {
 using detail::Narrow;
 using detail::THandle;
 using detail::Wide;
-using detail::WPath;
-}  // namespace
 
 // ---- Process -----------------------------------------------------------
 

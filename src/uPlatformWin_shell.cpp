@@ -123,7 +123,13 @@ bool OpenWithShell(const std::string& path, std::string& err) {
   const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   bool ok;
   if (IsElevated()) {
-    ok = OpenThroughDesktopShell(file, err);
+    // The desktop shell opens in the background and reports nothing: what
+    // can be known beforehand is checked here.
+    ok = GetFileAttributesW(detail::WPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (!ok)
+      err = CodeReason(GetLastError());
+    else
+      ok = OpenThroughDesktopShell(file, err);
   } else {
     SHELLEXECUTEINFOW info = {};
     info.cbSize = sizeof info;

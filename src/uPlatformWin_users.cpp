@@ -6,12 +6,8 @@
 #include "uPlatformWin_detail.h"
 
 namespace plat {
-namespace {
 using detail::Narrow;
-using detail::THandle;
 using detail::Wide;
-using detail::WPath;
-}  // namespace
 
 // ---- Environment and users ---------------------------------------------
 
