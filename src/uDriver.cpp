@@ -598,6 +598,8 @@ int RunMain(const std::vector<std::string>& rawArgs) {
   // From here on the run makes copies of people's history; an interrupted
   // run must not leave them behind.
   plat::InstallInterruptCleanup();
+  // What runs ended by logoff, shutdown or a forced end left behind.
+  RemoveStaleTempFiles();
 
   // Arguments are UTF-8 from here on: on Linux they are whatever bytes the
   // shell passed, and a title or filter must not make the report invalid.

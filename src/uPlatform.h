@@ -48,6 +48,22 @@ bool RenameFile(const std::string& from, const std::string& to);
 // closes it; false with the Windows error code otherwise.
 bool CreateNewFile(const std::string& path, uint32_t& code);
 
+// Removes a file, or a folder with everything in it, never following a
+// link: a root or an entry that is a symbolic link, junction or mount point
+// is unlinked itself, never descended (so a folder swapped for a link to
+// someone's data costs only the link). True when nothing is left at `path`.
+bool RemoveTree(const std::string& path);
+// A new folder for the run's copies of someone's history (its parent must
+// exist; a name already taken, a link included, fails with its code): only
+// the owner may enter it on POSIX (0700); an elevated run on Windows gives
+// it an access list for SYSTEM and Administrators alone.
+bool CreatePrivateDir(const std::string& path, uint32_t& code);
+// A file of such content, opened for binary writing: an entry already under
+// the name (a link included) is removed first and never written through;
+// readable by the owner alone (POSIX) or by SYSTEM and Administrators alone
+// (an elevated run on Windows). Null with the code on failure.
+std::FILE* CreatePrivateFile(const std::string& path, uint32_t& code);
+
 struct DirEntry {
   std::string Name;
   bool IsDir = false;   // a folder, or a link to one
@@ -105,6 +121,8 @@ std::string LongPathForm(const std::string& path);
 
 // ---- Process -----------------------------------------------------------
 uint32_t ProcessId();
+// True when a process with this id runs, or may run (one we may not look at).
+bool ProcessRunning(uint32_t pid);
 // Milliseconds since boot as the 32-bit tick counter (wraps, may be negative).
 int32_t TickCount();
 void SleepMs(uint32_t ms);
@@ -140,6 +158,12 @@ std::string SystemToolPath(const std::string& name);
 // "open"; elsewhere xdg-open). False with the system's reason (UTF-8) when
 // there is no desktop, no opener, or the opener refused.
 bool ShellOpen(const std::string& path, std::string& err);
+
+// Notices of the platform layer that belong in the run log (a worker left
+// outside its job object). The run log registers itself; a null sink with
+// the context that registered stops them (another context's stays).
+using TWarningSink = void (*)(void* context, const std::string& text);
+void SetWarningSink(TWarningSink sink, void* context);
 
 // Process-wide settings, made first thing in every process of the program
 // (the worker too). POSIX: a write beyond the file-size limit fails with an

@@ -15,6 +15,9 @@
 namespace plat {
 namespace detail {
 
+// A line for the run log, through the sink the log registered (if any).
+void Warn(const std::string& text);
+
 #ifdef _WIN32
 // CreateProcessW of `cmd` (no application name, no inherited handles) under
 // the clean-up's lock, registering the new process so that an interruption

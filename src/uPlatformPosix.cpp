@@ -226,6 +226,34 @@ bool CreateNewFile(const std::string& path, uint32_t& code) {
   return true;
 }
 
+bool CreatePrivateDir(const std::string& path, uint32_t& code) {
+  // mkdir never follows a link standing under the name: it fails instead.
+  if (path.empty() || ::mkdir(path.c_str(), 0700) != 0) {
+    code = path.empty() ? kErrPathNotFound : ErrnoToWin(errno);
+    return false;
+  }
+  code = 0;
+  return true;
+}
+
+std::FILE* CreatePrivateFile(const std::string& path, uint32_t& code) {
+  ::unlink(path.c_str());
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    code = ErrnoToWin(errno);
+    return nullptr;
+  }
+  std::FILE* f = ::fdopen(fd, "wb");
+  if (!f) {
+    code = ErrnoToWin(errno);
+    ::close(fd);
+    ::unlink(path.c_str());
+    return nullptr;
+  }
+  code = 0;
+  return f;
+}
+
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 bool RemoveEmptyDir(const std::string& path) { return ::rmdir(path.c_str()) == 0; }
 bool RenameFile(const std::string& from, const std::string& to) {
@@ -357,6 +385,12 @@ std::string TempDir() {
 // ---- Process -----------------------------------------------------------
 
 uint32_t ProcessId() { return static_cast<uint32_t>(::getpid()); }
+
+bool ProcessRunning(uint32_t pid) {
+  if (pid == 0 || pid > 0x7fffffffu) return false;
+  // EPERM: it runs, under another user.
+  return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
 
 int32_t TickCount() {
   struct timespec ts;

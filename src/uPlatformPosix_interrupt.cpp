@@ -87,6 +87,9 @@ void EmptyFolderAt(int dirFd, int depth) {
   }
 }
 
+// A link (to a folder or not) is unlinked; a folder is opened without
+// following a link, so one swapped for a link after the lstat is never
+// entered, and emptied through its descriptor.
 void RemovePathNow(const char* path) {
   struct stat st;
   if (lstat(path, &st) != 0) return;
@@ -99,7 +102,7 @@ void RemovePathNow(const char* path) {
     EmptyFolderAt(fd, 0);
     close(fd);
   }
-  rmdir(path);
+  if (rmdir(path) != 0 && errno == ENOTDIR) unlink(path);  // swapped for a link meanwhile
 }
 
 void OnInterrupt(int sig) {
@@ -152,6 +155,14 @@ void InstallInterruptCleanup() {
 }
 
 bool InterruptRequested() { return gInterrupted.load(std::memory_order_relaxed); }
+
+// The same removal as the interruption's, for the normal end of a run.
+bool RemoveTree(const std::string& path) {
+  if (path.empty()) return true;
+  RemovePathNow(path.c_str());
+  struct stat st;
+  return lstat(path.c_str(), &st) != 0 && errno == ENOENT;
+}
 
 void TrackTempPath(const std::string& path) {
   if (path.empty() || path.size() >= kMaxPathBytes) return;

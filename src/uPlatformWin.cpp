@@ -2,20 +2,15 @@
 // form: paths, registry values and console text may hold any Unicode
 // character, and the ANSI forms would lose what the code page cannot show.
 #include <windows.h>
+#include <sddl.h>
 
 #include <fcntl.h>
 #include <io.h>
-#include <objbase.h>
-#include <shellapi.h>
-// The shadow-copy service's requester interface (bound at run time).
-#include <vss.h>
-#include <vswriter.h>
-#include <vsbackup.h>
 
 #include <cstring>
 
 #include "uPlatform.h"
-#include "uPlatformInterrupt.h"
+#include "uPlatformWin_detail.h"
 
 namespace plat {
 
@@ -27,11 +22,9 @@ std::wstring detail::Wide(const std::string& s) {
   return w;
 }
 
-namespace {
+namespace detail {
 
-using detail::Wide;
-
-std::string Narrow(const wchar_t* w, size_t len, UINT codePage = CP_UTF8) {
+std::string Narrow(const wchar_t* w, size_t len, UINT codePage) {
   if (len == 0) return std::string();
   int n = WideCharToMultiByte(codePage, 0, w, static_cast<int>(len), nullptr, 0, nullptr, nullptr);
   std::string s(static_cast<size_t>(n), '\0');
@@ -39,31 +32,109 @@ std::string Narrow(const wchar_t* w, size_t len, UINT codePage = CP_UTF8) {
   return s;
 }
 
-std::string Narrow(const std::wstring& w, UINT codePage = CP_UTF8) {
+std::string Narrow(const std::wstring& w, UINT codePage) {
   return Narrow(w.data(), w.size(), codePage);
 }
 
-// Closes a kernel handle when the scope ends.
-class THandle {
- public:
-  explicit THandle(HANDLE h = INVALID_HANDLE_VALUE) : FHandle(h) {}
-  ~THandle() { Close(); }
-  THandle(const THandle&) = delete;
-  THandle& operator=(const THandle&) = delete;
-  HANDLE Get() const { return FHandle; }
-  bool Valid() const { return FHandle != INVALID_HANDLE_VALUE && FHandle != nullptr; }
-  bool Close() {
-    bool ok = !Valid() || CloseHandle(FHandle);
-    FHandle = INVALID_HANDLE_VALUE;
-    return ok;
-  }
-
- private:
-  HANDLE FHandle;
-};
-
 // A path for the file APIs: the extended form when it is long.
 std::wstring WPath(const std::string& path) { return Wide(LongPathForm(path)); }
+
+std::wstring FullPath(const std::string& path) {
+  std::wstring w = Wide(path.empty() ? "." : path);
+  DWORD n = GetFullPathNameW(w.c_str(), 0, nullptr, nullptr);
+  if (n == 0) return w;
+  std::wstring full(n, L'\0');
+  n = GetFullPathNameW(w.c_str(), n, &full[0], nullptr);
+  if (n == 0 || n >= full.size()) return w;
+  full.resize(n);
+  return full;
+}
+
+std::wstring LongForm(const std::wstring& full) {
+  if (full.size() < kLongPathFrom || full.compare(0, 4, L"\\\\?\\") == 0 ||
+      full.compare(0, 4, L"\\\\.\\") == 0)
+    return full;
+  if (full.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+  return L"\\\\?\\" + full;
+}
+
+std::wstring ChildPath(const std::wstring& dir, const std::wstring& name) {
+  std::wstring child = dir;
+  if (child.empty() || (child.back() != L'\\' && child.back() != L'/')) child += L'\\';
+  return LongForm(child + name);
+}
+
+namespace {
+
+bool Gone(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
+         GetLastError() != ERROR_ACCESS_DENIED;
+}
+
+bool RemoveTreeAt(const std::wstring& path, int depth) {
+  const DWORD attrs = GetFileAttributesW(path.c_str());  // of a link itself, not its target
+  if (attrs == INVALID_FILE_ATTRIBUTES) return Gone(path);
+  if (!(attrs & FILE_ATTRIBUTE_DIRECTORY)) {
+    DeleteFileW(path.c_str());  // a symbolic link to a file goes as a link
+    return Gone(path);
+  }
+  if (!(attrs & FILE_ATTRIBUTE_REPARSE_POINT) && depth < 64) {
+    // Held open, not following a link and without delete sharing, the
+    // folder can be neither renamed nor replaced by a junction while its
+    // entries are removed by name below it. Opened after the look above, it
+    // is looked at again through the handle: a folder swapped meanwhile is
+    // a link now and is only unlinked.
+    THandle dir(CreateFileW(path.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (dir.Valid() && GetFileInformationByHandle(dir.Get(), &info) &&
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+        !(info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+      WIN32_FIND_DATAW fd;
+      HANDLE h = FindFirstFileExW(ChildPath(path, L"*").c_str(), FindExInfoBasic, &fd,
+                                  FindExSearchNameMatch, nullptr, 0);
+      if (h != INVALID_HANDLE_VALUE) {
+        do {
+          const std::wstring name = fd.cFileName;
+          if (name == L"." || name == L"..") continue;
+          RemoveTreeAt(ChildPath(path, name), depth + 1);
+        } while (FindNextFileW(h, &fd));
+        FindClose(h);
+      }
+    }
+  }
+  // An empty folder, or a junction, directory link or mount point (removed
+  // itself, whatever it points at).
+  RemoveDirectoryW(path.c_str());
+  return Gone(path);
+}
+
+}  // namespace
+
+bool RemoveTreeW(const std::wstring& path) { return RemoveTreeAt(path, 0); }
+
+bool WriteAllTo(HANDLE h, const char* data, size_t len) {
+  while (len > 0) {
+    DWORD chunk = len > 0x40000000u ? 0x40000000u : static_cast<DWORD>(len);
+    DWORD written = 0;
+    if (!WriteFile(h, data, chunk, &written, nullptr) || written == 0) return false;
+    data += written;
+    len -= written;
+  }
+  return true;
+}
+
+}  // namespace detail
+
+namespace {
+
+using detail::CopyWithFlags;
+using detail::Narrow;
+using detail::THandle;
+using detail::Wide;
+using detail::WPath;
+using detail::WriteAllTo;
 
 DWORD Attributes(const std::string& path) {
   if (path.empty()) return INVALID_FILE_ATTRIBUTES;
@@ -110,16 +181,36 @@ bool ReadAroundLocks(HANDLE h, uint64_t offset, char* buf, DWORD want, DWORD& go
   return true;
 }
 
-bool WriteAllTo(HANDLE h, const char* data, size_t len) {
-  while (len > 0) {
-    DWORD chunk = len > 0x40000000u ? 0x40000000u : static_cast<DWORD>(len);
-    DWORD written = 0;
-    if (!WriteFile(h, data, chunk, &written, nullptr) || written == 0) return false;
-    data += written;
-    len -= written;
+// Security for the run's folders and copies: in an elevated run, an access
+// list that grants SYSTEM and Administrators alone (inherited by what a
+// folder holds) and none of what the temporary folder would pass on, so
+// that the unelevated user (and anything running as that user) cannot read
+// the other users' history copied there. Unelevated: the defaults.
+class TPrivateSecurity {
+ public:
+  explicit TPrivateSecurity(bool folder) {
+    if (!IsElevated()) return;
+    const wchar_t* sddl = folder ? L"D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)"
+                                 : L"D:P(A;;FA;;;SY)(A;;FA;;;BA)";
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &FDescriptor,
+                                                              nullptr))
+      FDescriptor = nullptr;
+    FAttributes.nLength = sizeof FAttributes;
+    FAttributes.lpSecurityDescriptor = FDescriptor;
+    FAttributes.bInheritHandle = FALSE;
   }
-  return true;
-}
+  ~TPrivateSecurity() {
+    if (FDescriptor) LocalFree(FDescriptor);
+  }
+  TPrivateSecurity(const TPrivateSecurity&) = delete;
+  TPrivateSecurity& operator=(const TPrivateSecurity&) = delete;
+  // Null (the defaults) when not elevated or when the list cannot be made.
+  SECURITY_ATTRIBUTES* Get() { return FDescriptor ? &FAttributes : nullptr; }
+
+ private:
+  PSECURITY_DESCRIPTOR FDescriptor = nullptr;
+  SECURITY_ATTRIBUTES FAttributes = {};
+};
 
 bool CopyFromHandle(HANDLE in, const std::string& dst, uint32_t& code) {
   std::wstring wdst = WPath(dst);
@@ -128,9 +219,12 @@ bool CopyFromHandle(HANDLE in, const std::string& dst, uint32_t& code) {
   // name: removing the entry removes a link itself, and a new file is then
   // created or nothing is. Shared for deletion only: an interruption removes
   // the copy while it is being written (it vanishes when this handle closes).
+  // Someone's history: in an elevated run only SYSTEM and Administrators
+  // may read the copy.
   DeleteFileW(wdst.c_str());
-  THandle out(CreateFileW(wdst.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
-                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  TPrivateSecurity security(false);
+  THandle out(CreateFileW(wdst.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, security.Get(),
+                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
   if (!out.Valid()) {
     code = GetLastError();
     return false;
@@ -172,8 +266,10 @@ bool CopyFromHandle(HANDLE in, const std::string& dst, uint32_t& code) {
   return ok;
 }
 
-bool CopyWithFlags(const std::string& src, const std::string& dst, DWORD share, DWORD flags,
-                   uint32_t& code) {
+}  // namespace
+
+bool detail::CopyWithFlags(const std::string& src, const std::string& dst, DWORD share,
+                           DWORD flags, uint32_t& code) {
   code = 0;
   THandle in(CreateFileW(WPath(src).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN | flags, nullptr));
@@ -193,19 +289,11 @@ bool CopyWithFlags(const std::string& src, const std::string& dst, DWORD share, 
   return CopyFromHandle(in.Get(), dst, code);
 }
 
-HANDLE StdOut() { return GetStdHandle(STD_OUTPUT_HANDLE); }
-
-bool IsConsoleHandle(HANDLE h) {
-  DWORD mode;
-  return h != INVALID_HANDLE_VALUE && h != nullptr && GetFileType(h) == FILE_TYPE_CHAR &&
-         GetConsoleMode(h, &mode);
-}
-
+namespace {
 bool IsAbsolute(const std::string& path) {
   if (path.size() >= 2 && IsPathSep(path[0]) && IsPathSep(path[1])) return true;  // UNC
   return path.size() >= 3 && path[1] == ':' && IsPathSep(path[2]);
 }
-
 }  // namespace
 
 // ---- Files and folders -------------------------------------------------
@@ -257,6 +345,49 @@ bool CreateNewFile(const std::string& path, uint32_t& code) {
   }
   code = 0;
   return true;
+}
+
+bool CreatePrivateDir(const std::string& path, uint32_t& code) {
+  TPrivateSecurity security(true);
+  // A folder is created new or not at all: an existing entry under the name
+  // (a junction planted there among them) is an error.
+  if (path.empty() || !CreateDirectoryW(WPath(path).c_str(), security.Get())) {
+    code = path.empty() ? ERROR_PATH_NOT_FOUND : GetLastError();
+    return false;
+  }
+  code = 0;
+  return true;
+}
+
+std::FILE* CreatePrivateFile(const std::string& path, uint32_t& code) {
+  const std::wstring w = WPath(path);
+  DeleteFileW(w.c_str());  // a link under the name goes itself
+  TPrivateSecurity security(false);
+  HANDLE h = CreateFileW(w.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                         security.Get(), CREATE_NEW,
+                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    code = GetLastError();
+    return nullptr;
+  }
+  int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_BINARY | _O_WRONLY);
+  std::FILE* f = fd < 0 ? nullptr : _fdopen(fd, "wb");
+  if (!f) {
+    if (fd < 0)
+      CloseHandle(h);
+    else
+      _close(fd);
+    DeleteFileW(w.c_str());
+    code = ERROR_TOO_MANY_OPEN_FILES;
+    return nullptr;
+  }
+  code = 0;
+  return f;
+}
+
+bool RemoveTree(const std::string& path) {
+  if (path.empty()) return true;
+  return detail::RemoveTreeW(detail::LongForm(detail::FullPath(path)));
 }
 
 bool RemoveFile(const std::string& path) { return DeleteFileW(WPath(path).c_str()) != 0; }
@@ -368,306 +499,6 @@ void EnableBackupPrivilege() {
   CloseHandle(token);
 }
 
-// ---- Volume shadow copies ------------------------------------------------
-
-namespace {
-
-// Making the shadow copy: the service freezes writes for ten seconds at
-// most, but may first wait for another requester's set.
-constexpr DWORD kShadowLimitMs = 120000;
-
-// "step（0x80042306：text）": the service's own codes carry no system text.
-std::string ShadowReason(const std::string& step, HRESULT hr) {
-  const char* known = nullptr;
-  switch (hr) {
-    case VSS_E_VOLUME_NOT_SUPPORTED: known = "该卷不支持卷影副本"; break;
-    case VSS_E_MAXIMUM_NUMBER_OF_SNAPSHOTS_REACHED: known = "卷影副本数量已达上限"; break;
-    case VSS_E_SNAPSHOT_SET_IN_PROGRESS: known = "另一个卷影副本正在创建"; break;
-    case VSS_E_INSUFFICIENT_STORAGE: known = "卷影副本存储空间不足"; break;
-    case VSS_E_PROVIDER_VETO: known = "卷影副本提供程序拒绝了请求"; break;
-    case VSS_E_UNEXPECTED_PROVIDER_ERROR: known = "卷影副本提供程序出错"; break;
-    case VSS_E_PROVIDER_NOT_REGISTERED: known = "没有可用的卷影副本提供程序"; break;
-    case VSS_E_BAD_STATE: known = "卷影复制服务不接受此时的请求"; break;
-    case VSS_E_UNEXPECTED: known = "卷影复制服务出现意外错误"; break;
-    default: break;
-  }
-  const std::string text = known ? known : SystemErrorMessage(static_cast<uint32_t>(hr));
-  char code[16];
-  std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(hr));
-  return step + "（" + code + (text.empty() ? std::string() : "：" + text) + "）";
-}
-
-// vssapi.dll from the system folder: an import would be looked for beside
-// the program first.
-struct TVssApi {
-  using TCreate = HRESULT(WINAPI*)(IVssBackupComponents**);
-  using TFreeProps = void(WINAPI*)(VSS_SNAPSHOT_PROP*);
-  TCreate Create = nullptr;
-  TFreeProps FreeProps = nullptr;
-  DWORD LoadError = 0;
-};
-
-template <typename T>
-T Proc(HMODULE module, const char* name) {
-  return reinterpret_cast<T>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
-const TVssApi& VssApi() {
-  static const TVssApi api = [] {
-    TVssApi a;
-    const std::string path = SystemToolPath("vssapi.dll");
-    HMODULE m = path.empty() ? nullptr
-                             : LoadLibraryExW(Wide(path).c_str(), nullptr,
-                                              LOAD_WITH_ALTERED_SEARCH_PATH);
-    if (!m) {
-      a.LoadError = path.empty() ? ERROR_PATH_NOT_FOUND : GetLastError();
-      return a;
-    }
-    a.Create = Proc<TVssApi::TCreate>(m, "CreateVssBackupComponentsInternal");
-    if (!a.Create)  // systems before the plain name: the C++ one
-      a.Create = Proc<TVssApi::TCreate>(m, "?CreateVssBackupComponents@@YAJPEAPEAVIVssBackupComponents@@@Z");
-    a.FreeProps = Proc<TVssApi::TFreeProps>(m, "VssFreeSnapshotPropertiesInternal");
-    if (!a.FreeProps) a.FreeProps = Proc<TVssApi::TFreeProps>(m, "VssFreeSnapshotProperties");
-    if (!a.Create) a.LoadError = ERROR_PROC_NOT_FOUND;
-    return a;
-  }();
-  return api;
-}
-
-// Waits for an operation of the service, cancelling it on interruption or
-// at the limit; the operation's own result (VSS_S_ASYNC_FINISHED on
-// success).
-HRESULT WaitForService(IVssAsync* async, DWORD limitMs) {
-  const DWORD start = GetTickCount();
-  HRESULT result = VSS_S_ASYNC_PENDING;
-  HRESULT abandoned = S_OK;
-  for (;;) {
-    HRESULT hr = async->QueryStatus(&result, nullptr);
-    if (FAILED(hr)) {
-      result = hr;
-      break;
-    }
-    if (result != VSS_S_ASYNC_PENDING) break;
-    if (abandoned == S_OK && (InterruptRequested() || GetTickCount() - start >= limitMs)) {
-      abandoned = HRESULT_FROM_WIN32(InterruptRequested() ? ERROR_OPERATION_ABORTED : ERROR_TIMEOUT);
-      async->Cancel();
-    }
-    // A cancelled operation normally ends at once; it is not waited for long.
-    if (abandoned != S_OK && GetTickCount() - start >= limitMs + 10000) break;
-    Sleep(100);
-  }
-  async->Release();
-  return abandoned != S_OK ? abandoned : result;
-}
-
-// One shadow copy of one volume, made by the service without writers
-// (a crash-consistent image, which is what a database's own recovery
-// expects), not persistent and released automatically: deleted explicitly
-// when this object ends, and by the service itself should the process end
-// first. While it exists an interruption waits for the main thread to
-// delete it.
-class TShadowCopy {
- public:
-  TShadowCopy() { detail::BeginExitHold(); }
-  ~TShadowCopy() {
-    if (FBackup) {
-      if (FMade) {
-        LONG deleted = 0;
-        VSS_ID notDeleted = {};
-        FBackup->DeleteSnapshots(FSetId, VSS_OBJECT_SNAPSHOT_SET, TRUE, &deleted, &notDeleted);
-      } else if (FStarted) {
-        FBackup->AbortBackup();
-      }
-      FBackup->Release();
-    }
-    if (FComReady) CoUninitialize();
-    detail::EndExitHold();
-  }
-  TShadowCopy(const TShadowCopy&) = delete;
-  TShadowCopy& operator=(const TShadowCopy&) = delete;
-
-  // `volume` as "\\?\Volume{…}\"; false with the reason.
-  bool Make(const std::wstring& volume, std::string& reason) {
-    EnableBackupPrivilege();
-    HRESULT hr = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    if (SUCCEEDED(hr)) {
-      FComReady = true;
-    } else if (hr != RPC_E_CHANGED_MODE) {  // already set up otherwise: usable as it is
-      reason = ShadowReason("初始化 COM", hr);
-      return false;
-    }
-    // The security a requester declares; too late when COM was set up
-    // before, which changes nothing for a requester without writers.
-    CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT_PRIVACY,
-                         RPC_C_IMP_LEVEL_IDENTIFY, nullptr, EOAC_DYNAMIC_CLOAKING, nullptr);
-    const TVssApi& api = VssApi();
-    if (!api.Create) {
-      reason = ShadowReason("加载 vssapi.dll", HRESULT_FROM_WIN32(api.LoadError));
-      return false;
-    }
-    hr = api.Create(&FBackup);
-    if (FAILED(hr) || !FBackup) {
-      FBackup = nullptr;
-      reason = ShadowReason("连接卷影复制服务", FAILED(hr) ? hr : E_UNEXPECTED);
-      return false;
-    }
-    if (FAILED(hr = FBackup->InitializeForBackup(nullptr))) {
-      reason = ShadowReason("连接卷影复制服务", hr);
-      return false;
-    }
-    if (FAILED(hr = FBackup->SetContext(VSS_CTX_FILE_SHARE_BACKUP))) {
-      reason = ShadowReason("设置卷影副本类型", hr);
-      return false;
-    }
-    if (FAILED(hr = FBackup->StartSnapshotSet(&FSetId))) {
-      reason = ShadowReason("创建卷影副本", hr);
-      return false;
-    }
-    FStarted = true;
-    VSS_ID snapshotId = {};
-    std::wstring name = volume;
-    if (FAILED(hr = FBackup->AddToSnapshotSet(&name[0], VSS_ID{}, &snapshotId))) {
-      reason = ShadowReason("将卷加入卷影副本", hr);
-      return false;
-    }
-    IVssAsync* async = nullptr;
-    if (FAILED(hr = FBackup->DoSnapshotSet(&async)) || !async) {
-      reason = ShadowReason("创建卷影副本", FAILED(hr) ? hr : E_UNEXPECTED);
-      return false;
-    }
-    hr = WaitForService(async, kShadowLimitMs);
-    if (hr != VSS_S_ASYNC_FINISHED) {
-      reason = ShadowReason("创建卷影副本", hr == VSS_S_ASYNC_CANCELLED ? E_ABORT : hr);
-      return false;
-    }
-    FMade = true;
-    VSS_SNAPSHOT_PROP prop = {};
-    if (FAILED(hr = FBackup->GetSnapshotProperties(snapshotId, &prop))) {
-      reason = ShadowReason("读取卷影副本属性", hr);
-      return false;
-    }
-    if (prop.m_pwszSnapshotDeviceObject) FDevice = prop.m_pwszSnapshotDeviceObject;
-    if (api.FreeProps) {
-      api.FreeProps(&prop);
-    } else {
-      CoTaskMemFree(prop.m_pwszSnapshotDeviceObject);
-      CoTaskMemFree(prop.m_pwszOriginalVolumeName);
-      CoTaskMemFree(prop.m_pwszOriginatingMachine);
-      CoTaskMemFree(prop.m_pwszServiceMachine);
-      CoTaskMemFree(prop.m_pwszExposedName);
-      CoTaskMemFree(prop.m_pwszExposedPath);
-    }
-    if (FDevice.empty()) {
-      reason = ShadowReason("读取卷影副本属性", E_UNEXPECTED);
-      return false;
-    }
-    return true;
-  }
-
-  // "\\?\GLOBALROOT\Device\HarddiskVolumeShadowCopyN"
-  const std::wstring& Device() const { return FDevice; }
-
- private:
-  IVssBackupComponents* FBackup = nullptr;
-  bool FComReady = false;
-  bool FStarted = false;
-  bool FMade = false;
-  VSS_ID FSetId = {};
-  std::wstring FDevice;
-};
-
-// The volume of a folder ("\\?\Volume{…}\") and the folder's path below the
-// volume's root ("\Users\…"), with links, junctions and mount points
-// resolved. The folder is opened without any data access, which neither
-// needs nor disturbs anyone's sharing.
-bool VolumeOfFolder(const std::string& dir, std::wstring& volume, std::wstring& below,
-                    std::string& reason) {
-  THandle h(CreateFileW(WPath(dir).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  if (!h.Valid()) {
-    reason = ShadowReason("打开文件夹 " + dir, HRESULT_FROM_WIN32(GetLastError()));
-    return false;
-  }
-  auto finalPath = [&](DWORD flags, std::wstring& out) {
-    DWORD n = GetFinalPathNameByHandleW(h.Get(), nullptr, 0, flags);
-    if (n == 0) return false;
-    out.assign(n, L'\0');
-    n = GetFinalPathNameByHandleW(h.Get(), &out[0], n, flags);
-    if (n == 0 || n >= out.size()) return false;
-    out.resize(n);
-    return true;
-  };
-  std::wstring full;
-  if (!finalPath(FILE_NAME_NORMALIZED | VOLUME_NAME_GUID, full) ||
-      !finalPath(FILE_NAME_NORMALIZED | VOLUME_NAME_NONE, below)) {
-    reason = ShadowReason("确定 " + dir + " 所在的卷", HRESULT_FROM_WIN32(GetLastError()));
-    return false;
-  }
-  if (below.empty() || full.size() <= below.size() ||
-      full.compare(full.size() - below.size(), below.size(), below) != 0) {
-    reason = ShadowReason("确定 " + dir + " 所在的卷", HRESULT_FROM_WIN32(ERROR_INVALID_NAME));
-    return false;
-  }
-  volume = full.substr(0, full.size() - below.size());
-  if (volume.back() != L'\\') volume += L'\\';
-  if (below.back() != L'\\') below += L'\\';
-  return true;
-}
-
-}  // namespace
-
-bool CopyFromShadow(const std::vector<ShadowFile>& files, std::string& reason) {
-  reason.clear();
-  if (files.empty()) return true;
-  if (InterruptRequested()) {  // nothing new is made now
-    reason = ShadowReason("创建卷影副本", HRESULT_FROM_WIN32(ERROR_OPERATION_ABORTED));
-    return false;
-  }
-  // Where each file lies inside the shadow copy.
-  std::wstring volume;
-  std::vector<std::wstring> inShadow;
-  for (const ShadowFile& f : files) {
-    const size_t sep = f.Src.find_last_of("\\/");
-    std::string dir = sep == std::string::npos ? CurrentDir() : f.Src.substr(0, sep);
-    if (dir.empty() || dir.back() == ':') dir += '\\';  // a drive's root
-    const std::string name = sep == std::string::npos ? f.Src : f.Src.substr(sep + 1);
-    std::wstring vol, below;
-    if (!VolumeOfFolder(dir, vol, below, reason)) return false;
-    if (volume.empty()) {
-      volume = vol;
-    } else if (_wcsicmp(vol.c_str(), volume.c_str()) != 0) {
-      reason = "文件不在同一个卷上";
-      return false;
-    }
-    inShadow.push_back(below + Wide(name));
-  }
-
-  TShadowCopy shadow;
-  if (!shadow.Make(volume, reason)) return false;
-  std::vector<const ShadowFile*> written;
-  for (size_t i = 0; i < files.size(); ++i) {
-    const std::wstring src = shadow.Device() + inShadow[i];
-    if (files[i].IfPresent && GetFileAttributesW(src.c_str()) == INVALID_FILE_ATTRIBUTES) {
-      const DWORD err = GetLastError();
-      if (err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND) continue;
-    }
-    uint32_t code = 0;
-    // The shadow is read-only and ours alone; backup semantics reach other
-    // users' files as they do on the live volume.
-    if (!CopyWithFlags(Narrow(src), files[i].Dst,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                       FILE_FLAG_BACKUP_SEMANTICS, code)) {
-      const size_t sep = files[i].Src.find_last_of("\\/");
-      reason = ShadowReason("从卷影副本复制 " + files[i].Src.substr(sep == std::string::npos ? 0 : sep + 1),
-                            HRESULT_FROM_WIN32(code));
-      for (const ShadowFile* w : written) DeleteFileW(WPath(w->Dst).c_str());
-      return false;
-    }
-    written.push_back(&files[i]);
-  }
-  return true;
-}
-
 std::string CurrentDir() {
   DWORD n = GetCurrentDirectoryW(0, nullptr);
   if (n == 0) return std::string();
@@ -689,19 +520,14 @@ std::string AbsolutePath(const std::string& path) {
 }
 
 std::string LongPathForm(const std::string& path) {
-  // CreateDirectoryW stops at 248 characters, the other calls at 260.
-  if (path.size() < 248 || path.compare(0, 4, "\\\\?\\") == 0 ||
-      path.compare(0, 4, "\\\\.\\") == 0)
+  if (path.empty() || path.compare(0, 4, "\\\\?\\") == 0 || path.compare(0, 4, "\\\\.\\") == 0)
     return path;
-  std::wstring w = Wide(path);
-  DWORD n = GetFullPathNameW(w.c_str(), 0, nullptr, nullptr);
-  if (n == 0) return path;
-  std::wstring full(n, L'\0');
-  n = GetFullPathNameW(w.c_str(), n, &full[0], nullptr);
-  full.resize(n);
-  if (full.size() < 248) return path;
-  if (full.compare(0, 2, L"\\\\") == 0) return "\\\\?\\UNC\\" + Narrow(full.substr(2));
-  return "\\\\?\\" + Narrow(full);
+  if (IsAbsolute(path) && path.size() < detail::kLongPathFrom) return path;  // the common case
+  // The decision is made on the full path: a short relative path may name a
+  // long one.
+  const std::wstring full = detail::FullPath(path);
+  if (full.size() < detail::kLongPathFrom) return path;
+  return Narrow(detail::LongForm(full));
 }
 
 std::string TempDir() {
@@ -722,375 +548,6 @@ std::string TempDir() {
   }
   if (!IsPathSep(dir.back())) dir += '\\';
   return dir;
-}
-
-// ---- Process -----------------------------------------------------------
-
-uint32_t ProcessId() { return GetCurrentProcessId(); }
-
-int32_t TickCount() { return static_cast<int32_t>(GetTickCount()); }
-
-void SleepMs(uint32_t ms) { Sleep(ms); }
-
-std::string OwnExePath() {
-  std::wstring buf(MAX_PATH, L'\0');
-  for (;;) {
-    DWORD n = GetModuleFileNameW(nullptr, &buf[0], static_cast<DWORD>(buf.size()));
-    if (n == 0) return std::string();
-    if (n < buf.size()) {
-      buf.resize(n);
-      return Narrow(buf);
-    }
-    buf.resize(buf.size() * 2);
-  }
-}
-
-namespace {
-
-// The job every child is placed in: closing its last handle, which the
-// system does when this process ends in any way, ends the children too, and
-// a child that crashes ends at once instead of waiting for error reporting.
-HANDLE ChildJob() {
-  static HANDLE job = [] {
-    HANDLE h = CreateJobObjectW(nullptr, nullptr);
-    if (!h) return h;
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-    limits.BasicLimitInformation.LimitFlags =
-        JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION;
-    if (!SetInformationJobObject(h, JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
-      CloseHandle(h);
-      return HANDLE(nullptr);
-    }
-    return h;
-  }();
-  return job;
-}
-
-}  // namespace
-
-bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
-                  uint32_t timeoutMs, int32_t& exitCode, uint32_t& errCode) {
-  exitCode = -1;
-  errCode = 0;
-  std::vector<std::string> all{exe};
-  all.insert(all.end(), args.begin(), args.end());
-  std::string line;
-  if (!BuildCommandLine(all, line)) {
-    errCode = ERROR_INVALID_PARAMETER;
-    return false;
-  }
-  std::wstring cmd = Wide(line);
-  PROCESS_INFORMATION pi = {};
-  // The child starts suspended so that it is in the job before it runs a
-  // single instruction.
-  if (!detail::StartTrackedProcess(cmd, CREATE_NO_WINDOW | CREATE_SUSPENDED, pi)) {
-    errCode = GetLastError();
-    return false;
-  }
-  THandle process(pi.hProcess), thread(pi.hThread);
-  // Outside a job (a parent job that forbids nesting on old systems) the
-  // child still runs; only the clean-up after our own end is lost.
-  if (HANDLE job = ChildJob()) AssignProcessToJobObject(job, pi.hProcess);
-  ResumeThread(pi.hThread);
-  if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_TIMEOUT) {
-    // Still running at the limit: stop it, so that the files it holds can
-    // be removed, and report it as still active.
-    TerminateProcess(pi.hProcess, kErrStillActive);
-    WaitForSingleObject(pi.hProcess, 5000);
-    detail::TrackChildProcess(nullptr);
-    exitCode = static_cast<int32_t>(kErrStillActive);
-    return true;
-  }
-  detail::TrackChildProcess(nullptr);
-  DWORD code = 0;
-  if (GetExitCodeProcess(pi.hProcess, &code)) exitCode = static_cast<int32_t>(code);
-  return true;
-}
-
-std::vector<std::string> CommandLineArgs() {
-  const wchar_t* line = GetCommandLineW();
-  return SplitCommandLine(line ? Narrow(line, wcslen(line)) : std::string());
-}
-
-void HardenProcess() {
-  // Not a search path: the program's own folder and the current folder may
-  // hold a planted copy of a system DLL, loaded elevated with /user:all.
-  SetDllDirectoryW(L"");
-  using TSetDefault = BOOL(WINAPI*)(DWORD);
-  // Windows 8 and later (Windows 7 with its security update) have it.
-  auto setDefault = reinterpret_cast<TSetDefault>(reinterpret_cast<void (*)()>(
-      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
-  if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
-
-namespace {
-LONG WINAPI EndOnCrash(EXCEPTION_POINTERS* info) {
-  TerminateProcess(GetCurrentProcess(),
-                   info && info->ExceptionRecord ? info->ExceptionRecord->ExceptionCode : 1);
-  return EXCEPTION_EXECUTE_HANDLER;
-}
-}  // namespace
-
-void SuppressErrorDialogs() {
-  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-  SetUnhandledExceptionFilter(EndOnCrash);
-}
-
-std::string SystemToolPath(const std::string& name) {
-  wchar_t buf[MAX_PATH + 1];
-  UINT n = GetSystemDirectoryW(buf, MAX_PATH + 1);
-  if (n == 0 || n > MAX_PATH) return std::string();
-  std::string dir = Narrow(buf, static_cast<size_t>(n));
-  if (!IsPathSep(dir.back())) dir += '\\';
-  return dir + name;
-}
-
-bool ShellOpen(const std::string& path, std::string& err) {
-  // Shell extensions behind "open" may be COM objects.
-  HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  const INT_PTR r = reinterpret_cast<INT_PTR>(
-      ShellExecuteW(nullptr, L"open", Wide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-  // Results up to 32 are failures; most are Windows error codes.
-  DWORD code = r == SE_ERR_NOASSOC ? ERROR_NO_ASSOCIATION : GetLastError();
-  if (SUCCEEDED(init)) CoUninitialize();
-  if (r > 32) return true;
-  if (code == 0) code = r == 0 ? ERROR_OUTOFMEMORY : static_cast<DWORD>(r);
-  err = SystemErrorMessage(code);
-  if (err.empty()) err = "ShellExecute 失败（" + std::to_string(r) + "）";
-  return false;
-}
-
-// ---- Environment and users ---------------------------------------------
-
-std::string GetEnv(const std::string& name) {
-  std::wstring wname = Wide(name);
-  std::wstring buf(256, L'\0');
-  for (;;) {
-    SetLastError(0);
-    DWORD n = GetEnvironmentVariableW(wname.c_str(), &buf[0], static_cast<DWORD>(buf.size()));
-    if (n == 0) return std::string();
-    if (n < buf.size()) {
-      buf.resize(n);
-      return Narrow(buf);
-    }
-    buf.resize(n);  // n is the size needed, terminator included
-  }
-}
-
-std::string ExpandEnvStrings(const std::string& path) {
-  if (path.find('%') == std::string::npos) return path;
-  std::wstring src = Wide(path);
-  // 520 characters and the terminator hold every ordinary profile path; a
-  // longer expansion is taken whole rather than cut.
-  std::wstring buf(521, L'\0');
-  DWORD n = ExpandEnvironmentStringsW(src.c_str(), &buf[0], static_cast<DWORD>(buf.size()));
-  if (n > buf.size()) {
-    buf.assign(n, L'\0');
-    n = ExpandEnvironmentStringsW(src.c_str(), &buf[0], static_cast<DWORD>(buf.size()));
-  }
-  if (n == 0 || n > buf.size()) return path;
-  buf.resize(wcsnlen(buf.c_str(), buf.size()));
-  return Narrow(buf);
-}
-
-bool ListProfileFolders(const std::string& /*homeDir*/, std::vector<std::string>& out) {
-  out.clear();
-  static const wchar_t kKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList";
-  HKEY list;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, KEY_READ, &list) != ERROR_SUCCESS) return false;
-  for (DWORD i = 0;; ++i) {
-    wchar_t name[256];
-    DWORD nameLen = 256;
-    LONG r = RegEnumKeyExW(list, i, name, &nameLen, nullptr, nullptr, nullptr, nullptr);
-    if (r == ERROR_NO_MORE_ITEMS) break;
-    if (r != ERROR_SUCCESS) continue;
-    HKEY sub;
-    if (RegOpenKeyExW(list, name, 0, KEY_READ, &sub) != ERROR_SUCCESS) continue;
-    DWORD type = 0, size = 0;
-    std::wstring value;
-    if (RegQueryValueExW(sub, L"ProfileImagePath", nullptr, &type, nullptr, &size) ==
-            ERROR_SUCCESS &&
-        (type == REG_SZ || type == REG_EXPAND_SZ) && size >= sizeof(wchar_t)) {
-      value.assign(size / sizeof(wchar_t) + 1, L'\0');
-      if (RegQueryValueExW(sub, L"ProfileImagePath", nullptr, &type,
-                           reinterpret_cast<BYTE*>(&value[0]), &size) == ERROR_SUCCESS &&
-          (type == REG_SZ || type == REG_EXPAND_SZ)) {
-        // Stored strings need not end with a terminator; cut at the first one.
-        value.resize(wcsnlen(value.c_str(), size / sizeof(wchar_t)));
-      } else {
-        value.clear();
-      }
-    }
-    RegCloseKey(sub);
-    if (!value.empty()) out.push_back(Narrow(value));
-  }
-  RegCloseKey(list);
-  return true;
-}
-
-// Windows users are the registry's profile folders (ListProfileFolders).
-bool ListAccounts(std::vector<Account>& out) {
-  out.clear();
-  return false;
-}
-
-// USERNAME is always set on Windows; nothing further is looked up.
-std::string CurrentAccountName() { return std::string(); }
-
-bool IsElevated() {
-  HANDLE token;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
-  TOKEN_ELEVATION elevation = {};
-  DWORD size = 0;
-  bool elevated = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) &&
-                  elevation.TokenIsElevated != 0;
-  CloseHandle(token);
-  return elevated;
-}
-
-// ---- Console -----------------------------------------------------------
-
-StdOutKind StdOutType() {
-  HANDLE h = StdOut();
-  if (h == INVALID_HANDLE_VALUE || h == nullptr) return StdOutKind::Other;
-  switch (GetFileType(h)) {
-    case FILE_TYPE_DISK: return StdOutKind::File;
-    case FILE_TYPE_PIPE: return StdOutKind::Pipe;
-    case FILE_TYPE_CHAR: return IsConsoleHandle(h) ? StdOutKind::Console : StdOutKind::Other;
-    default: return StdOutKind::Other;
-  }
-}
-
-int ConsoleColumns() {
-  CONSOLE_SCREEN_BUFFER_INFO info;
-  if (!GetConsoleScreenBufferInfo(StdOut(), &info)) return -1;
-  return info.dwSize.X;
-}
-
-namespace {
-bool WriteLineTo(HANDLE h, const std::string& text) {
-  if (h == INVALID_HANDLE_VALUE || h == nullptr) return false;
-  std::fflush(stdout);
-  std::wstring w = Wide(text);
-  w += L"\r\n";
-  if (IsConsoleHandle(h)) {
-    // The console shows every character whatever the code page is.
-    size_t pos = 0;
-    while (pos < w.size()) {
-      size_t n = w.size() - pos < 8192 ? w.size() - pos : 8192;
-      if (pos + n < w.size() && IS_HIGH_SURROGATE(w[pos + n - 1])) --n;  // keep pairs whole
-      DWORD written = 0;
-      if (!WriteConsoleW(h, w.data() + pos, static_cast<DWORD>(n), &written, nullptr) ||
-          written == 0)
-        return false;
-      pos += written;
-    }
-    return true;
-  }
-  // Redirected: the ANSI code page, "?" for what it cannot represent.
-  std::string bytes = Narrow(w, CP_ACP);
-  return WriteAllTo(h, bytes.data(), bytes.size());
-}
-}  // namespace
-
-bool WriteConsoleLine(const std::string& text) { return WriteLineTo(StdOut(), text); }
-
-bool WriteErrorLine(const std::string& text) {
-  return WriteLineTo(GetStdHandle(STD_ERROR_HANDLE), text);
-}
-
-bool WriteStdOutRaw(const std::string& bytes) {
-  HANDLE h = StdOut();
-  if (bytes.empty()) return true;
-  if (h == INVALID_HANDLE_VALUE || h == nullptr) return false;
-  std::fflush(stdout);
-  return WriteAllTo(h, bytes.data(), bytes.size());
-}
-
-const char* LineEnd() { return "\r\n"; }
-
-std::string LogFileText(const std::string& text) { return Narrow(Wide(text), CP_ACP); }
-
-// ---- Time and messages --------------------------------------------------
-
-namespace {
-constexpr int64_t kUnixEpochAs1601 = 116444736000000000LL;  // 100 ns units
-
-int64_t NowFileTime() {
-  FILETIME ft;
-  GetSystemTimeAsFileTime(&ft);
-  return static_cast<int64_t>((static_cast<uint64_t>(ft.dwHighDateTime) << 32) |
-                              ft.dwLowDateTime);
-}
-}  // namespace
-
-int64_t NowUnixUtc() { return (NowFileTime() - kUnixEpochAs1601) / 10000000; }
-
-int64_t NowUnixMillis() { return (NowFileTime() - kUnixEpochAs1601) / 10000; }
-
-int64_t UtcOffsetNowSeconds() {
-  TIME_ZONE_INFORMATION tz;
-  DWORD which = GetTimeZoneInformation(&tz);
-  if (which == TIME_ZONE_ID_INVALID) return 0;
-  LONG bias = tz.Bias;  // minutes, UTC = local + bias
-  if (which == TIME_ZONE_ID_DAYLIGHT)
-    bias += tz.DaylightBias;
-  else if (which == TIME_ZONE_ID_STANDARD)
-    bias += tz.StandardBias;
-  return -static_cast<int64_t>(bias) * 60;
-}
-
-int64_t UtcOffsetAtSeconds(int64_t unixUtc) {
-  // Outside the years 1601..9999 the calendar calls fail or overflow.
-  if (unixUtc < -11644473600LL || unixUtc > 253402300799LL) return UtcOffsetNowSeconds();
-  const uint64_t ticks = static_cast<uint64_t>(unixUtc * 10000000 + kUnixEpochAs1601);
-  FILETIME ft;
-  ft.dwLowDateTime = static_cast<DWORD>(ticks);
-  ft.dwHighDateTime = static_cast<DWORD>(ticks >> 32);
-  SYSTEMTIME utc, local;
-  FILETIME localFt;
-  // The current zone's dynamic rules give each year its own daylight-saving
-  // dates. (SystemTimeToTzSpecificLocalTimeEx would take them directly, but
-  // Wine lacks it.)
-  DYNAMIC_TIME_ZONE_INFORMATION dtz;
-  TIME_ZONE_INFORMATION tzi;
-  if (!FileTimeToSystemTime(&ft, &utc) ||
-      GetDynamicTimeZoneInformation(&dtz) == TIME_ZONE_ID_INVALID ||
-      !GetTimeZoneInformationForYear(utc.wYear, &dtz, &tzi) ||
-      !SystemTimeToTzSpecificLocalTime(&tzi, &utc, &local) ||
-      !SystemTimeToFileTime(&local, &localFt))
-    return UtcOffsetNowSeconds();
-  const uint64_t localTicks =
-      (static_cast<uint64_t>(localFt.dwHighDateTime) << 32) | localFt.dwLowDateTime;
-  return (static_cast<int64_t>(localTicks) - static_cast<int64_t>(ticks)) / 10000000;
-}
-
-std::string SystemErrorMessage(uint32_t code) {
-  wchar_t* buf = nullptr;
-  DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS |
-                               FORMAT_MESSAGE_ALLOCATE_BUFFER,
-                           nullptr, code, 0, reinterpret_cast<wchar_t*>(&buf), 0, nullptr);
-  if (n == 0 || !buf) return std::string();
-  std::wstring text(buf, n);
-  LocalFree(buf);
-  // The system texts end with a line break.
-  while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' '))
-    text.pop_back();
-  return Narrow(text);
-}
-
-// ---- Embedded resources -------------------------------------------------
-
-bool LoadEmbeddedResource(const std::string& name, std::string& data) {
-  data.clear();
-  HRSRC res = FindResourceW(nullptr, Wide(name).c_str(), RT_RCDATA);
-  if (!res) return false;
-  HGLOBAL loaded = LoadResource(nullptr, res);
-  DWORD size = SizeofResource(nullptr, res);
-  const void* bytes = loaded ? LockResource(loaded) : nullptr;
-  if (!bytes || size == 0) return false;
-  data.assign(static_cast<const char*>(bytes), size);
-  return true;
 }
 
 }  // namespace plat

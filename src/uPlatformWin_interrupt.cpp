@@ -13,15 +13,16 @@
 
 #include "uPlatform.h"
 #include "uPlatformInterrupt.h"
+#include "uPlatformWin_detail.h"
 
 namespace plat {
 namespace {
 
 constexpr DWORD kStatusControlCExit = 0xC000013A;
 // The system ends a process whose window was closed some five seconds after
-// the event; removal waits at most this long for the main thread to let go
-// of a file it still holds open.
-constexpr DWORD kRemovalPatienceMs = 3000;
+// the event; the clean-up waits at most this long for the worker and the
+// main thread to let go of what they hold.
+constexpr DWORD kRemovalPatienceMs = 4000;
 
 SRWLOCK gLock = SRWLOCK_INIT;
 std::vector<std::wstring>* gPaths = nullptr;  // created at installation, never freed
@@ -42,54 +43,28 @@ class TLockGuard {
   for (;;) Sleep(INFINITE);
 }
 
-bool Gone(const std::wstring& path) {
-  return GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
-         GetLastError() != ERROR_ACCESS_DENIED;
-}
-
-// Removes a file, or a folder with everything in it. Links and junctions are
-// removed themselves, never followed. True when the path is gone.
-bool RemoveTree(const std::wstring& path) {
-  const DWORD attrs = GetFileAttributesW(path.c_str());
-  if (attrs == INVALID_FILE_ATTRIBUTES) return Gone(path);
-  if (!(attrs & FILE_ATTRIBUTE_DIRECTORY)) {
-    DeleteFileW(path.c_str());
-    return Gone(path);
-  }
-  if (!(attrs & FILE_ATTRIBUTE_REPARSE_POINT)) {
-    WIN32_FIND_DATAW fd;
-    HANDLE h = FindFirstFileExW((path + L"\\*").c_str(), FindExInfoBasic, &fd,
-                                FindExSearchNameMatch, nullptr, 0);
-    if (h != INVALID_HANDLE_VALUE) {
-      do {
-        const std::wstring name = fd.cFileName;
-        if (name == L"." || name == L"..") continue;
-        RemoveTree(path + L"\\" + name);
-      } while (FindNextFileW(h, &fd));
-      FindClose(h);
-    }
-  }
-  RemoveDirectoryW(path.c_str());
-  return Gone(path);
-}
-
 BOOL WINAPI OnConsoleControl(DWORD type) {
   if (type != CTRL_C_EVENT && type != CTRL_BREAK_EVENT && type != CTRL_CLOSE_EVENT) return FALSE;
   // A second event while the first is handled: the first ends the process.
   if (gInterrupted.exchange(true)) WaitForTheEnd();
+  // The files first: after a closed window the system ends the process
+  // some five seconds on, whatever is still to do. The worker is told to
+  // end at once, so that what it holds open can go as soon as it has.
+  HANDLE child = nullptr;
   {
     TLockGuard lock;
     if (gChild) {
       TerminateProcess(gChild, kStatusControlCExit);
-      WaitForSingleObject(gChild, 5000);
+      // Our own handle: the main thread closes its one when its wait ends.
+      if (!DuplicateHandle(GetCurrentProcess(), gChild, GetCurrentProcess(), &child, SYNCHRONIZE,
+                           FALSE, 0))
+        child = nullptr;
     }
   }
-  // The main thread gives back what it holds outside the process once it
-  // sees the interruption (it stops copying and deletes its shadow copy).
-  const DWORD holdStart = GetTickCount();
-  while (gExitHolds.load() > 0 && GetTickCount() - holdStart < kRemovalPatienceMs) Sleep(20);
-  // The main thread closes what it reads once it sees the interruption; a
-  // file it still holds open cannot be removed until then.
+  // Then what was started is waited for: the worker's end, and the main
+  // thread giving back what it holds outside the process (it stops copying
+  // and deletes its shadow copy once it sees the interruption), removing
+  // what they let go of meanwhile.
   const DWORD start = GetTickCount();
   for (;;) {
     std::vector<std::wstring> paths;
@@ -99,8 +74,11 @@ BOOL WINAPI OnConsoleControl(DWORD type) {
     }
     bool left = false;
     for (const auto& p : paths)
-      if (!RemoveTree(p)) left = true;
-    if (!left || GetTickCount() - start >= kRemovalPatienceMs) break;
+      if (!detail::RemoveTreeW(p)) left = true;
+    const bool childRuns = child && WaitForSingleObject(child, 0) == WAIT_TIMEOUT;
+    if ((!left && !childRuns && gExitHolds.load() == 0) ||
+        GetTickCount() - start >= kRemovalPatienceMs)
+      break;
     Sleep(50);
   }
   ExitProcess(kStatusControlCExit);
@@ -115,6 +93,10 @@ void InstallInterruptCleanup() {
     TLockGuard lock;
     if (!gPaths) gPaths = new std::vector<std::wstring>();
   }
+  // A process started with Ctrl+C ignored ("start /b", a new process group)
+  // passes that on to its children: taken back, or Ctrl+C would never reach
+  // the handler and never clean up.
+  SetConsoleCtrlHandler(nullptr, FALSE);
   SetConsoleCtrlHandler(OnConsoleControl, TRUE);
 }
 
@@ -123,7 +105,10 @@ bool InterruptRequested() { return gInterrupted.load(std::memory_order_relaxed);
 void TrackTempPath(const std::string& path) {
   if (path.empty()) return;
   if (gInterrupted.load()) WaitForTheEnd();  // nothing new is created now
-  const std::wstring w = detail::Wide(LongPathForm(path));  // any length
+  // Full (the current folder may change), and in the extended form when
+  // long, so that the clean-up reaches it and builds its children at any
+  // length.
+  const std::wstring w = detail::LongForm(detail::FullPath(path));
   TLockGuard lock;
   if (!gPaths) gPaths = new std::vector<std::wstring>();
   for (const auto& p : *gPaths)
@@ -132,7 +117,7 @@ void TrackTempPath(const std::string& path) {
 }
 
 void UntrackTempPath(const std::string& path) {
-  const std::wstring w = detail::Wide(LongPathForm(path));  // any length
+  const std::wstring w = detail::LongForm(detail::FullPath(path));
   TLockGuard lock;
   if (!gPaths) return;
   for (size_t i = 0; i < gPaths->size(); ++i) {

@@ -439,8 +439,6 @@ bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& e
 // ---- Files held open without sharing ---------------------------------------
 
 namespace {
-std::string gShadowCopyTool;
-constexpr uint32_t kShadowCopyTimeoutMs = 120000;
 TShadowCopier gShadowCopier = nullptr;
 
 constexpr const char kHeldNotElevated[] =
@@ -465,54 +463,35 @@ std::vector<plat::ShadowFile> HeldStoreFiles(const std::string& path, const std:
 }
 }  // namespace
 
-bool CopyHeldStore(const std::string& path, const std::string& target, bool elevated,
-                   std::string& err) {
+namespace {
+// One shadow copy of `files` (a store with its companions, or the WebCache
+// database alone); their targets are created new, and none is left when
+// the copy fails.
+bool CopyFromOneShadow(const std::vector<plat::ShadowFile>& files, bool elevated,
+                       std::string& err) {
   err.clear();
   if (!elevated) {
     err = kHeldNotElevated;
     return false;
   }
-  RemoveSnapshotFiles(target);  // the copies are created new
+  for (const plat::ShadowFile& f : files) plat::RemoveFile(f.Dst);
   std::string reason;
   const auto copier = gShadowCopier ? gShadowCopier : plat::CopyFromShadow;
-  if (copier(HeldStoreFiles(path, target), reason)) return true;
-  RemoveSnapshotFiles(target);
+  if (copier(files, reason)) return true;
+  for (const plat::ShadowFile& f : files) plat::RemoveFile(f.Dst);
   err = kHeldNoShadow + reason;
   return false;
 }
+}  // namespace
 
-void SetShadowCopyTool(const std::string& path) { gShadowCopyTool = path; }
-
-std::vector<std::string> ShadowCopyArgs(const std::string& src, const std::string& dst) {
-  return {"/y", src, "/vss", "/d", dst};
+bool CopyHeldStore(const std::string& path, const std::string& target, bool elevated,
+                   std::string& err) {
+  return CopyFromOneShadow(HeldStoreFiles(path, target), elevated, err);
 }
 
 bool CopyHeldFile(const std::string& src, const std::string& dst, bool elevated,
                   std::string& err) {
-  err.clear();
-  if (!elevated) {
-    err = kHeldNotElevated;
-    return false;
-  }
-  const std::string tool =
-      gShadowCopyTool.empty() ? plat::SystemToolPath("esentutl.exe") : gShadowCopyTool;
-  std::string reason;
-  int32_t exitCode = 0;
-  uint32_t code = 0;
-  plat::RemoveFile(dst);  // the tool refuses to overwrite
-  if (tool.empty() || !plat::FileExists(tool)) {
-    reason = SysErrorText(plat::kErrFileNotFound) + "（esentutl.exe）";
-  } else if (!plat::SpawnAndWait(tool, ShadowCopyArgs(src, dst), kShadowCopyTimeoutMs, exitCode,
-                                 code)) {
-    reason = SysErrorText(code);
-  } else if (exitCode != 0 || !plat::FileExists(dst)) {
-    reason = Format("esentutl 退出码 %d", exitCode);
-  } else {
-    return true;
-  }
-  plat::RemoveFile(dst);
-  err = kHeldNoShadow + reason;
-  return false;
+  return CopyFromOneShadow({{src, dst, false}}, elevated, err);
 }
 
 void DeleteSnapshot(const std::string& copy) {

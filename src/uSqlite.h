@@ -115,11 +115,8 @@ void SetShadowCopier(TShadowCopier copier);
 // A store that another process holds open without sharing (the system keeps
 // the WebCache so) cannot be copied by either copy. An elevated run copies a
 // single such file (the WebCache database, which is read without its logs)
-// from a volume shadow copy with the system's own esentutl. Not elevated, or when no shadow copy
-// can be had: false with a Chinese message in `err` that says so.
+// from a volume shadow copy made as for CopyHeldStore. Not elevated, or when
+// no shadow copy can be had: false with a Chinese message in `err` that
+// says so, and nothing left at `dst`.
 bool CopyHeldFile(const std::string& src, const std::string& dst, bool elevated,
                   std::string& err);
-// esentutl's arguments for that copy.
-std::vector<std::string> ShadowCopyArgs(const std::string& src, const std::string& dst);
-// The program run for it (the system folder's esentutl.exe; tests replace it).
-void SetShadowCopyTool(const std::string& path);

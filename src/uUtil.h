@@ -63,7 +63,9 @@ bool TryStrToInt32(const std::string& s, int32_t& v);
 // ---- Run log (console and optional file) -----------------------------------
 class TLogger {
  public:
-  TLogger() = default;
+  // The platform layer's notices (plat::SetWarningSink) come here as
+  // warnings while this log lives.
+  TLogger();
   ~TLogger();
   TLogger(const TLogger&) = delete;
   TLogger& operator=(const TLogger&) = delete;
@@ -172,6 +174,14 @@ std::string ExtractFileDir(const std::string& path);
 std::string ExtractFileName(const std::string& path);
 // "vt_<prefix>_<pid>_<ticks>" in the temporary folder, no extension.
 std::string MakeTempName(const std::string& prefix);
+// True for a name MakeTempName gives ("db", "webcache" or "probe"), with
+// what a run adds to it (".db", its "-wal", "-shm", "-journal", ".tsv", a
+// "_<n>" that makes it unique); `pid` is the process id in it.
+bool IsOurTempName(const std::string& name, uint32_t& pid);
+// Removes, with the link-safe clean-up, the temporary files and folders of
+// earlier runs whose process no longer runs (ended by logoff, shutdown or a
+// forced end before their clean-up); those of a running process stay.
+void RemoveStaleTempFiles();
 // True when a new file can be created in the temporary folder; otherwise
 // `code` is the system's reason (a Windows error code).
 bool TempFolderWritable(uint32_t& code);

@@ -6,7 +6,20 @@
 
 // ---- Run log ----------------------------------------------------------------------
 
+namespace {
+void LogPlatformNotice(void* log, const std::string& text) {
+  try {
+    static_cast<TLogger*>(log)->Warn(text);
+  } catch (...) {
+    // A log that cannot be written is reported by the run's next line.
+  }
+}
+}  // namespace
+
+TLogger::TLogger() { plat::SetWarningSink(LogPlatformNotice, this); }
+
 TLogger::~TLogger() {
+  plat::SetWarningSink(nullptr, this);
   if (FHasFile) std::fclose(FFile);
 }
 

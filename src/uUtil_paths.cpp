@@ -31,6 +31,65 @@ std::string MakeTempName(const std::string& prefix) {
                                           static_cast<int>(plat::TickCount())));
 }
 
+namespace {
+
+// Digits from `at`; false when there are none. `value` saturates (a longer
+// run of digits is no process id of ours anyway).
+bool TakeDigits(const std::string& s, size_t& at, uint64_t& value) {
+  const size_t start = at;
+  value = 0;
+  while (at < s.size() && s[at] >= '0' && s[at] <= '9') {
+    if (value < 0x100000000ull) value = value * 10 + static_cast<uint64_t>(s[at] - '0');
+    ++at;
+  }
+  return at > start;
+}
+
+}  // namespace
+
+bool IsOurTempName(const std::string& name, uint32_t& pid) {
+  size_t at = 0;
+  bool known = false;
+  for (const char* kind : {"vt_db_", "vt_webcache_", "vt_probe_"}) {
+    const std::string k = kind;
+    if (name.compare(0, k.size(), k) == 0) {
+      at = k.size();
+      known = true;
+      break;
+    }
+  }
+  uint64_t id = 0, n = 0;
+  if (!known || !TakeDigits(name, at, id) || id > 0xffffffffull) return false;
+  if (at >= name.size() || name[at++] != '_') return false;
+  if (at < name.size() && name[at] == '-') ++at;  // the tick count may be negative
+  if (!TakeDigits(name, at, n)) return false;
+  if (at < name.size() && name[at] == '_') {  // the uniquifier
+    ++at;
+    if (!TakeDigits(name, at, n)) return false;
+  }
+  const std::string rest = name.substr(at);
+  static const char* const kEndings[] = {"", ".db", ".db-wal", ".db-shm", ".db-journal", ".tsv"};
+  for (const char* ending : kEndings) {
+    if (rest == ending) {
+      pid = static_cast<uint32_t>(id);
+      return true;
+    }
+  }
+  return false;
+}
+
+void RemoveStaleTempFiles() {
+  const std::string dir = plat::TempDir();
+  std::vector<plat::DirEntry> entries;
+  if (dir.empty() || !plat::ListDir(dir, entries)) return;
+  const uint32_t self = plat::ProcessId();
+  for (const auto& e : entries) {
+    uint32_t pid = 0;
+    if (!IsOurTempName(e.Name, pid) || pid == self || plat::ProcessRunning(pid)) continue;
+    plat::RemoveTree(JoinPath(dir, e.Name));
+  }
+}
+
 bool TempFolderWritable(uint32_t& code) {
   code = 0;
   const std::string dir = plat::TempDir();

@@ -81,7 +81,10 @@ void WriteResultFile(const std::string& path, const std::vector<std::string>& li
     out += l;
     out += '\n';
   }
-  std::FILE* f = plat::OpenFile(path, "wb");
+  // Someone's history: readable by this user alone (by SYSTEM and the
+  // administrators in an elevated run), never written through a link.
+  uint32_t code = 0;
+  std::FILE* f = plat::CreatePrivateFile(path, code);
   if (!f) throw std::runtime_error("cannot create " + path);
   const bool ok = std::fwrite(out.data(), 1, out.size(), f) == out.size();
   if (std::fclose(f) != 0 || !ok) {
@@ -422,23 +425,10 @@ bool SpawnDumpWorker(const std::string& snapshotDir, const std::string& tsvPath,
   return true;
 }
 
-void DeleteFolderTree(const std::string& folder) {
-  if (!plat::DirExists(folder)) return;
-  std::vector<plat::DirEntry> entries;
-  plat::ListDir(folder, entries);
-  for (const auto& e : entries) {
-    const std::string path = JoinPath(folder, e.Name);
-    if (e.IsLink) {
-      // Remove the link itself, never what it points to (a junction is a
-      // folder entry on Windows, a plain file entry on POSIX).
-      if (!plat::RemoveFile(path)) plat::RemoveEmptyDir(path);
-    } else if (e.IsDir)
-      DeleteFolderTree(path);
-    else
-      plat::RemoveFile(path);
-  }
-  plat::RemoveEmptyDir(folder);
-}
+// Removed by the platform's link-safe clean-up: the folder lies in the
+// user's temporary folder, where any process of that user could swap it,
+// or something in it, for a link to data an elevated run must not delete.
+void DeleteFolderTree(const std::string& folder) { plat::RemoveTree(folder); }
 
 // Appends the accepted visits of a result file; returns how many.
 int32_t ParseResultFile(const std::string& text, THistoryList& list, const std::string& browserId,
@@ -526,11 +516,19 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
 
   uint32_t code = 0;
   uint32_t tempCode = 0;
+  // The run's own folder, made new: private to this user (to SYSTEM and the
+  // administrators when elevated), and never an entry someone else put there.
+  if (!plat::CreatePrivateDir(base, code)) {
+    status = ssParseError;
+    message = TempFolderErrorText(code);
+    return 0;
+  }
   bool copied = SnapshotWebCacheFolder(sourceDir, base, code);
   if (!copied && code == plat::kErrSharingViolation) {
     // The system's own host process keeps the WebCache open without sharing
     // while its user is logged on. The database alone is enough: libesedb
-    // reads it as it stands, without its logs.
+    // reads it as it stands, without its logs. It comes from a shadow copy
+    // made the same way as for held SQLite stores.
     std::string err;
     copied = CopyHeldFile(datPath, JoinPath(base, kDbFileName), IsElevated(), err);
     if (!copied) {

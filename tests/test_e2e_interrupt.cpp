@@ -68,3 +68,21 @@ TEST(InterruptedRun, SignalWhileCopyingAStoreLeavesNothingBehind) {
     EXPECT_FALSE(vt_test::Exists(root.Sub("out")));
   }
 }
+
+// A run ended before its clean-up (logoff, a forced end) leaves its copies;
+// the next run removes them at start, and never those of a run still going.
+TEST(InterruptedRun, LeftoversOfEndedRunsAreRemovedAtTheNextStart) {
+  vt_test::TempFolder root;
+  const std::string tmp = root.Sub("tmp");
+  const pid_t gone = ::fork();
+  ASSERT_GE(gone, 0);
+  if (gone == 0) ::_exit(0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string dead = std::to_string(gone), live = std::to_string(::getpid());
+  vt_test::WriteFile(tmp + "/vt_webcache_" + dead + "_5/WebCacheV01.dat", "someone's history");
+  vt_test::WriteFile(tmp + "/vt_db_" + dead + "_6.db", "someone's history");
+  vt_test::WriteFile(tmp + "/vt_webcache_" + live + "_7/WebCacheV01.dat", "still in use");
+  const vt_test::RunResult r = vt_test::RunVisitrail({"/version"}, {{"TMPDIR", tmp}});
+  EXPECT_EQ(0, r.ExitCode);
+  EXPECT_EQ(Lines{"vt_webcache_" + live + "_7"}, vt_test::ListNames(tmp));
+}

@@ -40,6 +40,10 @@ TEST(Interrupt, SignalRemovesTrackedPathsEndsTheChildAndDiesOfTheSignal) {
     vt_test::WriteFile(t.Sub("snap/WebCacheV01.dat"), "db");
     vt_test::WriteFile(t.Sub("outside/keep.txt"), "precious");
     ASSERT_EQ(0, ::symlink(t.Sub("outside").c_str(), t.Sub("snap/link").c_str()));
+    // Links where a nested folder, a file and a whole tracked folder were.
+    ASSERT_EQ(0, ::symlink(t.Sub("outside").c_str(), t.Sub("snap/ese_work/nested").c_str()));
+    ASSERT_EQ(0, ::symlink(t.Sub("outside/keep.txt").c_str(), t.Sub("snap/WebCacheV01.log").c_str()));
+    ASSERT_EQ(0, ::symlink(t.Sub("outside").c_str(), t.Sub("swapped").c_str()));
     vt_test::WriteFile(t.Sub("copy.db"), "history");
     vt_test::WriteFile(t.Sub("released.db"), "done");
     vt_test::WriteFile(t.Sub("other.txt"), "other");
@@ -49,6 +53,7 @@ TEST(Interrupt, SignalRemovesTrackedPathsEndsTheChildAndDiesOfTheSignal) {
     if (pid == 0) {
       plat::InstallInterruptCleanup();
       plat::TrackTempPath(t.Sub("snap"));
+      plat::TrackTempPath(t.Sub("swapped"));
       plat::TrackTempPath(t.Sub("copy.db"));
       plat::TrackTempPath(t.Sub("released.db"));
       plat::UntrackTempPath(t.Sub("released.db"));
@@ -68,6 +73,8 @@ TEST(Interrupt, SignalRemovesTrackedPathsEndsTheChildAndDiesOfTheSignal) {
     EXPECT_EQ(sig, WTERMSIG(status));
 
     EXPECT_FALSE(vt_test::Exists(t.Sub("snap")));
+    struct stat st;
+    EXPECT_NE(0, ::lstat(t.Sub("swapped").c_str(), &st)) << "the link itself is removed";
     EXPECT_FALSE(vt_test::Exists(t.Sub("copy.db")));
     EXPECT_TRUE(vt_test::Exists(t.Sub("released.db")));
     EXPECT_TRUE(vt_test::Exists(t.Sub("other.txt")));

@@ -258,49 +258,6 @@ TEST(Snapshot, UnreadableStoreIsReportedAsPermission) {
   EXPECT_TRUE(Leftovers(tmp).empty());
 }
 
-// A file held open without sharing is copied from a shadow copy by the
-// system's esentutl, in an elevated run only.
-TEST(HeldFile, ShadowCopyCommandAndItsFailures) {
-  TempFolder t;
-  const std::string src = t.Sub("WebCacheV01.dat"), dst = t.Sub("copy/WebCacheV01.dat");
-  WriteFile(src, "ese");
-  plat::CreateDirs(t.Sub("copy"));
-  EXPECT_EQ((std::vector<std::string>{"/y", src, "/vss", "/d", dst}), ShadowCopyArgs(src, dst));
-
-  std::string err;
-  EXPECT_FALSE(CopyHeldFile(src, dst, false, err));
-  EXPECT_NE(std::string::npos, err.find("正被其他进程占用"));
-  EXPECT_NE(std::string::npos, err.find("以管理员身份运行时将通过卷影副本读取"));
-
-  // The tool records its arguments and copies (the shadow stands in for
-  // the volume), or fails with an exit code.
-  const std::string tool = t.Sub("esentutl");
-  WriteFile(tool, "#!/bin/sh\nprintf '%s|' \"$@\" > \"" + t.Sub("args") +
-                      "\"\n[ -n \"$VT_FAIL\" ] && exit 3\ncp \"$2\" \"$5\"\n");
-  ::chmod(tool.c_str(), 0700);
-  SetShadowCopyTool(tool);
-  WriteFile(dst, "stale");  // the tool refuses to overwrite: removed first
-  EXPECT_TRUE(CopyHeldFile(src, dst, true, err)) << err;
-  EXPECT_EQ("", err);
-  EXPECT_EQ("ese", ReadFile(dst));
-  EXPECT_EQ("/y|" + src + "|/vss|/d|" + dst + "|", ReadFile(t.Sub("args")));
-
-  ::setenv("VT_FAIL", "1", 1);
-  EXPECT_FALSE(CopyHeldFile(src, dst, true, err));
-  ::unsetenv("VT_FAIL");
-  EXPECT_EQ("文件正被其他进程占用，无法通过卷影副本读取：esentutl 退出码 3", err);
-  EXPECT_FALSE(Exists(dst));
-
-  // No tool at all (no shadow-copy service here): the system's reason.
-  SetShadowCopyTool(t.Sub("missing/esentutl.exe"));
-  EXPECT_FALSE(CopyHeldFile(src, dst, true, err));
-  EXPECT_NE(std::string::npos, err.find("（esentutl.exe）")) << err;
-  SetShadowCopyTool("");
-  // POSIX has no system esentutl.
-  EXPECT_FALSE(CopyHeldFile(src, dst, true, err));
-  EXPECT_NE(std::string::npos, err.find("无法通过卷影副本读取")) << err;
-}
-
 // ---- Stores held without sharing --------------------------------------------
 
 namespace {
@@ -523,4 +480,41 @@ TEST(SqliteChecked, LongValuesAreRefusedAndReadByTheirBeginning) {
   EXPECT_EQ(text, "");
   ASSERT_TRUE(db.ReadTextPrefix("t", "a", 4, text));
   EXPECT_EQ(text, "short");
+}
+
+// The WebCache database, held by the system without sharing, comes alone
+// from the same kind of shadow copy: one file, required, created new; a
+// failure leaves nothing and names the system's reason.
+TEST(HeldFile, WebCacheComesAloneFromOneShadow) {
+  ShadowSeam seam;
+  TempFolder live, tmp;
+  const std::string src = live.Sub("WebCacheV01.dat"), dst = tmp.Sub("snap/WebCacheV01.dat");
+  WriteFile(src, "ese");
+  WriteFile(live.Sub("V01.log"), "log");
+  plat::CreateDirs(tmp.Sub("snap"));
+  WriteFile(dst, "stale copy of an earlier attempt");
+
+  std::string err = "old";
+  EXPECT_FALSE(CopyHeldFile(src, dst, false, err));
+  EXPECT_EQ("文件正被其他进程占用且不允许共享读取；以管理员身份运行时将通过卷影副本读取", err);
+  EXPECT_TRUE(gAsked.empty()) << "no shadow copy is asked for without elevation";
+
+  ASSERT_TRUE(CopyHeldFile(src, dst, true, err)) << err;
+  EXPECT_EQ("", err);
+  ASSERT_EQ(1u, gAsked.size());
+  EXPECT_EQ(src, gAsked[0].Src);
+  EXPECT_EQ(dst, gAsked[0].Dst);
+  EXPECT_FALSE(gAsked[0].IfPresent);
+  EXPECT_EQ("ese", ReadFile(dst));
+
+  gShadowFailure = "创建卷影副本（0x80042316：另一个卷影副本正在创建）";
+  EXPECT_FALSE(CopyHeldFile(src, dst, true, err));
+  EXPECT_EQ("文件正被其他进程占用，无法通过卷影副本读取：创建卷影副本（0x80042316：另一个卷影副本正在创建）",
+            err);
+  EXPECT_FALSE(Exists(dst)) << "a partial copy is removed";
+
+  SetShadowCopier(nullptr);  // this system has no shadow-copy service
+  EXPECT_FALSE(CopyHeldFile(src, dst, true, err));
+  EXPECT_EQ("文件正被其他进程占用，无法通过卷影副本读取：本系统不提供卷影复制服务", err);
+  EXPECT_FALSE(Exists(dst));
 }

@@ -125,6 +125,33 @@ TEST_F(WebCacheRobust, CleanUpDoesNotFollowLinksOutOfTheSnapshot) {
   EXPECT_EQ(TempLeft(), std::vector<std::string>());
 }
 
+// The snapshot folder, a folder in it and the result file replaced by links
+// while the worker runs: each link goes, never what it points at.
+TEST_F(WebCacheRobust, CleanUpUnlinksWhatWasSwappedForLinks) {
+  const TempFolder& precious = FOutside;
+  vt_test::WriteFile(precious.Sub("keep.txt"), "keep");
+  vt_test::WriteFile(precious.Sub("sub/keep2.txt"), "keep");
+  UseWorker("rm -rf \"$2\" && ln -s '" + precious.Path() + "' \"$2\"; exit 1");
+  EXPECT_EQ(Collect(), 0);
+  UseWorker("mkdir -p \"$2/ese_work\" && rm -rf \"$2/ese_work\" && ln -s '" + precious.Sub("sub") +
+            "' \"$2/ese_work\" && ln -s '" + precious.Sub("keep.txt") + "' \"$3\"; exit 0");
+  EXPECT_EQ(Collect(), 0);
+  EXPECT_EQ("keep", vt_test::ReadFile(precious.Sub("keep.txt")));
+  EXPECT_EQ("keep", vt_test::ReadFile(precious.Sub("sub/keep2.txt")));
+  EXPECT_EQ(TempLeft(), std::vector<std::string>());
+}
+
+// The run's snapshot folder is its own alone, whatever the umask.
+TEST_F(WebCacheRobust, SnapshotFolderIsPrivate) {
+  const std::string seen = FScripts.Sub("mode");
+  UseWorker("stat -c %a \"$2\" > '" + seen + "'; exit 1");
+  const mode_t oldMask = ::umask(0);
+  Collect();
+  ::umask(oldMask);
+  EXPECT_EQ("700\n", vt_test::ReadFile(seen));
+  EXPECT_EQ(TempLeft(), std::vector<std::string>());
+}
+
 TEST_F(WebCacheRobust, GarbageResultFileIsReadSafely) {
   std::string tsv = "\xEF\xBB\xBF";
   tsv += "1600000000\thttps://ok.example/\tfine\n";

@@ -1,0 +1,65 @@
+// Private to the Windows platform files: the helpers they share (text
+// conversion, handle ownership, long paths, whole writes and the one file
+// copy that both the live copies and the shadow copies use).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "uPlatformInterrupt.h"
+
+namespace plat {
+namespace detail {
+
+// UTF-16 to UTF-8 (or to another code page).
+std::string Narrow(const wchar_t* w, size_t len, UINT codePage = CP_UTF8);
+std::string Narrow(const std::wstring& w, UINT codePage = CP_UTF8);
+
+// Closes a kernel handle when the scope ends.
+class THandle {
+ public:
+  explicit THandle(HANDLE h = INVALID_HANDLE_VALUE) : FHandle(h) {}
+  ~THandle() { Close(); }
+  THandle(const THandle&) = delete;
+  THandle& operator=(const THandle&) = delete;
+  HANDLE Get() const { return FHandle; }
+  bool Valid() const { return FHandle != INVALID_HANDLE_VALUE && FHandle != nullptr; }
+  bool Close() {
+    bool ok = !Valid() || CloseHandle(FHandle);
+    FHandle = INVALID_HANDLE_VALUE;
+    return ok;
+  }
+
+ private:
+  HANDLE FHandle;
+};
+
+// A path for the file APIs: the extended form when it is long.
+std::wstring WPath(const std::string& path);
+// CreateDirectoryW stops at 248 characters, the other calls at 260: from
+// this length on a path takes the extended form.
+constexpr size_t kLongPathFrom = 248;
+// The full path of `path` against the current folder.
+std::wstring FullPath(const std::string& path);
+// A full path in the extended form ("\\?\", UNC names as "\\?\UNC\")
+// when it is long, unchanged otherwise.
+std::wstring LongForm(const std::wstring& full);
+// `name` inside `dir` (a full path), in the extended form once long.
+std::wstring ChildPath(const std::wstring& dir, const std::wstring& name);
+// plat::RemoveTree on a full path (the interruption's clean-up uses it on
+// its own thread).
+bool RemoveTreeW(const std::wstring& path);
+bool WriteAllTo(HANDLE h, const char* data, size_t len);
+// Copies `src` to the new file `dst`, opening the source with the given
+// sharing and flags; false with the Windows error code.
+bool CopyWithFlags(const std::string& src, const std::string& dst, DWORD share, DWORD flags,
+                   uint32_t& code);
+
+// Opens `path` with its default application (in an elevated run through
+// the desktop's unelevated shell); false with the system's reason.
+bool OpenWithShell(const std::string& path, std::string& err);
+
+}  // namespace detail
+}  // namespace plat
