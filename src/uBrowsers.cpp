@@ -560,8 +560,9 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
   }
 
   TSourceStatus status = ssEmpty;
-  int32_t count = 0;
-  std::string message, readError;
+  int32_t count = 0, downloads = 0;
+  std::string message, readError, downloadProblem;
+  const TSourceLabelId label = InternSourceLabel(entry.Id, entry.Name, profileLabel);
   {
     TSqliteDb db;
     TSqlStmt stmt = nullptr;
@@ -585,7 +586,6 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
       const int64_t offset = firefox ? 0 : kUnixTo1601Seconds;
       const int64_t last = firefox ? kUnix2100 : kUnix2100 - 1;
       const TStoreShape& shape = firefox ? kFirefoxShape : kChromiumShape;
-      const TSourceLabelId label = InternSourceLabel(entry.Id, entry.Name, profileLabel);
       THistoryRecord rec;
       rec.Source = label;
 
@@ -658,10 +658,19 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
         message = "时间范围内无记录";
       }
     }
+    // Downloads come from the same snapshot; a store whose visits could not
+    // be queried may still hold them, and a damaged downloads table costs
+    // only the downloads.
+    if (FDownloads && db.IsOpen())
+      downloads = firefox ? ReadFirefoxDownloads(db, label, downloadProblem)
+                          : ReadChromiumDownloads(db, label, downloadProblem);
     db.Close();
   }
   DeleteSnapshot(copy);
+  if (!downloadProblem.empty())
+    message = message.empty() ? downloadProblem : message + "；" + downloadProblem;
   AddSource(entry.Id, entry.Name, profileLabel, dbPath, status, count, message);
+  if (downloads > 0) FSources.SetDownloads(FSources.Count() - 1, downloads);
 }
 
 // ---- WebCache --------------------------------------------------------------

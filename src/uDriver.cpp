@@ -318,14 +318,22 @@ std::string Ellipsize(const std::string& s, int width) {
 bool PrintSourceTable(const TSourceList& sources) {
   if (sources.Count() == 0) return WriteLine("未发现任何可用数据源。");
   const int w = ConsoleWidth();
+  // The downloads column appears once some source had downloads, so a
+  // table of visits alone reads as it always did.
+  bool downloads = false;
+  for (int32_t i = 0; i < sources.Count(); ++i)
+    downloads = downloads || sources.Items()[static_cast<size_t>(i)].Downloads > 0;
   bool ok = WriteLine(PadRight16("浏览器", 14) + " " + PadRight16("配置/用户", 24) + " " +
-                      PadRight16("状态", 12) + " " + PadLeft16("条数", 10));
+                      PadRight16("状态", 12) + " " + PadLeft16("条数", 10) +
+                      (downloads ? " " + PadLeft16("下载", 8) : std::string()));
   ok = WriteLine(std::string(static_cast<size_t>(w - 1), '-')) && ok;
   for (int32_t i = 0; i < sources.Count(); ++i) {
     const TSourceInfo& s = sources.Items()[static_cast<size_t>(i)];
     ok = WriteLine(PadRight16(s.BrowserName, 14) + " " + PadRight16(s.Profile, 24) + " " +
                    PadRight16(StatusLabel(s.Status), 12) + " " +
-                   PadLeft16(IntToStr(s.Count), 10)) && ok;
+                   PadLeft16(IntToStr(s.Count), 10) +
+                   (downloads ? " " + PadLeft16(IntToStr(s.Downloads), 8) : std::string())) &&
+         ok;
     ok = WriteLine("    " + Ellipsize(s.DbPath, w - 8)) && ok;
     if (!s.Message.empty()) ok = WriteLine("    \xE2\x94\x94 " + s.Message) && ok;
   }
@@ -370,9 +378,10 @@ std::string ReportFilePath(const TOptions& opts, const std::string& defaultName,
 
 // Sorting, analysis and the dispatch to a file or standard output.
 int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
-                   const TSourceList& sources, std::string rangeText, const TUserProfiles& users,
-                   TLogger& log) {
+                   TDownloadList& downloads, const TSourceList& sources, std::string rangeText,
+                   const TUserProfiles& users, TLogger& log) {
   list.SortByTimeDesc();
+  downloads.SortByTimeDesc();
   TAnalyzer& analyzer = KeepUntilExit(new TAnalyzer());
   analyzer.Analyze(list);
   if (rangeText == "全部历史" && analyzer.Total() > 0)
@@ -384,6 +393,7 @@ int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
   ro.RangeText = rangeText;
   ro.ScopeText = ScopeText(opts, users);
   ro.MaxRecords = opts.MaxRecords;
+  ro.Downloads = &downloads;
 
   const int doneCode = list.Count() == 0 ? 2 : 0;
   const std::string defaultName = std::string(kProductName) + "_Report_" +
@@ -468,9 +478,11 @@ int RunCollection(TOptions& opts, bool stdOutMode, std::unique_ptr<TLogger>& log
   BuildTimeWindow(opts, plat::NowUnixUtc(), fromUnix, toUnix, rangeText);
 
   THistoryList& list = KeepUntilExit(new THistoryList());
+  TDownloadList& downloads = KeepUntilExit(new TDownloadList());
   TSourceList sources;
   {
     TCollector collector(list, sources, &log, fromUnix, toUnix);
+    collector.SetDownloadList(&downloads);
     collector.SetSourceFilter(opts.Sources);
     for (const std::string& id : collector.UnknownFilterIds()) log.Warn("未识别的数据源：" + id);
     collector.SetKeywordFilter(&opts.Include, &opts.Exclude);
@@ -492,6 +504,7 @@ int RunCollection(TOptions& opts, bool stdOutMode, std::unique_ptr<TLogger>& log
   }
 
   log.Info(Format("采集完成：%d 条记录，%d 个数据源", list.Count(), sources.Count()));
+  if (downloads.Count() > 0) log.Info(Format("下载记录：%d 个文件", downloads.Count()));
   if (!opts.Quiet) PrintSourceTable(sources);
 
   int okSources = 0, failedSources = 0;
@@ -516,7 +529,7 @@ int RunCollection(TOptions& opts, bool stdOutMode, std::unique_ptr<TLogger>& log
       return 2;
     }
   }
-  return RunReportStage(opts, stdOutMode, list, sources, rangeText, users, log);
+  return RunReportStage(opts, stdOutMode, list, downloads, sources, rangeText, users, log);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "uTypes.h"
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <ostream>
@@ -114,3 +115,26 @@ std::string StatusCode(int status) {
 }
 
 bool StatusIsOk(int status) { return status == ssOk || status == ssEmpty; }
+
+std::string DownloadStateLabel(int state) {
+  switch (state) {
+    case dsComplete: return "完成";
+    case dsInProgress: return "进行中";
+    case dsCancelled: return "已取消";
+    case dsInterrupted: return "中断";
+    default: return "未知";
+  }
+}
+
+int64_t TDownloadRecord::Bytes() const {
+  if (TotalBytes > 0) return TotalBytes;
+  if (State == dsComplete && ReceivedBytes >= 0) return ReceivedBytes;
+  return -1;
+}
+
+void TDownloadList::SortByTimeDesc() {
+  std::stable_sort(FItems.begin(), FItems.end(),
+                   [](const TDownloadRecord& a, const TDownloadRecord& b) {
+                     return a.StartUnix > b.StartUnix;
+                   });
+}
