@@ -40,6 +40,15 @@ int64_t MicrosToUnix(int64_t micros, int64_t epochOffset) {
   return t > 0 && t <= kUnix2100 ? t : 0;
 }
 
+// A Chromium download time. Stores before 2013 (schema 24 and older) kept
+// downloads in Unix seconds, later ones in microseconds since 1601 like the
+// visits; a value of a few billion is seconds, since microseconds since
+// 1601 of any date after 1970 exceed 10^16.
+int64_t ChromiumDownloadTime(int64_t raw) {
+  if (raw > 0 && raw <= kUnix2100) return raw;
+  return MicrosToUnix(raw, kUnixTo1601Seconds);
+}
+
 std::string ReadStopped(const std::string& why, int32_t count) {
   return Format("下载记录读取中断：%s（已读取 %d 个）", why.c_str(), count);
 }
@@ -163,8 +172,8 @@ int32_t TCollector::ReadChromiumDownloads(TSqliteDb& db, TSourceLabelId label,
       d.Path = Text(db, stmt, i);
       if (!d.Path.empty()) break;
     }
-    d.StartUnix = MicrosToUnix(IntOr(db, stmt, 4, 0), kUnixTo1601Seconds);
-    d.EndUnix = MicrosToUnix(IntOr(db, stmt, 5, 0), kUnixTo1601Seconds);
+    d.StartUnix = ChromiumDownloadTime(IntOr(db, stmt, 4, 0));
+    d.EndUnix = ChromiumDownloadTime(IntOr(db, stmt, 5, 0));
     d.ReceivedBytes = IntOr(db, stmt, 6, -1);
     d.TotalBytes = IntOr(db, stmt, 7, -1);
     d.State = db.ColType(stmt, 8) == kSqliteNull ? dsUnknown

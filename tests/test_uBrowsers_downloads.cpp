@@ -107,9 +107,9 @@ TEST_F(Downloads, ChromiumOlderSchemaReadsWithTheMissingFieldsEmpty) {
   UserFolder u(FBase.Path(), "bob");
   const std::string h = u.AddChrome("Default", kVisits);
   ExecSql(h, "DROP TABLE IF EXISTS downloads");
-  AddChromeDownloads(h, {ChromeDl({"http://old.example/setup.exe"}, "C:\\dl\\setup.exe", kT, 1,
-                                  77, 77)},
-                     /*legacy=*/true);
+  StoreDownload old = ChromeDl({"http://old.example/setup.exe"}, "C:\\dl\\setup.exe", kT, 1, 77, 77);
+  old.RawStart = kT;  // stores of 2011 kept download times in Unix seconds
+  AddChromeDownloads(h, {old}, /*legacy=*/true);
   Result r;
   Collect(r, u);
   ASSERT_EQ(r.Downloads.Count(), 1);
@@ -117,6 +117,7 @@ TEST_F(Downloads, ChromiumOlderSchemaReadsWithTheMissingFieldsEmpty) {
   EXPECT_EQ(d.Url, "http://old.example/setup.exe");
   EXPECT_EQ(d.Path, "C:\\dl\\setup.exe");
   EXPECT_EQ(d.State, dsComplete);
+  EXPECT_EQ(d.StartUnix, kT);
   EXPECT_EQ(d.Bytes(), 77);
   EXPECT_EQ(d.EndUnix, 0);
   EXPECT_EQ(d.MimeType, "");
