@@ -692,7 +692,9 @@ void TCollector::ReadWebCache(const TBrowserEntry& entry, const TUserProfile& us
   filter.Privacy = FPrivacy;
   std::string message;
   TSourceStatus status = ssNotFound;
+  int32_t downloads = 0;
   const int32_t count = CollectWebCache(datPath, FList, entry.Id, entry.Name, label, filter,
-                                        message, status);
+                                        message, status, FDownloads, &downloads);
   AddSource(entry.Id, entry.Name, label, datPath, status, count, message);
+  if (downloads > 0) FSources.SetDownloads(FSources.Count() - 1, downloads);
 }
