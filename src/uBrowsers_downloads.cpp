@@ -2,7 +2,6 @@
 // the visits were read from (ReadSqliteStore opens it once for both).
 #include <algorithm>
 #include <cctype>
-#include <unordered_map>
 #include <utility>
 
 #include "uBrowsers.h"
@@ -129,7 +128,11 @@ int32_t TCollector::ReadChromiumDownloads(TSqliteDb& db, TSourceLabelId label,
 
   // Each download's addresses in request order: the first is what was
   // asked for, the last where the file came from after redirects.
-  std::unordered_map<int64_t, std::pair<std::string, std::string>> chains;
+  struct TChain {
+    int64_t Id;
+    std::string First, Last;
+  };
+  std::vector<TChain> chains;  // ascending ids
   TSqlStmt stmt = nullptr;
   int rc = kSqliteDone;
   if (StoreTableColumns(db, "downloads_url_chains", chainCols) && Has(chainCols, "id") &&
@@ -140,10 +143,13 @@ int32_t TCollector::ReadChromiumDownloads(TSqliteDb& db, TSourceLabelId label,
       return 0;
     }
     while ((rc = db.Step(stmt)) == kSqliteRow) {
-      auto& chain = chains[db.ColInt(stmt, 0)];
+      const int64_t id = db.ColInt(stmt, 0);
       std::string url = Text(db, stmt, 1);
-      if (chain.first.empty()) chain.first = url;
-      chain.second = std::move(url);
+      if (chains.empty() || chains.back().Id != id) {
+        chains.push_back(TChain{id, url, std::move(url)});
+      } else {
+        chains.back().Last = std::move(url);
+      }
     }
     db.Finalize(stmt);
     if (rc != kSqliteDone) {
@@ -182,10 +188,12 @@ int32_t TCollector::ReadChromiumDownloads(TSqliteDb& db, TSourceLabelId label,
     d.MimeType = Text(db, stmt, 10);
     d.Referrer = Text(db, stmt, 11);
     d.TabUrl = Text(db, stmt, 12);
-    const auto chain = chains.find(db.ColInt(stmt, 0));
-    if (chain != chains.end()) {
-      d.OriginalUrl = chain->second.first;
-      d.Url = chain->second.second;
+    const int64_t id = db.ColInt(stmt, 0);
+    const auto chain = std::lower_bound(chains.begin(), chains.end(), id,
+                                        [](const TChain& c, int64_t v) { return c.Id < v; });
+    if (chain != chains.end() && chain->Id == id) {
+      d.OriginalUrl = std::move(chain->First);
+      d.Url = std::move(chain->Last);
     } else {
       d.Url = d.OriginalUrl = Text(db, stmt, 13);  // before chains were kept
     }

@@ -133,8 +133,15 @@ int64_t TDownloadRecord::Bytes() const {
 }
 
 void TDownloadList::SortByTimeDesc() {
-  std::stable_sort(FItems.begin(), FItems.end(),
-                   [](const TDownloadRecord& a, const TDownloadRecord& b) {
-                     return a.StartUnix > b.StartUnix;
-                   });
+  // Records are large: the order is found on (time, position) keys and the
+  // records are then moved once each.
+  std::vector<std::pair<int64_t, uint32_t>> keys(FItems.size());
+  for (size_t i = 0; i < FItems.size(); ++i)
+    keys[i] = {-FItems[i].StartUnix, static_cast<uint32_t>(i)};
+  if (std::is_sorted(keys.begin(), keys.end())) return;
+  std::sort(keys.begin(), keys.end());
+  TDownloadArray sorted;
+  sorted.reserve(FItems.size());
+  for (const auto& k : keys) sorted.push_back(std::move(FItems[k.second]));
+  FItems.swap(sorted);
 }
