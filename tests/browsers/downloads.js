@@ -13,28 +13,16 @@
 // browser or playwright-core is missing; no display and no network needed.
 const fs = require('fs');
 const http = require('http');
-const os = require('os');
 const path = require('path');
-const { spawn, spawnSync } = require('child_process');
+const { spawnSync } = require('child_process');
+const { SKIP, CHROMIUM, FIREFOX, DEADLINE_MS, started, log, sleep, requireTools, createHome, homeEnv,
+  onCleanUp, launch, makeFirefoxProfile, runMain } = require('./common');
 
-const SKIP = 77;
 const EXE = process.argv[2];
-const CHROMIUM = process.env.VT_CHROMIUM || '/usr/bin/chromium';
-const FIREFOX = process.env.VT_FIREFOX || '/usr/bin/firefox-esr';
-const DEADLINE_MS = Number(process.env.VT_DEADLINE_MS) || 150000;
-const started = Date.now();
 const DONE_BYTES = 12345;
 const SLOW_BYTES = 8 << 20;
 
-function log(msg) { console.log(`[${((Date.now() - started) / 1000).toFixed(1)}s] ${msg}`); }
-function sleep(ms) { return new Promise((r) => setTimeout(r, ms)); }
-
-for (const [what, file] of [['Visitrail', EXE], ['chromium', CHROMIUM], ['firefox-esr', FIREFOX]]) {
-  if (!file || !fs.existsSync(file)) {
-    console.log(`SKIP: ${what} not found at ${file} (install Debian packages chromium and firefox-esr: scripts/deps.sh test)`);
-    process.exit(SKIP);
-  }
-}
+requireTools(EXE);
 let playwright;
 try {
   playwright = require(require.resolve('playwright-core', { paths: [path.join(__dirname, '..', 'page')] }));
@@ -43,27 +31,13 @@ try {
   process.exit(SKIP);
 }
 
-const home = fs.mkdtempSync(path.join(os.tmpdir(), 'vt_downloads_'));
-const children = [];
+const home = createHome('vt_downloads_');
 const hanging = [];
 let server;
-
-function homeEnv(tmp = 'tmp') {
-  const env = { ...process.env, HOME: home, MOZ_HEADLESS: '1', TMPDIR: path.join(home, tmp) };
-  for (const k of ['USERPROFILE', 'APPDATA', 'XDG_CONFIG_HOME', 'XDG_CACHE_HOME', 'XDG_DATA_HOME',
-    'XDG_STATE_HOME', 'DISPLAY', 'WAYLAND_DISPLAY', 'DBUS_SESSION_BUS_ADDRESS'])
-    delete env[k];
-  return env;
-}
-
-function cleanUp() {
-  for (const c of children) {
-    try { process.kill(-c.pid, 'SIGKILL'); } catch (e) { /* already gone */ }
-  }
+onCleanUp(() => {
   for (const res of hanging) res.destroy();
   if (server) server.close();
-  if (!process.env.VT_KEEP) fs.rmSync(home, { recursive: true, force: true });
-}
+});
 
 // /page/<who> starts two downloads; /file/<who>-done.bin arrives whole,
 // /file/<who>-slow.bin sends a first part and then waits.
@@ -124,47 +98,6 @@ async function chromiumDownloads(base) {
   return { donePath, saveDir: path.dirname(donePath) };
 }
 
-function makeFirefoxProfile(downloadDir) {
-  const r = spawnSync(FIREFOX, ['--headless', '-CreateProfile', 'default-esr'],
-    { env: homeEnv(), timeout: 60000, encoding: 'utf8' });
-  for (const dir of [path.join(home, '.config', 'mozilla', 'firefox'), path.join(home, '.mozilla', 'firefox')]) {
-    const ini = path.join(dir, 'profiles.ini');
-    if (!fs.existsSync(ini)) continue;
-    const m = /^Path=(.+)$/m.exec(fs.readFileSync(ini, 'utf8'));
-    if (!m) continue;
-    const profile = path.isAbsolute(m[1]) ? m[1] : path.join(dir, m[1]);
-    const prefs = {
-      'browser.shell.checkDefaultBrowser': false, 'browser.startup.homepage_override.mstone': 'ignore',
-      'browser.aboutwelcome.enabled': false, 'datareporting.policy.dataSubmissionEnabled': false,
-      'toolkit.telemetry.reportingpolicy.firstRun': false, 'app.update.enabled': false,
-      'network.captive-portal-service.enabled': false, 'network.connectivity-service.enabled': false,
-      'browser.safebrowsing.update.enabled': false, 'browser.safebrowsing.downloads.enabled': false,
-      'extensions.update.enabled': false, 'browser.newtabpage.enabled': false, 'browser.startup.page': 0,
-      // Save without asking, into our folder.
-      'browser.download.folderList': 2, 'browser.download.dir': downloadDir, 'browser.download.useDownloadDir': true,
-      'browser.download.always_ask_before_handling_new_types': false,
-      'browser.helperApps.neverAsk.saveToDisk': 'application/octet-stream',
-      'browser.download.start_downloads_in_tmp_dir': false, 'browser.download.alwaysOpenPanel': false,
-      'browser.download.panel.shown': true,
-    };
-    fs.writeFileSync(path.join(profile, 'user.js'),
-      Object.entries(prefs).map(([k, v]) => `user_pref(${JSON.stringify(k)}, ${JSON.stringify(v)});\n`).join(''));
-    return profile;
-  }
-  throw new Error('firefox-esr -CreateProfile made no profile: ' + (r.stderr || r.error));
-}
-
-function launch(file, args) {
-  const c = spawn(file, args, { env: homeEnv(), detached: true, stdio: ['ignore', 'ignore', 'pipe'] });
-  let err = '';
-  c.stderr.on('data', (d) => { if (err.length < 20000) err += d; });
-  c.exited = false;
-  c.on('exit', () => { c.exited = true; });
-  c.errText = () => err;
-  children.push(c);
-  return c;
-}
-
 async function main() {
   for (const d of ['tmp', 'vt-tmp', 'ff-downloads', 'cr-downloads']) fs.mkdirSync(path.join(home, d));
   const seen = new Set();
@@ -192,7 +125,15 @@ async function main() {
 
   // ---- Firefox ----
   const ffDir = path.join(home, 'ff-downloads');
-  makeFirefoxProfile(ffDir);
+  // Save without asking, into our folder.
+  makeFirefoxProfile({
+    'browser.safebrowsing.downloads.enabled': false, 'browser.download.folderList': 2,
+    'browser.download.dir': ffDir, 'browser.download.useDownloadDir': true,
+    'browser.download.always_ask_before_handling_new_types': false,
+    'browser.helperApps.neverAsk.saveToDisk': 'application/octet-stream',
+    'browser.download.start_downloads_in_tmp_dir': false, 'browser.download.alwaysOpenPanel': false,
+    'browser.download.panel.shown': true,
+  });
   const firefox = launch(FIREFOX, ['--headless', '--no-remote', '-P', 'default-esr', base + '/page/firefox']);
   let fd = [];
   while (Date.now() - started < DEADLINE_MS) {
@@ -224,19 +165,4 @@ async function main() {
   return 0;
 }
 
-const guard = setTimeout(() => {
-  console.log(`FAIL: no result within ${DEADLINE_MS / 1000 + 30}s`);
-  cleanUp();
-  process.exit(1);
-}, DEADLINE_MS + 30000);
-
-main().then((code) => {
-  clearTimeout(guard);
-  cleanUp();
-  process.exit(code);
-}, (e) => {
-  clearTimeout(guard);
-  console.log('FAIL: ' + (e && e.stack || e));
-  cleanUp();
-  process.exit(1);
-});
+runMain(main);
