@@ -20,7 +20,6 @@ if (reason) {
   console.log('SKIPPED: ' + reason);
   process.exit(h.SKIP);
 }
-const CSP = "default-src 'none'; script-src 'unsafe-inline'; style-src 'unsafe-inline'; img-src data: blob:";
 
 const sq = (s) => "'" + s.replace(/'/g, "''") + "'";
 const chromeTime = (unix) => (BigInt(unix) + 11644473600n) * 1000000n;
@@ -62,14 +61,7 @@ function makeUsers(base) {
   return { alice, bob, counts: { alice: aliceDl.length, bob: bobDl.length } };
 }
 
-function run(base, home, user, args) {
-  const env = Object.assign({}, process.env, { USERPROFILE: home, USERNAME: user, TMPDIR: path.join(base, 'tmp'), TZ: 'Asia/Shanghai' });
-  delete env.APPDATA;
-  delete env.LOCALAPPDATA;
-  const r = spawnSync(EXE, args, { env, maxBuffer: 1 << 28 });
-  if (r.status !== 0) throw new Error('Visitrail ' + args.join(' ') + ' ended with ' + r.status + ': ' + r.stdout);
-  return r.stdout;
-}
+const run = (base, home, user, args) => h.runVisitrail(EXE, base, home, user, args);
 
 // The CSV the page must save for some downloads: the visit export's rules.
 function csvField(v) {
@@ -93,8 +85,7 @@ function csvOf(rows) {
     const all = json.downloads;
     assert.equal(all.length, users.counts.alice + users.counts.bob);
     run(base, users.alice, 'alice', ['/user:all', '/quiet', '/out:' + path.join(base, 'page.html')]);
-    const html = fs.readFileSync(path.join(base, 'page.html'), 'utf8')
-      .replace('<meta charset="utf-8">', '<meta charset="utf-8">\n<meta http-equiv="Content-Security-Policy" content="' + CSP + '">');
+    const html = h.withCsp(fs.readFileSync(path.join(base, 'page.html'), 'utf8'));
     const url = h.writePage(html);
 
     const ctx = await browser.newContext({ acceptDownloads: true });
