@@ -614,8 +614,9 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
   }
 
   TSourceStatus status = ssEmpty;
-  int32_t count = 0;
-  std::string message, readError;
+  int32_t count = 0, downloads = 0;
+  std::string message, readError, downloadProblem;
+  const TSourceLabelId label = InternSourceLabel(entry.Id, entry.Name, profileLabel);
   {
     TSqliteDb db;
     TSqlStmt stmt = nullptr;
@@ -643,7 +644,6 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
       // from 1601 and stops just before it.
       const int64_t offset = firefox ? 0 : kUnixTo1601Seconds;
       const int64_t last = firefox ? kUnix2100 : kUnix2100 - 1;
-      const TSourceLabelId label = InternSourceLabel(entry.Id, entry.Name, profileLabel);
       THistoryRecord rec;
       rec.Source = label;
 
@@ -722,10 +722,19 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
       status = ssParseError;
       message = Format("读取超时（已读取 %d 条）", count);
     }
+    // Downloads come from the same snapshot; a store whose visits could not
+    // be queried may still hold them, and a damaged downloads table costs
+    // only the downloads.
+    if (FDownloads && db.IsOpen() && !db.TimedOut())
+      downloads = firefox ? ReadFirefoxDownloads(db, label, downloadProblem)
+                          : ReadChromiumDownloads(db, label, downloadProblem);
     db.Close();
   }
   DeleteSnapshot(copy);
+  if (!downloadProblem.empty())
+    message = message.empty() ? downloadProblem : message + "；" + downloadProblem;
   AddSource(entry.Id, entry.Name, profileLabel, dbPath, status, count, message);
+  if (downloads > 0) FSources.SetDownloads(FSources.Count() - 1, downloads);
 }
 
 // ---- WebCache --------------------------------------------------------------
@@ -747,7 +756,9 @@ void TCollector::ReadWebCache(const TBrowserEntry& entry, const TUserProfile& us
   filter.Privacy = FPrivacy;
   std::string message;
   TSourceStatus status = ssNotFound;
+  int32_t downloads = 0;
   const int32_t count = CollectWebCache(datPath, FList, entry.Id, entry.Name, label, filter,
-                                        message, status);
+                                        message, status, FDownloads, &downloads);
   AddSource(entry.Id, entry.Name, label, datPath, status, count, message);
+  if (downloads > 0) FSources.SetDownloads(FSources.Count() - 1, downloads);
 }

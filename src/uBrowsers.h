@@ -75,6 +75,21 @@ std::string FirefoxPlacesQuery(int64_t fromUnix, int64_t toUnix);
 // cheaper than the query; any other plan keeps the query.
 bool HistoryQueryWalksTimeIndex(TSqliteDb& db, bool firefox, const std::string& sql);
 
+// The stored columns of an ordinary table of an open store, in table order;
+// false (no columns) when the store has no table of that name, and false
+// with `problem` set (when still empty) when the name is a view, a virtual
+// table or otherwise not an ordinary table. Every download query asks it
+// first, so that a column an older schema lacks reads as NULL instead of
+// failing the query.
+bool StoreTableColumns(TSqliteDb& db, const std::string& table, std::vector<std::string>& columns,
+                       std::string& problem);
+// "state", "endTime" and "fileSize" of a Firefox downloads/metaData text:
+// the number after "\"key\":"; false when the key is missing or not a number.
+bool JsonIntField(const std::string& json, const char* key, int64_t& value);
+// Chromium's and Firefox's download states as this program names them.
+TDownloadState ChromiumDownloadState(int64_t state);
+TDownloadState FirefoxDownloadState(int64_t state);
+
 class TCollector {
  public:
   TCollector(THistoryList& list, TSourceList& sources, TLogger* log, int64_t fromUnix,
@@ -83,6 +98,9 @@ class TCollector {
   void SetKeywordFilter(const std::vector<std::string>* include,
                         const std::vector<std::string>* exclude);
   void SetPrivacy(bool value) { FPrivacy = value; }
+  // Where the SQLite readers put the downloads of each store they read
+  // (from the same snapshot as its visits); null = downloads are not read.
+  void SetDownloadList(TDownloadList* list) { FDownloads = list; }
   void Collect(const TUserProfiles& users);
 
   // Exposed for the readers and for tests.
@@ -108,7 +126,16 @@ class TCollector {
   void ReadSqliteStore(const TBrowserEntry& entry, const std::string& profileLabel,
                        const std::string& dbPath, bool firefox);
 
+  // The downloads of a store open for its visits, filtered and added to
+  // FDownloads; returns how many. `problem` says why reading stopped (a
+  // damaged table); the downloads read before it stay. A store without a
+  // downloads table has none and no problem.
+  int32_t ReadChromiumDownloads(TSqliteDb& db, TSourceLabelId label, std::string& problem);
+  int32_t ReadFirefoxDownloads(TSqliteDb& db, TSourceLabelId label, std::string& problem);
+  bool KeepDownload(TDownloadRecord& d);
+
   THistoryList& FList;
+  TDownloadList* FDownloads = nullptr;
   TSourceList& FSources;
   TLogger* FLog;
   int64_t FFromUnix;

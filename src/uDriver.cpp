@@ -360,22 +360,29 @@ std::vector<std::string> SourceTableLines(const TSourceList& sources, int width)
   const TSourceInfo* items = sources.Items().data();
   const size_t count = static_cast<size_t>(sources.Count());
   size_t nameCols = 14;
-  for (size_t i = 0; i < count; ++i)
+  // The downloads column appears once some source had downloads, so a
+  // table of visits alone reads as it always did.
+  bool downloads = false;
+  for (size_t i = 0; i < count; ++i) {
     nameCols = std::max(nameCols, DisplayWidth(items[i].BrowserName));
+    downloads = downloads || items[i].Downloads > 0;
+  }
   auto row = [&](const std::string& name, const std::string& profile, const std::string& status,
-                 const std::string& visits) {
+                 const std::string& visits, const std::string& files) {
     const std::string label = DisplayWidth(profile) <= kProfileCols
                                   ? profile
                                   : CutMiddleCols(profile, kProfileCols / 2 - 1, kProfileCols / 2);
     return PadRightCols(name, nameCols) + " " + PadRightCols(label, kProfileCols) + " " +
-           PadRightCols(status, 12) + " " + PadLeftCols(visits, 10);
+           PadRightCols(status, 12) + " " + PadLeftCols(visits, 10) +
+           (downloads ? " " + PadLeftCols(files, 8) : std::string());
   };
   std::vector<std::string> lines;
-  lines.push_back(row("浏览器", "配置/用户", "状态", "条数"));
+  lines.push_back(row("浏览器", "配置/用户", "状态", "条数", "下载"));
   lines.push_back(std::string(DisplayWidth(lines[0]), '-'));
   for (size_t i = 0; i < count; ++i) {
     const TSourceInfo& s = items[i];
-    lines.push_back(row(s.BrowserName, s.Profile, StatusLabel(s.Status), IntToStr(s.Count)));
+    lines.push_back(row(s.BrowserName, s.Profile, StatusLabel(s.Status), IntToStr(s.Count),
+                        IntToStr(s.Downloads)));
     lines.push_back("    " + Ellipsize(s.DbPath, width - 8));
     if (!s.Message.empty()) lines.push_back("    \xE2\x94\x94 " + s.Message);
   }
@@ -434,9 +441,10 @@ std::string ReportFilePath(const TOptions& opts, const std::string& defaultName,
 
 // Sorting, analysis and the dispatch to a file or standard output.
 int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
-                   const TSourceList& sources, std::string rangeText, const TUserProfiles& users,
-                   TLogger& log) {
+                   TDownloadList& downloads, const TSourceList& sources, std::string rangeText,
+                   const TUserProfiles& users, TLogger& log) {
   list.SortByTimeDesc();
+  downloads.SortByTimeDesc();
   TAnalyzer& analyzer = KeepUntilExit(new TAnalyzer());
   analyzer.Analyze(list);
   if (rangeText == "全部历史" && analyzer.Total() > 0)
@@ -448,6 +456,7 @@ int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
   ro.RangeText = rangeText;
   ro.ScopeText = ScopeText(opts, users);
   ro.MaxRecords = opts.MaxRecords;
+  ro.Downloads = &downloads;
 
   const int doneCode = list.Count() == 0 ? 2 : 0;
   const std::string defaultName = std::string(kProductName) + "_Report_" +
@@ -539,9 +548,11 @@ int RunCollection(TOptions& opts, bool stdOutMode, bool quiet,
   BuildTimeWindow(opts, plat::NowUnixUtc(), fromUnix, toUnix, rangeText);
 
   THistoryList& list = KeepUntilExit(new THistoryList());
+  TDownloadList& downloads = KeepUntilExit(new TDownloadList());
   TSourceList sources;
   {
     TCollector collector(list, sources, &log, fromUnix, toUnix);
+    collector.SetDownloadList(&downloads);
     collector.SetSourceFilter(opts.Sources);
     for (const std::string& id : collector.UnknownFilterIds()) log.Warn("未识别的数据源：" + id);
     collector.SetKeywordFilter(&opts.Include, &opts.Exclude);
@@ -563,6 +574,7 @@ int RunCollection(TOptions& opts, bool stdOutMode, bool quiet,
   }
 
   log.Info(Format("采集完成：%d 条记录，%d 个数据源", list.Count(), sources.Count()));
+  if (downloads.Count() > 0) log.Info(Format("下载记录：%d 个文件", downloads.Count()));
   PrintSourceTable(sources, &log, !opts.Quiet);
 
   int okSources = 0, failedSources = 0;
@@ -587,7 +599,7 @@ int RunCollection(TOptions& opts, bool stdOutMode, bool quiet,
       return 2;
     }
   }
-  return RunReportStage(opts, stdOutMode, list, sources, rangeText, users, log);
+  return RunReportStage(opts, stdOutMode, list, downloads, sources, rangeText, users, log);
 }
 
 }  // namespace

@@ -108,6 +108,7 @@ const char* const kTemplateMissing =
 const char* const kTemplateName = "report_template.html";
 const char* const kDataPlaceholder = "__DATA__";
 const char* const kProfilesPlaceholder = "__PROFILES__";
+const char* const kDownloadsPlaceholder = "__DOWNLOADS__";
 
 void AppendInt(std::string& out, int64_t v) {
   char buf[24];
@@ -164,6 +165,41 @@ void AppendRecordsJson(TReportSink& sink, const THistoryList& list, int32_t limi
   out += ']';
 }
 
+// ["time","browser","profile","path","url",bytes,"state"] per download.
+void AppendDownloadsJson(TReportSink& sink, const TDownloadList* downloads) {
+  std::string& out = sink.Text;
+  out += '[';
+  if (downloads) {
+    TTimeTextCache times;
+    TLabelTexts labels(JsonEscape);
+    const std::string states[] = {DownloadStateLabel(dsUnknown), DownloadStateLabel(dsComplete),
+                                  DownloadStateLabel(dsInProgress),
+                                  DownloadStateLabel(dsCancelled),
+                                  DownloadStateLabel(dsInterrupted)};
+    bool first = true;
+    for (const TDownloadRecord& d : downloads->Items()) {
+      out += first ? "[\"" : ",[\"";
+      first = false;
+      times.AppendTo(out, d.StartUnix);
+      out += "\",\"";
+      out += labels.Name(d.Source);
+      out += "\",\"";
+      out += labels.Profile(d.Source);
+      out += "\",\"";
+      JsonEscapeTo(out, d.Path);
+      out += "\",\"";
+      JsonEscapeTo(out, d.Url);
+      out += "\",";
+      AppendInt(out, d.Bytes());
+      out += ",\"";
+      out += d.State <= dsInterrupted ? states[d.State] : states[dsUnknown];
+      out += "\"]";
+      if (!sink.Spill()) break;
+    }
+  }
+  out += ']';
+}
+
 // {"time":…,"ts":…,"browser":…,"profile":…,"title":…,"url":…} per visit.
 void AppendRecordObjects(TReportSink& sink, const THistoryList& list, int32_t limit) {
   TTimeTextCache times;
@@ -198,31 +234,41 @@ void AppendRecordObjects(TReportSink& sink, const THistoryList& list, int32_t li
 // placeholders: pasting it where a title happened to spell "__DATA__" would
 // put visited page titles into the page's markup unescaped, so such a title
 // keeps the word as written.
-enum class TSlot { None, Data, Profiles };  // what follows a piece
+enum class TSlot { None, Data, Profiles, Downloads };  // what follows a piece
 struct TTemplatePiece {
   std::string Text;
   TSlot Next = TSlot::None;
 };
 
 std::vector<TTemplatePiece> TemplatePieces(const std::string& tpl, const std::string& title) {
-  const std::string data = kDataPlaceholder, profiles = kProfilesPlaceholder;
+  const std::pair<std::string, TSlot> slots[] = {{kDataPlaceholder, TSlot::Data},
+                                                 {kProfilesPlaceholder, TSlot::Profiles},
+                                                 {kDownloadsPlaceholder, TSlot::Downloads}};
   const std::string htmlTitle = HtmlEscape(title);
   const std::string company = HtmlEscape(kMakerName);
   const std::string homepage = HtmlEscape(kHomepage);
   std::vector<TTemplatePiece> pieces;
   size_t from = 0;
   for (;;) {
-    const size_t atData = tpl.find(data, from), atProfiles = tpl.find(profiles, from);
-    const size_t at = std::min(atData, atProfiles);
+    size_t at = std::string::npos, length = 0;
+    TSlot next = TSlot::None;
+    for (const auto& slot : slots) {
+      const size_t found = tpl.find(slot.first, from);
+      if (found < at) {
+        at = found;
+        length = slot.first.size();
+        next = slot.second;
+      }
+    }
     TTemplatePiece piece;
     piece.Text = tpl.substr(from, at == std::string::npos ? std::string::npos : at - from);
     piece.Text = ReplaceAll(piece.Text, "__TITLE__", htmlTitle);
     piece.Text = ReplaceAll(piece.Text, "__COMPANY__", company);
     piece.Text = ReplaceAll(piece.Text, "__HOMEPAGE__", homepage);
-    if (at != std::string::npos) piece.Next = at == atData ? TSlot::Data : TSlot::Profiles;
+    piece.Next = next;
     pieces.push_back(std::move(piece));
     if (at == std::string::npos) break;
-    from = at + (at == atData ? data.size() : profiles.size());
+    from = at + length;
   }
   return pieces;
 }
@@ -378,6 +424,12 @@ bool report_detail::EmitToStdOut(const TReportEmit& emit, const char* failure, s
 
 std::string BoolText(bool b) { return b ? "true" : "false"; }
 
+std::string DownloadsJson(const TDownloadList* downloads) {
+  TReportSink sink;
+  AppendDownloadsJson(sink, downloads);
+  return std::move(sink.Text);
+}
+
 std::string SourcesJson(const TSourceList& sources) {
   std::string out = "[";
   const TSourceArray& items = sources.Items();
@@ -531,8 +583,10 @@ void EmitHtmlReport(TReportSink& sink, const std::string& tpl, const TAnalyzer& 
       sink.Text += head;
       AppendRecordsJson(sink, list, opts.MaxRecords);
       sink.Text += '}';
-    } else {
+    } else if (p.Next == TSlot::Profiles) {
       AppendRecordProfiles(sink, list, opts.MaxRecords);
+    } else {
+      AppendDownloadsJson(sink, opts.Downloads);
     }
     sink.EndScript();
   }
@@ -597,6 +651,8 @@ void EmitJsonReport(TReportSink& sink, const TAnalyzer& a, const THistoryList& l
                     const TSourceList& sources, const TReportOptions& opts) {
   sink.Text += JsonReportHead(a, list, sources, opts);
   AppendRecordObjects(sink, list, opts.MaxRecords);
+  sink.Text += ",\"downloads\":";
+  AppendDownloadsJson(sink, opts.Downloads);
   sink.Text += '}';
   sink.Drain();
 }

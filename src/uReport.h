@@ -16,9 +16,16 @@ struct TReportOptions {
   std::string RangeText;
   std::string ScopeText;
   int32_t MaxRecords = 0;  // /limit: at most this many visits listed; <= 0 = all
+  // The run's downloads, sorted newest first; null = none. /limit does not
+  // apply to them: every download is listed.
+  const TDownloadList* Downloads = nullptr;
 };
 
 std::string BoolText(bool b);  // "true" / "false"
+// [["time","browser","profile","path","url",bytes,"state"],…] in list
+// order: the JSON report's "downloads" and the page's download table. Bytes
+// -1 when unknown; the state from DownloadStateLabel. Null gives [].
+std::string DownloadsJson(const TDownloadList* downloads);
 // [{"name","profile","path","status","state","count","msg","ok"},…] in list order.
 std::string SourcesJson(const TSourceList& sources);
 // [["time","browser","title","url"],…]: the visits the /limit rule keeps.

@@ -1,5 +1,6 @@
 #include "uTypes.h"
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <ostream>
@@ -114,3 +115,33 @@ std::string StatusCode(int status) {
 }
 
 bool StatusIsOk(int status) { return status == ssOk || status == ssEmpty; }
+
+std::string DownloadStateLabel(int state) {
+  switch (state) {
+    case dsComplete: return "完成";
+    case dsInProgress: return "进行中";
+    case dsCancelled: return "已取消";
+    case dsInterrupted: return "中断";
+    default: return "未知";
+  }
+}
+
+int64_t TDownloadRecord::Bytes() const {
+  if (TotalBytes > 0) return TotalBytes;
+  if (State == dsComplete && ReceivedBytes >= 0) return ReceivedBytes;
+  return -1;
+}
+
+void TDownloadList::SortByTimeDesc() {
+  // Records are large: the order is found on (time, position) keys and the
+  // records are then moved once each.
+  std::vector<std::pair<int64_t, uint32_t>> keys(FItems.size());
+  for (size_t i = 0; i < FItems.size(); ++i)
+    keys[i] = {-FItems[i].StartUnix, static_cast<uint32_t>(i)};
+  if (std::is_sorted(keys.begin(), keys.end())) return;
+  std::sort(keys.begin(), keys.end());
+  TDownloadArray sorted;
+  sorted.reserve(FItems.size());
+  for (const auto& k : keys) sorted.push_back(std::move(FItems[k.second]));
+  FItems.swap(sorted);
+}

@@ -147,6 +147,7 @@ struct TSourceInfo {
   TSourceStatus Status = ssOk;
   int32_t Count = 0;
   std::string Message;
+  int32_t Downloads = 0;  // downloads this source added to the download list
 };
 
 using THistoryArray = std::vector<THistoryRecord>;
@@ -185,6 +186,10 @@ class THistoryList {
 class TSourceList {
  public:
   void Add(const TSourceInfo& item);
+  // The number of downloads of source `index`; any other index is ignored.
+  void SetDownloads(int32_t index, int32_t downloads) {
+    if (index >= 0 && index < FCount) FItems[static_cast<size_t>(index)].Downloads = downloads;
+  }
   int32_t Count() const { return FCount; }
   const TSourceArray& Items() const { return FItems; }
   size_t Capacity() const { return FItems.size(); }
@@ -192,6 +197,60 @@ class TSourceList {
  private:
   TSourceArray FItems;
   int32_t FCount = 0;
+};
+
+// ---- Downloads --------------------------------------------------------------
+
+// How a download ended, as far as its store says. Firefox writes the outcome
+// only from its downloads view, so a download may have its file and address
+// alone (dsUnknown).
+enum TDownloadState : uint8_t {
+  dsUnknown = 0,
+  dsComplete = 1,
+  dsInProgress = 2,
+  dsCancelled = 3,
+  dsInterrupted = 4,
+};
+// "完成", "进行中", "已取消", "中断"; "未知" for dsUnknown and any other value.
+std::string DownloadStateLabel(int state);
+
+// One file a browser downloaded. Texts a store does not hold (an older
+// schema, another family) stay empty, numbers -1 or 0 as noted.
+struct TDownloadRecord {
+  TSourceLabelId Source = 0;
+  std::string Path;         // the file as saved (a local path)
+  std::string Url;          // where it came from: the last address of its redirect chain
+  std::string OriginalUrl;  // the first address asked for (== Url without redirects)
+  std::string Referrer;
+  std::string TabUrl;       // the page the download was started from
+  std::string MimeType;
+  int64_t StartUnix = 0;  // seconds since 1970-01-01 UTC; 0 = unknown
+  int64_t EndUnix = 0;    // 0 = unknown
+  int64_t ReceivedBytes = -1;  // -1 = unknown
+  int64_t TotalBytes = -1;     // -1 = unknown
+  int32_t DangerType = -1;     // Chromium's danger verdict; -1 = not recorded
+  TDownloadState State = dsUnknown;
+
+  const std::string& BrowserId() const { return SourceLabelAt(Source).BrowserId; }
+  const std::string& BrowserName() const { return SourceLabelAt(Source).BrowserName; }
+  const std::string& Profile() const { return SourceLabelAt(Source).Profile; }
+  // The size reports show: the total when the store knows it, else what
+  // arrived of a finished download; -1 when unknown.
+  int64_t Bytes() const;
+};
+using TDownloadArray = std::vector<TDownloadRecord>;
+
+// All downloads of a run, in the order the readers added them until sorted.
+class TDownloadList {
+ public:
+  void Add(TDownloadRecord rec) { FItems.push_back(std::move(rec)); }
+  int32_t Count() const { return static_cast<int32_t>(FItems.size()); }
+  const TDownloadArray& Items() const { return FItems; }
+  // Newest start first; downloads of equal start keep their order.
+  void SortByTimeDesc();
+
+ private:
+  TDownloadArray FItems;
 };
 
 std::string StatusLabel(int status);

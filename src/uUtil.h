@@ -154,6 +154,22 @@ bool VisitPassesFilters(const std::vector<std::string>* include,
                         const std::vector<std::string>* exclude, const std::string& url,
                         const std::string& title);
 
+// A file: URI as a local path: percent escapes decoded as UTF-8 ("+"
+// stays), "file:///C:/x" and "file://server/share" as Windows paths with
+// backslashes, "file:///home/x" as it reads. Text that is not a file: URI
+// comes back unchanged.
+std::string FileUriToPath(const std::string& uri);
+
+struct TDownloadRecord;
+// The filters every reader applies to a download, as to a visit: its start
+// inside the window (fromUnix <= start < toUnix, 0 = open; an unknown start
+// passes only an open window), some include item in its address or its
+// path, no exclude item matching its address's host. With privacy the
+// query part is then cut from each of its addresses. False = drop it.
+bool AcceptDownload(TDownloadRecord& d, int64_t fromUnix, int64_t toUnix,
+                    const std::vector<std::string>* include,
+                    const std::vector<std::string>* exclude, bool privacy);
+
 // ---- Text, JSON, HTML ----------------------------------------------------------
 std::string JsonEscape(const std::string& s);
 // Appends the escaped text to `out` (the writers build large documents).

@@ -1,8 +1,10 @@
 #include "uUtil.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
+#include "uTypes.h"
 #include "uUtf8.h"
 
 using namespace utf8;
@@ -149,10 +151,10 @@ int HexValue(char c) {
 }
 }  // namespace
 
-std::string UrlDecode(const std::string& s) {
-  if (s.empty()) return std::string();
-  // Raw non-ASCII characters are already UTF-8 here and are kept byte for
-  // byte, so unescaped text in a query survives the final decoding.
+namespace {
+
+// Percent escapes decoded to bytes; "+" as a blank only in form encoding.
+std::string PercentDecodeBytes(const std::string& s, bool plusIsBlank) {
   std::string bytes;
   bytes.reserve(s.size());
   for (size_t i = 0; i < s.size(); ++i) {
@@ -162,13 +164,22 @@ std::string UrlDecode(const std::string& s) {
         (lo = HexValue(s[i + 2])) >= 0) {
       bytes += static_cast<char>(hi * 16 + lo);
       i += 2;
-    } else if (c == '+') {
+    } else if (c == '+' && plusIsBlank) {
       bytes += ' ';
     } else {
       bytes += c;
     }
   }
-  return Utf8BytesToString(bytes);
+  return bytes;
+}
+
+}  // namespace
+
+std::string UrlDecode(const std::string& s) {
+  if (s.empty()) return std::string();
+  // Raw non-ASCII characters are already UTF-8 here and are kept byte for
+  // byte, so unescaped text in a query survives the final decoding.
+  return Utf8BytesToString(PercentDecodeBytes(s, true));
 }
 
 std::string GetQueryParam(const std::string& url, const std::string& name) {
@@ -261,6 +272,56 @@ bool VisitPassesFilters(const std::vector<std::string>* include,
     const std::string host = ExtractHost(url);
     for (const std::string& pattern : *exclude)
       if (WildcardMatch(pattern, host)) return false;
+  }
+  return true;
+}
+
+std::string FileUriToPath(const std::string& uri) {
+  if (uri.size() < 7 || !SameTextAscii(uri.substr(0, 7), "file://")) return uri;
+  std::string rest = uri.substr(7);
+  const size_t cut = rest.find_first_of("?#");
+  if (cut != std::string::npos) rest.erase(cut);
+  std::string path = Utf8BytesToString(PercentDecodeBytes(rest, false));
+  auto backslashes = [](std::string p) {
+    for (char& c : p)
+      if (c == '/') c = '\\';
+    return p;
+  };
+  // "/C:/Users/…" (file:///C:/…) and "C:/…" (file://C:/…) are drive paths.
+  const auto isDrive = [](const std::string& p, size_t at) {
+    return p.size() >= at + 2 && std::isalpha(static_cast<unsigned char>(p[at])) &&
+           (p[at + 1] == ':' || p[at + 1] == '|') && (p.size() == at + 2 || p[at + 2] == '/');
+  };
+  if (!path.empty() && path[0] == '/' && isDrive(path, 1)) {
+    path.erase(0, 1);
+    path[1] = ':';
+    return backslashes(path);
+  }
+  if (isDrive(path, 0)) {
+    path[1] = ':';
+    return backslashes(path);
+  }
+  if (!path.empty() && path[0] != '/') {
+    // file://server/share/…: a network path; "localhost" names this machine.
+    const size_t slash = path.find('/');
+    const std::string host = path.substr(0, slash);
+    if (SameTextAscii(host, "localhost"))
+      return slash == std::string::npos ? std::string("/") : FileUriToPath("file://" + path.substr(slash));
+    return "\\\\" + backslashes(path);
+  }
+  return path;
+}
+
+bool AcceptDownload(TDownloadRecord& d, int64_t fromUnix, int64_t toUnix,
+                    const std::vector<std::string>* include,
+                    const std::vector<std::string>* exclude, bool privacy) {
+  if (d.StartUnix <= 0 && (fromUnix > 0 || toUnix > 0)) return false;
+  if (fromUnix > 0 && d.StartUnix < fromUnix) return false;
+  if (toUnix > 0 && d.StartUnix >= toUnix) return false;
+  if (!VisitPassesFilters(include, exclude, d.Url, d.Path)) return false;
+  if (privacy) {
+    for (std::string* address : {&d.Url, &d.OriginalUrl, &d.Referrer, &d.TabUrl})
+      *address = StripQuery(*address);
   }
   return true;
 }

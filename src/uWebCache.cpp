@@ -1,6 +1,7 @@
 #include "uWebCache.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <memory>
 #include <stdexcept>
@@ -262,6 +263,10 @@ bool ReadVisitRow(TEsentDb& db, TEseTable tbl, const TVisitLayout& layout, int64
 }
 
 void FindHistoryContainers(TEsentDb& db, std::vector<int64_t>& ids) {
+  FindNamedContainers(db, "history", ids);
+}
+
+void FindNamedContainers(TEsentDb& db, const std::string& name, std::vector<int64_t>& ids) {
   ids.clear();
   TEseTable tbl = 0;
   if (!db.OpenTable("Containers", tbl)) return;
@@ -280,7 +285,7 @@ void FindHistoryContainers(TEsentDb& db, std::vector<int64_t>& ids) {
         const int64_t v = LeInt64(data);
         if (id == 0 && v > 0 && v < 1000) id = v;
       } else if (data.size() >= 7 && data.size() <= 32 && IsText(data)) {
-        if (LowerAscii(Trim(ColumnText(data))) == "history") named = true;
+        if (LowerAscii(Trim(ColumnText(data))) == name) named = true;
       }
     }
     if (named && id > 0 && std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
@@ -374,9 +379,99 @@ bool DumpWebCache(const std::string& snapshotDir, const std::string& tsvPath, st
         lines.push_back(IntToStr(unix) + '\t' + url + '\t' + title);
     }
   }
+  // Downloads go to a file of their own beside the visits, so that the
+  // visits' result keeps its form. A store without the container has none.
+  std::vector<std::string> downloads;
+  DumpDownloads(*db, downloads);
   WriteResultFile(tsvPath, lines);
+  WriteResultFile(DownloadResultPath(tsvPath), downloads);
   db.reset();  // closes the database before the parent removes the snapshot
   return true;
+}
+
+std::string DownloadResultPath(const std::string& tsvPath) { return tsvPath + ".downloads"; }
+
+std::vector<std::string> Utf16Strings(const std::string& b, size_t minUnits) {
+  std::vector<std::string> out;
+  std::string run;
+  size_t units = 0;
+  auto flush = [&]() {
+    if (units >= minUnits) out.push_back(ColumnText(run));
+    run.clear();
+    units = 0;
+  };
+  for (size_t i = 0; i + 1 < b.size(); i += 2) {
+    const uint16_t u = static_cast<uint16_t>(static_cast<uint8_t>(b[i]) |
+                                             static_cast<uint8_t>(b[i + 1]) << 8);
+    // Addresses and paths begin with an ASCII character; binary fields
+    // before them read as stray non-ASCII units and start nothing.
+    if (units == 0 && (u < 0x20 || u > 0x7E)) continue;
+    if (u >= 0x20 && u != 0xFFFF) {
+      run.append(b, i, 2);
+      ++units;
+    } else {
+      flush();
+    }
+  }
+  flush();
+  return out;
+}
+
+bool ReadDownloadRow(TEsentDb& db, TEseTable tbl, const TDownloadLayout& layout, int64_t& unix,
+                     std::string& url, std::string& path) {
+  unix = 0;
+  url.clear();
+  path.clear();
+  std::string data;
+  // The entry's address, as for a visit ("<prefix>@<address>" at times).
+  if (layout.HasUrl && db.ReadColumn(tbl, layout.UrlId, data) && IsText(data))
+    url = WorkerText(VisitedAddress(ColumnText(data)));
+  // The response headers of a download entry hold its address, its referrer
+  // and the file it was saved to as UTF-16 texts: the first address and the
+  // first drive or network path are taken.
+  if (layout.HasHeaders && db.ReadColumn(tbl, layout.HeadersId, data)) {
+    bool haveUrl = false;
+    for (const std::string& text : Utf16Strings(data, 4)) {
+      const std::string t = WorkerText(text);
+      const bool drive = t.size() >= 3 && std::isalpha(static_cast<unsigned char>(t[0])) &&
+                         t[1] == ':' && t[2] == '\\';
+      if (path.empty() && (drive || t.compare(0, 2, "\\\\") == 0)) path = t;
+      if (!haveUrl && t.find("://") != std::string::npos) {
+        url = t;
+        haveUrl = true;
+      }
+    }
+  }
+  for (uint32_t id : {layout.AccessTimeId, layout.CreationTimeId}) {
+    if (unix != 0 || id == 0 || !db.ReadColumn(tbl, id, data) || data.size() != 8) continue;
+    const int64_t v = LeInt64(data);
+    if (IsPlausibleFileTime(v)) unix = v / kTicksPerSecond - kUnixTo1601Seconds;
+  }
+  return !url.empty() && !path.empty();
+}
+
+void DumpDownloads(TEsentDb& db, std::vector<std::string>& lines) {
+  lines.clear();
+  std::vector<int64_t> ids;
+  FindNamedContainers(db, "iedownload", ids);
+  int rows = 0;
+  for (int64_t id : ids) {
+    TEseTable tbl = 0;
+    if (!db.OpenTable(ContainerTable(id), tbl)) continue;
+    TTableGuard guard(db, tbl);
+    TDownloadLayout layout;
+    layout.HasUrl = db.ColumnIdByName(tbl, "Url", layout.UrlId);
+    layout.HasHeaders = db.ColumnIdByName(tbl, "ResponseHeaders", layout.HeadersId);
+    if (!db.ColumnIdByName(tbl, "AccessedTime", layout.AccessTimeId)) layout.AccessTimeId = 0;
+    if (!db.ColumnIdByName(tbl, "CreationTime", layout.CreationTimeId)) layout.CreationTimeId = 0;
+    int64_t unix = 0;
+    std::string url, path;
+    for (bool more = db.MoveFirst(tbl); more && rows <= kMaxDumpRows; more = db.MoveNext(tbl)) {
+      ++rows;
+      if (ReadDownloadRow(db, tbl, layout, unix, url, path))
+        lines.push_back(IntToStr(unix) + '\t' + url + '\t' + path);
+    }
+  }
 }
 
 // Parent side ------------------------------------------------------------------
@@ -471,6 +566,35 @@ int32_t ParseResultFile(const std::string& text, THistoryList& list, const std::
   return count;
 }
 
+int32_t ParseDownloadFile(const std::string& text, TDownloadList& list,
+                          const std::string& browserId, const std::string& browserName,
+                          const std::string& profile, const TWebCacheFilter& filter) {
+  int32_t count = 0;
+  const TSourceLabelId label = InternSourceLabel(browserId, browserName, profile);
+  size_t pos = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+  while (pos < text.size()) {
+    size_t eol = text.find_first_of("\r\n", pos);
+    if (eol == std::string::npos) eol = text.size();
+    const std::string line = Utf8BytesToString(text.substr(pos, eol - pos));
+    pos = eol + 1;
+    const size_t tab1 = line.find('\t');
+    const size_t tab2 = tab1 == std::string::npos ? tab1 : line.find('\t', tab1 + 1);
+    if (tab2 == std::string::npos) continue;
+    TDownloadRecord d;
+    d.Source = label;
+    if (!TryStrToInt64(line.substr(0, tab1), d.StartUnix) || d.StartUnix < 0) d.StartUnix = 0;
+    d.Url = d.OriginalUrl = line.substr(tab1 + 1, tab2 - tab1 - 1);
+    d.Path = line.substr(tab2 + 1);
+    if (d.Url.empty() || d.Path.empty() || !IsWebUrl(d.Url)) continue;
+    if (!AcceptDownload(d, filter.FromUnix, filter.ToUnix, filter.Include, filter.Exclude,
+                        filter.Privacy))
+      continue;
+    list.Add(std::move(d));
+    ++count;
+  }
+  return count;
+}
+
 namespace {
 
 bool ReadWholeFile(const std::string& path, std::string& text) {
@@ -489,7 +613,9 @@ bool ReadWholeFile(const std::string& path, std::string& text) {
 int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
                         const std::string& browserId, const std::string& browserName,
                         const std::string& profile, const TWebCacheFilter& filter,
-                        std::string& message, TSourceStatus& status) {
+                        std::string& message, TSourceStatus& status, TDownloadList* downloads,
+                        int32_t* downloadCount) {
+  if (downloadCount) *downloadCount = 0;
   message.clear();
   status = ssNotFound;
   const std::string sourceDir = ExtractFileDir(datPath);
@@ -500,19 +626,24 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
        ++n)
     base = MakeTempName("webcache") + "_" + IntToStr(n);
   const std::string tsv = base + ".tsv";
+  const std::string dl = DownloadResultPath(tsv);
   // Registered before they exist: an interruption removes them at any moment.
   plat::TrackTempPath(base);
   plat::TrackTempPath(tsv);
+  plat::TrackTempPath(dl);
   struct TCleanup {
     const std::string& Tsv;
+    const std::string& Dl;
     const std::string& Base;
     ~TCleanup() {
       plat::RemoveFile(Tsv);
+      plat::RemoveFile(Dl);
       DeleteFolderTree(Base);
       plat::UntrackTempPath(Tsv);
+      plat::UntrackTempPath(Dl);
       plat::UntrackTempPath(Base);
     }
-  } cleanup{tsv, base};
+  } cleanup{tsv, dl, base};
 
   uint32_t code = 0;
   uint32_t tempCode = 0;
@@ -570,6 +701,11 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
     return 0;
   }
   const int32_t count = ParseResultFile(text, list, browserId, browserName, profile, filter);
+  // A worker of the same program always writes the downloads file, if empty.
+  if (downloads && plat::FileExists(dl) && ReadWholeFile(dl, text)) {
+    const int32_t n = ParseDownloadFile(text, *downloads, browserId, browserName, profile, filter);
+    if (downloadCount) *downloadCount = n;
+  }
   if (count == 0) {
     status = ssEmpty;
     message = "时间范围内无记录";

@@ -21,6 +21,8 @@ bool DumpWebCache(const std::string& snapshotDir, const std::string& tsvPath, st
 // Ids of every row of "Containers" named "history" (a database may hold
 // several); empty when the table is missing or names none.
 void FindHistoryContainers(TEsentDb& db, std::vector<int64_t>& ids);
+// Ids of every row of "Containers" whose name is `name` (lower case).
+void FindNamedContainers(TEsentDb& db, const std::string& name, std::vector<int64_t>& ids);
 // The first of them, or -1 (found = 1 when there is one).
 int64_t FindHistoryContainer(TEsentDb& db, int& found);
 // How many of the first maxRows rows hold a URL; -1 when the table cannot
@@ -39,6 +41,25 @@ bool LoadVisitLayout(TEsentDb& db, TEseTable tbl, TVisitLayout& layout);
 // has no URL or no plausible time.
 bool ReadVisitRow(TEsentDb& db, TEseTable tbl, const TVisitLayout& layout, int64_t& unix,
                   std::string& title, std::string& url);
+
+// Downloads: the "iedownload" containers, where a store has them, dumped
+// to DownloadResultPath(tsv) as "time TAB url TAB path" lines (UTF-8 with
+// byte-order mark; only the mark when there are none).
+std::string DownloadResultPath(const std::string& tsvPath);
+struct TDownloadLayout {
+  bool HasUrl = false, HasHeaders = false;
+  uint32_t UrlId = 0, HeadersId = 0;
+  uint32_t AccessTimeId = 0, CreationTimeId = 0;  // 0 = none
+};
+void DumpDownloads(TEsentDb& db, std::vector<std::string>& lines);
+// The download of the current row: its address and saved file from the
+// entry's response headers (the Url column when they hold no address) and
+// its time. False without an address or a file.
+bool ReadDownloadRow(TEsentDb& db, TEseTable tbl, const TDownloadLayout& layout, int64_t& unix,
+                     std::string& url, std::string& path);
+// The UTF-16LE texts of at least `minUnits` units in a binary value, in
+// order: each begins with an ASCII character; a control character ends it.
+std::vector<std::string> Utf16Strings(const std::string& bytes, size_t minUnits);
 
 // A 100-ns file time that lies after 1995 (local time) and before 2100.
 bool IsPlausibleFileTime(int64_t v);
@@ -67,10 +88,18 @@ struct TWebCacheFilter {
   bool Privacy = false;
 };
 
+// With `downloads`, the store's downloads are read too (filtered alike)
+// and their number goes to `downloadCount`.
 int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
                         const std::string& browserId, const std::string& browserName,
                         const std::string& profile, const TWebCacheFilter& filter,
-                        std::string& message, TSourceStatus& status);
+                        std::string& message, TSourceStatus& status,
+                        TDownloadList* downloads = nullptr, int32_t* downloadCount = nullptr);
+// Parses the worker's downloads file and appends those that pass the
+// filters (window on the start, include, exclude, privacy); returns how many.
+int32_t ParseDownloadFile(const std::string& text, TDownloadList& list,
+                          const std::string& browserId, const std::string& browserName,
+                          const std::string& profile, const TWebCacheFilter& filter);
 // Parses the worker's result text (UTF-8, optional byte-order mark, one
 // "time TAB url TAB title" line per visit) and appends the visits that pass
 // the filters; returns how many.

@@ -173,7 +173,7 @@ TEST_F(ReportRun, NoVisitsToStandardOutputStillWritesTheReport) {
   r = Run({"/format:json"});
   EXPECT_EQ(r.ExitCode, 2);
   EXPECT_TRUE(StartsWith(r.Out, "{\"tool\":\"Visitrail\",\"version\":\"1.1.4\",")) << r.Out.substr(0, 200);
-  EXPECT_NE(r.Out.find("\"records\":[]}"), std::string::npos);
+  EXPECT_NE(r.Out.find("\"records\":[],\"downloads\":[]}"), std::string::npos);
 
   // JSON to a file with no visits is written and still ends with two.
   const std::string out = outDir_ + "/empty.json";

@@ -98,3 +98,35 @@ TEST(RealSamples, WindowNarrowsInsideTheQuery) {
     }
   }
 }
+
+// Real downloads: the 2011 store keeps them without chains and with Unix
+// seconds, the 2017 one with a chain and microseconds since 1601.
+TEST(RealSamples, DownloadsOfBothChromiumSchemas) {
+  TempFolder base, tmp;
+  EnvOverride tmpEnv("TMPDIR", tmp.Path());
+  UserFolder alice(base.Path(), "alice");
+  if (!PlaceSample("chrome_History", alice.Local("Google/Chrome/User Data/Default/History")) ||
+      !PlaceSample("chrome_History_v59", alice.Local("Google/Chrome/User Data/Profile 1/History")))
+    GTEST_SKIP() << "shared/samples not available";
+  THistoryList list;
+  TSourceList sources;
+  TDownloadList downloads;
+  TCollector c(list, sources, nullptr, 0, 0);
+  c.SetDownloadList(&downloads);
+  c.Collect({TUserProfile{"alice", alice.Root(), true}});
+  downloads.SortByTimeDesc();
+  ASSERT_EQ(downloads.Count(), 3);
+  const TDownloadRecord& v59 = downloads.Items()[0];
+  EXPECT_EQ(v59.Path, "/home/ubuntu/Downloads/plaso-20171231.1.win32.msi");
+  EXPECT_EQ(v59.Url.rfind("https://raw.githubusercontent.com/log2timeline/", 0), 0u) << v59.Url;
+  EXPECT_EQ(v59.Bytes(), 3080192);
+  EXPECT_EQ(v59.State, dsComplete);
+  EXPECT_GE(v59.StartUnix, 1516492800);  // 2018-01-21 UTC
+  EXPECT_LT(v59.StartUnix, 1516579200);
+  const TDownloadRecord& cats = downloads.Items()[1];
+  EXPECT_EQ(cats.Path, "/home/john/Downloads/Cats Demo.exe");
+  EXPECT_EQ(cats.Url, "http://www.photoscreensavers.us/Cats%20Demo.exe");
+  EXPECT_EQ(cats.StartUnix, 1306139765);  // 2011-05-23 08:36:05 UTC
+  EXPECT_EQ(cats.Bytes(), 1308799);
+  EXPECT_EQ(list.Count(), 70);  // the visits as before
+}

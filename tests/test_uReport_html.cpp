@@ -34,8 +34,11 @@ std::string Template() {
 std::string DataInPage(const std::string& html, const std::string& title) {
   std::string prefix = Template();
   prefix = prefix.substr(0, prefix.find("__DATA__"));
-  const size_t profiles = prefix.rfind("__PROFILES__");
-  if (profiles != std::string::npos) prefix = prefix.substr(profiles + 12);
+  // The page's text between the last placeholder before the data and it.
+  for (const std::string slot : {"__PROFILES__", "__DOWNLOADS__"}) {
+    const size_t at = prefix.rfind(slot);
+    if (at != std::string::npos) prefix = prefix.substr(at + slot.size());
+  }
   prefix = ReplaceAll(prefix, "__TITLE__", HtmlEscape(title));
   prefix = ReplaceAll(prefix, "__COMPANY__", HtmlEscape(kMakerName));
   prefix = ReplaceAll(prefix, "__HOMEPAGE__", HtmlEscape(kHomepage));

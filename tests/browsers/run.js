@@ -9,16 +9,12 @@
 // missing; everything is headless and needs no display and no network.
 const fs = require('fs');
 const http = require('http');
-const os = require('os');
 const path = require('path');
-const { spawn, spawnSync } = require('child_process');
+const { spawnSync } = require('child_process');
+const { CHROMIUM, FIREFOX, DEADLINE_MS, started, log, sleep, requireTools, createHome, homeEnv,
+  onCleanUp, launch, makeFirefoxProfile, runMain } = require('./common');
 
-const SKIP = 77;
 const EXE = process.argv[2];
-const CHROMIUM = process.env.VT_CHROMIUM || '/usr/bin/chromium';
-const FIREFOX = process.env.VT_FIREFOX || '/usr/bin/firefox-esr';
-const DEADLINE_MS = Number(process.env.VT_DEADLINE_MS) || 150000;  // the whole check
-const started = Date.now();
 
 const PAGES = [
   ['/one', 'Visitrail 测试页 一'],
@@ -26,37 +22,10 @@ const PAGES = [
   ['/three', 'Visitrail 测试页 三'],
 ];
 
-function log(msg) { console.log(`[${((Date.now() - started) / 1000).toFixed(1)}s] ${msg}`); }
-function sleep(ms) { return new Promise((r) => setTimeout(r, ms)); }
-
-for (const [what, file] of [['Visitrail', EXE], ['chromium', CHROMIUM], ['firefox-esr', FIREFOX]]) {
-  if (!file || !fs.existsSync(file)) {
-    console.log(`SKIP: ${what} not found at ${file} (install Debian packages chromium and firefox-esr: scripts/deps.sh test)`);
-    process.exit(SKIP);
-  }
-}
-
-const home = fs.mkdtempSync(path.join(os.tmpdir(), 'vt_browsers_'));
-const children = [];
+requireTools(EXE);
+const home = createHome('vt_browsers_');
 let server;
-
-// The browsers and Visitrail see only the scratch home: no Windows folders,
-// no settings folder elsewhere, no display.
-function homeEnv(tmp = 'tmp') {
-  const env = { ...process.env, HOME: home, MOZ_HEADLESS: '1', TMPDIR: path.join(home, tmp) };
-  for (const k of ['USERPROFILE', 'APPDATA', 'XDG_CONFIG_HOME', 'XDG_CACHE_HOME', 'XDG_DATA_HOME',
-    'XDG_STATE_HOME', 'DISPLAY', 'WAYLAND_DISPLAY', 'DBUS_SESSION_BUS_ADDRESS'])
-    delete env[k];
-  return env;
-}
-
-function cleanUp() {
-  for (const c of children) {
-    try { process.kill(-c.pid, 'SIGKILL'); } catch (e) { /* already gone */ }
-  }
-  if (server) server.close();
-  if (!process.env.VT_KEEP) fs.rmSync(home, { recursive: true, force: true });
-}
+onCleanUp(() => { if (server) server.close(); });
 
 // Each page leads to the next, as a user following links would.
 function startServer(seen) {
@@ -73,41 +42,6 @@ function startServer(seen) {
     });
     server.listen(0, '127.0.0.1', () => resolve(server.address().port));
   });
-}
-
-function launch(file, args) {
-  const c = spawn(file, args, { env: homeEnv(), detached: true, stdio: ['ignore', 'ignore', 'pipe'] });
-  let err = '';
-  c.stderr.on('data', (d) => { if (err.length < 20000) err += d; });
-  c.exited = false;
-  c.on('exit', () => { c.exited = true; });
-  c.errText = () => err;
-  children.push(c);
-  return c;
-}
-
-// Firefox creates its profile and profiles.ini itself; prefs keep a first
-// run quiet and off the network.
-function makeFirefoxProfile() {
-  const r = spawnSync(FIREFOX, ['--headless', '-CreateProfile', 'default-esr'],
-    { env: homeEnv(), timeout: 60000, encoding: 'utf8' });
-  for (const dir of [path.join(home, '.config', 'mozilla', 'firefox'), path.join(home, '.mozilla', 'firefox')]) {
-    const ini = path.join(dir, 'profiles.ini');
-    if (!fs.existsSync(ini)) continue;
-    const m = /^Path=(.+)$/m.exec(fs.readFileSync(ini, 'utf8'));
-    if (!m) continue;
-    const profile = path.isAbsolute(m[1]) ? m[1] : path.join(dir, m[1]);
-    fs.writeFileSync(path.join(profile, 'user.js'), [
-      'browser.shell.checkDefaultBrowser', false, 'browser.startup.homepage_override.mstone', 'ignore',
-      'browser.aboutwelcome.enabled', false, 'datareporting.policy.dataSubmissionEnabled', false,
-      'toolkit.telemetry.reportingpolicy.firstRun', false, 'app.update.enabled', false,
-      'network.captive-portal-service.enabled', false, 'network.connectivity-service.enabled', false,
-      'browser.safebrowsing.update.enabled', false, 'extensions.update.enabled', false,
-      'browser.newtabpage.enabled', false, 'browser.startup.page', 0,
-    ].reduce((out, v, i, a) => (i % 2 ? out : out + `user_pref(${JSON.stringify(v)}, ${JSON.stringify(a[i + 1])});\n`), ''));
-    return profile;
-  }
-  throw new Error('firefox-esr -CreateProfile made no profile: ' + (r.stderr || r.error));
 }
 
 function runVisitrail() {
@@ -187,19 +121,4 @@ async function main() {
   return 0;
 }
 
-const guard = setTimeout(() => {
-  console.log(`FAIL: no result within ${DEADLINE_MS / 1000 + 30}s`);
-  cleanUp();
-  process.exit(1);
-}, DEADLINE_MS + 30000);
-
-main().then((code) => {
-  clearTimeout(guard);
-  cleanUp();
-  process.exit(code);
-}, (e) => {
-  clearTimeout(guard);
-  console.log('FAIL: ' + (e && e.stack || e));
-  cleanUp();
-  process.exit(1);
-});
+runMain(main);

@@ -116,7 +116,26 @@ function makeRecords(n, seed = 1) {
   return out;
 }
 
+// The program over a scratch user folder: Windows-style (USERPROFILE) with
+// the user's name, its own temporary folder under `base`, China's time zone.
+// Returns standard output; any exit code but 0 is an error.
+function runVisitrail(exe, base, home, user, args) {
+  const env = Object.assign({}, process.env, { USERPROFILE: home, USERNAME: user, TMPDIR: path.join(base, 'tmp'), TZ: 'Asia/Shanghai' });
+  delete env.APPDATA;
+  delete env.LOCALAPPDATA;
+  const r = require('child_process').spawnSync(exe, args, { env, maxBuffer: 1 << 28 });
+  if (r.status !== 0) throw new Error('Visitrail ' + args.join(' ') + ' ended with ' + r.status + ': ' + r.stdout);
+  return r.stdout;
+}
+// A policy that allows the page no request at all.
+const CSP = "default-src 'none'; script-src 'unsafe-inline'; style-src 'unsafe-inline'; img-src data: blob:";
+// The page with that policy in force.
+function withCsp(html) {
+  return html.replace('<meta charset="utf-8">', '<meta charset="utf-8">\n<meta http-equiv="Content-Security-Policy" content="' + CSP + '">');
+}
+
 module.exports = {
+  runVisitrail, withCsp,
   SKIP, CHROMIUM, missingReason, launch, htmlEscape, buildData, fillTemplate, readTemplate,
   writePage, cleanup, timeText, makeRecords,
 };

@@ -20,7 +20,6 @@ if (reason) {
   console.log('SKIPPED: ' + reason);
   process.exit(h.SKIP);
 }
-const CSP = "default-src 'none'; script-src 'unsafe-inline'; style-src 'unsafe-inline'; img-src data: blob:";
 
 // ---- Stores ------------------------------------------------------------------
 const sq = (s) => "'" + s.replace(/'/g, "''") + "'";
@@ -60,14 +59,7 @@ function makeUsers(base) {
   return { alice, bob, counts: { alice: aliceChrome.length + aliceEdge.length, bob: bobChrome.length, edge: aliceEdge.length } };
 }
 
-function run(base, home, user, args) {
-  const env = Object.assign({}, process.env, { USERPROFILE: home, USERNAME: user, TMPDIR: path.join(base, 'tmp'), TZ: 'Asia/Shanghai' });
-  delete env.APPDATA;
-  delete env.LOCALAPPDATA;
-  const r = spawnSync(EXE, args, { env, maxBuffer: 1 << 28 });
-  if (r.status !== 0) throw new Error('Visitrail ' + args.join(' ') + ' ended with ' + r.status + ': ' + r.stdout);
-  return r.stdout;
-}
+const run = (base, home, user, args) => h.runVisitrail(EXE, base, home, user, args);
 
 // RFC 4180 records of a CSV text after its byte-order mark.
 function parseCsv(s) {
@@ -102,8 +94,7 @@ function parseCsv(s) {
       aliceNews: cli(users.alice, 'alice', ['/include:news']),
     };
     run(base, users.alice, 'alice', ['/user:all', '/quiet', '/out:' + path.join(base, 'page.html')]);
-    const html = fs.readFileSync(path.join(base, 'page.html'), 'utf8')
-      .replace('<meta charset="utf-8">', '<meta charset="utf-8">\n<meta http-equiv="Content-Security-Policy" content="' + CSP + '">');
+    const html = h.withCsp(fs.readFileSync(path.join(base, 'page.html'), 'utf8'));
     const url = h.writePage(html);
 
     const ctx = await browser.newContext({ acceptDownloads: true });

@@ -361,3 +361,148 @@ std::string UserFolder::AddFirefox(const std::string& folder,
 }
 
 }  // namespace vt_test
+
+namespace vt_test {
+
+void AddChromeDownloads(const std::string& path, const std::vector<StoreDownload>& downloads,
+                        bool legacy) {
+  Db db(path);
+  if (legacy) {
+    db.Exec(
+        "CREATE TABLE IF NOT EXISTS downloads (id INTEGER PRIMARY KEY,full_path LONGVARCHAR NOT "
+        "NULL,url LONGVARCHAR NOT NULL,start_time INTEGER NOT NULL,received_bytes INTEGER NOT "
+        "NULL,total_bytes INTEGER NOT NULL,state INTEGER NOT NULL)");
+  } else {
+    db.Exec(
+        "CREATE TABLE IF NOT EXISTS downloads (id INTEGER PRIMARY KEY,guid VARCHAR NOT "
+        "NULL,current_path LONGVARCHAR NOT NULL,target_path LONGVARCHAR NOT NULL,start_time "
+        "INTEGER NOT NULL,received_bytes INTEGER NOT NULL,total_bytes INTEGER NOT NULL,state "
+        "INTEGER NOT NULL,danger_type INTEGER NOT NULL,interrupt_reason INTEGER NOT NULL,hash "
+        "BLOB NOT NULL,end_time INTEGER NOT NULL,opened INTEGER NOT NULL,last_access_time "
+        "INTEGER NOT NULL,transient INTEGER NOT NULL,referrer VARCHAR NOT NULL,site_url VARCHAR "
+        "NOT NULL,embedder_download_data VARCHAR NOT NULL,tab_url VARCHAR NOT NULL,"
+        "tab_referrer_url VARCHAR NOT NULL,http_method VARCHAR NOT NULL,by_ext_id VARCHAR NOT "
+        "NULL,by_ext_name VARCHAR NOT NULL,by_web_app_id VARCHAR NOT NULL,etag VARCHAR NOT "
+        "NULL,last_modified VARCHAR NOT NULL,mime_type VARCHAR(255) NOT NULL,original_mime_type "
+        "VARCHAR(255) NOT NULL);"
+        "CREATE TABLE IF NOT EXISTS downloads_url_chains (id INTEGER NOT NULL,chain_index "
+        "INTEGER NOT NULL,url LONGVARCHAR NOT NULL, PRIMARY KEY (id, chain_index) );"
+        "CREATE TABLE IF NOT EXISTS downloads_slices (download_id INTEGER NOT NULL,offset "
+        "INTEGER NOT NULL,received_bytes INTEGER NOT NULL,finished INTEGER NOT NULL DEFAULT 0, "
+        "PRIMARY KEY (download_id, offset) );");
+  }
+  db.Exec("BEGIN");
+  sqlite3_stmt* ins =
+      legacy ? db.Prepare("INSERT INTO downloads (full_path,url,start_time,received_bytes,"
+                          "total_bytes,state) VALUES (?,?,?,?,?,?)")
+             : db.Prepare(
+                   "INSERT INTO downloads (guid,current_path,target_path,start_time,"
+                   "received_bytes,total_bytes,state,danger_type,interrupt_reason,hash,end_time,"
+                   "opened,last_access_time,transient,referrer,site_url,embedder_download_data,"
+                   "tab_url,tab_referrer_url,http_method,by_ext_id,by_ext_name,by_web_app_id,etag,"
+                   "last_modified,mime_type,original_mime_type) VALUES (?,?,?,?,?,?,?,0,0,X'',?,"
+                   "0,0,0,?,'','',?,'','GET','','','','','',?,?)");
+  sqlite3_stmt* chain =
+      legacy ? nullptr
+             : db.Prepare("INSERT INTO downloads_url_chains (id,chain_index,url) VALUES (?,?,?)");
+  int64_t n = 0;
+  for (const StoreDownload& d : downloads) {
+    ++n;
+    const std::string first = d.Chain.empty() ? std::string() : d.Chain.front();
+    if (legacy) {
+      BindText(ins, 1, d.Path);
+      BindText(ins, 2, first);
+      sqlite3_bind_int64(ins, 3, d.RawStart);
+      sqlite3_bind_int64(ins, 4, d.Received);
+      sqlite3_bind_int64(ins, 5, d.Total);
+      sqlite3_bind_int64(ins, 6, d.State);
+      db.Run(ins);
+      continue;
+    }
+    BindText(ins, 1, Guid(n));
+    BindText(ins, 2, d.Path);
+    BindText(ins, 3, d.Path);
+    sqlite3_bind_int64(ins, 4, d.RawStart);
+    sqlite3_bind_int64(ins, 5, d.Received);
+    sqlite3_bind_int64(ins, 6, d.Total);
+    sqlite3_bind_int64(ins, 7, d.State);
+    sqlite3_bind_int64(ins, 8, d.RawEnd);
+    BindText(ins, 9, d.Referrer);
+    BindText(ins, 10, d.TabUrl);
+    BindText(ins, 11, d.Mime);
+    BindText(ins, 12, d.Mime);
+    db.Run(ins);
+    const int64_t id = db.LastId();
+    for (size_t k = 0; k < d.Chain.size(); ++k) {
+      sqlite3_bind_int64(chain, 1, id);
+      sqlite3_bind_int64(chain, 2, static_cast<int64_t>(k));
+      BindText(chain, 3, d.Chain[k]);
+      db.Run(chain);
+    }
+  }
+  db.Exec("COMMIT");
+}
+
+void AddFirefoxDownloads(const std::string& path, const std::vector<StoreDownload>& downloads) {
+  Db db(path);
+  db.Exec(
+      "INSERT OR IGNORE INTO moz_anno_attributes (name) VALUES ('downloads/destinationFileURI');"
+      "INSERT OR IGNORE INTO moz_anno_attributes (name) VALUES ('downloads/metaData');"
+      "BEGIN");
+  sqlite3_stmt* place = db.Prepare(
+      "INSERT INTO moz_places (url, title, rev_host, visit_count, hidden, typed, frecency, "
+      "guid, url_hash) VALUES (?, NULL, '', 0, 0, 0, -1, ?, 0)");
+  sqlite3_stmt* anno = db.Prepare(
+      "INSERT INTO moz_annos (place_id, anno_attribute_id, content, flags, expiration, type, "
+      "dateAdded, lastModified) VALUES (?, (SELECT id FROM moz_anno_attributes WHERE name = ?), "
+      "?, 0, 4, 3, ?, ?)");
+  int64_t n = 0;
+  for (const StoreDownload& d : downloads) {
+    BindText(place, 1, d.Chain.empty() ? std::string() : d.Chain.front());
+    BindText(place, 2, "dl" + Guid(++n).substr(0, 10));
+    db.Run(place);
+    const int64_t id = db.LastId();
+    sqlite3_bind_int64(anno, 1, id);
+    BindText(anno, 2, "downloads/destinationFileURI");
+    BindText(anno, 3, d.Path);
+    sqlite3_bind_int64(anno, 4, d.RawStart);
+    sqlite3_bind_int64(anno, 5, d.RawStart);
+    db.Run(anno);
+    if (d.State < 0) continue;
+    sqlite3_bind_int64(anno, 1, id);
+    BindText(anno, 2, "downloads/metaData");
+    BindText(anno, 3, "{\"state\":" + std::to_string(d.State) + ",\"deleted\":false,\"endTime\":" +
+                          std::to_string(d.RawEnd) + ",\"fileSize\":" + std::to_string(d.Total) +
+                          "}");
+    sqlite3_bind_int64(anno, 4, d.RawStart);
+    sqlite3_bind_int64(anno, 5, d.RawStart);
+    db.Run(anno);
+  }
+  db.Exec("COMMIT");
+}
+
+void DamageTable(const std::string& path, const std::string& table) {
+  std::vector<int64_t> pages;
+  int64_t pageSize = 0;
+  {
+    Db db(path);
+    sqlite3_stmt* s = db.Prepare("PRAGMA page_size");
+    if (sqlite3_step(s) == SQLITE_ROW) pageSize = sqlite3_column_int64(s, 0);
+    // The table's root page: the tables built here are small enough to
+    // live on it whole.
+    sqlite3_stmt* q = db.Prepare("SELECT rootpage FROM sqlite_master WHERE name = ?");
+    BindText(q, 1, table);
+    while (sqlite3_step(q) == SQLITE_ROW) pages.push_back(sqlite3_column_int64(q, 0));
+  }
+  if (pages.empty() || pageSize <= 0) throw std::runtime_error("no pages for " + table);
+  std::FILE* f = std::fopen(path.c_str(), "r+b");
+  if (!f) throw std::runtime_error("cannot open " + path);
+  const std::string junk(static_cast<size_t>(pageSize), '\xA5');
+  for (int64_t p : pages) {
+    std::fseek(f, static_cast<long>((p - 1) * pageSize), SEEK_SET);
+    std::fwrite(junk.data(), 1, junk.size(), f);
+  }
+  std::fclose(f);
+}
+
+}  // namespace vt_test

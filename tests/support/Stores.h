@@ -44,6 +44,34 @@ void MakeChromeHistory(const std::string& path, const std::vector<StoreVisit>& v
 // (at least one) sits only in the "-wal" file, not yet checkpointed.
 void MakeFirefoxPlaces(const std::string& path, const std::vector<StoreVisit>& visits,
                        bool walMode = false);
+// One download as a store holds it, times in the store's own clock.
+struct StoreDownload {
+  // Chromium: the request and its redirects, first to last. Firefox: the
+  // first is the place's address.
+  std::vector<std::string> Chain;
+  std::string Path;     // Chromium: target path; Firefox: the file: URI
+  int64_t RawStart = 0;
+  int64_t RawEnd = 0;   // Firefox: milliseconds since 1970 (metaData endTime)
+  int64_t Received = 0;
+  int64_t Total = 0;    // Firefox: metaData fileSize
+  // Chromium's state column; Firefox's metaData state, -1 = no metaData
+  // (the downloads view never wrote it).
+  int State = 1;
+  std::string Referrer, TabUrl, Mime;
+};
+// Adds downloads to an existing Chromium History, creating the tables of
+// the schema it has: current browsers' downloads with downloads_url_chains,
+// or (legacy = true) the 2011 table with full_path and url and no chains.
+void AddChromeDownloads(const std::string& path, const std::vector<StoreDownload>& downloads,
+                        bool legacy = false);
+// Adds downloads to an existing places.sqlite: a place per address, the
+// downloads/destinationFileURI annotation (dateAdded = RawStart) and, when
+// State >= 0, downloads/metaData.
+void AddFirefoxDownloads(const std::string& path, const std::vector<StoreDownload>& downloads);
+// Overwrites every page of table `table` with garbage, leaving the rest of
+// the store readable (a store damaged in one table).
+void DamageTable(const std::string& path, const std::string& table);
+
 // Runs SQL on an existing store (test setup only).
 void ExecSql(const std::string& path, const std::string& sql);
 
