@@ -1,6 +1,7 @@
 #include "uDriver.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <typeinfo>
 
@@ -115,6 +116,8 @@ bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::str
       opts.Include.push_back(value);
     } else if (name == "exclude") {
       opts.Exclude.push_back(value);
+    } else if (name == "machine") {
+      opts.Machine = Trim(value);
     } else if (name == "from") {
       if (!ParseDate(value, opts.FromDT)) {
         errMsg = "/from 日期格式应为 YYYY-MM-DD";
@@ -141,8 +144,9 @@ bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::str
     errMsg = "/user 只能是 current 或 all";
     return false;
   }
-  if (opts.Format != "html" && opts.Format != "json" && opts.Format != "csv") {
-    errMsg = "/format 只能是 html、json 或 csv";
+  if (opts.Format != "html" && opts.Format != "json" && opts.Format != "csv" &&
+      opts.Format != "jsonl") {
+    errMsg = "/format 只能是 html、json、csv 或 jsonl";
     return false;
   }
   // "chrome, edge" typed with blanks after the commas still names two ids.
@@ -166,9 +170,10 @@ void PrintUsage() {
       "  /days:N              最近 N 天；0 表示全部历史（默认 0）",
       "  /from:YYYY-MM-DD     起始日期（含当天）",
       "  /to:YYYY-MM-DD       结束日期（含当天）",
-      "  /out:<路径>          报告输出文件或目录（.html/.json/.csv）；不指定时报告内容",
+      "  /out:<路径>          报告输出文件或目录（.html/.json/.csv/.jsonl）；不指定时报告内容",
       "                       直接打印到标准输出",
-      "  /format:html|json|csv 输出格式，默认 html",
+      "  /format:html|json|csv|jsonl 输出格式，默认 html；jsonl 每行一条记录，供多台计算机汇总",
+      "  /machine:<名称>      jsonl 记录中的计算机名，默认本机名称",
       "  /title:<文本>        报告标题",
       "  /user:current|all    扫描范围（all 需管理员权限），默认 current",
       "  /include:<关键词>    仅保留 URL/标题包含该词的记录（可重复）",
@@ -205,7 +210,7 @@ void PrintVersion() {
 // ---- Report destination -------------------------------------------------------
 
 std::string DefaultReportExt(const std::string& format) {
-  if (format == "json" || format == "csv") return "." + format;
+  if (format == "json" || format == "csv" || format == "jsonl") return "." + format;
   return ".html";
 }
 
@@ -227,7 +232,7 @@ std::string ResolveReportPath(const std::string& outPath, const std::string& for
     const std::string ext =
         (dot == std::string::npos || dot < nameStart) ? std::string() : outPath.substr(dot);
     if (ext.empty() || SameTextAscii(ext, ".html") || SameTextAscii(ext, ".json") ||
-        SameTextAscii(ext, ".csv"))
+        SameTextAscii(ext, ".csv") || SameTextAscii(ext, ".jsonl"))
       path = outPath;
     else
       path = outPath + DefaultReportExt(format);
@@ -277,6 +282,22 @@ void BuildTimeWindow(const TOptions& opts, int64_t nowUnix, int64_t& fromUnix, i
     rangeText = FormatDate(opts.FromDT) + " 之后";
   else
     rangeText = "截至 " + FormatDate(opts.ToDT);
+}
+
+// ---- Export names ---------------------------------------------------------------
+
+std::string ExportMachineName(const TOptions& opts) {
+  if (!opts.Machine.empty()) return opts.Machine;
+  const std::string name = plat::ComputerName();
+  return name.empty() ? std::string("unknown") : name;
+}
+
+std::string FileNamePart(const std::string& name) {
+  std::string out = name;
+  for (char& c : out)
+    if (static_cast<unsigned char>(c) < 0x20 || std::strchr("\\/:*?\"<>|", c) != nullptr)
+      c = '_';
+  return out;
 }
 
 // ---- Errors -------------------------------------------------------------------
@@ -368,11 +389,44 @@ std::string ReportFilePath(const TOptions& opts, const std::string& defaultName,
   return path;
 }
 
+// The lines for many machines: every visit and source, to a file named
+// after the machine or to standard output. An export carries no statistics,
+// so the analysis is left out.
+int RunExportStage(const TOptions& opts, bool stdOutMode, const THistoryList& list,
+                   const TSourceList& sources, TLogger& log) {
+  TJsonlOptions jo;
+  jo.Machine = ExportMachineName(opts);
+  jo.RunId = JsonlRunId(plat::NowUnixUtc(), plat::ProcessId());
+  const int doneCode = list.Count() == 0 ? 2 : 0;
+  std::string err, path;
+  bool ok, claimed = false;
+  if (stdOutMode) {
+    ok = WriteJsonlReportStdOut(list, sources, jo, err);
+  } else {
+    const std::string defaultName = std::string(kProductName) + "_" + FileNamePart(jo.Machine) +
+                                    "_" + FormatStamp(NowLocal()) + ".jsonl";
+    path = ReportFilePath(opts, defaultName, claimed);
+    ok = WriteJsonlReportFile(path, list, sources, jo, err);
+  }
+  if (!ok) {
+    if (claimed) plat::RemoveFile(path);
+    log.Error(err);
+    return 4;
+  }
+  if (stdOutMode) return doneCode;
+  WriteLine();
+  WriteLine("JSONL 报告已生成：" + path);
+  WriteLine(Format("导出：%d 次访问，%d 个数据源（计算机 %s）", list.Count(), sources.Count(),
+                   jo.Machine.c_str()));
+  return doneCode;
+}
+
 // Sorting, analysis and the dispatch to a file or standard output.
 int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
                    const TSourceList& sources, std::string rangeText, const TUserProfiles& users,
                    TLogger& log) {
   list.SortByTimeDesc();
+  if (opts.Format == "jsonl") return RunExportStage(opts, stdOutMode, list, sources, log);
   TAnalyzer& analyzer = KeepUntilExit(new TAnalyzer());
   analyzer.Analyze(list);
   if (rangeText == "全部历史" && analyzer.Total() > 0)

@@ -30,6 +30,7 @@ struct TOptions {
   std::vector<std::string> Include;
   std::vector<std::string> Exclude;
   int32_t MaxRecords = 0;
+  std::string Machine;  // /machine: the name exported lines carry; empty = this computer's
 };
 
 bool SplitOption(const std::string& arg, std::string& name, std::string& value);
@@ -41,7 +42,8 @@ bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::str
 void PrintUsage();
 void PrintVersion();
 
-// The report's file extension for a /format value: ".json", ".csv" or ".html".
+// The report's file extension for a /format value: ".json", ".csv", ".jsonl"
+// or ".html".
 std::string DefaultReportExt(const std::string& format);
 // Where a report file goes, from the /out value (trimmed by ParseOptions), the
 // format and the default file name; always absolute. `defaultNameUsed`, when
@@ -59,6 +61,13 @@ bool ClaimReportPath(std::string& path);
 // same days the report shows; `nowUnix` is the true current Unix time.
 void BuildTimeWindow(const TOptions& opts, int64_t nowUnix, int64_t& fromUnix, int64_t& toUnix,
                      std::string& rangeText);
+
+// The machine named in exported lines: /machine, else the computer name,
+// else "unknown".
+std::string ExportMachineName(const TOptions& opts);
+// The machine name as part of a file name: characters that Windows does not
+// allow there (and control characters) become "_".
+std::string FileNamePart(const std::string& name);
 
 // A readable class name of a caught exception ("std::runtime_error").
 std::string ExceptionClassName(const std::exception& e);
