@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <typeinfo>
 
@@ -389,6 +390,28 @@ std::string ReportFilePath(const TOptions& opts, const std::string& defaultName,
   return path;
 }
 
+// A document to standard output, or to the report file of this run (its
+// path handed back). On failure the file claimed under the default name is
+// removed again and the writer's message logged.
+bool WriteReportTo(const TOptions& opts, bool stdOutMode, const std::string& defaultName,
+                   TLogger& log, std::string& path,
+                   const std::function<bool(std::string&)>& toStdOut,
+                   const std::function<bool(const std::string&, std::string&)>& toFile) {
+  std::string err;
+  bool claimed = false;
+  bool ok;
+  if (stdOutMode) {
+    ok = toStdOut(err);
+  } else {
+    path = ReportFilePath(opts, defaultName, claimed);
+    ok = toFile(path, err);
+  }
+  if (ok) return true;
+  if (claimed) plat::RemoveFile(path);
+  log.Error(err);
+  return false;
+}
+
 // The lines for many machines: every visit and source, to a file named
 // after the machine or to standard output. An export carries no statistics,
 // so the analysis is left out.
@@ -398,21 +421,16 @@ int RunExportStage(const TOptions& opts, bool stdOutMode, const THistoryList& li
   jo.Machine = ExportMachineName(opts);
   jo.RunId = JsonlRunId(plat::NowUnixUtc(), plat::ProcessId());
   const int doneCode = list.Count() == 0 ? 2 : 0;
-  std::string err, path;
-  bool ok, claimed = false;
-  if (stdOutMode) {
-    ok = WriteJsonlReportStdOut(list, sources, jo, err);
-  } else {
-    const std::string defaultName = std::string(kProductName) + "_" + FileNamePart(jo.Machine) +
-                                    "_" + FormatStamp(NowLocal()) + ".jsonl";
-    path = ReportFilePath(opts, defaultName, claimed);
-    ok = WriteJsonlReportFile(path, list, sources, jo, err);
-  }
-  if (!ok) {
-    if (claimed) plat::RemoveFile(path);
-    log.Error(err);
+  const std::string defaultName = std::string(kProductName) + "_" + FileNamePart(jo.Machine) +
+                                  "_" + FormatStamp(NowLocal()) + ".jsonl";
+  std::string path;
+  if (!WriteReportTo(
+          opts, stdOutMode, defaultName, log, path,
+          [&](std::string& err) { return WriteJsonlReportStdOut(list, sources, jo, err); },
+          [&](const std::string& file, std::string& err) {
+            return WriteJsonlReportFile(file, list, sources, jo, err);
+          }))
     return 4;
-  }
   if (stdOutMode) return doneCode;
   WriteLine();
   WriteLine("JSONL 报告已生成：" + path);
@@ -442,7 +460,6 @@ int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
   const int doneCode = list.Count() == 0 ? 2 : 0;
   const std::string defaultName = std::string(kProductName) + "_Report_" +
                                   FormatStamp(NowLocal()) + DefaultReportExt(opts.Format);
-  std::string err;
 
   // Reports go out in chunks as they are built: with a large history the
   // text is far bigger than the visits it describes. Every format has the
@@ -450,22 +467,19 @@ int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
   // for JSON, CSV or standard output (exit code 2).
   const bool html = opts.Format == "html", csv = opts.Format == "csv";
   std::string path;
-  bool ok, claimed = false;
-  if (stdOutMode) {
-    ok = html  ? WriteHtmlReportStdOut(analyzer, list, sources, ro, err)
-         : csv ? WriteCsvReportStdOut(list, ro, err)
-               : WriteJsonReportStdOut(analyzer, list, sources, ro, err);
-  } else {
-    path = ReportFilePath(opts, defaultName, claimed);
-    ok = html  ? WriteHtmlReport(path, analyzer, list, sources, ro, err)
-         : csv ? WriteCsvReportFile(path, list, ro, err)
-               : WriteJsonReportFile(path, analyzer, list, sources, ro, err);
-  }
-  if (!ok) {
-    if (claimed) plat::RemoveFile(path);
-    log.Error(err);
+  if (!WriteReportTo(
+          opts, stdOutMode, defaultName, log, path,
+          [&](std::string& err) {
+            return html  ? WriteHtmlReportStdOut(analyzer, list, sources, ro, err)
+                   : csv ? WriteCsvReportStdOut(list, ro, err)
+                         : WriteJsonReportStdOut(analyzer, list, sources, ro, err);
+          },
+          [&](const std::string& file, std::string& err) {
+            return html  ? WriteHtmlReport(file, analyzer, list, sources, ro, err)
+                   : csv ? WriteCsvReportFile(file, list, ro, err)
+                         : WriteJsonReportFile(file, analyzer, list, sources, ro, err);
+          }))
     return 4;
-  }
   if (stdOutMode) return doneCode;
   WriteLine();
   WriteLine(std::string(html ? "" : csv ? "CSV " : "JSON ") + "报告已生成：" + path);

@@ -3,6 +3,7 @@
 // auditor groups by (host, registrable domain, site category, search words)
 // is written out with each visit, so the database needs no copy of this
 // program's rules to answer the same questions as the reports.
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <string>
@@ -50,16 +51,71 @@ std::string OriginFields(const std::string& machine, const std::string& browserI
 
 // What follows from an address alone, as the end of a visit line; visits
 // of one address share its stored text, so each is worked out once per
-// stored address (and each host once).
+// stored address (and each host once). The visits meet their addresses in
+// no order of memory: an open table of text identities, whose slot and
+// stored tail the caller has loaded a few visits ahead (Prefetch*), keeps
+// the pass from waiting on memory at every visit.
 class TAddressFacts {
  public:
-  const std::string& TailOf(const TSharedText& url) {
-    auto it = FByText.find(url.Identity());
-    if (it != FByText.end()) return it->second;
-    return FByText.emplace(url.Identity(), Tail(url)).first->second;
+  TAddressFacts() : FSlots(1024) {}
+
+  void PrefetchSlot(const TSharedText& url) const {
+    PrefetchRead(&FSlots[SlotOf(url.Identity())]);
+  }
+  void PrefetchTail(const TSharedText& url) const {
+    const TSlot& s = FSlots[SlotOf(url.Identity())];
+    if (s.Id == url.Identity() && s.Id != nullptr) PrefetchRead(FTails.data() + s.Offset);
+  }
+
+  void AppendTail(std::string& out, const TSharedText& url) {
+    const void* id = url.Identity();
+    if (id == nullptr) {  // the empty address
+      if (FEmptyTail.empty()) FEmptyTail = Tail(url);
+      out += FEmptyTail;
+      return;
+    }
+    size_t i = SlotOf(id);
+    for (; FSlots[i].Id != nullptr; i = (i + 1) & (FSlots.size() - 1)) {
+      if (FSlots[i].Id == id) {
+        out.append(FTails, FSlots[i].Offset, FSlots[i].Length);
+        return;
+      }
+    }
+    const std::string tail = Tail(url);
+    out += tail;
+    if (2 * (FUsed + 1) > FSlots.size()) {
+      Grow();
+      for (i = SlotOf(id); FSlots[i].Id != nullptr; i = (i + 1) & (FSlots.size() - 1)) {
+      }
+    }
+    FSlots[i] = TSlot{id, FTails.size(), static_cast<uint32_t>(tail.size())};
+    FTails += tail;
+    ++FUsed;
   }
 
  private:
+  struct TSlot {
+    const void* Id;  // null: free
+    size_t Offset;   // of the tail in FTails
+    uint32_t Length;
+  };
+
+  size_t SlotOf(const void* id) const {
+    const uint64_t h = (reinterpret_cast<uintptr_t>(id) >> 4) * 0x9E3779B97F4A7C15ULL;
+    return static_cast<size_t>(h >> 32) & (FSlots.size() - 1);
+  }
+
+  void Grow() {
+    std::vector<TSlot> old(FSlots.size() * 2);
+    old.swap(FSlots);
+    for (const TSlot& s : old) {
+      if (s.Id == nullptr) continue;
+      size_t i = SlotOf(s.Id);
+      while (FSlots[i].Id != nullptr) i = (i + 1) & (FSlots.size() - 1);
+      FSlots[i] = s;
+    }
+  }
+
   std::string Tail(const std::string& url) {
     const std::string host = ExtractHost(url);
     auto it = FByHost.find(host);
@@ -78,7 +134,10 @@ class TAddressFacts {
     return tail;
   }
 
-  std::unordered_map<const void*, std::string> FByText;
+  std::vector<TSlot> FSlots;  // a power of two, at most half used
+  size_t FUsed = 0;
+  std::string FTails;
+  std::string FEmptyTail;
   std::unordered_map<std::string, std::string> FByHost;
 };
 
@@ -128,9 +187,15 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
   TVisitSeq seqs(list.Items());
   std::vector<std::string> origins;  // by source label id; empty = not made yet
   std::string& out = sink.Text;
+  const THistoryArray& items = list.Items();
+  const int32_t n = list.Count();
+  constexpr int32_t kAhead = 8;
+  for (int32_t k = 0; k < std::min(n, kAhead); ++k) facts.PrefetchSlot(items[k].Url);
   int32_t i = 0;
   // Every visit: /limit samples the reports, never an export.
   ForEachSampled(list, 0, [&](const THistoryRecord& r) {
+    if (i + kAhead < n) facts.PrefetchSlot(items[i + kAhead].Url);
+    if (i + kAhead / 2 < n) facts.PrefetchTail(items[i + kAhead / 2].Url);
     if (r.Source >= origins.size()) origins.resize(r.Source + 1);
     std::string& origin = origins[r.Source];
     if (origin.empty())
@@ -151,7 +216,7 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
     AppendInt(out, local ? UtcOffsetAt(r.VisitUnix) / 60 : 0);
     AppendField(out, "url", r.Url);
     AppendField(out, "title", r.Title);
-    out += facts.TailOf(r.Url);
+    facts.AppendTail(out, r.Url);
     return sink.Spill();
   });
 }
