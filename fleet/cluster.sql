@@ -14,7 +14,27 @@
 -- duplicate, and the queries (the same files as for a single server, run
 -- in database visitrail) stay exact.
 
-CREATE TABLE IF NOT EXISTS visits AS visitrail_local.visits
+-- The visits' columns without url_hash, which each shard computes itself
+-- (older servers would send it along and the shard refuse it).
+CREATE TABLE IF NOT EXISTS visits
+(
+    run String,
+    machine String,
+    user String,
+    browser String,
+    browser_id String,
+    profile String,
+    ts Int64,
+    seq UInt32,
+    time String,
+    utc_offset Int32,
+    url String,
+    title String,
+    host String,
+    domain String,
+    category String,
+    keyword String
+)
 ENGINE = Distributed(visitrail_fleet, visitrail_local, visits, cityHash64(machine));
 
 CREATE TABLE IF NOT EXISTS downloads AS visitrail_local.downloads

@@ -8,8 +8,11 @@
 -- loaded again, or a later export whose window overlaps an earlier one)
 -- has the same key, and ReplacingMergeTree keeps one row per key. Merges
 -- run whenever the server likes, so the queries read with FINAL and are
--- exact before any merge. Months of the visit time are the partitions: a
--- key always falls into the same month, so duplicates always meet.
+-- exact before any merge. FINAL reads and compares the key columns of every
+-- row, so the address enters the key as its 64-bit hash (url_hash, filled
+-- in by the server): the long texts are read only by the queries that show
+-- them. Months of the visit time are the partitions: a key always falls
+-- into the same month, so duplicates always meet.
 --
 -- Written for every ClickHouse from 18.16 (Debian 12) on: plain types, the
 -- PARTITION BY / ORDER BY form of MergeTree, no newer functions.
@@ -31,11 +34,12 @@ CREATE TABLE IF NOT EXISTS visits
     host String,
     domain String,
     category String,
-    keyword String
+    keyword String,
+    url_hash UInt64 MATERIALIZED cityHash64(url)
 )
 ENGINE = ReplacingMergeTree
 PARTITION BY toYYYYMM(toDateTime(ts))
-ORDER BY (machine, user, browser_id, profile, ts, url, seq);
+ORDER BY (machine, ts, url_hash, seq, user, browser_id, profile);
 
 -- Downloads: the same origin fields; ts is the download's start.
 CREATE TABLE IF NOT EXISTS downloads
