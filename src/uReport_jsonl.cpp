@@ -154,7 +154,9 @@ class TVisitSeq {
     const THistoryRecord& r = FItems[static_cast<size_t>(i)];
     if (i == 0 || FItems[static_cast<size_t>(i) - 1].VisitUnix != r.VisitUnix) {
       FRunStart = i;
-      FTable.clear();
+      // A fresh table, not clear(): that would wipe the buckets of the
+      // longest run so far at every new second.
+      if (!FTable.empty()) FTable = std::unordered_map<std::string, int32_t>();
       return 0;
     }
     if (i - FRunStart < kScanLimit) {
@@ -185,7 +187,8 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
   TTimeTextCache times;
   TAddressFacts facts;
   TVisitSeq seqs(list.Items());
-  std::vector<std::string> origins;  // by source label id; empty = not made yet
+  // The start of a line up to "ts", by source label id; empty = not made yet.
+  std::vector<std::string> heads;
   std::string& out = sink.Text;
   const THistoryArray& items = list.Items();
   const int32_t n = list.Count();
@@ -196,14 +199,12 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
   ForEachSampled(list, 0, [&](const THistoryRecord& r) {
     if (i + kAhead < n) facts.PrefetchSlot(items[i + kAhead].Url);
     if (i + kAhead / 2 < n) facts.PrefetchTail(items[i + kAhead / 2].Url);
-    if (r.Source >= origins.size()) origins.resize(r.Source + 1);
-    std::string& origin = origins[r.Source];
-    if (origin.empty())
-      origin = OriginFields(opts.Machine, r.BrowserId(), r.BrowserName(), r.Profile());
-    out += "{\"kind\":\"visit\"";
-    out += runField;
-    out += origin;
-    out += ",\"ts\":";
+    if (r.Source >= heads.size()) heads.resize(r.Source + 1);
+    std::string& head = heads[r.Source];
+    if (head.empty())
+      head = "{\"kind\":\"visit\"" + runField +
+             OriginFields(opts.Machine, r.BrowserId(), r.BrowserName(), r.Profile()) + ",\"ts\":";
+    out += head;
     AppendInt(out, r.VisitUnix);
     out += ",\"seq\":";
     AppendInt(out, seqs.Next(i++));

@@ -18,6 +18,7 @@ GEN_PROFILE name them.
 """
 import argparse
 import os
+import resource
 import shutil
 import statistics
 import subprocess
@@ -31,9 +32,18 @@ from chservers import CLIENT, Servers, client, run_sql_file  # noqa: E402
 
 
 def timed(cmd, env=None):
+    return timed_cpu(cmd, env)[0]
+
+
+def timed_cpu(cmd, env=None):
+    """Wall seconds and the program's own CPU seconds (user + system): on a
+    shared machine the second moves far less with the neighbours' load."""
+    before = resource.getrusage(resource.RUSAGE_CHILDREN)
     t0 = time.monotonic()
     subprocess.run(cmd, env=env, check=True, stdout=subprocess.DEVNULL)
-    return time.monotonic() - t0
+    wall = time.monotonic() - t0
+    after = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return wall, (after.ru_utime - before.ru_utime) + (after.ru_stime - before.ru_stime)
 
 
 def main():
@@ -68,19 +78,24 @@ def main():
     servers = None
     try:
         # (a) the export beside the JSON report
-        times = {"json": [], "jsonl": []}
+        times = {"json": [], "jsonl": [], "json_cpu": [], "jsonl_cpu": []}
         for _ in range(args.runs):
             for fmt in ("json", "jsonl"):
                 out = os.path.join(work, "r." + fmt)
-                times[fmt].append(timed([exe, "/src:chrome", "/format:" + fmt, "/out:" + out], env))
+                wall, cpu = timed_cpu([exe, "/src:chrome", "/format:" + fmt, "/out:" + out], env)
+                times[fmt].append(wall)
+                times[fmt + "_cpu"].append(cpu)
                 size = os.path.getsize(out)
                 os.remove(out)
                 times[fmt + "_mb"] = size // 1048576
-        json_s, jsonl_s = statistics.median(times["json"]), statistics.median(times["jsonl"])
-        print("\n%d visits, median of %d runs:" % (args.visits, args.runs))
-        print("  JSON report  (%4d MB)  %7.2f s" % (times["json_mb"], json_s))
-        print("  JSONL export (%4d MB)  %7.2f s   (JSONL / JSON = %.2f)" %
-              (times["jsonl_mb"], jsonl_s, jsonl_s / json_s))
+        med = {k: statistics.median(v) for k, v in times.items() if isinstance(v, list)}
+        print("\n%d visits, median of %d runs (wall, and the program's CPU):" %
+              (args.visits, args.runs))
+        print("  JSON report  (%4d MB)  %7.2f s  %6.2f s CPU" %
+              (times["json_mb"], med["json"], med["json_cpu"]))
+        print("  JSONL export (%4d MB)  %7.2f s  %6.2f s CPU   (JSONL / JSON = %.2f wall, %.2f CPU)"
+              % (times["jsonl_mb"], med["jsonl"], med["jsonl_cpu"], med["jsonl"] / med["json"],
+                 med["jsonl_cpu"] / med["json_cpu"]))
 
         # (b) loading the machines
         exports = os.path.join(work, "exports")
