@@ -194,9 +194,12 @@ TEST(uReportJsonl, LongRunsOfOneSecondCountEachAddressOnItsOwn) {
   THistoryList list;
   for (int i = 0; i < 300; ++i)
     list.Add(Visit("x", "https://x.example/" + std::to_string(i % 7), 1700000000));
+  // The seconds after it start counting afresh.
+  for (int i = 0; i < 6; ++i) list.Add(Visit("x", "https://x.example/0", 1699999999 - i / 2));
   const std::vector<TKey> keys = VisitKeys(BuildJsonlReport(list, TSourceList(), Opts()));
-  ASSERT_EQ(keys.size(), 300u);
+  ASSERT_EQ(keys.size(), 306u);
   for (int i = 0; i < 300; ++i) EXPECT_EQ(std::get<6>(keys[i]), std::to_string(i / 7)) << i;
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(std::get<6>(keys[300 + i]), std::to_string(i % 2)) << i;
 }
 
 TEST(uReportJsonl, SourceLinesSayWhatFailedAndEveryVisitIsWrittenWithoutLimit) {
