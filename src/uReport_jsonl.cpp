@@ -5,6 +5,7 @@
 // program's rules to answer the same questions as the reports.
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <unordered_map>
