@@ -8,7 +8,7 @@ case "$mode" in
   build) want=("${build[@]}") ;;
   test)
     want=("${build[@]}" libgtest-dev sqlite3 nodejs chromium firefox-esr fonts-wqy-microhei time
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev clickhouse-server clickhouse-client python3)
     command -v npm >/dev/null 2>&1 || want+=(npm) ;;
   fuzz) want=(cmake clang libclang-rt-14-dev libsqlite3-dev libesedb-dev libbfio-dev) ;;
   windows)

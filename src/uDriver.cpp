@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <functional>
 #include <memory>
 #include <typeinfo>
 
@@ -118,6 +120,8 @@ bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::str
       opts.Include.push_back(value);
     } else if (name == "exclude") {
       opts.Exclude.push_back(value);
+    } else if (name == "machine") {
+      opts.Machine = Trim(value);
     } else if (name == "from") {
       if (!ParseDate(value, opts.FromDT)) {
         errMsg = "/from 日期格式应为 YYYY-MM-DD";
@@ -144,8 +148,9 @@ bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::str
     errMsg = "/user 只能是 current 或 all";
     return false;
   }
-  if (opts.Format != "html" && opts.Format != "json" && opts.Format != "csv") {
-    errMsg = "/format 只能是 html、json 或 csv";
+  if (opts.Format != "html" && opts.Format != "json" && opts.Format != "csv" &&
+      opts.Format != "jsonl") {
+    errMsg = "/format 只能是 html、json、csv 或 jsonl";
     return false;
   }
   if (opts.HasFrom && opts.HasTo &&
@@ -188,9 +193,10 @@ void PrintUsage() {
       "  /days:N              最近 N 天；0 表示全部历史（默认 0）",
       "  /from:YYYY-MM-DD     起始日期（含当天）",
       "  /to:YYYY-MM-DD       结束日期（含当天）",
-      "  /out:<路径>          报告输出文件或目录（.html/.json/.csv）；不指定时报告内容",
+      "  /out:<路径>          报告输出文件或目录（.html/.json/.csv/.jsonl）；不指定时报告内容",
       "                       直接打印到标准输出",
-      "  /format:html|json|csv 输出格式，默认 html",
+      "  /format:html|json|csv|jsonl 输出格式，默认 html；jsonl 每行一条记录，供多台计算机汇总",
+      "  /machine:<名称>      jsonl 记录中的计算机名，默认本机名称",
       "  /title:<文本>        报告标题",
       "  /user:current|all    扫描范围（all 需管理员权限），默认 current",
       "  /include:<关键词>    仅保留 URL/标题包含该词的记录（可重复）",
@@ -227,7 +233,7 @@ void PrintVersion() {
 // ---- Report destination -------------------------------------------------------
 
 std::string DefaultReportExt(const std::string& format) {
-  if (format == "json" || format == "csv") return "." + format;
+  if (format == "json" || format == "csv" || format == "jsonl") return "." + format;
   return ".html";
 }
 
@@ -252,6 +258,7 @@ std::string FormatOfExt(const std::string& ext) {
   if (SameTextAscii(ext, ".html") || SameTextAscii(ext, ".htm")) return "html";
   if (SameTextAscii(ext, ".json")) return "json";
   if (SameTextAscii(ext, ".csv")) return "csv";
+  if (SameTextAscii(ext, ".jsonl")) return "jsonl";
   return std::string();
 }
 
@@ -313,6 +320,22 @@ void BuildTimeWindow(const TOptions& opts, int64_t nowUnix, int64_t& fromUnix, i
     rangeText = FormatDate(opts.FromDT) + " 之后";
   else
     rangeText = "截至 " + FormatDate(opts.ToDT);
+}
+
+// ---- Export names ---------------------------------------------------------------
+
+std::string ExportMachineName(const TOptions& opts) {
+  if (!opts.Machine.empty()) return opts.Machine;
+  const std::string name = plat::ComputerName();
+  return name.empty() ? std::string("unknown") : name;
+}
+
+std::string FileNamePart(const std::string& name) {
+  std::string out = name;
+  for (char& c : out)
+    if (static_cast<unsigned char>(c) < 0x20 || std::strchr("\\/:*?\"<>|", c) != nullptr)
+      c = '_';
+  return out;
 }
 
 // ---- Errors -------------------------------------------------------------------
@@ -439,12 +462,68 @@ std::string ReportFilePath(const TOptions& opts, const std::string& defaultName,
   return path;
 }
 
+// A document to standard output, or to the report file of this run (its
+// path handed back). On failure the file claimed under the default name is
+// removed again and the writer's message logged.
+bool WriteReportTo(const TOptions& opts, bool stdOutMode, const std::string& defaultName,
+                   TLogger& log, std::string& path,
+                   const std::function<bool(std::string&)>& toStdOut,
+                   const std::function<bool(const std::string&, std::string&)>& toFile) {
+  std::string err;
+  bool claimed = false;
+  bool ok;
+  if (stdOutMode) {
+    ok = toStdOut(err);
+  } else {
+    path = ReportFilePath(opts, defaultName, claimed);
+    ok = toFile(path, err);
+  }
+  if (ok) return true;
+  if (claimed) plat::RemoveFile(path);
+  log.Error(err);
+  return false;
+}
+
+// The lines for many machines: every visit and source, to a file named
+// after the machine or to standard output. An export carries no statistics,
+// so the analysis is left out.
+int RunExportStage(const TOptions& opts, bool stdOutMode, const THistoryList& list,
+                   const TDownloadList& downloads, const TSourceList& sources, TLogger& log) {
+  TJsonlOptions jo;
+  jo.Downloads = &downloads;
+  jo.Machine = ExportMachineName(opts);
+  jo.RunId = JsonlRunId(plat::NowUnixUtc(), plat::ProcessId());
+  const int doneCode = list.Count() == 0 ? 2 : 0;
+  const std::string defaultName = std::string(kProductName) + "_" + FileNamePart(jo.Machine) +
+                                  "_" + FormatStamp(NowLocal()) + ".jsonl";
+  std::string path;
+  if (!WriteReportTo(
+          opts, stdOutMode, defaultName, log, path,
+          [&](std::string& err) { return WriteJsonlReportStdOut(list, sources, jo, err); },
+          [&](const std::string& file, std::string& err) {
+            return WriteJsonlReportFile(file, list, sources, jo, err);
+          }))
+    return 4;
+  if (stdOutMode) return doneCode;
+  WriteLine();
+  WriteLine("JSONL 报告已生成：" + path);
+  WriteLine(Format("导出：%d 次访问，%d 个数据源（计算机 %s）", list.Count(), sources.Count(),
+                   jo.Machine.c_str()));
+  return doneCode;
+}
+
 // Sorting, analysis and the dispatch to a file or standard output.
 int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
                    TDownloadList& downloads, const TSourceList& sources, std::string rangeText,
                    const TUserProfiles& users, TLogger& log) {
   list.SortByTimeDesc();
   downloads.SortByTimeDesc();
+  if (!stdOutMode) {
+    const std::string ext = OutPathExt(opts.OutPath), named = FormatOfExt(ext);
+    if (!named.empty() && named != opts.Format)
+      log.Warn("报告格式为 " + opts.Format + "，但文件扩展名为 " + ext);
+  }
+  if (opts.Format == "jsonl") return RunExportStage(opts, stdOutMode, list, downloads, sources, log);
   TAnalyzer& analyzer = KeepUntilExit(new TAnalyzer());
   analyzer.Analyze(list);
   if (rangeText == "全部历史" && analyzer.Total() > 0)
@@ -461,7 +540,6 @@ int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
   const int doneCode = list.Count() == 0 ? 2 : 0;
   const std::string defaultName = std::string(kProductName) + "_Report_" +
                                   FormatStamp(NowLocal()) + DefaultReportExt(opts.Format);
-  std::string err;
 
   // Reports go out in chunks as they are built: with a large history the
   // text is far bigger than the visits it describes. Every format has the
@@ -469,25 +547,19 @@ int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
   // for JSON, CSV or standard output (exit code 2).
   const bool html = opts.Format == "html", csv = opts.Format == "csv";
   std::string path;
-  bool ok, claimed = false;
-  if (stdOutMode) {
-    ok = html  ? WriteHtmlReportStdOut(analyzer, list, sources, ro, err)
-         : csv ? WriteCsvReportStdOut(list, ro, err)
-               : WriteJsonReportStdOut(analyzer, list, sources, ro, err);
-  } else {
-    const std::string ext = OutPathExt(opts.OutPath), named = FormatOfExt(ext);
-    if (!named.empty() && named != opts.Format)
-      log.Warn("报告格式为 " + opts.Format + "，但文件扩展名为 " + ext);
-    path = ReportFilePath(opts, defaultName, claimed);
-    ok = html  ? WriteHtmlReport(path, analyzer, list, sources, ro, err)
-         : csv ? WriteCsvReportFile(path, list, ro, err)
-               : WriteJsonReportFile(path, analyzer, list, sources, ro, err);
-  }
-  if (!ok) {
-    if (claimed) plat::RemoveFile(path);
-    log.Error(err);
+  if (!WriteReportTo(
+          opts, stdOutMode, defaultName, log, path,
+          [&](std::string& err) {
+            return html  ? WriteHtmlReportStdOut(analyzer, list, sources, ro, err)
+                   : csv ? WriteCsvReportStdOut(list, ro, err)
+                         : WriteJsonReportStdOut(analyzer, list, sources, ro, err);
+          },
+          [&](const std::string& file, std::string& err) {
+            return html  ? WriteHtmlReport(file, analyzer, list, sources, ro, err)
+                   : csv ? WriteCsvReportFile(file, list, ro, err)
+                         : WriteJsonReportFile(file, analyzer, list, sources, ro, err);
+          }))
     return 4;
-  }
   if (stdOutMode) return doneCode;
   WriteLine();
   WriteLine(std::string(html ? "" : csv ? "CSV " : "JSON ") + "报告已生成：" + path);

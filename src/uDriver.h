@@ -30,9 +30,10 @@ struct TOptions {
   std::vector<std::string> Include;
   std::vector<std::string> Exclude;
   int32_t MaxRecords = 0;
-  // /format was given; otherwise an /out name ending in .json or .csv
-  // chooses the format.
+  // /format was given; otherwise an /out name ending in .json, .csv or
+  // .jsonl chooses the format.
   bool FormatGiven = false;
+  std::string Machine;  // /machine: the name exported lines carry; empty = this computer's
 };
 
 bool SplitOption(const std::string& arg, std::string& name, std::string& value);
@@ -49,12 +50,14 @@ void PrintVersion();
 // standard output free for the report too.
 bool ArgsSendReportToStdOut(const std::vector<std::string>& args);
 
-// The report's file extension for a /format value: ".json", ".csv" or ".html".
+// The report's file extension for a /format value: ".json", ".csv", ".jsonl"
+// or ".html".
 std::string DefaultReportExt(const std::string& format);
 // The extension of the file an /out value names ("" when it has none or
 // names a folder: an existing one, or one written with a trailing separator).
 std::string OutPathExt(const std::string& outPath);
-// The format an extension names ("html" for .html and .htm, "json", "csv"),
+// The format an extension names ("html" for .html and .htm, "json", "csv",
+// "jsonl"),
 // ignoring letter case; "" for any other.
 std::string FormatOfExt(const std::string& ext);
 // Where a report file goes, from the /out value (trimmed by ParseOptions), the
@@ -73,6 +76,13 @@ bool ClaimReportPath(std::string& path);
 // same days the report shows; `nowUnix` is the true current Unix time.
 void BuildTimeWindow(const TOptions& opts, int64_t nowUnix, int64_t& fromUnix, int64_t& toUnix,
                      std::string& rangeText);
+
+// The machine named in exported lines: /machine, else the computer name,
+// else "unknown".
+std::string ExportMachineName(const TOptions& opts);
+// The machine name as part of a file name: characters that Windows does not
+// allow there (and control characters) become "_".
+std::string FileNamePart(const std::string& name);
 
 // A readable class name of a caught exception ("std::runtime_error").
 std::string ExceptionClassName(const std::exception& e);

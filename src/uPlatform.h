@@ -212,6 +212,9 @@ bool ListAccounts(std::vector<Account>& out);
 // Account name of the effective user from the user database; empty when
 // unknown.
 std::string CurrentAccountName();
+// The machine's name as its network knows it (Windows: the computer name;
+// POSIX: the host name up to its first dot); empty when unknown.
+std::string ComputerName();
 
 // ---- Console -----------------------------------------------------------
 enum class StdOutKind { Console, File, Pipe, Other };

@@ -666,6 +666,13 @@ std::string CurrentAccountName() {
   return pw && pw->pw_name ? std::string(pw->pw_name) : std::string();
 }
 
+std::string ComputerName() {
+  char buf[256] = {};
+  if (::gethostname(buf, sizeof buf - 1) != 0) return std::string();
+  std::string name = buf;
+  return name.substr(0, name.find('.'));
+}
+
 // ---- Console -----------------------------------------------------------
 
 StdOutKind StdOutType() {

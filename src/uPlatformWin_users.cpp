@@ -86,6 +86,12 @@ bool ListAccounts(std::vector<Account>& out) {
 // USERNAME is always set on Windows; nothing further is looked up.
 std::string CurrentAccountName() { return std::string(); }
 
+std::string ComputerName() {
+  wchar_t buf[MAX_COMPUTERNAME_LENGTH + 1] = {};
+  DWORD n = MAX_COMPUTERNAME_LENGTH + 1;
+  return GetComputerNameW(buf, &n) ? Narrow(std::wstring(buf, n)) : std::string();
+}
+
 bool IsElevated() {
   HANDLE token;
   if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;

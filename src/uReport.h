@@ -101,5 +101,42 @@ bool WriteCsvReportFile(const std::string& fileName, const THistoryList& list,
 bool WriteCsvReportStdOut(const THistoryList& list, const TReportOptions& opts,
                           std::string& err);
 
+// ---- Lines for many machines (/format:jsonl) --------------------------------
+// One JSON object per line (UTF-8, LF), each complete in itself, so that the
+// exports of many machines can be loaded into one database: "visit" lines
+// (every visit; /limit does not apply), then "download" lines, then "source" lines (one per
+// source). Every line names its machine and carries the run id. A visit's
+// key (machine, user, browser_id, profile, ts, url, seq) is the same in
+// every export that holds the visit: `seq` counts the earlier visits of the
+// same address by the same profile in the same second, which the stores
+// keep as separate rows, so a later or overlapping export repeats the keys
+// and two real visits in one second stay two.
+struct TJsonlOptions {
+  std::string Machine;  // the computer name or /machine
+  std::string RunId;    // see JsonlRunId
+  // "download" lines, between the visits and the sources (newest start
+  // first, as sorted); null writes none.
+  const TDownloadList* Downloads = nullptr;
+};
+// "yyyymmdd_hhnnssZ-<process id>": the run's UTC start and the process, so
+// that the ids of one machine sort by time.
+std::string JsonlRunId(int64_t nowUnixUtc, uint32_t processId);
+// "user\profile" labels split at the first backslash; a label without one
+// is a user alone (the WebCache of a user).
+void SplitProfileLabel(const std::string& label, std::string& user, std::string& profile);
+// JsonEscapeTo, plus U+2028 and U+2029 as \u2028 and \u2029: JSON allows
+// them raw, but line readers of several languages end a line at them.
+void JsonlEscapeTo(std::string& out, const std::string& s);
+// The lines of `list`, which is sorted newest first (equal visits then lie
+// together), and of `sources`.
+std::string BuildJsonlReport(const THistoryList& list, const TSourceList& sources,
+                             const TJsonlOptions& opts);
+// As WriteJsonReportFile and WriteJsonReportStdOut, with
+// "写入 JSONL 报告失败：" + reason.
+bool WriteJsonlReportFile(const std::string& fileName, const THistoryList& list,
+                          const TSourceList& sources, const TJsonlOptions& opts, std::string& err);
+bool WriteJsonlReportStdOut(const THistoryList& list, const TSourceList& sources,
+                            const TJsonlOptions& opts, std::string& err);
+
 // {"tool","version","build","generated","sources"}.
 std::string BuildSourceListJson(const TSourceList& sources);

@@ -98,6 +98,20 @@ TEST(ParseOptions, ValuesAndFlags) {
   EXPECT_EQ(Parse({"/format:\tCSV "}).Opts.Format, "csv");
 }
 
+TEST(ParseOptions, MachineNamesTheExportAndDefaultsToTheComputer) {
+  Parsed p = Parse({"/format:JSONL", "/machine: PC-07 "});
+  ASSERT_TRUE(p.Ok) << p.Err;
+  EXPECT_EQ(p.Opts.Format, "jsonl");
+  EXPECT_EQ(ExportMachineName(p.Opts), "PC-07");
+  // An empty value (a script variable that expanded to nothing) falls back
+  // to this computer's name, never to an empty machine.
+  const std::string own = ExportMachineName(Parse({"/machine:"}).Opts);
+  EXPECT_FALSE(own.empty());
+  EXPECT_EQ(own, ExportMachineName(Parse({}).Opts));
+  EXPECT_EQ(FileNamePart("a\\b/c:d*e?f\"g<h>i|j\tk.L"), "a_b_c_d_e_f_g_h_i_j_k.L");
+  EXPECT_EQ(DefaultReportExt("jsonl"), ".jsonl");
+}
+
 TEST(ParseOptions, ArgumentErrors) {
   EXPECT_EQ(ErrOf({"days:7"}), "无法识别的参数：days:7");
   EXPECT_EQ(ErrOf({"/:x"}), "无法识别的参数：/:x");
@@ -109,7 +123,7 @@ TEST(ParseOptions, ArgumentErrors) {
   for (const char* d : {"/days:abc", "/days:", "/days:-1"})
     EXPECT_EQ(ErrOf({d}), "/days 必须是不小于 0 的整数") << d;
   EXPECT_EQ(ErrOf({"/user: all"}), "/user 只能是 current 或 all");
-  EXPECT_EQ(ErrOf({"/format:xml"}), "/format 只能是 html、json 或 csv");
+  EXPECT_EQ(ErrOf({"/format:xml"}), "/format 只能是 html、json、csv 或 jsonl");
   // A reversed window; one day (/from equal to /to) is a window.
   EXPECT_EQ(ErrOf({"/to:2026-11-01", "/from:2026-11-02"}), "/from 不能晚于 /to");
   EXPECT_EQ(ErrOf({"/from:2027-1-1", "/to:2026-12-31", "/days:7"}), "/from 不能晚于 /to");
@@ -118,7 +132,7 @@ TEST(ParseOptions, ArgumentErrors) {
   EXPECT_EQ(ErrOf({"/open"}), "");
   EXPECT_EQ(ErrOf({"/open", "/out:   "}), "");
   // The help flag does not hide a bad argument.
-  EXPECT_EQ(ErrOf({"/?", "/format:pdf"}), "/format 只能是 html、json 或 csv");
+  EXPECT_EQ(ErrOf({"/?", "/format:pdf"}), "/format 只能是 html、json、csv 或 jsonl");
 }
 
 TEST(ParseOptions, FirstFailureAndCheckOrder) {
@@ -128,7 +142,7 @@ TEST(ParseOptions, FirstFailureAndCheckOrder) {
   // The checks come after all arguments, in their fixed order.
   EXPECT_EQ(ErrOf({"/open", "/format:x", "/user:x", "/days:x"}), "/days 必须是不小于 0 的整数");
   EXPECT_EQ(ErrOf({"/open", "/format:x", "/user:x"}), "/user 只能是 current 或 all");
-  EXPECT_EQ(ErrOf({"/from:2026-2-2", "/to:2026-1-1", "/format:x"}), "/format 只能是 html、json 或 csv");
+  EXPECT_EQ(ErrOf({"/from:2026-2-2", "/to:2026-1-1", "/format:x"}), "/format 只能是 html、json、csv 或 jsonl");
   EXPECT_EQ(ErrOf({"/from:2026-2-2", "/to:2026-1-1", "/src:a b"}), "/from 不能晚于 /to");
   // A later valid value repairs an earlier bad one.
   EXPECT_EQ(ErrOf({"/days:x", "/days:3"}), "");

@@ -65,6 +65,8 @@ TEST(ReportPath, OutRules) {
   EXPECT_EQ(ResolveReportPath(tmp.Sub("r.txt"), "json", def), tmp.Sub("r.txt.json"));
   EXPECT_EQ(ResolveReportPath(tmp.Sub("r.txt"), "csv", def), tmp.Sub("r.txt.csv"));
   EXPECT_EQ(ResolveReportPath(tmp.Sub("r.CSV"), "csv", def), tmp.Sub("r.CSV"));
+  EXPECT_EQ(ResolveReportPath(tmp.Sub("r.JSONL"), "jsonl", def), tmp.Sub("r.JSONL"));
+  EXPECT_EQ(ResolveReportPath(tmp.Sub("r.txt"), "jsonl", def), tmp.Sub("r.txt.jsonl"));
   EXPECT_EQ(ResolveReportPath(tmp.Sub("r.csv"), "json", def), tmp.Sub("r.csv"));
   EXPECT_EQ(ResolveReportPath(tmp.Sub("report"), "html", def), tmp.Sub("report"));
   // ".htm" names a page as ".html" does (not "r.htm.html").

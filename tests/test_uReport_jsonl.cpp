@@ -1,0 +1,254 @@
+// The lines for many machines: one valid object per line whatever a title
+// holds, the fields a fleet groups by, and record keys that stay the same
+// across exports while two real visits of one second stay two.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+#include <tuple>
+
+#include "TestSupport.h"
+#include "test_uReport_helpers.h"
+#include "uUtil.h"
+
+using namespace report_test;
+
+namespace {
+
+TJsonlOptions Opts(const std::string& machine = "PC-01") {
+  TJsonlOptions o;
+  o.Machine = machine;
+  o.RunId = "20261207_101010Z-42";
+  return o;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t from = 0;
+  for (size_t at; (at = text.find('\n', from)) != std::string::npos; from = at + 1)
+    lines.push_back(text.substr(from, at - from));
+  EXPECT_EQ(from, text.size()) << "the last line has no line feed";
+  return lines;
+}
+
+// The text of a string field as written (still escaped); "" when absent.
+std::string Field(const std::string& line, const std::string& key) {
+  const std::string k = "\"" + key + "\":";
+  const size_t at = line.find(k);
+  if (at == std::string::npos) return std::string();
+  size_t p = at + k.size();
+  if (line[p] != '"') return line.substr(p, line.find_first_of(",}", p) - p);
+  std::string v;
+  for (++p; p < line.size() && line[p] != '"'; ++p) {
+    if (line[p] == '\\') v += line[p++];
+    v += line[p];
+  }
+  return v;
+}
+
+using TKey = std::tuple<std::string, std::string, std::string, std::string, std::string,
+                        std::string, std::string>;
+TKey KeyOf(const std::string& line) {
+  return TKey{Field(line, "machine"), Field(line, "user"), Field(line, "browser_id"),
+              Field(line, "profile"), Field(line, "ts"),   Field(line, "url"),
+              Field(line, "seq")};
+}
+
+std::vector<TKey> VisitKeys(const std::string& text) {
+  std::vector<TKey> keys;
+  for (const std::string& line : SplitLines(text))
+    if (line.rfind("{\"kind\":\"visit\"", 0) == 0) keys.push_back(KeyOf(line));
+  return keys;
+}
+
+}  // namespace
+
+TEST(uReportJsonl, HostileTitlesStayOneValidLineEach) {
+  const std::string hostile[] = {
+      "say \"hi\" \\ back",
+      std::string("ctrl \x01\x02\x1f and nul ") + '\0' + " end",
+      "line\nbreak\r\nand tab\t",
+      "sep \xE2\x80\xA8 para \xE2\x80\xA9 dash \xE2\x80\x94 ellipsis \xE2\x80\xA6",
+      "\xE2\x80\xA8",
+      "中文标题 </script><!--"};
+  THistoryList list;
+  int64_t t = 1700000000;
+  for (const std::string& title : hostile)
+    list.Add(Visit(title, "https://example.com/?q=\xE2\x80\xA8\"x", t--));
+  TSourceList sources;
+  TSourceInfo s;
+  s.BrowserId = "chrome";
+  s.BrowserName = "Chrome";
+  s.Profile = "alice\\Default";
+  s.DbPath = "C:\\Users\\alice\\History";
+  s.Message = "bad \"quote\"\n\xE2\x80\xA8";
+  sources.Add(s);
+
+  const std::string text = BuildJsonlReport(list, sources, Opts());
+  const std::vector<std::string> lines = SplitLines(text);
+  ASSERT_EQ(lines.size(), 7u);
+  for (const std::string& line : lines) {
+    EXPECT_EQ(line.find('\r'), std::string::npos);
+    EXPECT_EQ(line.find("\xE2\x80\xA8"), std::string::npos) << line;
+    EXPECT_EQ(line.find("\xE2\x80\xA9"), std::string::npos) << line;
+    TJsonChecker checker(line);
+    EXPECT_TRUE(checker.WholeDocument()) << line;
+  }
+  EXPECT_EQ(Field(lines[3], "title"),
+            "sep \\u2028 para \\u2029 dash \xE2\x80\x94 ellipsis \xE2\x80\xA6");
+  EXPECT_EQ(Field(lines[4], "title"), "\\u2028");
+  EXPECT_EQ(text.compare(0, 3, "\xEF\xBB\xBF") == 0, false) << "no byte-order mark";
+}
+
+TEST(uReportJsonl, PythonReadsBackEveryTextUnchanged) {
+  FILE* probe = popen("python3 -c 'import json' 2>/dev/null", "r");
+  if (!probe || pclose(probe) != 0) GTEST_SKIP() << "python3 is not available";
+  const std::string title = std::string("q\"\\\x01\x7f\n\xE2\x80\xA8\xE2\x80\xA9 标题 \xF0\x9F\x98\x80");
+  THistoryList list;
+  list.Add(Visit(title, "https://www.baidu.com/s?wd=%E5%A4%A9%E6%B0%94", 1700000000));
+  vt_test::TempFolder dir;
+  const std::string path = dir.Sub("m.jsonl"), expect = dir.Sub("title.txt");
+  std::string err;
+  ASSERT_TRUE(WriteJsonlReportFile(path, list, TSourceList(), Opts(), err)) << err;
+  vt_test::WriteFile(expect, title);
+  // splitlines() ends lines at U+2028 as well: each record must still be
+  // one line to it.
+  const std::string script =
+      "import json,sys\n"
+      "text=open(sys.argv[1],encoding='utf-8').read()\n"
+      "rows=[json.loads(l) for l in text.splitlines()]\n"
+      "assert len(rows)==1, len(rows)\n"
+      "assert rows[0]['title']==open(sys.argv[2],encoding='utf-8',newline='').read()\n"
+      "assert rows[0]['keyword']=='天气', rows[0]['keyword']\n";
+  vt_test::WriteFile(dir.Sub("check.py"), script);
+  const std::string cmd = "python3 '" + dir.Sub("check.py") + "' '" + path + "' '" + expect + "'";
+  EXPECT_EQ(std::system(cmd.c_str()), 0);
+}
+
+TEST(uReportJsonl, VisitLinesCarryOriginTimeAndWhatTheAddressSays) {
+  vt_test::TzOverride tz("CST-8");
+  THistoryList list;
+  THistoryRecord r = Visit("天气_百度搜索", "https://www.baidu.com/s?wd=%E5%A4%A9%E6%B0%94",
+                           1700000000);
+  r.SetSource("edge", "Microsoft Edge", "alice\\Profile 1");
+  list.Add(r);
+  r = Visit("NAS", "http://192.168.1.10/admin", 1699990000);
+  r.SetSource("ie", "Internet Explorer", "bob");  // a WebCache source: a user alone
+  list.Add(r);
+  list.Add(Visit("本地文件", "file:///C:/x.html", 1699980000, "Chrome", "carol\\Default"));
+
+  const std::vector<std::string> lines = SplitLines(BuildJsonlReport(list, TSourceList(), Opts()));
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0],
+            "{\"kind\":\"visit\",\"run\":\"20261207_101010Z-42\",\"machine\":\"PC-01\","
+            "\"user\":\"alice\",\"browser\":\"Microsoft Edge\",\"browser_id\":\"edge\","
+            "\"profile\":\"Profile 1\",\"ts\":1700000000,\"seq\":0,"
+            "\"time\":\"2023-11-15 06:13:20\",\"utc_offset\":480,"
+            "\"url\":\"https://www.baidu.com/s?wd=%E5%A4%A9%E6%B0%94\",\"title\":\"天气_百度搜索\","
+            "\"host\":\"www.baidu.com\",\"domain\":\"baidu.com\",\"category\":\"搜索引擎\","
+            "\"keyword\":\"天气\"}");
+  EXPECT_EQ(Field(lines[1], "user"), "bob");
+  EXPECT_EQ(Field(lines[1], "profile"), "");
+  EXPECT_EQ(Field(lines[1], "domain"), "192.168.1.10");
+  EXPECT_EQ(Field(lines[1], "category"), "内网/局域网");
+  EXPECT_EQ(Field(lines[1], "keyword"), "");
+  EXPECT_EQ(Field(lines[2], "host"), "");
+  EXPECT_EQ(Field(lines[2], "domain"), kLocalDomain);
+}
+
+TEST(uReportJsonl, SeqTellsRealRepeatsApartAndKeysSurviveANarrowerWindow) {
+  // Newest first, as the run sorts them: a reload of one page within one
+  // second (two visits), the same page in another profile and another
+  // second, and a redirect chain sharing one time.
+  THistoryList list;
+  list.Add(Visit("a", "https://a.example/", 1700000100));
+  list.Add(Visit("a", "https://a.example/", 1700000100));
+  list.Add(Visit("a", "https://a.example/", 1700000100, "Chrome", "Profile 2"));
+  list.Add(Visit("b", "https://b.example/", 1700000100));
+  list.Add(Visit("a", "https://a.example/", 1700000100));
+  list.Add(Visit("a", "https://a.example/", 1700000050));
+  list.Add(Visit("c", "https://c.example/hop1", 1700000000));
+  list.Add(Visit("c", "https://c.example/hop2", 1700000000));
+
+  const std::vector<TKey> keys = VisitKeys(BuildJsonlReport(list, TSourceList(), Opts()));
+  ASSERT_EQ(keys.size(), 8u);
+  const std::vector<std::string> seqs = {"0", "1", "0", "0", "2", "0", "0", "0"};
+  for (size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(std::get<6>(keys[i]), seqs[i]) << i;
+  EXPECT_EQ(std::set<TKey>(keys.begin(), keys.end()).size(), keys.size());
+
+  // A later export that no longer reaches the oldest visits, and one taken
+  // after new visits arrived: the visits they share keep their keys.
+  THistoryList older, newer;
+  for (int i = 0; i < 6; ++i) older.Add(list.Items()[i]);
+  newer.Add(Visit("n", "https://a.example/", 1700000200));
+  for (int i = 0; i < list.Count(); ++i) newer.Add(list.Items()[i]);
+  const std::vector<TKey> olderKeys = VisitKeys(BuildJsonlReport(older, TSourceList(), Opts()));
+  const std::vector<TKey> newerKeys = VisitKeys(BuildJsonlReport(newer, TSourceList(), Opts()));
+  EXPECT_EQ(olderKeys, std::vector<TKey>(keys.begin(), keys.begin() + 6));
+  EXPECT_EQ(std::vector<TKey>(newerKeys.begin() + 1, newerKeys.end()), keys);
+}
+
+TEST(uReportJsonl, LongRunsOfOneSecondCountEachAddressOnItsOwn) {
+  // An imported history can stamp hundreds of visits with one time; past a
+  // short run the count goes through a table and must agree with a scan.
+  THistoryList list;
+  for (int i = 0; i < 300; ++i)
+    list.Add(Visit("x", "https://x.example/" + std::to_string(i % 7), 1700000000));
+  // The seconds after it start counting afresh.
+  for (int i = 0; i < 6; ++i) list.Add(Visit("x", "https://x.example/0", 1699999999 - i / 2));
+  const std::vector<TKey> keys = VisitKeys(BuildJsonlReport(list, TSourceList(), Opts()));
+  ASSERT_EQ(keys.size(), 306u);
+  for (int i = 0; i < 300; ++i) EXPECT_EQ(std::get<6>(keys[i]), std::to_string(i / 7)) << i;
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(std::get<6>(keys[300 + i]), std::to_string(i % 2)) << i;
+}
+
+TEST(uReportJsonl, SourceLinesSayWhatFailedAndEveryVisitIsWrittenWithoutLimit) {
+  TSourceList sources;
+  TSourceInfo ok;
+  ok.BrowserId = "chrome";
+  ok.BrowserName = "Google Chrome";
+  ok.Profile = "alice\\Default";
+  ok.DbPath = "/h/History";
+  ok.Count = 1500;
+  sources.Add(ok);
+  TSourceInfo locked = ok;
+  locked.Status = ssLocked;
+  locked.Count = 0;
+  locked.Message = "数据库被占用";
+  sources.Add(locked);  // the same store named twice stays two lines
+
+  const THistoryList list = NumberedVisits(1500);
+  const std::vector<std::string> lines = SplitLines(BuildJsonlReport(list, sources, Opts("srv")));
+  ASSERT_EQ(lines.size(), 1502u);
+  EXPECT_EQ(lines[1501],
+            "{\"kind\":\"source\",\"run\":\"20261207_101010Z-42\",\"machine\":\"srv\","
+            "\"user\":\"alice\",\"browser\":\"Google Chrome\",\"browser_id\":\"chrome\","
+            "\"profile\":\"Default\",\"path\":\"/h/History\",\"seq\":1,\"state\":\"locked\","
+            "\"status\":\"" + StatusLabel(ssLocked) + "\",\"ok\":0,\"count\":0,"
+            "\"message\":\"数据库被占用\"}");
+  EXPECT_EQ(Field(lines[1500], "seq"), "0");
+  EXPECT_EQ(Field(lines[1500], "ok"), "1");
+  EXPECT_EQ(Field(lines[1500], "count"), "1500");
+}
+
+TEST(uReportJsonl, RunIdsSortByTimeAndLabelsSplitAtTheFirstBackslash) {
+  EXPECT_EQ(JsonlRunId(1700000000, 7), "20231114_221320Z-7");
+  EXPECT_LT(JsonlRunId(1700000000, 99999), JsonlRunId(1700000001, 1));
+  std::string user, profile;
+  SplitProfileLabel("alice\\Profile 1 (snap)", user, profile);
+  EXPECT_EQ(user + "|" + profile, "alice|Profile 1 (snap)");
+  SplitProfileLabel("a\\b\\c", user, profile);
+  EXPECT_EQ(user + "|" + profile, "a|b\\c");
+  SplitProfileLabel("", user, profile);
+  EXPECT_EQ(user + "|" + profile, "|");
+}
+
+TEST(uReportJsonl, AnEmptyRunWritesNothingAndAFailedWriteSaysSo) {
+  EXPECT_EQ(BuildJsonlReport(THistoryList(), TSourceList(), Opts()), "");
+  vt_test::TempFolder dir;
+  vt_test::WriteFile(dir.Sub("file"), "x");
+  std::string err;
+  EXPECT_FALSE(
+      WriteJsonlReportFile(dir.Sub("file/sub/m.jsonl"), NumberedVisits(3), TSourceList(), Opts(), err));
+  EXPECT_EQ(err.rfind("写入 JSONL 报告失败：", 0), 0u) << err;
+}

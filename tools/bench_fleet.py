@@ -1,0 +1,138 @@
+#!/usr/bin/env python3
+"""Figures for many machines:
+
+  (a) /format:jsonl of a large history beside the JSON report of the same
+      store (median of several runs each, written to a file);
+  (b) loading the exports of several machines into a private ClickHouse
+      server with fleet/load.sh (rows per second);
+  (c) the fleet top-domains query (fleet/queries/top_domains.sql) on the
+      loaded tables (median).
+
+  tools/bench_fleet.py [--visits N] [--urls M] [--machines K] [--runs R]
+
+The profile (Chrome, one profile; 1,000,000 visits over 200,000 addresses
+by default) is generated into build-bench/ and reused, as tools/benchmark.sh
+does; the machines are that history exported under K machine names. The
+program and gen_profile come from build-bench/build unless VT_EXE and
+GEN_PROFILE name them.
+"""
+import argparse
+import os
+import resource
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(ROOT, "tests", "fleet"))
+from chservers import CLIENT, Servers, client, run_sql_file  # noqa: E402
+
+
+def timed(cmd, env=None):
+    return timed_cpu(cmd, env)[0]
+
+
+def timed_cpu(cmd, env=None):
+    """Wall seconds and the program's own CPU seconds (user + system): on a
+    shared machine the second moves far less with the neighbours' load."""
+    before = resource.getrusage(resource.RUSAGE_CHILDREN)
+    t0 = time.monotonic()
+    subprocess.run(cmd, env=env, check=True, stdout=subprocess.DEVNULL)
+    wall = time.monotonic() - t0
+    after = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return wall, (after.ru_utime - before.ru_utime) + (after.ru_stime - before.ru_stime)
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--visits", type=int, default=1000000)
+    ap.add_argument("--urls", type=int, default=200000)
+    ap.add_argument("--machines", type=int, default=5)
+    ap.add_argument("--runs", type=int, default=3)
+    args = ap.parse_args()
+
+    cache = os.path.join(ROOT, "build-bench")
+    build = os.path.join(cache, "build")
+    exe = os.environ.get("VT_EXE") or os.path.join(build, "Visitrail")
+    gen = os.environ.get("GEN_PROFILE") or os.path.join(build, "tools", "gen_profile")
+    if not (os.access(exe, os.X_OK) and os.access(gen, os.X_OK)):
+        subprocess.run(["cmake", "-S", ROOT, "-B", build, "-DCMAKE_BUILD_TYPE=Release",
+                        "-DVT_BUILD_TESTS=ON"], check=True, stdout=subprocess.DEVNULL)
+        subprocess.run(["cmake", "--build", build, "--target", "Visitrail", "gen_profile",
+                        "-j2"], check=True, stdout=subprocess.DEVNULL)
+    name = ("profile-1m" if (args.visits, args.urls) == (1000000, 200000)
+            else "profile-%d-%d" % (args.visits, args.urls))
+    home = os.path.join(cache, name, "bench")
+    history = os.path.join(home, "AppData/Local/Google/Chrome/User Data/Default/History")
+    if not os.path.exists(history):
+        print("generating %d visits over %d addresses ..." % (args.visits, args.urls), flush=True)
+        shutil.rmtree(os.path.join(cache, name), ignore_errors=True)
+        subprocess.run([gen, home, "--visits", str(args.visits), "--urls", str(args.urls),
+                        "--only", "chrome/Default"], check=True, stdout=subprocess.DEVNULL)
+    env = dict(os.environ, USERPROFILE=home)
+
+    work = tempfile.mkdtemp(prefix="vt_benchfleet_")
+    servers = None
+    try:
+        # (a) the export beside the JSON report
+        times = {"json": [], "jsonl": [], "json_cpu": [], "jsonl_cpu": []}
+        for _ in range(args.runs):
+            for fmt in ("json", "jsonl"):
+                out = os.path.join(work, "r." + fmt)
+                wall, cpu = timed_cpu([exe, "/src:chrome", "/format:" + fmt, "/out:" + out], env)
+                times[fmt].append(wall)
+                times[fmt + "_cpu"].append(cpu)
+                size = os.path.getsize(out)
+                os.remove(out)
+                times[fmt + "_mb"] = size // 1048576
+        med = {k: statistics.median(v) for k, v in times.items() if isinstance(v, list)}
+        print("\n%d visits, median of %d runs (wall, and the program's CPU):" %
+              (args.visits, args.runs))
+        print("  JSON report  (%4d MB)  %7.2f s  %6.2f s CPU" %
+              (times["json_mb"], med["json"], med["json_cpu"]))
+        print("  JSONL export (%4d MB)  %7.2f s  %6.2f s CPU   (JSONL / JSON = %.2f wall, %.2f CPU)"
+              % (times["jsonl_mb"], med["jsonl"], med["jsonl_cpu"], med["jsonl"] / med["json"],
+                 med["jsonl_cpu"] / med["json_cpu"]))
+
+        # (b) loading the machines
+        exports = os.path.join(work, "exports")
+        os.makedirs(exports)
+        for k in range(args.machines):
+            subprocess.run([exe, "/src:chrome", "/format:jsonl", "/machine:m%d" % (k + 1),
+                            "/out:" + exports + "/"], env=env, check=True,
+                           stdout=subprocess.DEVNULL)
+        servers = Servers(os.path.join(work, "servers"), count=1)
+        servers.start()
+        port = servers.ports[0]
+        print("\nClickHouse %s, one server" % client(port, "-q", "SELECT version()").strip())
+        client(port, "-q", "CREATE DATABASE visitrail")
+        run_sql_file(port, "visitrail", os.path.join(ROOT, "fleet", "tables.sql"))
+        load_env = dict(os.environ, CLICKHOUSE_CLIENT=CLIENT)
+        load_s = timed([os.path.join(ROOT, "fleet", "load.sh"), exports, "--port", str(port),
+                        "--database", "visitrail"], load_env)
+        rows = int(client(port, "-q", "SELECT count() FROM visits", database="visitrail"))
+        print("  load %d machines x %d visits: %.1f s, %.0f rows/s" %
+              (args.machines, args.visits, load_s, rows / load_s))
+
+        # (c) the fleet's top domains, before any merge and after the parts merged
+        query = os.path.join(ROOT, "fleet", "queries", "top_domains.sql")
+        for label in ("as loaded", "after OPTIMIZE FINAL"):
+            q = []
+            for _ in range(args.runs):
+                t0 = time.monotonic()
+                run_sql_file(port, "visitrail", query)
+                q.append(time.monotonic() - t0)
+            print("  top domains (%s): %.2f s median" % (label, statistics.median(q)))
+            if label == "as loaded":
+                client(port, "-q", "OPTIMIZE TABLE visits FINAL", database="visitrail")
+    finally:
+        if servers:
+            servers.stop()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
