@@ -566,6 +566,7 @@ int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
   WriteLine(StatsLine(analyzer));
   if (html) {
     WriteLine(std::string(kMakerLine) + kIdeographicSpace + kHomepage);
+    std::string err;
     if (opts.AutoOpen && !plat::ShellOpen(path, err)) log.Warn("无法打开报告：" + err);
   }
   return doneCode;

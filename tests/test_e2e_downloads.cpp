@@ -57,12 +57,12 @@ TEST_F(DownloadRun, ConsoleCountAndColumn) {
   RunResult r = Run({"/format:json", "/out:" + out});
   ASSERT_EQ(r.ExitCode, 0) << r.Out;
   EXPECT_NE(r.Out.find("采集完成：5 条记录，1 个数据源\n下载记录：2 个文件\n"), std::string::npos) << r.Out;
-  EXPECT_NE(r.Out.find("条数       下载\n"), std::string::npos) << r.Out;
-  EXPECT_NE(r.Out.find("已采集                   5        2\n"), std::string::npos) << r.Out;
+  EXPECT_NE(r.Out.find("条数     下载\n"), std::string::npos) << r.Out;
+  EXPECT_NE(r.Out.find("已采集                5        2\n"), std::string::npos) << r.Out;
 
   r = Run({"/list"});
   EXPECT_EQ(r.ExitCode, 0);
-  EXPECT_NE(r.Out.find("条数       下载\n"), std::string::npos) << r.Out;
+  EXPECT_NE(r.Out.find("条数     下载\n"), std::string::npos) << r.Out;
   EXPECT_EQ(r.Out.find("下载记录："), std::string::npos);
 }
 

@@ -252,3 +252,47 @@ TEST(uReportJsonl, AnEmptyRunWritesNothingAndAFailedWriteSaysSo) {
       WriteJsonlReportFile(dir.Sub("file/sub/m.jsonl"), NumberedVisits(3), TSourceList(), Opts(), err));
   EXPECT_EQ(err.rfind("写入 JSONL 报告失败：", 0), 0u) << err;
 }
+
+TEST(uReportJsonl, DownloadLinesStandBetweenVisitsAndSourcesWithTheirOwnKey) {
+  vt_test::TzOverride tz("CST-8");
+  THistoryList list;
+  list.Add(Visit("a", "https://a.example/", 1700000100, "Chrome", "alice\\Default"));
+  TDownloadList downloads;
+  TDownloadRecord d;
+  d.Source = InternSourceLabel("chrome", "Google Chrome", "alice\\Default");
+  d.Path = "C:\\Users\\alice\\Downloads\\setup \"x\".exe";
+  d.Url = "https://dl.example/setup.exe";
+  d.StartUnix = 1700000000;
+  d.TotalBytes = 4096;
+  d.State = dsComplete;
+  downloads.Add(d);
+  downloads.Add(d);  // fetched twice in one second to the same name: two records
+  d.Path = "C:\\Users\\alice\\Downloads\\setup (1).exe";
+  d.TotalBytes = -1;
+  d.ReceivedBytes = -1;
+  d.State = dsUnknown;
+  downloads.Add(d);
+  TSourceList sources;
+  sources.Add(TSourceInfo{"chrome", "Google Chrome", "alice\\Default", "/h", ssOk, 1, ""});
+  TJsonlOptions o = Opts();
+  o.Downloads = &downloads;
+
+  const std::vector<std::string> lines = SplitLines(BuildJsonlReport(list, sources, o));
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[0].rfind("{\"kind\":\"visit\"", 0), 0u);
+  EXPECT_EQ(lines[4].rfind("{\"kind\":\"source\"", 0), 0u);
+  EXPECT_EQ(lines[1],
+            "{\"kind\":\"download\",\"run\":\"20261207_101010Z-42\",\"machine\":\"PC-01\","
+            "\"user\":\"alice\",\"browser\":\"Google Chrome\",\"browser_id\":\"chrome\","
+            "\"profile\":\"Default\",\"ts\":1700000000,\"seq\":0,"
+            "\"time\":\"2023-11-15 06:13:20\",\"utc_offset\":480,"
+            "\"path\":\"C:\\\\Users\\\\alice\\\\Downloads\\\\setup \\\"x\\\".exe\","
+            "\"url\":\"https://dl.example/setup.exe\",\"bytes\":4096,\"state\":\"完成\"}");
+  EXPECT_EQ(Field(lines[2], "seq"), "1");
+  // Another file name is another record: its count starts again.
+  EXPECT_EQ(Field(lines[3], "seq"), "0");
+  EXPECT_EQ(Field(lines[3], "bytes"), "-1");
+  EXPECT_EQ(Field(lines[3], "state"), "未知");
+  // Without a list, no download lines.
+  EXPECT_EQ(SplitLines(BuildJsonlReport(list, sources, Opts())).size(), 2u);
+}
