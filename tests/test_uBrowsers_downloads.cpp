@@ -140,6 +140,34 @@ TEST_F(Downloads, DamagedDownloadsTableNeverCostsTheVisits) {
   EXPECT_EQ(r.Src(0).Message.rfind("下载记录读取中断：", 0), 0u) << r.Src(0).Message;
 }
 
+// A downloads "table" that is a view over an endless query, and a chain
+// table that is a virtual table: neither is run, each is named, and the
+// visits are read as usual.
+TEST_F(Downloads, ViewsAndVirtualTablesAreRefusedByName) {
+  UserFolder u(FBase.Path(), "carl");
+  const std::string h = u.AddChrome("Default", kVisits);
+  AddChromeDownloads(h, {ChromeDl({"https://x.example/a"}, "/tmp/a", kT, 1, 1, 1)});
+  ExecSql(h, "DROP TABLE downloads; CREATE VIEW downloads AS WITH RECURSIVE c(x) AS "
+             "(SELECT 1 UNION ALL SELECT x + 1 FROM c) SELECT x AS id FROM c;");
+  Result r;
+  Collect(r, u);
+  ASSERT_EQ(r.Sources.Count(), 1);
+  EXPECT_EQ(r.Src(0).Status, ssOk);
+  EXPECT_EQ(r.List.Count(), 2);
+  EXPECT_EQ(r.Downloads.Count(), 0);
+  EXPECT_EQ(r.Src(0).Message, "下载记录结构异常：downloads 不是数据表");
+
+  UserFolder v(FBase.Path(), "cleo");
+  const std::string h2 = v.AddChrome("Default", kVisits);
+  AddChromeDownloads(h2, {ChromeDl({"https://x.example/a"}, "/tmp/a", kT, 1, 1, 1)});
+  ExecSql(h2, "DROP TABLE downloads_url_chains; "
+              "CREATE VIRTUAL TABLE downloads_url_chains USING fts4(id, chain_index, url);");
+  Result r2;
+  Collect(r2, v);
+  EXPECT_EQ(r2.List.Count(), 2);
+  EXPECT_EQ(r2.Src(0).Message, "下载记录结构异常：downloads_url_chains 不是数据表");
+}
+
 TEST_F(Downloads, StoreWithoutDownloadsTableHasNoneAndNoMessage) {
   UserFolder u(FBase.Path(), "dave");
   u.AddChrome("Default", kVisits);
