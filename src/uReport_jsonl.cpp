@@ -183,13 +183,46 @@ class TVisitSeq {
   std::unordered_map<std::string, int32_t> FTable;
 };
 
+// The start of a line up to "ts" by source label id ("kind", run and the
+// origin fields), made once per source.
+class TLineHeads {
+ public:
+  TLineHeads(const char* kind, const std::string& runField, const std::string& machine)
+      : FKind(kind), FRun(runField), FMachine(machine) {}
+  const std::string& Of(TSourceLabelId source) {
+    if (source >= FHeads.size()) FHeads.resize(source + 1);
+    std::string& head = FHeads[source];
+    if (head.empty()) {
+      const TSourceLabel& l = SourceLabelAt(source);
+      head = std::string("{\"kind\":\"") + FKind + "\"" + FRun +
+             OriginFields(FMachine, l.BrowserId, l.BrowserName, l.Profile) + ",\"ts\":";
+    }
+    return head;
+  }
+
+ private:
+  const char* FKind;
+  const std::string& FRun;
+  const std::string& FMachine;
+  std::vector<std::string> FHeads;
+};
+
+// ,"time":"…","utc_offset":N — the offset the time text was made with;
+// times outside the years the local conversion covers are shown in UTC.
+void AppendTimeFields(std::string& out, TTimeTextCache& times, int64_t unixTime) {
+  out += ",\"time\":\"";
+  times.AppendTo(out, unixTime);
+  out += "\",\"utc_offset\":";
+  const bool local = unixTime >= kUnix1990 && unixTime < kUnix2100;
+  AppendInt(out, local ? UtcOffsetAt(unixTime) / 60 : 0);
+}
+
 void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOptions& opts,
                     const std::string& runField) {
   TTimeTextCache times;
   TAddressFacts facts;
   TVisitSeq seqs(list.Items());
-  // The start of a line up to "ts", by source label id; empty = not made yet.
-  std::vector<std::string> heads;
+  TLineHeads heads("visit", runField, opts.Machine);
   std::string& out = sink.Text;
   const THistoryArray& items = list.Items();
   const int32_t n = list.Count();
@@ -200,22 +233,11 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
   ForEachSampled(list, 0, [&](const THistoryRecord& r) {
     if (i + kAhead < n) facts.PrefetchSlot(items[i + kAhead].Url);
     if (i + kAhead / 2 < n) facts.PrefetchTail(items[i + kAhead / 2].Url);
-    if (r.Source >= heads.size()) heads.resize(r.Source + 1);
-    std::string& head = heads[r.Source];
-    if (head.empty())
-      head = "{\"kind\":\"visit\"" + runField +
-             OriginFields(opts.Machine, r.BrowserId(), r.BrowserName(), r.Profile()) + ",\"ts\":";
-    out += head;
+    out += heads.Of(r.Source);
     AppendInt(out, r.VisitUnix);
     out += ",\"seq\":";
     AppendInt(out, seqs.Next(i++));
-    out += ",\"time\":\"";
-    times.AppendTo(out, r.VisitUnix);
-    out += "\",\"utc_offset\":";
-    // The offset the time text was made with; times outside the years the
-    // local conversion covers are shown in UTC.
-    const bool local = r.VisitUnix >= kUnix1990 && r.VisitUnix < kUnix2100;
-    AppendInt(out, local ? UtcOffsetAt(r.VisitUnix) / 60 : 0);
+    AppendTimeFields(out, times, r.VisitUnix);
     AppendField(out, "url", r.Url);
     AppendField(out, "title", r.Title);
     facts.AppendTail(out, r.Url);
@@ -255,25 +277,16 @@ void EmitDownloadLines(TReportSink& sink, const TDownloadList& downloads,
                        const TJsonlOptions& opts, const std::string& runField) {
   TTimeTextCache times;
   std::unordered_map<std::string, int32_t> seen;
-  std::vector<std::string> heads;  // the start of a line up to "ts", by source label id
+  TLineHeads heads("download", runField, opts.Machine);
   std::string& out = sink.Text;
   for (const TDownloadRecord& d : downloads.Items()) {
-    if (d.Source >= heads.size()) heads.resize(d.Source + 1);
-    std::string& head = heads[d.Source];
-    if (head.empty())
-      head = "{\"kind\":\"download\"" + runField +
-             OriginFields(opts.Machine, d.BrowserId(), d.BrowserName(), d.Profile()) + ",\"ts\":";
-    out += head;
+    out += heads.Of(d.Source);
     AppendInt(out, d.StartUnix);
     out += ",\"seq\":";
     std::string key = std::to_string(d.Source) + '\n' + std::to_string(d.StartUnix) + '\n' +
                       d.Url + '\n' + d.Path;
     AppendInt(out, seen[std::move(key)]++);
-    out += ",\"time\":\"";
-    times.AppendTo(out, d.StartUnix);
-    out += "\",\"utc_offset\":";
-    const bool local = d.StartUnix >= kUnix1990 && d.StartUnix < kUnix2100;
-    AppendInt(out, local ? UtcOffsetAt(d.StartUnix) / 60 : 0);
+    AppendTimeFields(out, times, d.StartUnix);
     AppendField(out, "path", d.Path);
     AppendField(out, "url", d.Url);
     out += ",\"bytes\":";
