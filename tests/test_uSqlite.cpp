@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "uPlatform.h"
 #include "uSqlite.h"
+#include "uUtil.h"
 
 using namespace vt_test;
 
@@ -82,6 +83,23 @@ TEST(SqliteDb, MalformedTextIsRepairedNotPassedOn) {
   ASSERT_TRUE(db.Prepare("SELECT a FROM t", stmt));
   ASSERT_EQ(db.Step(stmt), kRow);
   EXPECT_EQ(db.ColText(stmt, 0), "A\xEF\xBF\xBD" "B");
+  db.Finalize(stmt);
+
+  // A lead byte whose next byte cannot follow it: ASCII, an overlong form,
+  // an encoded surrogate, a code point above U+10FFFF.
+  ExecSql(path, "CREATE TABLE u(a TEXT);"
+                "INSERT INTO u VALUES(CAST(X'C341' AS TEXT)), (CAST(X'E08080' AS TEXT)),"
+                " (CAST(X'EDA080' AS TEXT)), (CAST(X'F4908080' AS TEXT)),"
+                " (CAST(X'F0808080' AS TEXT));");
+  ASSERT_TRUE(db.OpenReadOnly(path));
+  ASSERT_TRUE(db.Prepare("SELECT a FROM u", stmt));
+  for (const char* raw : {"\xC3" "A", "\xE0\x80\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+                          "\xF0\x80\x80\x80"}) {
+    ASSERT_EQ(db.Step(stmt), kRow);
+    const std::string text = db.ColText(stmt, 0);
+    EXPECT_EQ(text, Utf8BytesToString(raw));
+    EXPECT_NE(text.find("\xEF\xBF\xBD"), std::string::npos) << text;
+  }
   db.Finalize(stmt);
 }
 
@@ -289,6 +307,15 @@ TEST(HeldFile, ShadowCopyCommandAndItsFailures) {
   EXPECT_FALSE(CopyHeldFile(src, dst, true, err));
   ::unsetenv("VT_FAIL");
   EXPECT_EQ("文件正被其他进程占用，无法通过卷影副本读取：esentutl 退出码 3", err);
+  EXPECT_FALSE(Exists(dst));
+
+  // Success said without a copy made is no success.
+  const std::string quiet = t.Sub("esentutl-quiet");
+  WriteFile(quiet, "#!/bin/sh\nexit 0\n");
+  ::chmod(quiet.c_str(), 0700);
+  SetShadowCopyTool(quiet);
+  EXPECT_FALSE(CopyHeldFile(src, dst, true, err));
+  EXPECT_EQ("文件正被其他进程占用，无法通过卷影副本读取：esentutl 退出码 0", err);
   EXPECT_FALSE(Exists(dst));
 
   // No tool at all (no shadow-copy service here): the system's reason.
