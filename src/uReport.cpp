@@ -458,18 +458,6 @@ std::string SourcesJson(const TSourceList& sources) {
   return out;
 }
 
-void SampleStep(int32_t n, int32_t limit, int32_t& step, int32_t& shown) {
-  if (n < 0) n = 0;
-  if (limit > 0 && limit < n) {
-    // 64-bit sums: n + limit may exceed the 32-bit range.
-    step = static_cast<int32_t>((static_cast<int64_t>(n) + limit - 1) / limit);
-    shown = static_cast<int32_t>((static_cast<int64_t>(n) + step - 1) / step);
-  } else {
-    step = 1;
-    shown = n;
-  }
-}
-
 std::string RecordsJson(const THistoryList& list, int32_t limit) {
   TReportSink sink;
   sink.Text.reserve(EstimateRecords(list, limit, 40, false));

@@ -28,12 +28,10 @@ std::string BoolText(bool b);  // "true" / "false"
 std::string DownloadsJson(const TDownloadList* downloads);
 // [{"name","profile","path","status","state","count","msg","ok"},…] in list order.
 std::string SourcesJson(const TSourceList& sources);
-// [["time","browser","title","url"],…]: the visits the /limit rule keeps.
+// [["time","browser","title","url"],…]: the visits the /limit rule keeps
+// (with 0 < limit < n, every ceil(n / limit)-th visit from the first, so
+// that the sample spans the whole list; otherwise all of them).
 std::string RecordsJson(const THistoryList& list, int32_t limit);
-// The /limit rule: when 0 < limit < n, every step-th visit from index 0,
-// step = ceil(n / limit), shown = ceil(n / step); otherwise step 1, all n.
-// The sample spans the whole list instead of cutting it after `limit`.
-void SampleStep(int32_t n, int32_t limit, int32_t& step, int32_t& shown);
 std::string PeakText(const TAnalyzer& a);      // JSON report: "周三 9:00", empty when none
 std::string HtmlPeakText(const TAnalyzer& a);  // HTML report: "周三 9:00", "—" when none
 // Local "yyyy-mm-dd hh:nn"; empty when `unixTime` <= 0.

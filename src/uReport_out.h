@@ -69,6 +69,21 @@ class TTimeTextCache {
   char FDate[11] = {};  // "yyyy-mm-dd "
 };
 
+// The /limit rule: when 0 < limit < n, every step-th visit from index 0,
+// step = ceil(n / limit), shown = ceil(n / step); otherwise step 1, all n.
+// The sample spans the whole list instead of cutting it after `limit`.
+inline void SampleStep(int32_t n, int32_t limit, int32_t& step, int32_t& shown) {
+  if (n < 0) n = 0;
+  if (limit > 0 && limit < n) {
+    // 64-bit sums: n + limit may exceed the 32-bit range.
+    step = static_cast<int32_t>((static_cast<int64_t>(n) + limit - 1) / limit);
+    shown = static_cast<int32_t>((static_cast<int64_t>(n) + step - 1) / step);
+  } else {
+    step = 1;
+    shown = n;
+  }
+}
+
 // Calls fn(record) for the visits the /limit rule keeps, in list order,
 // while fn returns true.
 template <typename Fn>

@@ -477,7 +477,14 @@ bool CopyFromOneShadow(const std::vector<plat::ShadowFile>& files, bool elevated
   for (const plat::ShadowFile& f : files) plat::RemoveFile(f.Dst);
   std::string reason;
   const auto copier = gShadowCopier ? gShadowCopier : plat::CopyFromShadow;
-  if (copier(files, reason)) return true;
+  if (copier(files, reason)) {
+    // Success claimed without the database copied is no success.
+    bool complete = true;
+    for (const plat::ShadowFile& f : files)
+      if (!f.IfPresent && !plat::FileExists(f.Dst)) complete = false;
+    if (complete) return true;
+    reason = "卷影副本中未得到文件";
+  }
   for (const plat::ShadowFile& f : files) plat::RemoveFile(f.Dst);
   err = kHeldNoShadow + reason;
   return false;

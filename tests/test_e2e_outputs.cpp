@@ -108,20 +108,28 @@ TEST_F(OutputRun, DefaultNamedReportsOfOneSecondNeverReplaceEachOther) {
 TEST_F(OutputRun, ReportCutShortByAFileSizeLimitLeavesNoFile) {
   // A limit that lets the store's snapshot through but not the report.
   const long long limit = SizeOf(FStore) + 4096;
-  for (const std::string fmt : {"html", "json"}) {
+  for (const std::string fmt : {"html", "json", "csv"}) {
     SCOPED_TRACE(fmt);
     const std::string probe = FRoot.Sub("probe/r." + fmt);
     ASSERT_EQ(Run({"/out:" + probe, "/format:" + fmt, "/quiet"}).ExitCode, 0);
     ASSERT_GT(SizeOf(probe), limit) << "the report must outgrow the limit";
 
-    const std::string out = FRoot.Sub("out-" + fmt);
-    const RunResult r = Run({"/out:" + out + "/", "/format:" + fmt, "/quiet"},
-                            {"prlimit", "--fsize=" + std::to_string(limit), "--"});
-    EXPECT_EQ(r.ExitCode, 4) << r.Out << r.Err;
-    EXPECT_NE(r.Out.find(fmt == "html" ? "错误: 写入报告失败：" : "错误: 写入 JSON 报告失败："),
-              std::string::npos)
-        << r.Out;
-    EXPECT_EQ(vt_test::ListNames(out), Lines()) << "a report cut short was left behind";
+    // The default name in a folder that exists (the run claims the name
+    // before writing) and in one the writer has to make.
+    for (const bool exists : {true, false}) {
+      SCOPED_TRACE(exists ? "existing folder" : "new folder");
+      const std::string out = FRoot.Sub("out-" + fmt + (exists ? "-existing" : "-new"));
+      if (exists) vt_test::MakeDirs(out);
+      const RunResult r = Run({"/out:" + out + "/", "/format:" + fmt, "/quiet"},
+                              {"prlimit", "--fsize=" + std::to_string(limit), "--"});
+      EXPECT_EQ(r.ExitCode, 4) << r.Out << r.Err;
+      EXPECT_NE(r.Out.find(fmt == "html"   ? "错误: 写入报告失败："
+                           : fmt == "json" ? "错误: 写入 JSON 报告失败："
+                                           : "错误: 写入 CSV 报告失败："),
+                std::string::npos)
+          << r.Out;
+      EXPECT_EQ(vt_test::ListNames(out), Lines()) << "a report cut short was left behind";
+    }
   }
 }
 

@@ -208,6 +208,28 @@ TEST_F(ReportRun, OnlyFailedSourcesEndWithThree) {
   EXPECT_TRUE(HasLine(r.Lines(), "    " + ChromeHistoryPath()));
 }
 
+// One source read without visits beside a failed one: the run did read
+// something, so it is an empty result (2), not a total failure (3), and a
+// JSON report is still written.
+TEST_F(ReportRun, AnEmptySourceBesideAFailedOneIsNoTotalFailure) {
+  vt_test::WriteFile(ChromeHistoryPath(), std::string(4096, 'x'));  // not a database
+  WriteChromeHistory(home_ + "/AppData/Local/Google/Chrome/User Data/Profile 1/History", {});
+  const std::string out = outDir_ + "/r.json";
+  auto r = Run({"/format:json", "/out:" + out, "/quiet"});
+  EXPECT_EQ(r.ExitCode, 2) << r.Out;
+  EXPECT_EQ(r.Lines(), (Lines{"", "JSON 报告已生成：" + out,
+                              "统计：0 次访问，0 个网址，0 个域名，0 天活跃"}));
+  const std::string json = vt_test::ReadFile(out);
+  EXPECT_NE(json.find("\"records\":[]}"), std::string::npos) << json.substr(0, 300);
+  EXPECT_EQ(CountOf(json, "\"state\":\"empty\""), 1u) << json.substr(0, 600);
+  EXPECT_EQ(CountOf(json, "\"state\":\"parseerror\""), 1u) << json.substr(0, 600);
+
+  // To a file as HTML the same result is the empty-range ending.
+  r = Run({"/out:" + outDir_ + "/r.html", "/quiet"});
+  EXPECT_EQ(r.ExitCode, 2);
+  EXPECT_EQ(r.Lines(), (Lines{"", "时间范围内没有可用记录，未生成报告。"}));
+}
+
 TEST_F(ReportRun, LogThatCannotBeCreatedEndsWithFive) {
   vt_test::WriteFile(root_.Sub("plainfile"), "x");
   auto r = Run({"/out:" + outDir_ + "/r.html", "/log:" + root_.Sub("plainfile/sub/run.log")});

@@ -222,6 +222,38 @@ TEST_F(Native, FirefoxProfilesAtAnAbsolutePath) {
   EXPECT_EQ(notFound, 2);  // gone.default and bob's folder
 }
 
+// Another user's profile named in alice's profiles.ini (a roaming copy, a
+// shared machine) is not alice's folder of the same name: it is said as not
+// found, and alice's own p1.default is read once, by the Profiles scan.
+TEST_F(Native, AnotherUsersAbsolutePathIsNotTheScannedUsersFolder) {
+  UserFolder alice(FBase.Path(), "alice");
+  const std::string dir = alice.Roaming("Mozilla/Firefox");
+  MakeFirefoxPlaces(dir + "/Profiles/p1.default/places.sqlite",
+                    {V("https://alice.example/", FirefoxTime(kT0))});
+  const std::string bobs = "C:\\Users\\bob\\AppData\\Roaming\\Mozilla\\Firefox\\Profiles\\p1.default";
+  WriteFile(dir + "/profiles.ini", "[Profile0]\r\nIsRelative=0\r\nPath=" + bobs + "\r\n");
+  Outcome r;
+  Collect(r, {TUserProfile("alice", alice.Root(), true)});
+  ASSERT_EQ(r.Sources.Count(), 2);
+  int read = 0, notFound = 0;
+  for (int i = 0; i < r.Sources.Count(); ++i) {
+    const TSourceInfo& s = r.Sources.Items()[i];
+    EXPECT_EQ(s.Profile, "alice\\p1.default");
+    if (s.Status == ssOk) {
+      ++read;
+      EXPECT_EQ(s.Count, 1);
+    } else {
+      ++notFound;
+      EXPECT_EQ(s.Status, ssNotFound);
+      EXPECT_EQ(s.DbPath, bobs);
+      EXPECT_EQ(s.Message, "找不到 profiles.ini 所列的配置文件夹：" + bobs);
+    }
+  }
+  EXPECT_EQ(read, 1);
+  EXPECT_EQ(notFound, 1);
+  EXPECT_EQ(r.List.Count(), 1);
+}
+
 TEST_F(Native, FixedNamesInAnotherLetterCase) {
   UserFolder alice(FBase.Path(), "alice");
   const std::string chrome = alice.Local("Google/Chrome/User Data");

@@ -313,3 +313,22 @@ TEST_F(Readers, TwoUsersAndFoldersInAnotherLetterCase) {
   EXPECT_EQ(r.Src(1).Count, 1);
   EXPECT_EQ(r.Rec(1).Url, "https://b.example/");
 }
+
+// A store is closed when its source is done, whatever the outcome: a run
+// over many profiles must not pile up open files (and a snapshot still open
+// could not be deleted on Windows).
+TEST_F(Readers, EveryStoreIsClosedWhenItsSourceIsDone) {
+  if (!Exists("/proc/self/fd")) GTEST_SKIP() << "no /proc/self/fd";
+  UserFolder alice(FBase.Path(), "alice");
+  alice.AddChrome("Default", {V("https://a.example/", "a", ChromeTime(1600000000)),
+                              V("https://b.example/", "b", ChromeTime(1600000001))});
+  alice.AddChrome("Profile 1", {});
+  alice.AddFirefox("x.default", {V("https://c.example/", "c", FirefoxTime(1600000002))}, true);
+  WriteFile(alice.Local("Microsoft/Edge/User Data/Default/History"), std::string(4096, 'x'));
+  const size_t before = ListNames("/proc/self/fd").size();
+  Result r;
+  Collect(r, {U(alice)});
+  EXPECT_EQ(r.Sources.Count(), 4);
+  EXPECT_EQ(r.List.Count(), 3);
+  EXPECT_EQ(ListNames("/proc/self/fd").size(), before);
+}

@@ -150,6 +150,32 @@ TEST(TimeWindow, MidnightsTakeTheirOwnDaylightSaving) {
   EXPECT_EQ(LocalText(to), "2026-11-02 00:00:00");
 }
 
+// East of Greenwich a change day's midnight read as UTC already has the new
+// offset: in New Zealand 2024-09-29 begins at 12:00 UTC the day before, two
+// hours before the clocks go forward, so a visit at 23:30 on the 28th
+// belongs to the 28th alone.
+TEST(TimeWindow, MidnightBeforeTheClocksGoForwardInTheEast) {
+  vt_test::TzOverride tz("NZST-12NZDT,M9.5.0,M4.1.0/3");
+  const int64_t lateOn28th = DaysFromCivil(2024, 9, 28) * 86400 + 11 * 3600 + 30 * 60;
+  ASSERT_EQ(LocalText(lateOn28th), "2024-09-28 23:30:00");
+  TOptions o;
+  int64_t from = 0, to = 0;
+  std::string range;
+
+  o.HasFrom = true;
+  o.FromDT = Day(2024, 9, 29);
+  BuildTimeWindow(o, 0, from, to, range);
+  EXPECT_EQ(LocalText(from), "2024-09-29 00:00:00");
+  EXPECT_LT(lateOn28th, from) << "/from:2024-09-29 takes in a visit of the 28th";
+
+  o.HasFrom = false;
+  o.HasTo = true;
+  o.ToDT = Day(2024, 9, 28);
+  BuildTimeWindow(o, 0, from, to, range);
+  EXPECT_EQ(LocalText(to), "2024-09-29 00:00:00");
+  EXPECT_LT(lateOn28th, to) << "/to:2024-09-28 leaves out a visit of the 28th";
+}
+
 TEST(TimeWindow, DaysAndWholeHistory) {
   TOptions o;
   int64_t from = -1, to = -1;

@@ -27,6 +27,16 @@ bool AwaitFile(const std::string& path) {
   return false;
 }
 
+// Reaps `pid` once it has ended; false when it still runs after 30 seconds
+// (the clean-up itself takes milliseconds).
+bool AwaitExit(pid_t pid, int& status) {
+  for (int i = 0; i < 3000; ++i) {
+    if (::waitpid(pid, &status, WNOHANG) == pid) return true;
+    ::usleep(10000);
+  }
+  return false;
+}
+
 }  // namespace
 
 TEST(Interrupt, SignalRemovesTrackedPathsEndsTheChildAndDiesOfTheSignal) {
@@ -60,15 +70,22 @@ TEST(Interrupt, SignalRemovesTrackedPathsEndsTheChildAndDiesOfTheSignal) {
       plat::TrackTempPath(t.Sub("not-yet-created.db"));
       int32_t code = 0;
       uint32_t err = 0;
-      plat::SpawnAndWait("/bin/sh", {"-c", "echo $$ > '" + t.Sub("child.pid") + "'; exec sleep 30"},
-                         60000, code, err);
+      // A child that would outlive the test: the run must end it, not wait
+      // for it.
+      plat::SpawnAndWait("/bin/sh", {"-c", "echo $$ > '" + t.Sub("child.pid") + "'; exec sleep 600"},
+                         900000, code, err);
       ::_exit(0);  // only reached when the signal did not end the process
     }
     ASSERT_TRUE(AwaitFile(t.Sub("child.pid")));
     const pid_t child = static_cast<pid_t>(std::stol(vt_test::ReadFile(t.Sub("child.pid"))));
     ASSERT_EQ(0, ::kill(pid, sig));
     int status = 0;
-    ASSERT_EQ(pid, ::waitpid(pid, &status, 0));
+    if (!AwaitExit(pid, status)) {
+      ::kill(child, SIGKILL);
+      ::kill(pid, SIGKILL);
+      ::waitpid(pid, &status, 0);
+      FAIL() << "the run was still waiting for its child 30 seconds after the signal";
+    }
     ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(sig, WTERMSIG(status));
 
@@ -79,6 +96,8 @@ TEST(Interrupt, SignalRemovesTrackedPathsEndsTheChildAndDiesOfTheSignal) {
     EXPECT_TRUE(vt_test::Exists(t.Sub("released.db")));
     EXPECT_TRUE(vt_test::Exists(t.Sub("other.txt")));
     EXPECT_EQ("precious", vt_test::ReadFile(t.Sub("outside/keep.txt")));
-    EXPECT_FALSE(ProcessAlive(child));
+    const bool childLeft = ProcessAlive(child);
+    if (childLeft) ::kill(child, SIGKILL);
+    EXPECT_FALSE(childLeft) << "the child outlived the run";
   }
 }

@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "test_uReport_helpers.h"
 #include "uPlatform.h"
+#include "uReport_out.h"
 #include "uUtil.h"
 
 using namespace report_test;
@@ -69,7 +70,7 @@ TEST(uReportSampling, StepAndShownFollowTheLimitRule) {
       {2147483647, 2147483646, 2, 1073741824}};
   for (const Case& c : cases) {
     int32_t step = -1, shown = -1;
-    SampleStep(c.n, c.limit, step, shown);
+    report_detail::SampleStep(c.n, c.limit, step, shown);
     EXPECT_EQ(step, c.step) << c.n << "/" << c.limit;
     EXPECT_EQ(shown, c.shown) << c.n << "/" << c.limit;
   }

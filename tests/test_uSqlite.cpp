@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "uPlatform.h"
 #include "uSqlite.h"
+#include "uUtil.h"
 
 using namespace vt_test;
 
@@ -82,6 +83,23 @@ TEST(SqliteDb, MalformedTextIsRepairedNotPassedOn) {
   ASSERT_TRUE(db.Prepare("SELECT a FROM t", stmt));
   ASSERT_EQ(db.Step(stmt), kRow);
   EXPECT_EQ(db.ColText(stmt, 0), "A\xEF\xBF\xBD" "B");
+  db.Finalize(stmt);
+
+  // A lead byte whose next byte cannot follow it: ASCII, an overlong form,
+  // an encoded surrogate, a code point above U+10FFFF.
+  ExecSql(path, "CREATE TABLE u(a TEXT);"
+                "INSERT INTO u VALUES(CAST(X'C341' AS TEXT)), (CAST(X'E08080' AS TEXT)),"
+                " (CAST(X'EDA080' AS TEXT)), (CAST(X'F4908080' AS TEXT)),"
+                " (CAST(X'F0808080' AS TEXT));");
+  ASSERT_TRUE(db.OpenReadOnly(path));
+  ASSERT_TRUE(db.Prepare("SELECT a FROM u", stmt));
+  for (const char* raw : {"\xC3" "A", "\xE0\x80\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+                          "\xF0\x80\x80\x80"}) {
+    ASSERT_EQ(db.Step(stmt), kRow);
+    const std::string text = db.ColText(stmt, 0);
+    EXPECT_EQ(text, Utf8BytesToString(raw));
+    EXPECT_NE(text.find("\xEF\xBF\xBD"), std::string::npos) << text;
+  }
   db.Finalize(stmt);
 }
 
@@ -267,9 +285,11 @@ namespace {
 // fails the copy with a reason, as the platform's does.
 std::vector<plat::ShadowFile> gAsked;
 std::string gShadowFailure;
+bool gShadowSaysOkAndCopiesNothing = false;
 
 bool FakeShadowCopy(const std::vector<plat::ShadowFile>& files, std::string& reason) {
   gAsked = files;
+  if (gShadowSaysOkAndCopiesNothing) return true;
   for (const plat::ShadowFile& f : files) {
     if (!Exists(f.Src)) {
       if (f.IfPresent) continue;
@@ -289,6 +309,7 @@ struct ShadowSeam {
   ShadowSeam() {
     gAsked.clear();
     gShadowFailure.clear();
+    gShadowSaysOkAndCopiesNothing = false;
     SetShadowCopier(FakeShadowCopy);
   }
   ~ShadowSeam() { SetShadowCopier(nullptr); }
@@ -512,6 +533,13 @@ TEST(HeldFile, WebCacheComesAloneFromOneShadow) {
   EXPECT_EQ("文件正被其他进程占用，无法通过卷影副本读取：创建卷影副本（0x80042316：另一个卷影副本正在创建）",
             err);
   EXPECT_FALSE(Exists(dst)) << "a partial copy is removed";
+
+  // Success said without a copy made is no success.
+  gShadowFailure.clear();
+  gShadowSaysOkAndCopiesNothing = true;
+  EXPECT_FALSE(CopyHeldFile(src, dst, true, err));
+  EXPECT_EQ("文件正被其他进程占用，无法通过卷影副本读取：卷影副本中未得到文件", err);
+  gShadowSaysOkAndCopiesNothing = false;
 
   SetShadowCopier(nullptr);  // this system has no shadow-copy service
   EXPECT_FALSE(CopyHeldFile(src, dst, true, err));

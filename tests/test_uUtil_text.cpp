@@ -31,6 +31,15 @@ TEST(Utf16, CountsCodeUnitsWithSurrogatePairs) {
   EXPECT_EQ(Utf16Right(s, 3), kSmile + "b");
   EXPECT_EQ(Utf16Right(s, 4), s);
   EXPECT_EQ(Utf16Right("中文字", 2), "文字");
+  // U+10000, the first character that needs a pair, and U+FFFF, the last
+  // that does not.
+  const std::string first = "\xF0\x90\x80\x80", last = "\xEF\xBF\xBF";
+  EXPECT_EQ(Utf16Length(first + last), 3u);
+  EXPECT_EQ(Utf16Left(first + "a", 1), "");
+  EXPECT_EQ(Utf16Left(first + "a", 2), first);
+  EXPECT_EQ(Utf16Left(last + "a", 1), last);
+  EXPECT_EQ(Utf16Right("a" + first, 1), "");
+  EXPECT_EQ(Utf16Right("a" + first, 2), first);
 
   EXPECT_EQ(PadRight16("中", 3), "中  ");
   EXPECT_EQ(PadLeft16(kSmile, 3), " " + kSmile);

@@ -125,6 +125,19 @@ TEST(TimeConversion, EachInstantUsesTheOffsetOfItsOwnDate) {
     EXPECT_EQ(UnixToText(utc(2026, 7, 15, 12)), "2026-07-15 22:00:00");
     EXPECT_EQ(LocalToUnix(Dt(2026, 1, 15)), utc(2026, 1, 14, 13));
   }
+  // East of Greenwich the wall-clock midnight read as UTC lies after the
+  // change while the midnight itself lies before it: New Zealand's clocks go
+  // forward on 2024-09-29 at 02:00 (14:00 UTC the day before) and back on
+  // 2025-04-06 at 03:00. Both midnights keep the offset they were lived in.
+  {
+    Zone z("NZST-12NZDT,M9.5.0,M4.1.0/3");
+    EXPECT_EQ(LocalToUnix(Dt(2024, 9, 29)), utc(2024, 9, 28, 12));
+    EXPECT_EQ(LocalToUnix(Dt(2024, 9, 30)), utc(2024, 9, 29, 11));
+    EXPECT_EQ(LocalToUnix(Dt(2025, 4, 6)), utc(2025, 4, 5, 11));
+    EXPECT_EQ(LocalToUnix(Dt(2025, 4, 7)), utc(2025, 4, 6, 12));
+    EXPECT_EQ(UnixToText(LocalToUnix(Dt(2024, 9, 29))), "2024-09-29 00:00:00");
+    EXPECT_EQ(UnixToText(LocalToUnix(Dt(2025, 4, 6))), "2025-04-06 00:00:00");
+  }
   {
     Zone z("<+1030>-10:30<+11>-11,M10.1.0,M4.1.0");
     EXPECT_EQ(UnixToText(utc(2023, 9, 30, 15, 29, 59)), "2023-10-01 01:59:59");

@@ -96,6 +96,14 @@ TEST(WebCacheWorker, PlausibleFileTimes) {
   EXPECT_TRUE(IsPlausibleFileTime(132826996351397972LL));
   // 2101-06-01: inside the tick bound, outside the calendar range.
   EXPECT_FALSE(IsPlausibleFileTime((4147027200LL + kUnixTo1601Seconds) * 10000000));
+  // Strictly after 1995-01-01 00:00 local time, to the millisecond.
+  vt_test::TzOverride utc("UTC");
+  const int64_t newYear1995 = (788918400LL + kUnixTo1601Seconds) * 10000000;
+  EXPECT_FALSE(IsPlausibleFileTime(newYear1995));
+  EXPECT_FALSE(IsPlausibleFileTime(newYear1995 + 9999));  // below a millisecond
+  EXPECT_TRUE(IsPlausibleFileTime(newYear1995 + 10000));
+  EXPECT_TRUE(IsPlausibleFileTime(newYear1995 + 10000000));
+  EXPECT_TRUE(IsPlausibleFileTime(newYear1995 + 60 * 10000000LL));
 }
 
 TEST(WebCacheWorker, VisitedAddressDropsTheUserPrefix) {
