@@ -51,17 +51,19 @@ bool TSqliteDb::Open(const std::string& fileName, bool writable) {
     return false;
   }
   FOpen = true;
-  // A history query walks the whole store, jumping between the visits index
-  // and the urls table. Mapping the (private, never written) snapshot spares
-  // a system call and a page copy per page read; the engine falls back to
-  // ordinary reads where mapping is not possible. Failure is harmless.
+  return true;
+}
+
+void TSqliteDb::MapForRandomReads() {
+  // Mapping the (private, never written) snapshot spares a system call and a
+  // page copy per page read; the engine falls back to ordinary reads where
+  // mapping is not possible. Failure is harmless.
   TSqlStmt pragma = nullptr;
   if (Prepare("PRAGMA mmap_size=268435456", pragma)) {
     while (Step(pragma) == SQLITE_ROW) {
     }
   }
   Finalize(pragma);
-  return true;
 }
 
 void TSqliteDb::Close() {
