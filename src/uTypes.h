@@ -161,9 +161,9 @@ class THistoryList {
   THistoryList();
   void Add(const THistoryRecord& rec);
   void Add(THistoryRecord&& rec);
-  // Room for `extra` more records in one step, by the same growth steps
-  // Add takes, so that a reader that knows its row count does not copy the
-  // list at every doubling.
+  // Room for `extra` more records in one step, so that a reader that knows
+  // its row count does not copy the list at every doubling: at least the
+  // growth step Add would take, else exactly the room asked.
   void Reserve(size_t extra);
   void Clear();
   // Newest first. The order of equal times is fixed by the partition steps,
