@@ -162,6 +162,29 @@ test('search: typing on, deleting and sorting mid-search keep the right matches'
   return page;
 });
 
+test('a large report: first page at once, then search and selectors', async (ctx) => {
+  // Above 20,000 records the selectors and the search texts are prepared
+  // after the first page is shown; a search typed before that still counts
+  // every record.
+  const records = h.makeRecords(25000, 5);
+  const page = await open(ctx, { data: h.buildData({ total: 25000, records }) });
+  assert.equal(await text(page, '#page-text'), '第 1 / 250 页');
+  assert.equal((await bodyRows(page))[0][0], records[0][0]);
+  const has = (r, words) => words.every((w) => (r[2] + ' ' + r[3]).toLowerCase().includes(w));
+  await search(page, 'GitHub 报表');
+  const hits = records.filter((r) => has(r, ['github', '报表']));
+  assert.ok(hits.length > 0 && hits.length < 25000);
+  assert.equal(await text(page, '#count'), '共 25,000 条，当前筛选 ' + hits.length.toLocaleString('en') + ' 条');
+  await page.waitForFunction(() => document.getElementById('view-browser').options.length > 1);
+  const browser = hits[0][1];
+  const all = records.filter((r) => r[1] === browser).length;
+  assert.ok(await page.locator('#view-browser option', { hasText: browser + '（' + all.toLocaleString('en') + '）' }).count() === 1);
+  await page.selectOption('#view-browser', { label: browser + '（' + all.toLocaleString('en') + '）' });
+  const both = hits.filter((r) => r[1] === browser).length;
+  assert.equal(await text(page, '#count'), '共 25,000 条，当前筛选 ' + both.toLocaleString('en') + ' 条');
+  return page;
+});
+
 test('sorting: time reverses, titles by Chinese collation both ways', async (ctx) => {
   const titles = ['中国', 'beta', '阿里巴巴', 'Alpha', '北京', '', 'zeta'];
   const records = titles.map((t, i) => rec('2026-11-1' + (9 - i) + ' 08:00:00', 'Edge', t, 'https://s' + i + '.example/'));
