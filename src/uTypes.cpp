@@ -8,7 +8,7 @@
 #include <utility>
 
 TSharedText::TSharedText(std::string text) {
-  if (!text.empty()) FBlock = new TBlock{std::move(text), 1};
+  if (!text.empty()) FBlock = new TBlock{std::move(text), 1, 0xFFFFFFFFu};
 }
 
 const std::string& TSharedText::EmptyText() noexcept {
