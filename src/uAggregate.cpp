@@ -278,11 +278,12 @@ struct THostSlot {
 // The address spellings met in one pass, in order of first visit. Each
 // entry carries what a visit needs (its domain, category and keyword depend
 // on the address alone, so they are worked out on the first visit only).
-// The readers give all visits of one address the same stored text, so a
-// visit is first looked up by the identity of its text: one probe that
-// needs nothing of the text itself. Only a text not met before is hashed
-// and compared, and spellings held in several stored copies (an address in
-// two browser profiles) still come to one entry.
+// The readers give all visits of one address the same stored text, and the
+// stored text remembers the position of its entry (TSharedText::Memo): a
+// visit finds its entry with one look at the text's header, which is read
+// ahead anyway. Only a text not met before in this pass is hashed and
+// compared, and spellings held in several stored copies (an address in two
+// browser profiles) still come to one entry.
 class TUrlTable {
  public:
   struct Entry {
@@ -295,41 +296,30 @@ class TUrlTable {
     int8_t Category;
   };
 
-  TUrlTable() : FById(1024), FByText(1024, TTextSlot{0, -1}) {}
+  TUrlTable() : FByText(1024, TTextSlot{0, -1}) {}
 
-  // Brings the identity slot of `text` into the cache.
-  void PrefetchSlot(const TSharedText& text) const {
-    PrefetchRead(&FById[IdHash(text.Identity()) & (FById.size() - 1)]);
-  }
-  // Once that slot is cached: brings in the entry it leads to.
+  // Once the text's header is cached: brings in the entry it remembers.
   void PrefetchEntry(const TSharedText& text) const {
-    const TIdSlot& s = FById[IdHash(text.Identity()) & (FById.size() - 1)];
-    if (s.Id == text.Identity() && s.Id != nullptr) PrefetchRead(&FEntries[s.Index]);
+    const uint32_t memo = text.Memo();
+    if (memo < FEntries.size()) PrefetchRead(&FEntries[memo]);
   }
 
   // The entry of `text`; a new one has Count 0 and sets `added`.
   Entry& Find(const TSharedText& text, bool& added) {
     added = false;
-    const void* id = text.Identity();
-    if (id == nullptr) {  // the empty text
+    if (text.Identity() == nullptr) {  // the empty text
       if (FEmpty < 0) FEmpty = FindText(text, added);
       return FEntries[FEmpty];
     }
-    size_t mask = FById.size() - 1;
-    size_t i = IdHash(id) & mask;
-    for (; FById[i].Id != nullptr; i = (i + 1) & mask)
-      if (FById[i].Id == id) return FEntries[FById[i].Index];
-    const int32_t index = FindText(text, added);
-    if (FIdCount < kMaxIds) {
-      if (2 * (FIdCount + 1) > FById.size()) {
-        GrowIds();
-        mask = FById.size() - 1;
-        i = IdHash(id) & mask;
-        while (FById[i].Id != nullptr) i = (i + 1) & mask;
-      }
-      FById[i] = TIdSlot{id, index};
-      ++FIdCount;
+    // A remembered position is this pass's when its entry holds the same
+    // stored text, or another copy of the same spelling.
+    const uint32_t memo = text.Memo();
+    if (memo < FEntries.size()) {
+      Entry& e = FEntries[memo];
+      if (e.Text->SameAs(text) || e.Text->str() == text.str()) return e;
     }
+    const int32_t index = FindText(text, added);
+    text.SetMemo(static_cast<uint32_t>(index));
     return FEntries[index];
   }
 
@@ -337,22 +327,10 @@ class TUrlTable {
   const std::vector<Entry>& InOrder() const { return FEntries; }
 
  private:
-  // A list whose visits each hold their own copy of the text gains nothing
-  // by identity; past this many copies only the texts are looked up.
-  static constexpr size_t kMaxIds = size_t{1} << 22;
-
-  struct TIdSlot {
-    const void* Id;  // null: free
-    int32_t Index;
-  };
   struct TTextSlot {
     uint64_t Hash;
     int32_t Index;  // -1: free
   };
-
-  static uint64_t IdHash(const void* id) {
-    return (reinterpret_cast<uintptr_t>(id) >> 4) * 0x9E3779B97F4A7C15ULL >> 20;
-  }
 
   int32_t FindText(const TSharedText& text, bool& added) {
     const std::string& s = text;
@@ -376,18 +354,6 @@ class TUrlTable {
     return index;
   }
 
-  void GrowIds() {
-    std::vector<TIdSlot> old(FById.size() * 2);
-    old.swap(FById);
-    const size_t mask = FById.size() - 1;
-    for (const TIdSlot& s : old) {
-      if (s.Id == nullptr) continue;
-      size_t i = IdHash(s.Id) & mask;
-      while (FById[i].Id != nullptr) i = (i + 1) & mask;
-      FById[i] = s;
-    }
-  }
-
   void GrowTexts() {
     std::vector<TTextSlot> old(FByText.size() * 2, TTextSlot{0, -1});
     old.swap(FByText);
@@ -401,9 +367,7 @@ class TUrlTable {
   }
 
   std::vector<Entry> FEntries;
-  std::vector<TIdSlot> FById;      // size a power of two, at most half used
-  std::vector<TTextSlot> FByText;  // likewise
-  size_t FIdCount = 0;
+  std::vector<TTextSlot> FByText;  // size a power of two, at most half used
   int32_t FEmpty = -1;
 };
 
@@ -452,22 +416,19 @@ void TAnalyzer::Analyze(const THistoryList& list) {
   TSourceLabelId lastSource = 0;
   int32_t browserSlot = -1;
 
-  // Address lookups run ahead of their use: the identity slot of the visit
-  // kAhead on, then the entry it leads to. Records are sorted by time, not
-  // by where their addresses' entries live, so without this the pass waits
-  // on memory at every visit. The text itself is needed only on a first
-  // visit, but which visit that is shows only at the lookup: it is loaded
-  // ahead for every visit.
+  // Address lookups run ahead of their use: the stored text of the visit
+  // 2 * kAhead on, then the entry it remembers. Records are sorted by time,
+  // not by where their addresses' entries live, so without this the pass
+  // waits on memory at every visit. The characters are needed only on a
+  // first visit, but which visit that is shows only at the lookup: they are
+  // loaded ahead for every visit.
   constexpr int32_t kAhead = 8;
-  for (int32_t j = 0; j < std::min(n, kAhead); ++j) urls.PrefetchSlot(items[j].Url);
-
   for (int32_t i = 0; i < n; ++i) {
     if (i + 2 * kAhead < n) items[i + 2 * kAhead].Url.PrefetchHeader();
     if (i + kAhead < n) {
-      urls.PrefetchSlot(items[i + kAhead].Url);
+      urls.PrefetchEntry(items[i + kAhead].Url);
       items[i + kAhead].Url.PrefetchChars();
     }
-    if (i + kAhead / 2 < n) urls.PrefetchEntry(items[i + kAhead / 2].Url);
 
     const THistoryRecord& rec = items[i];
     const int64_t t = rec.VisitUnix;

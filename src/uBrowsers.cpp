@@ -686,6 +686,7 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
           ++count;
         }
       } else {
+        db.MapForRandomReads();
         int rc;
         while ((rc = db.Step(stmt)) == kSqliteRow) {
           std::string url = db.ColText(stmt, 0);

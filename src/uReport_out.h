@@ -3,6 +3,7 @@
 // way out in chunks, the report file and standard output as destinations.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -25,20 +26,30 @@ namespace report_detail {
 // falls back to UTC figures, are never cached.
 class TTimeTextCache {
  public:
+  // Room a time text needs at most (dates run to the year 9999).
+  static constexpr size_t kMaxBytes = 19;
+
   void AppendTo(std::string& out, int64_t when) {
-    if (when <= 0) return;
+    char buf[kMaxBytes];
+    out.append(buf, WriteTo(buf, when));
+  }
+  // Writes the text at `dst` (room for kMaxBytes); returns its length.
+  size_t WriteTo(char* dst, int64_t when) {
+    if (when <= 0) return 0;
     if (FValid && when >= FDayStart && when - FDayStart < 86400 &&
         UtcOffsetAt(when) == FOffset) {
       int32_t s = static_cast<int32_t>(when - FDayStart);
-      char buf[8] = {Digit(s / 36000), Digit(s / 3600 % 10), ':', Digit(s / 600 % 6),
-                     Digit(s / 60 % 10), ':',  Digit(s % 60 / 10), Digit(s % 10)};
-      out.append(FDate, sizeof FDate);
-      out.append(buf, sizeof buf);
-      return;
+      const char clock[8] = {Digit(s / 36000), Digit(s / 3600 % 10), ':', Digit(s / 600 % 6),
+                             Digit(s / 60 % 10), ':',  Digit(s % 60 / 10), Digit(s % 10)};
+      std::memcpy(dst, FDate, sizeof FDate);
+      std::memcpy(dst + sizeof FDate, clock, sizeof clock);
+      return sizeof FDate + sizeof clock;
     }
-    std::string text = UnixToText(when);
-    out += text;
+    const std::string text = UnixToText(when);
+    const size_t n = std::min(text.size(), kMaxBytes);
+    std::memcpy(dst, text.data(), n);
     Remember(when, text);
+    return n;
   }
 
  private:

@@ -95,6 +95,10 @@ bool TSqliteDb::Open(const std::string& fileName, bool writable) {
   // A value of hundreds of megabytes costs what the report keeps of it, not
   // its size: longer values are refused and read by their beginning.
   sqlite3_limit(FDb, SQLITE_LIMIT_LENGTH, kMaxValueBytes);
+  return true;
+}
+
+void TSqliteDb::MapForRandomReads() {
   // A history query walks the whole store, jumping between the visits index
   // and the urls table. Mapping the (private, never written) snapshot spares
   // a system call and a page copy per page read; the engine falls back to
@@ -105,7 +109,6 @@ bool TSqliteDb::Open(const std::string& fileName, bool writable) {
     }
   }
   Finalize(pragma);
-  return true;
 }
 
 void TSqliteDb::Close() {

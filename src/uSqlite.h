@@ -37,6 +37,11 @@ class TSqliteDb {
   bool OpenSnapshot(const std::string& copy);
   void Close();
   bool IsOpen() const { return FOpen; }
+  // For a query that jumps all over the file (an index walk with one lookup
+  // per row): the file is mapped into memory instead of read page by page.
+  // Sequential scans do without: a mapping keeps every page it touched (and
+  // its neighbours) resident until the connection closes.
+  void MapForRandomReads();
 
   bool Prepare(const std::string& sql, TSqlStmt& stmt);
   int Step(TSqlStmt stmt);  // 100 = row, 101 = done

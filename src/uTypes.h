@@ -78,12 +78,23 @@ class TSharedText {
     if (FBlock) PrefetchRead(FBlock->Text.data());
   }
 
+  // One number a pass over a visit list may keep with the stored text (the
+  // analyzer keeps the position of the address's entry), read back on the
+  // text's next visit without a table lookup. Any other pass may have left
+  // a number there: a reader checks that it still fits. None is kept for
+  // the empty text, which reads 0xFFFFFFFF.
+  uint32_t Memo() const noexcept { return FBlock ? FBlock->Memo : 0xFFFFFFFFu; }
+  void SetMemo(uint32_t memo) const noexcept {
+    if (FBlock) FBlock->Memo = memo;
+  }
+
   friend void swap(TSharedText& a, TSharedText& b) noexcept { std::swap(a.FBlock, b.FBlock); }
 
  private:
   struct TBlock {
     std::string Text;
     uint32_t Refs;
+    uint32_t Memo;  // in the room the alignment leaves after Refs
   };
   static const std::string& EmptyText() noexcept;
   TBlock* FBlock = nullptr;  // null: the empty text
@@ -162,9 +173,9 @@ class THistoryList {
   THistoryList();
   void Add(const THistoryRecord& rec);
   void Add(THistoryRecord&& rec);
-  // Room for `extra` more records in one step, by the same growth steps
-  // Add takes, so that a reader that knows its row count does not copy the
-  // list at every doubling.
+  // Room for `extra` more records in one step, so that a reader that knows
+  // its row count does not copy the list at every doubling: at least the
+  // growth step Add would take, else exactly the room asked.
   void Reserve(size_t extra);
   void Clear();
   // Newest first. The order of equal times is fixed by the partition steps,

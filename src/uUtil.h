@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "uTypes.h"
+
 // ---- UTF-8 / UTF-16 ------------------------------------------------------
 std::u16string Utf8ToUtf16(const std::string& s);  // malformed -> U+FFFD
 std::string Utf16ToUtf8(const std::u16string& s);  // lone surrogate -> U+FFFD
@@ -113,6 +115,10 @@ class TCounters {
   using Entry = std::pair<std::string, int32_t>;
 
   void IncValue(const std::string& key, int32_t delta = 1);
+  // The same for a key held as shared text: a new entry shares it instead
+  // of keeping a copy (hundreds of thousands of addresses are counted).
+  void IncValue(const TSharedText& key, int32_t delta = 1);
+  void IncValue(const char* key, int32_t delta = 1) { IncValue(std::string(key), delta); }
   int32_t ValueOf(const std::string& key) const;
   // Room for `n` keys, for a caller about to add that many at once.
   void Reserve(size_t n);
@@ -124,14 +130,16 @@ class TCounters {
  private:
   int32_t Find(const std::string& folded, uint64_t hash) const;  // slot or -1
   void Rehash(size_t buckets);
+  template <typename TKey>
+  void Add(const TKey& key, int32_t delta);
 
   // Open addressing over the slots of FEntries: hundreds of thousands of
   // distinct addresses are counted, and a node per key would cost an
   // allocation each. The folded spelling is kept only where it differs.
-  std::vector<Entry> FEntries;        // first spelling, count
-  std::vector<uint64_t> FHashes;      // hash of the folded key, per slot
-  std::vector<std::string> FFolded;   // folded key per slot; empty = the key itself
-  std::vector<uint32_t> FBuckets;     // slot + 1; 0 = free; size a power of two
+  std::vector<std::pair<TSharedText, int32_t>> FEntries;  // first spelling, count
+  std::vector<uint64_t> FHashes;     // hash of the folded key, per slot
+  std::vector<TSharedText> FFolded;  // folded key per slot; empty = the key itself
+  std::vector<uint32_t> FBuckets;    // slot + 1; 0 = free; size a power of two
 };
 
 // Folds letter case for comparison without regard to case (Unicode simple

@@ -36,34 +36,46 @@ TDateTime FieldsFromUnixMs(int64_t ms) {
 constexpr int64_t kMinDateUnix = -62135596800LL;
 constexpr int64_t kMaxDateUnix = 253402300800LL;
 
-// The UTC offset of every instant, asked of the system once per hour of
-// Unix time: a history of a million visits spans a few ten thousand hours.
-// An hour whose two ends have different offsets holds a change of zone
-// rules; its instants are asked one by one.
+// The UTC offset of every instant, asked of the system once per day of Unix
+// time: a history of a million visits spans a few hundred days, and each
+// question costs the system a look at its zone file. A day whose two ends
+// have different offsets holds a change of zone rules; it is asked once per
+// hour instead, and an hour whose ends differ has its instants asked one by
+// one.
 struct TOffsetSlot {
-  int64_t Hour;
+  int64_t Span;  // day or hour number
   int32_t Offset;
   bool Valid;
   bool Mixed;
 };
 constexpr size_t kOffsetSlots = 4096;  // a power of two
-TOffsetSlot gOffsets[kOffsetSlots];
+TOffsetSlot gDayOffsets[kOffsetSlots];
+TOffsetSlot gHourOffsets[kOffsetSlots];
+
+// The slot of the span of `length` seconds holding `u`, asked when missing.
+const TOffsetSlot& OffsetSlot(TOffsetSlot* slots, int64_t u, int64_t length) {
+  const int64_t span = FloorDiv(u, length);
+  TOffsetSlot& s = slots[static_cast<uint64_t>(span) & (kOffsetSlots - 1)];
+  if (!s.Valid || s.Span != span) {
+    const int64_t first = plat::UtcOffsetAtSeconds(span * length);
+    const int64_t last = plat::UtcOffsetAtSeconds(span * length + length - 1);
+    s = TOffsetSlot{span, static_cast<int32_t>(first), true, first != last};
+  }
+  return s;
+}
 
 }  // namespace
 
 void ResetUtcOffsetCache() {
-  for (TOffsetSlot& s : gOffsets) s.Valid = false;
+  for (TOffsetSlot& s : gDayOffsets) s.Valid = false;
+  for (TOffsetSlot& s : gHourOffsets) s.Valid = false;
 }
 
 int64_t UtcOffsetAt(int64_t u) {
-  const int64_t hour = FloorDiv(u, 3600);
-  TOffsetSlot& s = gOffsets[static_cast<uint64_t>(hour) & (kOffsetSlots - 1)];
-  if (!s.Valid || s.Hour != hour) {
-    const int64_t first = plat::UtcOffsetAtSeconds(hour * 3600);
-    const int64_t last = plat::UtcOffsetAtSeconds(hour * 3600 + 3599);
-    s = TOffsetSlot{hour, static_cast<int32_t>(first), true, first != last};
-  }
-  return s.Mixed ? plat::UtcOffsetAtSeconds(u) : s.Offset;
+  const TOffsetSlot& day = OffsetSlot(gDayOffsets, u, kSecondsPerDay);
+  if (!day.Mixed) return day.Offset;
+  const TOffsetSlot& hour = OffsetSlot(gHourOffsets, u, 3600);
+  return hour.Mixed ? plat::UtcOffsetAtSeconds(u) : hour.Offset;
 }
 
 bool IsValidDate(int year, int month, int day) {

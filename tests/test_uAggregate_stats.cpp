@@ -298,3 +298,36 @@ TEST(Analyze, SharedAndSeparateTextsCountAlike) {
   EXPECT_EQ(a.KeywordsJson(0), b.KeywordsJson(0));
   EXPECT_EQ(a.CatsJson(), b.CatsJson());
 }
+
+// A stored text remembers where the last analysis put its address. Another
+// list sharing the texts in another order, analysed afterwards (or the
+// first one again), must not take those positions for its own.
+TEST(Analyze, TextsSharedWithAnEarlierAnalysisCountAfresh) {
+  const TSharedText x = "https://x.example/", y = "https://y.example/", z = "https://z.example/";
+  const TSharedText yCopy = std::string("https://y.example/");  // same spelling, own copy
+  auto add = [](THistoryList& list, const TSharedText& url, int64_t when) {
+    THistoryRecord r = Visit("", when);
+    r.Url = url;
+    list.Add(r);
+  };
+  THistoryList first, second;
+  add(first, x, kSunday + 300);
+  add(first, y, kSunday + 200);
+  add(second, z, kSunday + 300);
+  add(second, yCopy, kSunday + 250);
+  add(second, y, kSunday + 200);
+  add(second, x, kSunday + 100);
+  add(second, x, kSunday + 50);
+  TAnalyzer a;
+  a.Analyze(first);
+  TAnalyzer b;
+  b.Analyze(second);
+  EXPECT_EQ(b.UniqueUrls(), 3);
+  EXPECT_EQ(b.PagesJson(0),
+            "[[\"https://x.example/\",\"\",2],[\"https://y.example/\",\"\",2],"
+            "[\"https://z.example/\",\"\",1]]");
+  TAnalyzer again;
+  again.Analyze(first);
+  EXPECT_EQ(again.PagesJson(0), a.PagesJson(0));
+  EXPECT_EQ(a.PagesJson(0), "[[\"https://x.example/\",\"\",1],[\"https://y.example/\",\"\",1]]");
+}

@@ -43,11 +43,20 @@ TEST(HistoryList, GrowsGeometricallyFrom4096) {
   EXPECT_EQ(list.Count(), 0);
   EXPECT_EQ(list.Capacity(), 4096u);
 
-  // Reserving takes the same steps at once: 9217 records need 19456 slots.
-  list.Reserve(9217);
-  EXPECT_EQ(list.Capacity(), 19456u);
+  // Reserving takes at least one growth step, and beyond it exactly what is
+  // asked; room already there is kept.
+  list.Reserve(5000);
+  EXPECT_EQ(list.Capacity(), 9216u);
   list.Reserve(10);
-  EXPECT_EQ(list.Capacity(), 19456u);
+  EXPECT_EQ(list.Capacity(), 9216u);
+  while (list.Count() < 100) list.Add(r);
+  list.Reserve(50000);
+  EXPECT_EQ(list.Capacity(), 50100u);
+  EXPECT_EQ(list.Count(), 100);
+  EXPECT_EQ(list.Items()[99].VisitUnix, 1);
+  // The next source's rows grow it by a step again, not to the last slot.
+  list.Reserve(50001);
+  EXPECT_EQ(list.Capacity(), 101224u);
 }
 
 TEST(HistoryList, AddCopiesTheCallersRecord) {
