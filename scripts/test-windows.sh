@@ -83,6 +83,7 @@ exe='C:\vt\Visitrail.exe'
 out="$work/out"
 err="$work/err"
 txt="$work/out.txt"
+errtxt="$work/err.txt"
 # run ARGS...: Visitrail with the Chinese ANSI code page (936); standard
 # output (a file) in $out and decoded from GB18030 into $txt, code in $rc.
 run() {
@@ -91,12 +92,15 @@ run() {
   # Visitrail prints something on every path that ends with 1; exit 1 with
   # nothing on standard output is Wine failing to start the program (seen
   # once on a loaded machine), so that start is tried once more.
-  if [ "$rc" = 1 ] && [ ! -s "$out" ]; then
+  # Argument errors go to standard error when the report would go to
+  # standard output: those are Visitrail's own lines, not a failed start.
+  if [ "$rc" = 1 ] && [ ! -s "$out" ] && ! iconv -f GB18030 -t UTF-8 "$err" 2>/dev/null | grep -q '参数错误'; then
     echo "  (wine did not start the program: $(tail -n 3 "$err" | tr '\n' ' ')retrying once)" >&2
     LC_ALL=zh_CN.UTF-8 wine "$exe" "$@" </dev/null >"$out" 2>"$err"
     rc=$?
   fi
   iconv -f GB18030 -t UTF-8 "$out" >"$txt" 2>/dev/null || cp "$out" "$txt"
+  iconv -f GB18030 -t UTF-8 "$err" >"$errtxt" 2>/dev/null || cp "$err" "$errtxt"
 }
 rc_is() { [ "$rc" = "$1" ] || { echo "  exit code $rc, expected $1" >&2; head -c 2000 "$txt" >&2; tail -n 20 "$err" >&2; false; }; }
 json_ok() { python3 -c 'import json,sys; json.load(open(sys.argv[1], encoding="utf-8"))' "$1"; }
@@ -144,7 +148,8 @@ run /help
 check "/help prints the exit codes" has "$txt" "退出码"
 run /bogus
 check "unknown option: exit 1" rc_is 1
-check "unknown option: message" has "$txt" "参数错误：未知选项：/bogus"
+check "unknown option: message on standard error (the report's place stays clean)" has "$errtxt" "参数错误：未知选项：/bogus"
+check "unknown option: standard output empty" py 'import os,sys; sys.exit(os.path.getsize(sys.argv[1]) != 0)' "$out"
 run /days:x
 check "bad /days: exit 1" rc_is 1
 run /format:pdf
