@@ -496,11 +496,20 @@ void TAnalyzer::Analyze(const THistoryList& list) {
   domains.FlushTo(FDomains);
   const std::vector<TUrlTable::Entry>& order = urls.InOrder();
   FUrls.Reserve(static_cast<size_t>(FUrls.Count()) + order.size());
+  // Each address is folded and hashed kKeysAhead entries before it is
+  // counted, when its characters have arrived, so that its bucket is loaded
+  // by then too.
+  constexpr size_t kKeysAhead = 8;
+  TCounters::TPrepared prepared[kKeysAhead];
+  for (size_t k = 0; k < order.size() && k < kKeysAhead; ++k)
+    FUrls.Prepare(*order[k].Text, prepared[k]);
   for (size_t k = 0; k < order.size(); ++k) {
-    if (k + 16 < order.size()) PrefetchRead(order[k + 16].Text);
-    if (k + 12 < order.size()) order[k + 12].Text->PrefetchHeader();
-    if (k + 8 < order.size()) order[k + 8].Text->PrefetchChars();
-    FUrls.IncValue(*order[k].Text, order[k].Count);
+    if (k + 24 < order.size()) PrefetchRead(order[k + 24].Text);
+    if (k + 20 < order.size()) order[k + 20].Text->PrefetchHeader();
+    if (k + 16 < order.size()) order[k + 16].Text->PrefetchChars();
+    TCounters::TPrepared& p = prepared[k % kKeysAhead];
+    FUrls.IncValue(*order[k].Text, p, order[k].Count);
+    if (k + kKeysAhead < order.size()) FUrls.Prepare(*order[k + kKeysAhead].Text, p);
   }
   // An address keeps the title of its first titled visit in list order (the
   // newest one with a title), whichever of its spellings that visit used.
