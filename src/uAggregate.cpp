@@ -288,6 +288,8 @@ class TUrlTable {
  public:
   struct Entry {
     const TSharedText* Text;   // the first visit's address; valid during the pass
+    const void* Identity;      // its stored text, kept here so that a later visit of the same
+                               // stored text is recognised without reading that record
     const TSharedText* Title;  // of the first titled visit of this spelling
     int32_t TitleSeq;          // list position of that visit
     int32_t Count;
@@ -316,7 +318,7 @@ class TUrlTable {
     const uint32_t memo = text.Memo();
     if (memo < FEntries.size()) {
       Entry& e = FEntries[memo];
-      if (e.Text->SameAs(text) || e.Text->str() == text.str()) return e;
+      if (e.Identity == text.Identity() || e.Text->str() == text.str()) return e;
     }
     const int32_t index = FindText(text, added);
     text.SetMemo(static_cast<uint32_t>(index));
@@ -349,7 +351,7 @@ class TUrlTable {
     }
     const int32_t index = static_cast<int32_t>(FEntries.size());
     FByText[i] = TTextSlot{hash, index};
-    FEntries.push_back(Entry{&text, nullptr, -1, 0, 0, -1, 0});
+    FEntries.push_back(Entry{&text, text.Identity(), nullptr, -1, 0, 0, -1, 0});
     added = true;
     return index;
   }
