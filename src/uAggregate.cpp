@@ -288,6 +288,8 @@ class TUrlTable {
  public:
   struct Entry {
     const TSharedText* Text;   // the first visit's address; valid during the pass
+    const void* Identity;      // its stored text, kept here so that a later visit of the same
+                               // stored text is recognised without reading that record
     const TSharedText* Title;  // of the first titled visit of this spelling
     int32_t TitleSeq;          // list position of that visit
     int32_t Count;
@@ -304,11 +306,24 @@ class TUrlTable {
     if (memo < FEntries.size()) PrefetchRead(&FEntries[memo]);
   }
 
-  // The entry of `text`; a new one has Count 0 and sets `added`.
-  Entry& Find(const TSharedText& text, bool& added) {
+  // A text that remembers no entry of this pass is looked up by its hash in
+  // a table far larger than the caches: once its characters are near, this
+  // hashes it and starts loading its slot, for Find to use. `hash` is left
+  // kNoHash when the text's remembered entry is likely to serve.
+  static constexpr uint64_t kNoHash = 0;
+  void PrefetchSlot(const TSharedText& text, uint64_t& hash) const {
+    hash = kNoHash;
+    if (text.Identity() == nullptr || text.Memo() < FEntries.size()) return;
+    hash = HashOf(text) | 1;  // never kNoHash
+    PrefetchRead(&FByText[hash & (FByText.size() - 1)]);
+  }
+
+  // The entry of `text`; a new one has Count 0 and sets `added`. `hash`:
+  // what PrefetchSlot gave for this text, or kNoHash.
+  Entry& Find(const TSharedText& text, bool& added, uint64_t hash = kNoHash) {
     added = false;
     if (text.Identity() == nullptr) {  // the empty text
-      if (FEmpty < 0) FEmpty = FindText(text, added);
+      if (FEmpty < 0) FEmpty = FindText(text, added, kNoHash);
       return FEntries[FEmpty];
     }
     // A remembered position is this pass's when its entry holds the same
@@ -316,9 +331,9 @@ class TUrlTable {
     const uint32_t memo = text.Memo();
     if (memo < FEntries.size()) {
       Entry& e = FEntries[memo];
-      if (e.Text->SameAs(text) || e.Text->str() == text.str()) return e;
+      if (e.Identity == text.Identity() || e.Text->str() == text.str()) return e;
     }
-    const int32_t index = FindText(text, added);
+    const int32_t index = FindText(text, added, hash);
     text.SetMemo(static_cast<uint32_t>(index));
     return FEntries[index];
   }
@@ -332,9 +347,11 @@ class TUrlTable {
     int32_t Index;  // -1: free
   };
 
-  int32_t FindText(const TSharedText& text, bool& added) {
+  static uint64_t HashOf(const std::string& s) { return std::hash<std::string_view>()(s) | 1; }
+
+  int32_t FindText(const TSharedText& text, bool& added, uint64_t known = kNoHash) {
     const std::string& s = text;
-    const uint64_t hash = std::hash<std::string_view>()(s);
+    const uint64_t hash = known != kNoHash ? known : HashOf(s);
     size_t mask = FByText.size() - 1;
     size_t i = hash & mask;
     for (; FByText[i].Index >= 0; i = (i + 1) & mask) {
@@ -349,7 +366,7 @@ class TUrlTable {
     }
     const int32_t index = static_cast<int32_t>(FEntries.size());
     FByText[i] = TTextSlot{hash, index};
-    FEntries.push_back(Entry{&text, nullptr, -1, 0, 0, -1, 0});
+    FEntries.push_back(Entry{&text, text.Identity(), nullptr, -1, 0, 0, -1, 0});
     added = true;
     return index;
   }
@@ -422,13 +439,20 @@ void TAnalyzer::Analyze(const THistoryList& list) {
   // waits on memory at every visit. The characters are needed only on a
   // first visit, but which visit that is shows only at the lookup: they are
   // loaded ahead for every visit.
-  constexpr int32_t kAhead = 8;
+  // A first visit's text is hashed kHashAhead visits on, once its
+  // characters are near, and its slot in the table of texts loaded.
+  constexpr int32_t kAhead = 8, kHashAhead = 4;
+  uint64_t hashes[kHashAhead] = {};
+  for (int32_t i = 0; i < n && i < kHashAhead; ++i) urls.PrefetchSlot(items[i].Url, hashes[i]);
   for (int32_t i = 0; i < n; ++i) {
     if (i + 2 * kAhead < n) items[i + 2 * kAhead].Url.PrefetchHeader();
     if (i + kAhead < n) {
       urls.PrefetchEntry(items[i + kAhead].Url);
       items[i + kAhead].Url.PrefetchChars();
     }
+    uint64_t& hashSlot = hashes[i % kHashAhead];
+    const uint64_t hash = hashSlot;
+    if (i + kHashAhead < n) urls.PrefetchSlot(items[i + kHashAhead].Url, hashSlot);
 
     const THistoryRecord& rec = items[i];
     const int64_t t = rec.VisitUnix;
@@ -464,7 +488,7 @@ void TAnalyzer::Analyze(const THistoryList& list) {
 
     // Address, with what follows from it.
     bool added;
-    TUrlTable::Entry& slot = urls.Find(rec.Url, added);
+    TUrlTable::Entry& slot = urls.Find(rec.Url, added, hash);
     if (added) {
       const THostSlot& host = HostSlot(ExtractHost(rec.Url));
       slot.Domain = host.Domain;
@@ -496,11 +520,20 @@ void TAnalyzer::Analyze(const THistoryList& list) {
   domains.FlushTo(FDomains);
   const std::vector<TUrlTable::Entry>& order = urls.InOrder();
   FUrls.Reserve(static_cast<size_t>(FUrls.Count()) + order.size());
+  // Each address is folded and hashed kKeysAhead entries before it is
+  // counted, when its characters have arrived, so that its bucket is loaded
+  // by then too.
+  constexpr size_t kKeysAhead = 8;
+  TCounters::TPrepared prepared[kKeysAhead];
+  for (size_t k = 0; k < order.size() && k < kKeysAhead; ++k)
+    FUrls.Prepare(*order[k].Text, prepared[k]);
   for (size_t k = 0; k < order.size(); ++k) {
-    if (k + 16 < order.size()) PrefetchRead(order[k + 16].Text);
-    if (k + 12 < order.size()) order[k + 12].Text->PrefetchHeader();
-    if (k + 8 < order.size()) order[k + 8].Text->PrefetchChars();
-    FUrls.IncValue(*order[k].Text, order[k].Count);
+    if (k + 24 < order.size()) PrefetchRead(order[k + 24].Text);
+    if (k + 20 < order.size()) order[k + 20].Text->PrefetchHeader();
+    if (k + 16 < order.size()) order[k + 16].Text->PrefetchChars();
+    TCounters::TPrepared& p = prepared[k % kKeysAhead];
+    FUrls.IncValue(*order[k].Text, p, order[k].Count);
+    if (k + kKeysAhead < order.size()) FUrls.Prepare(*order[k + kKeysAhead].Text, p);
   }
   // An address keeps the title of its first titled visit in list order (the
   // newest one with a title), whichever of its spellings that visit used.

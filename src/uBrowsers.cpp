@@ -679,10 +679,10 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
           if (u.State < 0) continue;
           const int64_t t = v.Time / 1000000 - offset;
           if (t <= 0 || t > last) continue;
-          rec.Url = u.Url;
-          rec.Title = u.Title;
-          rec.VisitUnix = t;
-          FList.Add(rec);
+          // Built in place and moved in: each shared text's count is raised
+          // once per visit, not raised, raised again by the copy and lowered
+          // at the next visit's assignment.
+          FList.Add(THistoryRecord{label, u.Url, u.Title, t});
           ++count;
         }
       } else {

@@ -36,6 +36,15 @@ inline void PrefetchRead(const void* p) {
   (void)p;
 #endif
 }
+// The same for memory that will be written (the line is loaded ready for
+// writing, not shared first and then claimed).
+inline void PrefetchWrite(const void* p) {
+#if defined(__GNUC__)
+  __builtin_prefetch(p, 1);
+#else
+  (void)p;
+#endif
+}
 
 // Immutable text shared by reference count. The readers give every visit of
 // one address the same texts, so a list holds each address and title once
@@ -72,8 +81,9 @@ class TSharedText {
   const void* Identity() const noexcept { return FBlock; }
   // Passes over a whole visit list meet the texts in no order of memory:
   // these start loading the stored text's header, and once that is near,
-  // its characters, some records ahead of their use.
-  void PrefetchHeader() const noexcept { PrefetchRead(FBlock); }
+  // its characters, some records ahead of their use. The header is loaded
+  // ready for writing: the passes raise its count and keep their memo there.
+  void PrefetchHeader() const noexcept { PrefetchWrite(FBlock); }
   void PrefetchChars() const noexcept {
     if (FBlock) PrefetchRead(FBlock->Text.data());
   }

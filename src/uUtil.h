@@ -120,6 +120,16 @@ class TCounters {
   void IncValue(const TSharedText& key, int32_t delta = 1);
   void IncValue(const char* key, int32_t delta = 1) { IncValue(std::string(key), delta); }
   int32_t ValueOf(const std::string& key) const;
+  // Counting hundreds of thousands of keys waits on memory at every bucket:
+  // a caller adding many keys prepares each one some keys ahead (folds and
+  // hashes it and starts loading its bucket), then adds it with its
+  // preparation. The count is the same as IncValue's.
+  struct TPrepared {
+    std::string Folded;
+    uint64_t Hash = 0;
+  };
+  void Prepare(const std::string& key, TPrepared& into) const;
+  void IncValue(const TSharedText& key, const TPrepared& prepared, int32_t delta);
   // Room for `n` keys, for a caller about to add that many at once.
   void Reserve(size_t n);
   int32_t Count() const { return static_cast<int32_t>(FEntries.size()); }
@@ -132,6 +142,8 @@ class TCounters {
   void Rehash(size_t buckets);
   template <typename TKey>
   void Add(const TKey& key, int32_t delta);
+  template <typename TKey>
+  void AddFolded(const TKey& key, const std::string& folded, uint64_t hash, int32_t delta);
 
   // Open addressing over the slots of FEntries: hundreds of thousands of
   // distinct addresses are counted, and a node per key would cost an

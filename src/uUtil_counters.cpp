@@ -367,7 +367,13 @@ void TCounters::Add(const TKey& key, int32_t delta) {
   if (text.empty()) return;
   static thread_local std::string folded;
   FoldCaseTo(folded, text);
-  const uint64_t hash = HashKey(folded);
+  AddFolded(key, folded, HashKey(folded), delta);
+}
+
+template <typename TKey>
+void TCounters::AddFolded(const TKey& key, const std::string& folded, uint64_t hash,
+                          int32_t delta) {
+  const std::string& text = key;
   const int32_t slot = Find(folded, hash);
   if (slot >= 0) {
     FEntries[static_cast<size_t>(slot)].second += delta;
@@ -385,6 +391,19 @@ void TCounters::Add(const TKey& key, int32_t delta) {
 }
 
 void TCounters::IncValue(const std::string& key, int32_t delta) { Add(key, delta); }
+
+void TCounters::Prepare(const std::string& key, TPrepared& into) const {
+  FoldCaseTo(into.Folded, key);
+  into.Hash = HashKey(into.Folded);
+  // A table that grows before the key is added only makes this a wasted
+  // load: the bucket is looked up again from the hash.
+  if (!FBuckets.empty()) PrefetchRead(&FBuckets[static_cast<size_t>(into.Hash) & (FBuckets.size() - 1)]);
+}
+
+void TCounters::IncValue(const TSharedText& key, const TPrepared& prepared, int32_t delta) {
+  if (key.empty()) return;
+  AddFolded(key, prepared.Folded, prepared.Hash, delta);
+}
 
 void TCounters::IncValue(const TSharedText& key, int32_t delta) { Add(key, delta); }
 

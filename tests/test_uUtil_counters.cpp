@@ -34,6 +34,25 @@ TEST(Counters, CaseInsensitiveKeysKeepTheFirstSpelling) {
   EXPECT_EQ(c.ValueOf("baidu"), -1);
 }
 
+// Keys prepared ahead count as IncValue would: folded together, the first
+// spelling kept, the empty key skipped, even when the table grows (and its
+// buckets move) between a key's preparation and its count.
+TEST(Counters, PreparedKeysCountAsIncValue) {
+  TCounters c;
+  const std::vector<TSharedText> keys = {"Baidu", "", "ÄRGER", "baidu", "ärger"};
+  std::vector<TCounters::TPrepared> prepared(keys.size());
+  for (size_t i = 0; i < keys.size(); ++i) c.Prepare(keys[i], prepared[i]);
+  for (int i = 0; i < 100; ++i) c.IncValue("filler" + std::to_string(i));
+  for (size_t i = 0; i < keys.size(); ++i) c.IncValue(keys[i], prepared[i], 2);
+  EXPECT_EQ(c.Count(), 102);
+  EXPECT_EQ(c.ValueOf("BAIDU"), 4);
+  EXPECT_EQ(c.ValueOf("Ärger"), 4);
+  const std::vector<std::string> top = Keys(c, 2);
+  EXPECT_EQ(top, (std::vector<std::string>{"Baidu", "ÄRGER"}));
+  c.IncValue("baidu");  // and a plain count finds the prepared key's entry
+  EXPECT_EQ(c.ValueOf("baidu"), 5);
+}
+
 TEST(Counters, NonAsciiLettersFoldToOneKey) {
   TCounters c;
   const std::vector<std::pair<std::string, std::string>> same = {
