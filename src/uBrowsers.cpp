@@ -631,14 +631,9 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
       status = missing ? ssEmpty : ssParseError;
       if (missing) message = "历史库为空（尚无访问记录）";
     } else if (!db.Prepare(sql, stmt)) {
-      const std::string why = db.LastError();
-      if (LowerAscii(why).find("no such table") != std::string::npos) {
-        status = ssEmpty;
-        message = "历史库为空（尚无访问记录）";
-      } else {
-        status = ssParseError;
-        message = "查询失败：" + why;
-      }
+      // Both tables were checked above: a store without them is empty there.
+      status = ssParseError;
+      message = "查询失败：" + db.LastError();
     } else {
       // Firefox counts from 1970 and takes 2100-01-01 itself; Chromium counts
       // from 1601 and stops just before it.
