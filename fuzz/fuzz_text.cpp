@@ -21,8 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string left = Utf16Left(text, n);
   std::string right = Utf16Right(text, n);
   if (Utf16Length(left) > n || Utf16Length(right) > n) std::abort();
-  PadRight16(text, n);
-  PadLeft16(text, n);
   // A cut source-table cell fits its columns and is valid UTF-8 whatever
   // bytes it was cut from.
   const size_t head = n / 2, tail = n - head;

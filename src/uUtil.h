@@ -25,9 +25,6 @@ size_t Utf16Length(const std::string& s);
 std::string Utf16Left(const std::string& s, size_t n);
 // The last `n` UTF-16 units of `s` (a split pair is dropped whole).
 std::string Utf16Right(const std::string& s, size_t n);
-// Pads with spaces to `width` UTF-16 units (never cuts).
-std::string PadRight16(const std::string& s, size_t width);
-std::string PadLeft16(const std::string& s, size_t width);
 
 // ---- Display columns (terminal tables) ---------------------------------------
 // Columns a terminal draws for one code point: 2 for East Asian wide and

@@ -102,16 +102,6 @@ std::string Utf16Right(const std::string& s, size_t n) {
   return out;
 }
 
-std::string PadRight16(const std::string& s, size_t width) {
-  const size_t len = Utf16Length(s);
-  return len >= width ? s : s + std::string(width - len, ' ');
-}
-
-std::string PadLeft16(const std::string& s, size_t width) {
-  const size_t len = Utf16Length(s);
-  return len >= width ? s : std::string(width - len, ' ') + s;
-}
-
 // ---- Small string helpers ------------------------------------------------------
 
 std::string Trim(const std::string& s) {
