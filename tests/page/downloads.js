@@ -15,13 +15,13 @@ const path = require('path');
 const h = require('./harness');
 
 const EXE = process.argv[2];
-const reason = h.missingReason() || (spawnSync('sqlite3', ['-version']).status === 0 ? '' : 'sqlite3 shell not found');
+const reason = h.missingReasonWithSqlite();
 if (reason) {
   console.log('SKIPPED: ' + reason);
   process.exit(h.SKIP);
 }
 
-const sq = (s) => "'" + s.replace(/'/g, "''") + "'";
+const sq = h.sq;
 const chromeTime = (unix) => (BigInt(unix) + 11644473600n) * 1000000n;
 // A Chromium History with one visit and the given downloads:
 // [chain of addresses, target path, unix start, state, received, total].

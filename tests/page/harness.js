@@ -24,6 +24,14 @@ function missingReason() {
   return '';
 }
 
+// As missingReason, for checks that also build stores with the sqlite3 shell.
+function missingReasonWithSqlite() {
+  return missingReason() ||
+    (require('child_process').spawnSync('sqlite3', ['-version']).status === 0 ? '' : 'sqlite3 shell not found');
+}
+// A text as an SQL string literal.
+const sq = (s) => "'" + s.replace(/'/g, "''") + "'";
+
 async function launch() {
   const { chromium } = require(require.resolve('playwright-core', { paths: [__dirname] }));
   return chromium.launch({ executablePath: CHROMIUM, args: CHROMIUM_ARGS, headless: true });
@@ -136,7 +144,7 @@ function withCsp(html) {
 
 module.exports = {
   runVisitrail, withCsp,
-  SKIP, CHROMIUM, missingReason, launch, htmlEscape, buildData, fillTemplate, readTemplate,
+  SKIP, CHROMIUM, missingReason, missingReasonWithSqlite, sq, launch, htmlEscape, buildData, fillTemplate, readTemplate,
   writePage, cleanup, timeText, makeRecords,
 };
 

@@ -15,14 +15,14 @@ const path = require('path');
 const h = require('./harness');
 
 const EXE = process.argv[2];
-const reason = h.missingReason() || (spawnSync('sqlite3', ['-version']).status === 0 ? '' : 'sqlite3 shell not found');
+const reason = h.missingReasonWithSqlite();
 if (reason) {
   console.log('SKIPPED: ' + reason);
   process.exit(h.SKIP);
 }
 
 // ---- Stores ------------------------------------------------------------------
-const sq = (s) => "'" + s.replace(/'/g, "''") + "'";
+const sq = h.sq;
 // A Chromium History with the two tables the reader queries; visits are
 // [url, title, unix seconds].
 function chromeHistory(file, visits) {
