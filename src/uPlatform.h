@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -245,6 +246,16 @@ int64_t UtcOffsetNowSeconds(); // local offset from UTC in effect now
 int64_t UtcOffsetAtSeconds(int64_t unixUtc);
 // System message text for a Windows error code (empty when none).
 std::string SystemErrorMessage(uint32_t code);
+
+// ---- Threads -------------------------------------------------------------
+// The processors this process may run on (at least 1).
+int ProcessorCount();
+// Runs the tasks side by side, the first on the calling thread and every
+// other on a thread of its own, and returns once all have ended. A task
+// that gets no thread (the system refused one) runs on the calling thread
+// after the others were started. The first exception a task threw (in task
+// order) is raised here once all have ended.
+void RunTogether(const std::vector<std::function<void()>>& tasks);
 
 // ---- Embedded resources -------------------------------------------------
 // A resource compiled into the executable ("REPORTTPL"); false when missing.

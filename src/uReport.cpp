@@ -176,27 +176,45 @@ class TLabelMiddles {
   std::vector<std::string> FTexts;
 };
 
+// Records per chunk of a lane: a few megabytes of text.
+constexpr int32_t kRecordsPerChunk = 8192;
+
+// What a lane keeps while it formats visits as JSON.
+struct TJsonLane {
+  explicit TJsonLane(bool objects) : Middles(objects) {}
+  TTimeTextCache Times;
+  TLabelMiddles Middles;
+};
+std::vector<TJsonLane> JsonLanes(int lanes, bool objects) {
+  std::vector<TJsonLane> out;
+  for (int i = 0; i < lanes; ++i) out.emplace_back(objects);
+  return out;
+}
+
 // ["time","browser","title","url"] per visit.
 void AppendRecordsJson(TReportSink& sink, const THistoryList& list, int32_t limit) {
-  TTimeTextCache times;
-  TLabelMiddles middles(false);
-  std::string& out = sink.Text;
-  bool first = true;
-  out += '[';
-  ForEachSampled(list, limit, [&](const THistoryRecord& r) {
-    char head[8 + TTimeTextCache::kMaxBytes];
-    char* p = first ? Put(head, "[\"") : Put(head, ",[\"");
-    first = false;
-    p += times.WriteTo(p, r.VisitUnix);
-    out.append(head, p);
-    out += middles.Of(r.Source);
-    JsonEscapeTo(out, r.Title);
-    out.append("\",\"", 3);
-    JsonEscapeTo(out, r.Url);
-    out.append("\"]", 2);
-    return sink.Spill();
+  const int lanes = ReportLanes();
+  std::vector<TJsonLane> state = JsonLanes(lanes, false);
+  sink.Text += '[';
+  EmitRecordChunks(sink, SampledCount(list, limit), kRecordsPerChunk, lanes,
+                   [&](int lane, std::string& out, int32_t from, int32_t to) {
+    TJsonLane& s = state[static_cast<size_t>(lane)];
+    bool first = from == 0;
+    ForEachSampledIn(list, limit, from, to, [&](const THistoryRecord& r) {
+      char head[8 + TTimeTextCache::kMaxBytes];
+      char* p = first ? Put(head, "[\"") : Put(head, ",[\"");
+      first = false;
+      p += s.Times.WriteTo(p, r.VisitUnix);
+      out.append(head, p);
+      out += s.Middles.Of(r.Source);
+      JsonEscapeTo(out, r.Title);
+      out.append("\",\"", 3);
+      JsonEscapeTo(out, r.Url);
+      out.append("\"]", 2);
+      return true;
+    });
   });
-  out += ']';
+  sink.Text += ']';
 }
 
 // ["time","browser","profile","path","url",bytes,"state"] per download.
@@ -236,27 +254,30 @@ void AppendDownloadsJson(TReportSink& sink, const TDownloadList* downloads) {
 
 // {"time":…,"ts":…,"browser":…,"profile":…,"title":…,"url":…} per visit.
 void AppendRecordObjects(TReportSink& sink, const THistoryList& list, int32_t limit) {
-  TTimeTextCache times;
-  TLabelMiddles middles(true);
-  std::string& out = sink.Text;
-  bool first = true;
-  out += '[';
-  ForEachSampled(list, limit, [&](const THistoryRecord& r) {
-    char head[64 + TTimeTextCache::kMaxBytes];
-    char* p = first ? Put(head, "{\"time\":\"") : Put(head, ",{\"time\":\"");
-    first = false;
-    p += times.WriteTo(p, r.VisitUnix);
-    p = Put(p, "\",\"ts\":");
-    p = std::to_chars(p, head + sizeof head, r.VisitUnix).ptr;
-    out.append(head, p);
-    out += middles.Of(r.Source);
-    JsonEscapeTo(out, r.Title);
-    out.append("\",\"url\":\"", 9);
-    JsonEscapeTo(out, r.Url);
-    out.append("\"}", 2);
-    return sink.Spill();
+  const int lanes = ReportLanes();
+  std::vector<TJsonLane> state = JsonLanes(lanes, true);
+  sink.Text += '[';
+  EmitRecordChunks(sink, SampledCount(list, limit), kRecordsPerChunk, lanes,
+                   [&](int lane, std::string& out, int32_t from, int32_t to) {
+    TJsonLane& s = state[static_cast<size_t>(lane)];
+    bool first = from == 0;
+    ForEachSampledIn(list, limit, from, to, [&](const THistoryRecord& r) {
+      char head[64 + TTimeTextCache::kMaxBytes];
+      char* p = first ? Put(head, "{\"time\":\"") : Put(head, ",{\"time\":\"");
+      first = false;
+      p += s.Times.WriteTo(p, r.VisitUnix);
+      p = Put(p, "\",\"ts\":");
+      p = std::to_chars(p, head + sizeof head, r.VisitUnix).ptr;
+      out.append(head, p);
+      out += s.Middles.Of(r.Source);
+      JsonEscapeTo(out, r.Title);
+      out.append("\",\"url\":\"", 9);
+      JsonEscapeTo(out, r.Url);
+      out.append("\"}", 2);
+      return true;
+    });
   });
-  out += ']';
+  sink.Text += ']';
 }
 
 // The page split at its "__DATA__" and "__PROFILES__" placeholders, each

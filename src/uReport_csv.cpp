@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "uReport.h"
 #include "uReport_out.h"
@@ -57,25 +58,32 @@ void AppendCsvField(std::string& out, const std::string& s) {
 }
 
 void EmitCsvReport(TReportSink& sink, const THistoryList& list, int32_t limit) {
-  TTimeTextCache times;
-  TLabelTexts labels(CsvField);
-  std::string& out = sink.Text;
-  out += kCsvBom;
-  out += kCsvHeader;
-  ForEachSampled(list, limit, [&](const THistoryRecord& r) {
-    // Times are digits, "-", ":" and a space; an empty time (no valid
-    // visit time) needs nothing either.
-    times.AppendTo(out, r.VisitUnix);
-    out += ',';
-    out += labels.Name(r.Source);
-    out += ',';
-    out += labels.Profile(r.Source);
-    out += ',';
-    AppendCsvField(out, r.Title);
-    out += ',';
-    AppendCsvField(out, r.Url);
-    out += "\r\n";
-    return sink.Spill();
+  struct TLane {
+    TTimeTextCache Times;
+    TLabelTexts Labels{CsvField};
+  };
+  const int lanes = ReportLanes();
+  std::vector<TLane> state(static_cast<size_t>(lanes));
+  sink.Text += kCsvBom;
+  sink.Text += kCsvHeader;
+  EmitRecordChunks(sink, SampledCount(list, limit), 8192, lanes,
+                   [&](int lane, std::string& out, int32_t from, int32_t to) {
+    TLane& s = state[static_cast<size_t>(lane)];
+    ForEachSampledIn(list, limit, from, to, [&](const THistoryRecord& r) {
+      // Times are digits, "-", ":" and a space; an empty time (no valid
+      // visit time) needs nothing either.
+      s.Times.AppendTo(out, r.VisitUnix);
+      out += ',';
+      out += s.Labels.Name(r.Source);
+      out += ',';
+      out += s.Labels.Profile(r.Source);
+      out += ',';
+      AppendCsvField(out, r.Title);
+      out += ',';
+      AppendCsvField(out, r.Url);
+      out += "\r\n";
+      return true;
+    });
   });
   sink.Drain();
 }

@@ -7,11 +7,13 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "uAggregate.h"
+#include "uPlatform.h"
 #include "uReport.h"
 #include "uReport_out.h"
 #include "uUtil.h"
@@ -50,75 +52,12 @@ std::string OriginFields(const std::string& machine, const std::string& browserI
   return out;
 }
 
-// What follows from an address alone, as the end of a visit line; visits
-// of one address share its stored text, so each is worked out once per
-// stored address (and each host once). The visits meet their addresses in
-// no order of memory: an open table of text identities, whose slot and
-// stored tail the caller has loaded a few visits ahead (Prefetch*), keeps
-// the pass from waiting on memory at every visit.
-class TAddressFacts {
+// The fields that follow from a host alone, by host: far fewer hosts than
+// addresses. Each lane keeps its own.
+class THostFields {
  public:
-  TAddressFacts() : FSlots(1024) {}
-
-  void PrefetchSlot(const TSharedText& url) const {
-    PrefetchRead(&FSlots[SlotOf(url.Identity())]);
-  }
-  void PrefetchTail(const TSharedText& url) const {
-    const TSlot& s = FSlots[SlotOf(url.Identity())];
-    if (s.Id == url.Identity() && s.Id != nullptr) PrefetchRead(FTails.data() + s.Offset);
-  }
-
-  void AppendTail(std::string& out, const TSharedText& url) {
-    const void* id = url.Identity();
-    if (id == nullptr) {  // the empty address
-      if (FEmptyTail.empty()) FEmptyTail = Tail(url);
-      out += FEmptyTail;
-      return;
-    }
-    size_t i = SlotOf(id);
-    for (; FSlots[i].Id != nullptr; i = (i + 1) & (FSlots.size() - 1)) {
-      if (FSlots[i].Id == id) {
-        out.append(FTails, FSlots[i].Offset, FSlots[i].Length);
-        return;
-      }
-    }
-    const std::string tail = Tail(url);
-    out += tail;
-    if (2 * (FUsed + 1) > FSlots.size()) {
-      Grow();
-      for (i = SlotOf(id); FSlots[i].Id != nullptr; i = (i + 1) & (FSlots.size() - 1)) {
-      }
-    }
-    FSlots[i] = TSlot{id, FTails.size(), static_cast<uint32_t>(tail.size())};
-    FTails += tail;
-    ++FUsed;
-  }
-
- private:
-  struct TSlot {
-    const void* Id;  // null: free
-    size_t Offset;   // of the tail in FTails
-    uint32_t Length;
-  };
-
-  size_t SlotOf(const void* id) const {
-    const uint64_t h = (reinterpret_cast<uintptr_t>(id) >> 4) * 0x9E3779B97F4A7C15ULL;
-    return static_cast<size_t>(h >> 32) & (FSlots.size() - 1);
-  }
-
-  void Grow() {
-    std::vector<TSlot> old(FSlots.size() * 2);
-    old.swap(FSlots);
-    for (const TSlot& s : old) {
-      if (s.Id == nullptr) continue;
-      size_t i = SlotOf(s.Id);
-      while (FSlots[i].Id != nullptr) i = (i + 1) & (FSlots.size() - 1);
-      FSlots[i] = s;
-    }
-  }
-
-  std::string Tail(const std::string& url) {
-    const std::string host = ExtractHost(url);
+  const std::string& Of(const std::string& url, std::string& host) {
+    host = ExtractHost(url);
     auto it = FByHost.find(host);
     if (it == FByHost.end()) {
       std::string domain = RegistrableDomain(host);
@@ -129,17 +68,134 @@ class TAddressFacts {
       AppendField(fields, "category", CategoryNames[CategoryIndexOf(domain, url)]);
       it = FByHost.emplace(host, std::move(fields)).first;
     }
-    std::string tail = it->second;
-    AppendField(tail, "keyword", ExtractKeywordText(url));
-    tail += "}\n";
-    return tail;
+    return it->second;
   }
 
-  std::vector<TSlot> FSlots;  // a power of two, at most half used
-  size_t FUsed = 0;
-  std::string FTails;
-  std::string FEmptyTail;
+ private:
   std::unordered_map<std::string, std::string> FByHost;
+};
+
+// The end of a visit line from its address on: url, title, then what
+// follows from the address (host, domain, category, keyword).
+void AppendLineEnd(std::string& out, const std::string& url, const std::string& title,
+                   THostFields& hosts) {
+  std::string host;
+  AppendField(out, "url", url);
+  AppendField(out, "title", title);
+  out += hosts.Of(url, host);
+  AppendField(out, "keyword", ExtractKeywordText(url));
+  out += "}\n";
+}
+
+// Line ends of the addresses several visits share: visits of one address
+// share its stored texts, so each such end is made once. The table is split
+// into parts by text identity, each filled by a lane of its own before the
+// lines are written (Collect), and then only read, by every lane. The
+// visits meet their addresses in no order of memory: a slot and its text
+// loaded a few visits ahead (Prefetch*) keep a pass from waiting at every
+// visit.
+class TAddressFacts {
+ public:
+  explicit TAddressFacts(int parts) : FParts(static_cast<size_t>(std::max(parts, 1))) {
+    for (TPart& p : FParts) p.Slots.resize(1024);
+  }
+
+  // Makes the line end of every shared address of part `part` in `items`.
+  void Collect(const THistoryArray& items, int part) {
+    TPart& p = FParts[static_cast<size_t>(part)];
+    const size_t mine = static_cast<size_t>(part);
+    constexpr size_t kAhead = 8;
+    for (size_t i = 0; i < items.size(); ++i) {
+      if (i + kAhead < items.size()) {
+        const void* next = items[i + kAhead].Url.Identity();
+        if (PartOf(next) == mine) PrefetchRead(&p.Slots[SlotOf(p, next)]);
+      }
+      const THistoryRecord& r = items[i];
+      const void* id = r.Url.Identity();
+      if (id == nullptr || PartOf(id) != mine || !r.Url.Shared()) continue;
+      size_t at = SlotOf(p, id);
+      for (; p.Slots[at].Id != nullptr; at = (at + 1) & (p.Slots.size() - 1))
+        if (p.Slots[at].Id == id) break;
+      if (p.Slots[at].Id == id) continue;
+      if (2 * (p.Used + 1) > p.Slots.size()) {
+        Grow(p);
+        for (at = SlotOf(p, id); p.Slots[at].Id != nullptr; at = (at + 1) & (p.Slots.size() - 1)) {
+        }
+      }
+      const size_t offset = p.Ends.size();
+      AppendLineEnd(p.Ends, r.Url, r.Title, p.Hosts);
+      p.Slots[at] = TSlot{id, r.Title.Identity(), offset, p.Ends.size() - offset};
+      ++p.Used;
+    }
+  }
+
+  void PrefetchSlot(const TSharedText& url) const {
+    const void* id = url.Identity();
+    const TPart& p = FParts[PartOf(id)];
+    PrefetchRead(&p.Slots[SlotOf(p, id)]);
+  }
+  void PrefetchEnd(const TSharedText& url) const {
+    const void* id = url.Identity();
+    const TPart& p = FParts[PartOf(id)];
+    const TSlot& s = p.Slots[SlotOf(p, id)];
+    if (s.Id == id && id != nullptr) PrefetchRead(p.Ends.data() + s.Offset);
+  }
+
+  // The visit's line end: made once for its address when Collect made it
+  // with the same title, else here with the lane's own host fields.
+  void AppendEnd(std::string& out, const THistoryRecord& r, THostFields& hosts) const {
+    const void* id = r.Url.Identity();
+    if (id != nullptr) {
+      const TPart& p = FParts[PartOf(id)];
+      for (size_t i = SlotOf(p, id); p.Slots[i].Id != nullptr;
+           i = (i + 1) & (p.Slots.size() - 1)) {
+        if (p.Slots[i].Id != id) continue;
+        if (p.Slots[i].Title == r.Title.Identity()) {
+          out.append(p.Ends, p.Slots[i].Offset, p.Slots[i].Length);
+          return;
+        }
+        break;
+      }
+    }
+    AppendLineEnd(out, r.Url, r.Title, hosts);
+  }
+
+ private:
+  struct TSlot {
+    const void* Id;     // the address's stored text; null: free
+    const void* Title;  // the stored title the end was made with
+    size_t Offset;      // of the end in Ends
+    size_t Length;
+  };
+  struct TPart {
+    std::vector<TSlot> Slots;  // a power of two, at most half used
+    size_t Used = 0;
+    std::string Ends;
+    THostFields Hosts;
+  };
+
+  static uint64_t Hash(const void* id) {
+    return (reinterpret_cast<uintptr_t>(id) >> 4) * 0x9E3779B97F4A7C15ULL;
+  }
+  size_t PartOf(const void* id) const {
+    return static_cast<size_t>(Hash(id) >> 60) % FParts.size();
+  }
+  static size_t SlotOf(const TPart& p, const void* id) {
+    return static_cast<size_t>(Hash(id) >> 20) & (p.Slots.size() - 1);
+  }
+
+  static void Grow(TPart& p) {
+    std::vector<TSlot> old(p.Slots.size() * 2);
+    old.swap(p.Slots);
+    for (const TSlot& s : old) {
+      if (s.Id == nullptr) continue;
+      size_t i = SlotOf(p, s.Id);
+      while (p.Slots[i].Id != nullptr) i = (i + 1) & (p.Slots.size() - 1);
+      p.Slots[i] = s;
+    }
+  }
+
+  std::vector<TPart> FParts;
 };
 
 // The occurrence index of a visit among the visits of the same source,
@@ -150,6 +206,15 @@ class TAddressFacts {
 class TVisitSeq {
  public:
   explicit TVisitSeq(const THistoryArray& items) : FItems(items) {}
+
+  // Makes the i-th visit the next one asked about, wherever the previous
+  // question was: the run of its second is looked up from its start.
+  void Seek(int32_t i) {
+    FRunStart = i;
+    const int64_t t = FItems[static_cast<size_t>(i)].VisitUnix;
+    while (FRunStart > 0 && FItems[static_cast<size_t>(FRunStart) - 1].VisitUnix == t) --FRunStart;
+    FTable = std::unordered_map<std::string, int32_t>();
+  }
 
   int32_t Next(int32_t i) {
     const THistoryRecord& r = FItems[static_cast<size_t>(i)];
@@ -219,29 +284,42 @@ void AppendTimeFields(std::string& out, TTimeTextCache& times, int64_t unixTime)
 
 void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOptions& opts,
                     const std::string& runField) {
-  TTimeTextCache times;
-  TAddressFacts facts;
-  TVisitSeq seqs(list.Items());
-  TLineHeads heads("visit", runField, opts.Machine);
-  std::string& out = sink.Text;
+  struct TLane {
+    TLane(const THistoryArray& items, const std::string& runField, const std::string& machine)
+        : Seqs(items), Heads("visit", runField, machine) {}
+    TTimeTextCache Times;
+    TVisitSeq Seqs;
+    TLineHeads Heads;
+    THostFields Hosts;  // for addresses of a single visit
+  };
   const THistoryArray& items = list.Items();
-  const int32_t n = list.Count();
+  const int lanes = ReportLanes();
+  std::vector<TLane> state;
+  for (int i = 0; i < lanes; ++i) state.emplace_back(items, runField, opts.Machine);
+  TAddressFacts facts(lanes);
+  std::vector<std::function<void()>> collect;
+  for (int part = 0; part < lanes; ++part)
+    collect.emplace_back([&, part]() { facts.Collect(items, part); });
+  plat::RunTogether(collect);
   constexpr int32_t kAhead = 8;
-  for (int32_t k = 0; k < std::min(n, kAhead); ++k) facts.PrefetchSlot(items[k].Url);
-  int32_t i = 0;
   // Every visit: /limit samples the reports, never an export.
-  ForEachSampled(list, 0, [&](const THistoryRecord& r) {
-    if (i + kAhead < n) facts.PrefetchSlot(items[i + kAhead].Url);
-    if (i + kAhead / 2 < n) facts.PrefetchTail(items[i + kAhead / 2].Url);
-    out += heads.Of(r.Source);
-    AppendInt(out, r.VisitUnix);
-    out += ",\"seq\":";
-    AppendInt(out, seqs.Next(i++));
-    AppendTimeFields(out, times, r.VisitUnix);
-    AppendField(out, "url", r.Url);
-    AppendField(out, "title", r.Title);
-    facts.AppendTail(out, r.Url);
-    return sink.Spill();
+  EmitRecordChunks(sink, list.Count(), 8192, lanes,
+                   [&](int lane, std::string& out, int32_t from, int32_t to) {
+    TLane& s = state[static_cast<size_t>(lane)];
+    s.Seqs.Seek(from);
+    for (int32_t k = from; k < std::min(to, from + kAhead); ++k) facts.PrefetchSlot(items[k].Url);
+    int32_t i = from;
+    ForEachSampledIn(list, 0, from, to, [&](const THistoryRecord& r) {
+      if (i + kAhead < to) facts.PrefetchSlot(items[i + kAhead].Url);
+      if (i + kAhead / 2 < to) facts.PrefetchEnd(items[i + kAhead / 2].Url);
+      out += s.Heads.Of(r.Source);
+      AppendInt(out, r.VisitUnix);
+      out += ",\"seq\":";
+      AppendInt(out, s.Seqs.Next(i++));
+      AppendTimeFields(out, s.Times, r.VisitUnix);
+      facts.AppendEnd(out, r, s.Hosts);
+      return true;
+    });
   });
 }
 

@@ -95,22 +95,28 @@ inline void SampleStep(int32_t n, int32_t limit, int32_t& step, int32_t& shown) 
   }
 }
 
-// Calls fn(record) for the visits the /limit rule keeps, in list order,
-// while fn returns true.
+// How many visits the /limit rule keeps.
+inline int32_t SampledCount(const THistoryList& list, int32_t limit) {
+  int32_t step = 1, shown = 0;
+  SampleStep(list.Count(), limit, step, shown);
+  return shown;
+}
+
+// Calls fn(record) for the kept visits from the from-th to before the
+// to-th, in list order, while fn returns true.
 template <typename Fn>
-void ForEachSampled(const THistoryList& list, int32_t limit, Fn fn) {
+void ForEachSampledIn(const THistoryList& list, int32_t limit, int32_t from, int32_t to, Fn fn) {
   int32_t step = 1, shown = 0;
   SampleStep(list.Count(), limit, step, shown);
   const THistoryArray& items = list.Items();
+  if (to > shown) to = shown;
   // The records' texts lie anywhere in memory: their loading starts a few
   // records ahead (the stored text, then its characters).
   constexpr int32_t kFar = 16, kNear = 8;
   auto ahead = [&](int32_t k, int32_t d) -> const THistoryRecord* {
-    return k + d < shown ? &items[static_cast<size_t>(static_cast<int64_t>(k + d) * step)]
-                         : nullptr;
+    return k + d < to ? &items[static_cast<size_t>(static_cast<int64_t>(k + d) * step)] : nullptr;
   };
-  int64_t i = 0;
-  for (int32_t k = 0; k < shown; ++k, i += step) {
+  for (int32_t k = from; k < to; ++k) {
     if (const THistoryRecord* far = ahead(k, kFar)) {
       far->Url.PrefetchHeader();
       far->Title.PrefetchHeader();
@@ -119,8 +125,15 @@ void ForEachSampled(const THistoryList& list, int32_t limit, Fn fn) {
       near->Url.PrefetchChars();
       near->Title.PrefetchChars();
     }
-    if (!fn(items[static_cast<size_t>(i)])) return;
+    if (!fn(items[static_cast<size_t>(static_cast<int64_t>(k) * step)])) return;
   }
+}
+
+// Calls fn(record) for the visits the /limit rule keeps, in list order,
+// while fn returns true.
+template <typename Fn>
+void ForEachSampled(const THistoryList& list, int32_t limit, Fn fn) {
+  ForEachSampledIn(list, limit, 0, SampledCount(list, limit), fn);
 }
 
 // The browser name and profile of each source label as a document writes
@@ -191,6 +204,17 @@ class TReportSink {
     return !FFailed;
   }
   bool Failed() const { return FFailed; }
+  // Adds a piece made elsewhere (ending between records) and spills; the
+  // piece is left empty. A sink with a drain takes it without a copy when
+  // nothing waits before it.
+  bool Take(std::string& piece) {
+    if (FDrain && Text.empty())
+      std::swap(Text, piece);
+    else
+      Text += piece;
+    piece.clear();
+    return Spill();
+  }
 
  private:
   TDrain FDrain;
@@ -198,6 +222,21 @@ class TReportSink {
   bool FInScript = false;
   bool FFailed = false;
 };
+
+// The lanes report writers format records on: one per processor, at most 4.
+int ReportLanes();
+
+// Formats records [from, to) of a walk, appending them to `out`, as lane
+// `lane`: it may change only what belongs to that lane.
+using TChunkFormat = std::function<void(int lane, std::string& out, int32_t from, int32_t to)>;
+
+// The `count` records of a walk into `sink` in order, `perChunk` at a time.
+// With several lanes, as many chunks are formatted side by side while the
+// calling thread hands on the ones before them, so a report's records cost
+// little more than the slowest of its lanes; with one, chunk after chunk on
+// the calling thread. Ends early once the destination has failed.
+void EmitRecordChunks(TReportSink& sink, int32_t count, int32_t perChunk, int lanes,
+                      const TChunkFormat& format);
 
 // A document's text, written into the sink it is given.
 using TReportEmit = std::function<void(TReportSink&)>;

@@ -79,6 +79,9 @@ class TSharedText {
   // Tells stored texts apart without reading them: equal for copies of one
   // stored text, null for the empty text.
   const void* Identity() const noexcept { return FBlock; }
+  // True when other holders share this stored text (what is worked out from
+  // it once may then serve again).
+  bool Shared() const noexcept { return FBlock != nullptr && FBlock->Refs > 1; }
   // Passes over a whole visit list meet the texts in no order of memory:
   // these start loading the stored text's header, and once that is near,
   // its characters, some records ahead of their use. The header is loaded

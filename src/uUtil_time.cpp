@@ -49,8 +49,9 @@ struct TOffsetSlot {
   bool Mixed;
 };
 constexpr size_t kOffsetSlots = 4096;  // a power of two
-TOffsetSlot gDayOffsets[kOffsetSlots];
-TOffsetSlot gHourOffsets[kOffsetSlots];
+// Per thread: report writers convert times on several threads at once.
+thread_local TOffsetSlot gDayOffsets[kOffsetSlots];
+thread_local TOffsetSlot gHourOffsets[kOffsetSlots];
 
 // The slot of the span of `length` seconds holding `u`, asked when missing.
 const TOffsetSlot& OffsetSlot(TOffsetSlot* slots, int64_t u, int64_t length) {

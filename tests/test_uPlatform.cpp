@@ -3,6 +3,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <stdexcept>
+#include <vector>
 
 #include "TestSupport.h"
 #include "uPlatform.h"
@@ -145,4 +148,40 @@ TEST(CommandLine, BuiltLinesSplitBackIntoTheSameArguments) {
   // A double quote cannot be carried: refused rather than passed mangled.
   EXPECT_FALSE(plat::BuildCommandLine({"a\"b"}, line));
   EXPECT_EQ("", line);
+}
+
+TEST(uPlatformThreads, TasksRunSideBySideAndTheFirstErrorInTaskOrderIsRaised) {
+  EXPECT_GE(plat::ProcessorCount(), 1);
+  // Two tasks that each wait for the other to have started can only end
+  // when they run at the same time.
+  std::atomic<int> started{0};
+  std::vector<int> done(3, 0);
+  auto meet = [&](int i) {
+    return [&, i]() {
+      ++started;
+      for (int spins = 0; started.load() < 2 && spins < 200000000; ++spins) {
+      }
+      done[static_cast<size_t>(i)] = started.load() >= 2 ? 1 : -1;
+    };
+  };
+  plat::RunTogether({meet(0), meet(1), [&]() { done[2] = 1; }});
+  EXPECT_EQ(done, (std::vector<int>{1, 1, 1}));
+
+  std::atomic<int> ran{0};
+  try {
+    plat::RunTogether({[&]() { ++ran; },
+                       [&]() {
+                         ++ran;
+                         throw std::runtime_error("second");
+                       },
+                       [&]() {
+                         ++ran;
+                         throw std::logic_error("third");
+                       }});
+    ADD_FAILURE() << "no error raised";
+  } catch (const std::runtime_error& e) {
+    EXPECT_STREQ(e.what(), "second");
+  }
+  EXPECT_EQ(ran.load(), 3);  // every task ran to its end first
+  plat::RunTogether({});
 }

@@ -296,3 +296,49 @@ TEST(uReportJsonl, DownloadLinesStandBetweenVisitsAndSourcesWithTheirOwnKey) {
   // Without a list, no download lines.
   EXPECT_EQ(SplitLines(BuildJsonlReport(list, sources, Opts())).size(), 2u);
 }
+
+TEST(uReportJsonl, LinesAreTheSameWhetherVisitsShareTheirAddressTextOrNot) {
+  // The readers give every visit of an address the same stored texts, and
+  // such an address's line end is made once; visits with texts of their
+  // own are written one by one. Both must give the same bytes, including a
+  // visit whose shared address comes with a title of its own, and enough
+  // visits that the lines are written in several chunks.
+  THistoryList shared, own;
+  const THistoryRecord a = Visit("Alpha \"报告\"", "https://www.baidu.com/s?wd=%E4%BD%A0", 0);
+  const THistoryRecord b = Visit("Beta\u2028", "https://b.example/p", 0);
+  for (int i = 0; i < 20000; ++i) {
+    const THistoryRecord& base = i % 3 == 2 ? b : a;
+    THistoryRecord r = base;  // shares the stored texts
+    r.VisitUnix = 1700000000 - i / 5;
+    if (i == 7) r.Title = std::string("another title");
+    shared.Add(r);
+    own.Add(Visit(r.Title.str(), r.Url.str(), r.VisitUnix));
+  }
+  const std::string fromShared = BuildJsonlReport(shared, TSourceList(), Opts());
+  EXPECT_EQ(fromShared, BuildJsonlReport(own, TSourceList(), Opts()));
+  const std::vector<std::string> lines = SplitLines(fromShared);
+  ASSERT_EQ(lines.size(), 20000u);
+  EXPECT_EQ(Field(lines[7], "title"), "another title");
+  EXPECT_EQ(Field(lines[8], "title"), "Beta\\u2028");
+  EXPECT_EQ(Field(lines[9], "title"), "Alpha \\\"报告\\\"");
+  EXPECT_EQ(Field(lines[9], "keyword"), "你");
+}
+
+TEST(uReportJsonl, ARunOfOneSecondKeepsCountingAcrossChunks) {
+  // Lines are made in chunks of some thousands of visits, side by side on
+  // machines with several processors: a second whose visits straddle a
+  // chunk's start must go on counting from the run's start, not from the
+  // chunk's.
+  THistoryList list;
+  const THistoryRecord urls[3] = {Visit("x", "https://x.example/0", 1700000000),
+                                  Visit("x", "https://x.example/1", 1700000000),
+                                  Visit("x", "https://x.example/2", 1700000000)};
+  for (int i = 0; i < 30000; ++i) list.Add(urls[i % 3]);
+  list.Add(Visit("y", "https://x.example/0", 1699999999));
+  const std::vector<TKey> keys = VisitKeys(BuildJsonlReport(list, TSourceList(), Opts()));
+  ASSERT_EQ(keys.size(), 30001u);
+  int wrong = 0;
+  for (int i = 0; i < 30000; ++i) wrong += std::get<6>(keys[i]) != std::to_string(i / 3);
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(std::get<6>(keys[30000]), "0");
+}

@@ -1,0 +1,60 @@
+// Threads on Windows. _beginthreadex rather than CreateThread: the C
+// runtime then sets up (and frees) what it keeps per thread.
+#include <windows.h>
+#include <process.h>
+
+#include "uPlatform.h"
+#include "uPlatformThreads.h"
+
+namespace plat {
+
+namespace {
+
+struct TStart {
+  detail::TThreadBody Body;
+  void* Arg;
+  HANDLE Thread;
+};
+
+unsigned __stdcall ThreadMain(void* arg) {
+  TStart* start = static_cast<TStart*>(arg);
+  start->Body(start->Arg);
+  return 0;
+}
+
+}  // namespace
+
+int ProcessorCount() {
+  DWORD_PTR process = 0, system = 0;
+  if (GetProcessAffinityMask(GetCurrentProcess(), &process, &system) && process != 0) {
+    int n = 0;
+    for (; process != 0; process &= process - 1) ++n;
+    return n;
+  }
+  SYSTEM_INFO info;
+  GetSystemInfo(&info);
+  return info.dwNumberOfProcessors > 0 ? static_cast<int>(info.dwNumberOfProcessors) : 1;
+}
+
+namespace detail {
+
+void* StartThread(TThreadBody body, void* arg) {
+  TStart* start = new TStart{body, arg, nullptr};
+  const uintptr_t h = _beginthreadex(nullptr, 0, ThreadMain, start, 0, nullptr);
+  if (h == 0) {
+    delete start;
+    return nullptr;
+  }
+  start->Thread = reinterpret_cast<HANDLE>(h);
+  return start;
+}
+
+void JoinThread(void* thread) {
+  TStart* start = static_cast<TStart*>(thread);
+  WaitForSingleObject(start->Thread, INFINITE);
+  CloseHandle(start->Thread);
+  delete start;
+}
+
+}  // namespace detail
+}  // namespace plat

@@ -1,0 +1,103 @@
+// Records formatted in chunks side by side: the document must come out
+// exactly as one pass in order would make it, stop when the destination
+// fails, and pass on a lane's failure.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "uReport_out.h"
+
+using namespace report_detail;
+
+namespace {
+
+// Record k as text: its number and a marker that MakeScriptSafe rewrites.
+void FormatRange(std::string& out, int32_t from, int32_t to) {
+  for (int32_t k = from; k < to; ++k) out += (k == 0 ? "" : ",") + std::to_string(k) + "</";
+}
+
+std::string Expected(int32_t count) {
+  std::string out;
+  FormatRange(out, 0, count);
+  return out;
+}
+
+}  // namespace
+
+TEST(uReportLanes, EveryLaneCountAndChunkSizeGivesTheDocumentInOrder) {
+  for (int lanes : {1, 2, 3, 4, 7}) {
+    for (int32_t perChunk : {1, 3, 64, 5000}) {
+      for (int32_t count : {0, 1, 2, 5, 1000}) {
+        // Into a destination in pieces (the sink trades buffers with the
+        // lanes), and whole into memory.
+        std::string written;
+        {
+          TReportSink sink([&](const std::string& bytes) {
+            written += bytes;
+            return true;
+          });
+          sink.Text = "[";
+          EmitRecordChunks(sink, count, perChunk, lanes,
+                           [&](int, std::string& out, int32_t from, int32_t to) {
+                             FormatRange(out, from, to);
+                           });
+          sink.Text += "]";
+          sink.Drain();
+        }
+        EXPECT_EQ(written, "[" + Expected(count) + "]") << lanes << " " << perChunk << " " << count;
+        TReportSink memory;
+        EmitRecordChunks(memory, count, perChunk, lanes,
+                         [&](int, std::string& out, int32_t from, int32_t to) {
+                           FormatRange(out, from, to);
+                         });
+        EXPECT_EQ(memory.Text, Expected(count)) << lanes << " " << perChunk << " " << count;
+      }
+    }
+  }
+}
+
+TEST(uReportLanes, EachLaneKeepsToItsOwnStateAndScriptTextIsMadeSafe) {
+  // A lane's state is touched by that lane only: a counter per lane adds up
+  // to the records formatted, with no update lost to another lane.
+  std::vector<int64_t> perLane(3, 0);
+  std::string written;
+  TReportSink sink([&](const std::string& bytes) {
+    written += bytes;
+    return true;
+  });
+  sink.BeginScript();
+  EmitRecordChunks(sink, 100000, 777, 3, [&](int lane, std::string& out, int32_t from, int32_t to) {
+    for (int32_t k = from; k < to; ++k) ++perLane[static_cast<size_t>(lane)];
+    FormatRange(out, from, to);
+  });
+  sink.EndScript();
+  sink.Drain();
+  EXPECT_EQ(perLane[0] + perLane[1] + perLane[2], 100000);
+  EXPECT_GT(perLane[1], 0);
+  EXPECT_EQ(written.find("</"), std::string::npos);
+  std::string safe = Expected(100000);
+  MakeScriptSafe(safe, 0);
+  EXPECT_EQ(written, safe);
+}
+
+TEST(uReportLanes, AFailedDestinationEndsTheWalkAndALanesErrorReachesTheCaller) {
+  int writes = 0, formatted = 0;
+  TReportSink sink([&](const std::string&) { return ++writes < 2; });
+  EmitRecordChunks(sink, 1 << 20, 1 << 16, 2, [&](int, std::string& out, int32_t from, int32_t to) {
+    ++formatted;
+    out.assign(static_cast<size_t>(to - from) * 32, 'x');
+  });
+  EXPECT_TRUE(sink.Failed());
+  EXPECT_EQ(writes, 2);
+  // Sixteen chunks in all: the walk stopped within a round of the failure.
+  EXPECT_LE(formatted, 8);
+
+  TReportSink memory;
+  EXPECT_THROW(EmitRecordChunks(memory, 100, 10, 2,
+                                [&](int, std::string&, int32_t from, int32_t) {
+                                  if (from == 50) throw std::runtime_error("lane failed");
+                                }),
+               std::runtime_error);
+}
