@@ -164,11 +164,12 @@ struct TScanUrl {
   int8_t State;  // 0 = not looked at yet, 1 = kept, -1 = dropped
 };
 
-// One visit row in the window: its time, its row id and its address.
+// One visit row in the window: its time, its row id and its address (the
+// address's id as stored, then its place in the address rows).
 struct TScanVisit {
   int64_t Time;
   int64_t RowId;
-  size_t UrlIndex;
+  int64_t UrlIndex;
 };
 
 // Every address's title waits in memory until its first visit is met, and
@@ -204,16 +205,8 @@ bool ReadOversizedUrl(TSqliteDb& db, const TStoreShape& shape, std::vector<TScan
   return true;
 }
 
-// Reads the rows of the history query by two sequential scans, far cheaper
-// than the query's index walk with one address lookup per visit: the
-// address table into memory, then the visits in the window, sorted as the
-// query would deliver them. False (nothing kept) when anything is not as
-// the query would see it, or the engine reports an error: the caller then
-// runs the query itself, which handles every case as it stands.
-bool ScanHistory(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& window,
-                 std::vector<TScanUrl>& urls, std::vector<TScanVisit>& visits) {
-  urls.clear();
-  visits.clear();
+// The address rows in id order. False when the engine reports an error.
+bool ScanUrls(TSqliteDb& db, const TStoreShape& shape, std::vector<TScanUrl>& urls) {
   TSqlStmt stmt = nullptr;
   int rc;
   // An address or title longer than the engine will load stops the scan
@@ -233,7 +226,62 @@ bool ScanHistory(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& wind
     db.Finalize(stmt);
     if (rc != kSqliteTooBig || !ReadOversizedUrl(db, shape, urls)) break;
   }
-  if (rc != kSqliteDone) return false;
+  return rc == kSqliteDone;
+}
+
+// The visit rows in the window, in stored order, each with its address's
+// id. False when a row is not as the query would join it, or the engine
+// reports an error.
+bool ScanVisits(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& window,
+                std::vector<TScanVisit>& visits) {
+  TSqlStmt stmt = nullptr;
+  if (!db.Prepare(std::string("SELECT rowid, ") + shape.VisitRef + ", " + shape.VisitTime +
+                      " FROM " + shape.VisitTable,
+                  stmt))
+    return false;
+  int rc;
+  bool plain = true;
+  while ((rc = db.Step(stmt)) == kSqliteRow) {
+    const int refType = db.ColType(stmt, 1);
+    if (refType == kSqliteNull) continue;  // joins no address
+    if (refType != kSqliteInteger || db.ColType(stmt, 2) != kSqliteInteger) {
+      plain = false;
+      break;
+    }
+    const int64_t t = db.ColInt(stmt, 2);
+    if (shape.PositiveTimesOnly && t <= 0) continue;
+    if (!window.Holds(t)) continue;
+    visits.push_back(TScanVisit{t, db.ColInt(stmt, 0), db.ColInt(stmt, 1)});
+  }
+  db.Finalize(stmt);
+  return plain && rc == kSqliteDone;
+}
+
+// Reads the rows of the history query by two sequential scans, far cheaper
+// than the query's index walk with one address lookup per visit: the
+// address table into memory and the visits in the window (side by side
+// when `second`, another connection to the same copy, is open), then the
+// visits sorted as the query would deliver them. False (nothing kept) when
+// anything is not as the query would see it, or the engine reports an
+// error: the caller then runs the query itself, which handles every case
+// as it stands.
+bool ScanHistory(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
+                 const TRawWindow& window, std::vector<TScanUrl>& urls,
+                 std::vector<TScanVisit>& visits) {
+  urls.clear();
+  visits.clear();
+  bool urlsRead = false, visitsRead = false;
+  if (second.IsOpen()) {
+    plat::RunTogether({[&]() { urlsRead = ScanUrls(db, shape, urls); },
+                       [&]() { visitsRead = ScanVisits(second, shape, window, visits); }});
+  } else {
+    urlsRead = ScanUrls(db, shape, urls) && (visitsRead = ScanVisits(db, shape, window, visits));
+  }
+  if (!urlsRead || !visitsRead) {
+    urls.clear();
+    visits.clear();
+    return false;
+  }
 
   // Address ids are row ids, ascending: dense ones index a table directly.
   std::vector<int32_t> direct;
@@ -250,32 +298,14 @@ bool ScanHistory(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& wind
                                [](const TScanUrl& u, int64_t v) { return u.Id < v; });
     return it != urls.end() && it->Id == id ? it - urls.begin() : -1;
   };
-
-  if (!db.Prepare(std::string("SELECT rowid, ") + shape.VisitRef + ", " + shape.VisitTime +
-                      " FROM " + shape.VisitTable,
-                  stmt))
-    return false;
-  bool plain = true;
-  while ((rc = db.Step(stmt)) == kSqliteRow) {
-    const int refType = db.ColType(stmt, 1);
-    if (refType == kSqliteNull) continue;  // joins no address
-    if (refType != kSqliteInteger || db.ColType(stmt, 2) != kSqliteInteger) {
-      plain = false;
-      break;
-    }
-    const int64_t t = db.ColInt(stmt, 2);
-    if (shape.PositiveTimesOnly && t <= 0) continue;
-    if (!window.Holds(t)) continue;
-    const int64_t at = find(db.ColInt(stmt, 1));
-    if (at < 0) continue;
-    visits.push_back(TScanVisit{t, db.ColInt(stmt, 0), static_cast<size_t>(at)});
+  // Each visit's address id becomes its place; a visit of no address joins
+  // nothing and goes.
+  size_t kept = 0;
+  for (const TScanVisit& v : visits) {
+    const int64_t at = find(v.UrlIndex);
+    if (at >= 0) visits[kept++] = TScanVisit{v.Time, v.RowId, at};
   }
-  db.Finalize(stmt);
-  if (!plain || rc != kSqliteDone) {
-    urls.clear();
-    visits.clear();
-    return false;
-  }
+  visits.resize(kept);
 
   // Newest first, equal times by descending row id. Visits are mostly
   // stored in time order already, and then reversing is enough.
@@ -644,8 +674,14 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
 
       std::vector<TScanUrl> urls;
       std::vector<TScanVisit> visits;
-      if (HistoryQueryWalksTimeIndex(db, firefox, sql) &&
-          ScanHistory(db, shape, RawWindow(FFromUnix, FToUnix, offset), urls, visits)) {
+      // The visits are read over a connection of their own, beside the
+      // addresses, when another processor can take them.
+      TSqliteDb second;
+      const bool walks = HistoryQueryWalksTimeIndex(db, firefox, sql);
+      if (walks && plat::ProcessorCount() > 1) second.OpenSnapshot(copy);
+      if (walks &&
+          ScanHistory(db, second, shape, RawWindow(FFromUnix, FToUnix, offset), urls, visits)) {
+        second.Close();
         // The same rows in the same order as the query gives them. What a
         // row keeps depends on its address alone (and its time), so each
         // address is checked once, and all its visits share its texts.
@@ -653,15 +689,18 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
         // loading starts some visits ahead.
         constexpr size_t kFar = 16, kNear = 8;
         FList.Reserve(visits.size());
+        auto urlOf = [&](size_t k) -> TScanUrl& {
+          return urls[static_cast<size_t>(visits[k].UrlIndex)];
+        };
         for (size_t k = 0; k < visits.size(); ++k) {
-          if (k + kFar < visits.size()) PrefetchRead(&urls[visits[k + kFar].UrlIndex]);
+          if (k + kFar < visits.size()) PrefetchRead(&urlOf(k + kFar));
           if (k + kNear < visits.size()) {
-            const TScanUrl& next = urls[visits[k + kNear].UrlIndex];
+            const TScanUrl& next = urlOf(k + kNear);
             next.Url.PrefetchHeader();
             next.Title.PrefetchHeader();
           }
           const TScanVisit& v = visits[k];
-          TScanUrl& u = urls[v.UrlIndex];
+          TScanUrl& u = urlOf(k);
           if (u.State == 0) {
             u.State = -1;
             if (u.Url.empty()) continue;
