@@ -11,7 +11,11 @@
 # node_modules are there. The machine's load is printed with the figures:
 # on a shared machine, compare only figures taken in the same run.
 #
-#   tools/benchmark.sh [--runs N] [--visits N] [--urls N] [--no-page]
+#   tools/benchmark.sh [--runs N] [--visits N] [--urls N] [--no-page] [--tmpfs]
+#
+# --tmpfs puts every copy and report of the run (the floor's and
+# Visitrail's) in a folder under /dev/shm: the disk's write-back then no
+# longer adds its own noise to the figures.
 #
 # The profile (Chrome, one profile, 1,000,000 visits over 200,000 addresses
 # by default) is generated once into build-bench/ and reused. The program is
@@ -20,14 +24,15 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cache="$root/build-bench"
-runs=5 visits=1000000 urls=200000 page=1
+runs=5 visits=1000000 urls=200000 page=1 tmpfs=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --runs) runs="$2"; shift 2 ;;
     --visits) visits="$2"; shift 2 ;;
     --urls) urls="$2"; shift 2 ;;
     --no-page) page=0; shift ;;
-    *) echo "usage: $0 [--runs N] [--visits N] [--urls N] [--no-page]" >&2; exit 1 ;;
+    --tmpfs) tmpfs=1; shift ;;
+    *) echo "usage: $0 [--runs N] [--visits N] [--urls N] [--no-page] [--tmpfs]" >&2; exit 1 ;;
   esac
 done
 
@@ -54,7 +59,7 @@ if [ ! -f "$history" ]; then
   "$build/tools/gen_profile" "$home" --visits "$visits" --urls "$urls" --only chrome/Default >/dev/null
 fi
 
-tmp="$(mktemp -d)"
+if [ "$tmpfs" = 1 ]; then tmp="$(mktemp -d -p /dev/shm)"; else tmp="$(mktemp -d)"; fi
 trap 'rm -rf "$tmp"' EXIT
 query='SELECT u.url, u.title, v.visit_time, u.visit_count FROM visits v JOIN urls u ON u.id = v.url ORDER BY v.visit_time DESC'
 
@@ -95,29 +100,37 @@ export history query tmp
 echo "Visitrail: $exe"
 echo "store: $visits visits, $urls addresses ($(du -m "$history" | cut -f1) MB); $runs runs each"
 measure floor bash -c floor
-measure json env USERPROFILE="$home" "$exe" /src:chrome /format:json "/out:$tmp/r.json"
+measure json env USERPROFILE="$home" TMPDIR="$tmp" "$exe" /src:chrome /format:json "/out:$tmp/r.json"
 json_mb=$(( $(stat -c %s "$tmp/r.json") / 1048576 ))
 rm -f "$tmp/r.json"
-measure html env USERPROFILE="$home" "$exe" /src:chrome "/out:$tmp/r.html"
+measure html env USERPROFILE="$home" TMPDIR="$tmp" "$exe" /src:chrome "/out:$tmp/r.html"
 html_mb=$(( $(stat -c %s "$tmp/r.html") / 1048576 ))
 rm -f "$tmp/r.html"
-measure csv env USERPROFILE="$home" "$exe" /src:chrome /format:csv "/out:$tmp/r.csv"
+measure csv env USERPROFILE="$home" TMPDIR="$tmp" "$exe" /src:chrome /format:csv "/out:$tmp/r.csv"
 csv_mb=$(( $(stat -c %s "$tmp/r.csv") / 1048576 ))
 rm -f "$tmp/r.csv"
+measure jsonl env USERPROFILE="$home" TMPDIR="$tmp" "$exe" /src:chrome /format:jsonl /machine:bench \
+  "/out:$tmp/r.jsonl"
+jsonl_mb=$(( $(stat -c %s "$tmp/r.jsonl") / 1048576 ))
+rm -f "$tmp/r.jsonl"
 
 read -r a_ms a_kb a_cpu <"$tmp/floor"
 read -r b_ms b_kb b_cpu <"$tmp/json"
 read -r c_ms c_kb c_cpu <"$tmp/html"
 read -r d_ms d_kb d_cpu <"$tmp/csv"
+read -r e_ms e_kb e_cpu <"$tmp/jsonl"
 ratio() { awk -v x="$1" -v y="$2" 'BEGIN { printf "%.2f", x / y }'; }
 printf '\n%-44s %10s %10s %12s\n' "" "median" "CPU" "peak memory"
 printf '%-44s %8d ms %7d ms %9d MB\n' "(a) floor: copy + sqlite3 shell query" "$a_ms" "$a_cpu" $((a_kb / 1024))
 printf '%-44s %8d ms %7d ms %9d MB\n' "(b) Visitrail JSON report ($json_mb MB)" "$b_ms" "$b_cpu" $((b_kb / 1024))
 printf '%-44s %8d ms %7d ms %9d MB\n' "(c) Visitrail HTML report ($html_mb MB)" "$c_ms" "$c_cpu" $((c_kb / 1024))
 printf '%-44s %8d ms %7d ms %9d MB\n' "(d) Visitrail CSV report ($csv_mb MB)" "$d_ms" "$d_cpu" $((d_kb / 1024))
+printf '%-44s %8d ms %7d ms %9d MB\n' "(e) Visitrail JSONL export ($jsonl_mb MB)" "$e_ms" "$e_cpu" $((e_kb / 1024))
 echo
 echo "b/a = $(ratio "$b_ms" "$a_ms"), in CPU time $(ratio "$b_cpu" "$a_cpu")   (target <= 0.25)"
 echo "c/b = $(ratio "$c_ms" "$b_ms"), d/b = $(ratio "$d_ms" "$b_ms")   (target <= 1.10 each)"
+echo "e/b = $(ratio "$e_ms" "$b_ms"), in CPU time $(ratio "$e_cpu" "$b_cpu")   (target <= 1.00)"
+echo "processors: $(nproc); copies and reports in $tmp"
 echo "peak memory: JSON $((b_kb / 1024)) MB, HTML $((c_kb / 1024)) MB, CSV $((d_kb / 1024)) MB   (target <= 150 MB)"
 echo "load average during the run: $(cut -d' ' -f1-3 /proc/loadavg)"
 

@@ -64,6 +64,7 @@ run_case() {
     [ -f "$f" ] || continue
     # Report time stamps, and the output folder in the result lines.
     sed -i -E -e 's/"generated":"[0-9: -]+"/"generated":"<masked>"/g' \
+              -e 's/"run":"[0-9_TZ-]+"/"run":"<masked>"/g' -e 's/_[0-9]{8}_[0-9]{6}\.jsonl/_<stamp>.jsonl/g' \
               -e "s#$out/##g" -e 's/_Report_[0-9_]+\./_Report_<stamp>./g' "$f"
   done
 }
@@ -84,6 +85,10 @@ run_all() {
   run_case "$exe" "$out" multi-list "$multi" - /list /src:all
   run_case "$exe" "$out" multi-list-json "$multi" - /list /format:json
   run_case "$exe" "$out" multi-empty "$multi" json /format:json /from:2030-01-01
+  run_case "$exe" "$out" multi-csv "$multi" csv /src:all /format:csv
+  run_case "$exe" "$out" multi-limit-csv "$multi" csv /format:csv /limit:999
+  run_case "$exe" "$out" multi-jsonl "$multi" jsonl /src:all /format:jsonl /machine:golden
+  run_case "$exe" "$out" multi-stdout-jsonl "$multi" - /format:jsonl /machine:golden /from:2026-01-01
   if [ -d "$real/AppData" ]; then
     run_case "$exe" "$out" real-json "$real" json /src:all /format:json
     run_case "$exe" "$out" real-html "$real" html /src:all
@@ -93,10 +98,13 @@ run_all() {
   if [ "$big" = --big ]; then
     run_case "$exe" "$out" million-json "$million" json /src:chrome /format:json
     run_case "$exe" "$out" million-html "$million" html /src:chrome
+    run_case "$exe" "$out" million-csv "$million" csv /src:chrome /format:csv
+    run_case "$exe" "$out" million-jsonl "$million" jsonl /src:chrome /format:jsonl /machine:golden
   fi
 }
 
-refout="$cache/golden/ref-$(sha256sum "$ref" | cut -c1-16)"
+# Keyed by the reference binary and by this script (its cases).
+refout="$cache/golden/ref-$(cat "$ref" "$0" | sha256sum | cut -c1-16)"
 if [ ! -f "$refout/.done$big" ]; then
   rm -rf "$refout"
   run_all "$ref" "$refout"
