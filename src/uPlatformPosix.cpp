@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 #include "uPlatform.h"
 #include "uPlatformInterrupt.h"
@@ -719,6 +720,10 @@ int64_t NowUnixMillis() {
 }
 
 int64_t UtcOffsetAtSeconds(int64_t unixUtc) {
+  // Report writers ask from several threads; tzset rereads the zone and
+  // replaces the C library's copy of it, which is done one caller at a time.
+  static std::mutex zone;
+  std::lock_guard<std::mutex> hold(zone);
   ::tzset();  // localtime_r need not notice a changed TZ by itself
   const time_t t = static_cast<time_t>(unixUtc);
   struct tm lt;

@@ -296,9 +296,11 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
   const int lanes = ReportLanes();
   std::vector<TLane> state;
   for (int i = 0; i < lanes; ++i) state.emplace_back(items, runField, opts.Machine);
-  TAddressFacts facts(lanes);
+  // A short export is not worth a thread.
+  const int parts = list.Count() < 16384 ? 1 : lanes;
+  TAddressFacts facts(parts);
   std::vector<std::function<void()>> collect;
-  for (int part = 0; part < lanes; ++part)
+  for (int part = 0; part < parts; ++part)
     collect.emplace_back([&, part]() { facts.Collect(items, part); });
   plat::RunTogether(collect);
   constexpr int32_t kAhead = 8;

@@ -3,6 +3,7 @@
 // fails, and pass on a lane's failure.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -83,7 +84,8 @@ TEST(uReportLanes, EachLaneKeepsToItsOwnStateAndScriptTextIsMadeSafe) {
 }
 
 TEST(uReportLanes, AFailedDestinationEndsTheWalkAndALanesErrorReachesTheCaller) {
-  int writes = 0, formatted = 0;
+  int writes = 0;
+  std::atomic<int> formatted{0};
   TReportSink sink([&](const std::string&) { return ++writes < 2; });
   EmitRecordChunks(sink, 1 << 20, 1 << 16, 2, [&](int, std::string& out, int32_t from, int32_t to) {
     ++formatted;
@@ -92,7 +94,7 @@ TEST(uReportLanes, AFailedDestinationEndsTheWalkAndALanesErrorReachesTheCaller) 
   EXPECT_TRUE(sink.Failed());
   EXPECT_EQ(writes, 2);
   // Sixteen chunks in all: the walk stopped within a round of the failure.
-  EXPECT_LE(formatted, 8);
+  EXPECT_LE(formatted.load(), 8);
 
   TReportSink memory;
   EXPECT_THROW(EmitRecordChunks(memory, 100, 10, 2,
