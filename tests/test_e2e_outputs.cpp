@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <map>
 #include <string>
@@ -147,4 +149,33 @@ TEST(WorkerOutput, ResultCutShortByAFileSizeLimitLeavesNoFile) {
       vt_test::RunVisitrail({"/worker:dump", t.Sub("snap"), t.Sub("result.tsv")});
   ASSERT_EQ(whole.ExitCode, 0);
   EXPECT_GT(SizeOf(t.Sub("result.tsv")), 1024);
+}
+
+TEST_F(OutputRun, OneProcessorOrSeveralWriteTheSameReports) {
+  // With the time index, the store is read by the two-scan path: over two
+  // connections side by side where several processors are free, over one
+  // otherwise; the records are then formatted on one lane per processor.
+  // A run held to a single processor must write the very same bytes.
+  if (std::system("taskset -c 0 true >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "taskset cannot hold a process to one processor here";
+  vt_test::ExecSql(FStore, "CREATE INDEX visits_time_index ON visits(visit_time);");
+  auto masked = [](std::string text) {
+    for (const char* key : {"\"generated\":\"", "\"run\":\""}) {
+      for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + 1)) {
+        const size_t from = at + std::strlen(key);
+        text.replace(from, text.find('"', from) - from, "*");
+      }
+    }
+    return text;
+  };
+  for (const std::string format : {"json", "csv", "html", "jsonl"}) {
+    const std::string many = FRoot.Sub("many." + format), one = FRoot.Sub("one." + format);
+    const RunResult a = Run({"/format:" + format, "/out:" + many});
+    const RunResult b = Run({"/format:" + format, "/out:" + one}, {"taskset", "-c", "0"});
+    ASSERT_EQ(a.ExitCode, 0) << format << a.Err;
+    ASSERT_EQ(b.ExitCode, 0) << format << b.Err;
+    const std::string report = vt_test::ReadFile(many);
+    EXPECT_GT(report.size(), 20000u * 40) << format;
+    EXPECT_TRUE(masked(report) == masked(vt_test::ReadFile(one))) << format;
+  }
 }
