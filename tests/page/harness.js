@@ -58,9 +58,12 @@ function buildData(fields = {}) {
   return d;
 }
 
+// profiles: {of, labels} as the writer puts beside the data object; without
+// it the placeholder stays, and the page reads no profiles.
 function fillTemplate(tpl, { title = '浏览器访问记录报告', company = 'Visitrail 项目',
-  homepage = 'https://visitrail.example.org', data = buildData() } = {}) {
+  homepage = 'https://visitrail.example.org', data = buildData(), profiles } = {}) {
   const json = JSON.stringify(data).split('</').join('<\\/');
+  if (profiles) tpl = tpl.split('__PROFILES__').join(JSON.stringify(profiles).split('</').join('<\\/'));
   return tpl.split('__TITLE__').join(htmlEscape(title))
     .split('__COMPANY__').join(htmlEscape(company))
     .split('__HOMEPAGE__').join(htmlEscape(homepage))
