@@ -94,12 +94,16 @@ test('first page and summary before the whole parse equal those after; DATA is t
 
 test('a report still being read: the records are counted by the profile list', async (ctx) => {
   // Long enough that the parser hands over before it has read it all.
+  // A search typed then waits all that time.
   const records = longRecords(20000, 12);
-  const page = await open(ctx, { data: h.buildData({ total: 20000, records }), profiles: profilesOf(records) });
+  const page = await open(ctx, { data: h.buildData({ total: 20000, records }), profiles: profilesOf(records) }, [['fill', '#q', 'MDN']]);
   assert.equal(page.first.early, true);
   assert.equal(page.first.count, '共 20,000 条，当前筛选 20,000 条');
   assert.equal(page.first.pageText, '第 1 / 200 页');
-  assert.deepEqual(page.first.rows, page.last.rows);
+  assert.deepEqual(page.first.rows, shown(records.slice(0, 100)));
+  const mdn = records.filter((r) => (r[2] + ' ' + r[3]).toLowerCase().includes('mdn'));
+  assert.equal(page.last.count, '共 20,000 条，当前筛选 ' + fig(mdn.length) + ' 条');
+  assert.deepEqual(page.last.rows, shown(mdn.slice(0, 100)));
   console.log('     (first page shown while the document was ' + (page.first.loading ? 'still loading' : 'loaded') + ')');
   // Selectors are filled once the whole list is read.
   await page.waitForFunction(() => document.getElementById('view-user').options.length === 3);
