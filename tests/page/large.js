@@ -20,7 +20,8 @@ const test = (name, fn) => cases.push({ name, fn });
 // the summary and the table. At the first count line the page is snapped,
 // with whether DATA was still unread then, and the given actions are done
 // in the same task, before the whole object can be parsed:
-// ['fill', selector, text] types into a box, ['click', selector] clicks.
+// ['fill', selector, text] types into a box, ['click', selector] clicks,
+// ['scroll', selector, pixels] scrolls.
 function watchFirstRender(actions) {
   const $ = (id) => document.getElementById(id);
   window.__snap = () => ({
@@ -40,6 +41,7 @@ function watchFirstRender(actions) {
     for (const [what, sel, value] of actions) {
       const el = document.querySelector(sel);
       if (what === 'click') el.click();
+      else if (what === 'scroll') el.scrollTop = value;
       else { el.value = value; el.dispatchEvent(new Event('input', { bubbles: true })); }
     }
   });
@@ -78,8 +80,10 @@ test('first page and summary before the whole parse equal those after; DATA is t
   const records = longRecords(16000, 11);
   const data = h.realisticData(10);
   Object.assign(data, { total: records.length, records });
-  const page = await open(ctx, { data, profiles: profilesOf(records) });
+  const page = await open(ctx, { data, profiles: profilesOf(records) }, [['scroll', '#table-wrap', 300]]);
   assert.equal(page.first.early, true, 'the first page came from the whole parse');
+  // The same first page after the whole parse: the rows scrolled stay.
+  assert.equal(await page.$eval('#table-wrap', (w) => w.scrollTop), 300);
   assert.equal(page.first.count, '共 16,000 条，当前筛选 16,000 条');
   assert.equal(page.first.pageText, '第 1 / 160 页');
   assert.deepEqual(page.first.rows, shown(records.slice(0, 100)));
