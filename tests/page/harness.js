@@ -24,6 +24,13 @@ function missingReason() {
   return '';
 }
 
+// Ends the process as skipped, saying why, when the checks cannot run here.
+function skipIfMissing(why = missingReason()) {
+  if (!why) return;
+  console.log('SKIPPED: ' + why);
+  process.exit(SKIP);
+}
+
 // As missingReason, for checks that also build stores with the sqlite3 shell.
 function missingReasonWithSqlite() {
   return missingReason() ||
@@ -58,9 +65,12 @@ function buildData(fields = {}) {
   return d;
 }
 
+// profiles: {of, labels} as the writer puts beside the data object; without
+// it the placeholder stays, and the page reads no profiles.
 function fillTemplate(tpl, { title = '浏览器访问记录报告', company = 'Visitrail 项目',
-  homepage = 'https://visitrail.example.org', data = buildData() } = {}) {
+  homepage = 'https://visitrail.example.org', data = buildData(), profiles } = {}) {
   const json = JSON.stringify(data).split('</').join('<\\/');
+  if (profiles) tpl = tpl.split('__PROFILES__').join(JSON.stringify(profiles).split('</').join('<\\/'));
   return tpl.split('__TITLE__').join(htmlEscape(title))
     .split('__COMPANY__').join(htmlEscape(company))
     .split('__HOMEPAGE__').join(htmlEscape(homepage))
@@ -142,8 +152,45 @@ function withCsp(html) {
   return html.replace('<meta charset="utf-8">', '<meta charset="utf-8">\n<meta http-equiv="Content-Security-Policy" content="' + CSP + '">');
 }
 
+// Runs page checks one after another in one browser context (1280 x 900):
+// a case gets the context and returns its last page still open, which must
+// have met no problem. Ends the process: 0 all passed, 1 a failure.
+function runCases(cases) {
+  (async () => {
+    let browser;
+    let passed = 0, failed = 0;
+    try {
+      browser = await launch();
+      const ctx = await browser.newContext({ viewport: { width: 1280, height: 900 } });
+      for (const c of cases) {
+        let page;
+        try {
+          page = await c.fn(ctx);
+          if (page && page.problems.length) throw new Error(page.problems.join('; '));
+          passed++;
+          console.log('ok   ' + c.name);
+        } catch (e) {
+          failed++;
+          console.log('FAIL ' + c.name + '\n     ' + String(e && e.stack || e).split('\n').slice(0, 6).join('\n     '));
+        } finally {
+          if (page && !page.isClosed()) await page.close();
+        }
+      }
+    } finally {
+      if (browser) await browser.close();
+      cleanup();
+    }
+    console.log(passed + ' passed, ' + failed + ' failed');
+    process.exit(failed ? 1 : 0);
+  })().catch((e) => {
+    console.error(e);
+    cleanup();
+    process.exit(1);
+  });
+}
+
 module.exports = {
-  runVisitrail, withCsp,
+  runVisitrail, withCsp, runCases, skipIfMissing,
   SKIP, CHROMIUM, missingReason, missingReasonWithSqlite, sq, launch, htmlEscape, buildData, fillTemplate, readTemplate,
   writePage, cleanup, timeText, makeRecords,
 };

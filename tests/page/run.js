@@ -6,11 +6,7 @@
 const assert = require('assert/strict');
 const h = require('./harness');
 
-const reason = h.missingReason();
-if (reason) {
-  console.log('SKIPPED: ' + reason);
-  process.exit(h.SKIP);
-}
+h.skipIfMissing();
 
 const TPL = h.readTemplate();
 const cases = [];
@@ -576,34 +572,4 @@ test('dark scheme and print layout', async (ctx) => {
   return page;
 });
 
-(async () => {
-  let browser;
-  let passed = 0, failed = 0;
-  try {
-    browser = await h.launch();
-    const ctx = await browser.newContext({ viewport: { width: 1280, height: 900 } });
-    for (const c of cases) {
-      let page;
-      try {
-        page = await c.fn(ctx);
-        if (page && page.problems.length) throw new Error(page.problems.join('; '));
-        passed++;
-        console.log('ok   ' + c.name);
-      } catch (e) {
-        failed++;
-        console.log('FAIL ' + c.name + '\n     ' + String(e && e.stack || e).split('\n').slice(0, 6).join('\n     '));
-      } finally {
-        if (page && !page.isClosed()) await page.close();
-      }
-    }
-  } finally {
-    if (browser) await browser.close();
-    h.cleanup();
-  }
-  console.log(passed + ' passed, ' + failed + ' failed');
-  process.exit(failed ? 1 : 0);
-})().catch((e) => {
-  console.error(e);
-  h.cleanup();
-  process.exit(1);
-});
+h.runCases(cases);
