@@ -35,6 +35,9 @@ void EmitRecordChunks(TReportSink& sink, int32_t count, int32_t perChunk, int la
   // pieces trade their buffers with the sink, so memory stays at two
   // rounds of chunks.
   std::vector<std::string> done(static_cast<size_t>(lanes)), next(done.size());
+  // Room for a chunk as large as the largest so far, so that a chunk is
+  // not copied again and again as its text grows.
+  std::vector<size_t> room(done.size(), 0);
   bool haveDone = false;
   for (int64_t c = 0; c < chunks || haveDone; c += lanes) {
     std::vector<std::function<void()>> tasks;
@@ -46,8 +49,11 @@ void EmitRecordChunks(TReportSink& sink, int32_t count, int32_t perChunk, int la
     for (int lane = 0; lane < lanes && c + lane < chunks; ++lane) {
       tasks.emplace_back([&, lane, c]() {
         std::string& out = next[static_cast<size_t>(lane)];
+        size_t& want = room[static_cast<size_t>(lane)];
         out.clear();
+        out.reserve(want);
         format(lane, out, first(c + lane), last(c + lane));
+        want = std::max(want, out.size() + out.size() / 8);
       });
     }
     const bool formatted = tasks.size() > 1;
