@@ -185,36 +185,47 @@ struct TJsonLane {
   TTimeTextCache Times;
   TLabelMiddles Middles;
 };
-std::vector<TJsonLane> JsonLanes(int lanes, bool objects) {
-  std::vector<TJsonLane> out;
-  for (int i = 0; i < lanes; ++i) out.emplace_back(objects);
-  return out;
-}
 
-// ["time","browser","title","url"] per visit.
-void AppendRecordsJson(TReportSink& sink, const THistoryList& list, int32_t limit) {
+// The visits as a JSON array: ["time","browser","title","url"] per visit,
+// or with `objects` {"time":…,"ts":…,"browser":…,"profile":…,"title":…,
+// "url":…}.
+void AppendVisitArray(TReportSink& sink, const THistoryList& list, int32_t limit, bool objects) {
   const int lanes = ReportLanes();
-  std::vector<TJsonLane> state = JsonLanes(lanes, false);
+  std::vector<TJsonLane> state;
+  for (int i = 0; i < lanes; ++i) state.emplace_back(objects);
+  const char* const opening = objects ? "{\"time\":\"" : "[\"";
+  const std::string beforeUrl = objects ? "\",\"url\":\"" : "\",\"";
+  const std::string closing = objects ? "\"}" : "\"]";
   sink.Text += '[';
   EmitRecordChunks(sink, SampledCount(list, limit), kRecordsPerChunk, lanes,
                    [&](int lane, std::string& out, int32_t from, int32_t to) {
     TJsonLane& s = state[static_cast<size_t>(lane)];
     bool first = from == 0;
     ForEachSampledIn(list, limit, from, to, [&](const THistoryRecord& r) {
-      char head[8 + TTimeTextCache::kMaxBytes];
-      char* p = first ? Put(head, "[\"") : Put(head, ",[\"");
+      char head[64 + TTimeTextCache::kMaxBytes];
+      char* p = first ? head : Put(head, ",");
       first = false;
+      p = Put(p, opening, std::strlen(opening));
       p += s.Times.WriteTo(p, r.VisitUnix);
+      if (objects) {
+        p = Put(p, "\",\"ts\":");
+        p = std::to_chars(p, head + sizeof head, r.VisitUnix).ptr;
+      }
       out.append(head, p);
       out += s.Middles.Of(r.Source);
       JsonEscapeTo(out, r.Title);
-      out.append("\",\"", 3);
+      out += beforeUrl;
       JsonEscapeTo(out, r.Url);
-      out.append("\"]", 2);
+      out += closing;
       return true;
     });
   });
   sink.Text += ']';
+}
+
+// ["time","browser","title","url"] per visit.
+void AppendRecordsJson(TReportSink& sink, const THistoryList& list, int32_t limit) {
+  AppendVisitArray(sink, list, limit, false);
 }
 
 // ["time","browser","profile","path","url",bytes,"state"] per download.
@@ -254,30 +265,7 @@ void AppendDownloadsJson(TReportSink& sink, const TDownloadList* downloads) {
 
 // {"time":…,"ts":…,"browser":…,"profile":…,"title":…,"url":…} per visit.
 void AppendRecordObjects(TReportSink& sink, const THistoryList& list, int32_t limit) {
-  const int lanes = ReportLanes();
-  std::vector<TJsonLane> state = JsonLanes(lanes, true);
-  sink.Text += '[';
-  EmitRecordChunks(sink, SampledCount(list, limit), kRecordsPerChunk, lanes,
-                   [&](int lane, std::string& out, int32_t from, int32_t to) {
-    TJsonLane& s = state[static_cast<size_t>(lane)];
-    bool first = from == 0;
-    ForEachSampledIn(list, limit, from, to, [&](const THistoryRecord& r) {
-      char head[64 + TTimeTextCache::kMaxBytes];
-      char* p = first ? Put(head, "{\"time\":\"") : Put(head, ",{\"time\":\"");
-      first = false;
-      p += s.Times.WriteTo(p, r.VisitUnix);
-      p = Put(p, "\",\"ts\":");
-      p = std::to_chars(p, head + sizeof head, r.VisitUnix).ptr;
-      out.append(head, p);
-      out += s.Middles.Of(r.Source);
-      JsonEscapeTo(out, r.Title);
-      out.append("\",\"url\":\"", 9);
-      JsonEscapeTo(out, r.Url);
-      out.append("\"}", 2);
-      return true;
-    });
-  });
-  sink.Text += ']';
+  AppendVisitArray(sink, list, limit, true);
 }
 
 // The page split at its "__DATA__" and "__PROFILES__" placeholders, each
