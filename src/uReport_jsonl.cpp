@@ -112,11 +112,13 @@ class TAddressFacts {
       }
       const THistoryRecord& r = items[i];
       const void* id = r.Url.Identity();
-      if (id == nullptr || PartOf(id) != mine || !r.Url.Shared()) continue;
+      if (id == nullptr || PartOf(id) != mine) continue;
       size_t at = SlotOf(p, id);
       for (; p.Slots[at].Id != nullptr; at = (at + 1) & (p.Slots.size() - 1))
         if (p.Slots[at].Id == id) break;
-      if (p.Slots[at].Id == id) continue;
+      // Whether the text is shared is asked of an address not met before
+      // only: the question reads the stored text, far from the records.
+      if (p.Slots[at].Id == id || !r.Url.Shared()) continue;
       if (2 * (p.Used + 1) > p.Slots.size()) {
         Grow(p);
         for (at = SlotOf(p, id); p.Slots[at].Id != nullptr; at = (at + 1) & (p.Slots.size() - 1)) {
