@@ -22,12 +22,7 @@ std::string gSample;
 
 std::string ReadAll(const std::string& path) {
   std::string s;
-  std::FILE* f = plat::OpenFile(path, "rb");
-  if (!f) return s;
-  char buf[65536];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-  std::fclose(f);
+  ReadWholeFile(path, s);
   return s;
 }
 

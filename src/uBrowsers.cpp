@@ -95,17 +95,6 @@ std::string AbsoluteProfileFolder(const std::string& value, const TUserProfile& 
   return plat::ResolvePathCase(rest.empty() ? user.Root : JoinPath(user.Root, rest));
 }
 
-// Whole text file; empty when it cannot be read.
-std::string ReadWholeFile(const std::string& path) {
-  std::string data;
-  std::FILE* f = plat::OpenFile(path, "rb");
-  if (!f) return data;
-  char buf[16384];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) data.append(buf, n);
-  std::fclose(f);
-  return data;
-}
 
 constexpr int kSqliteRow = 100;
 constexpr int kSqliteDone = 101;
@@ -579,7 +568,8 @@ void TCollector::ScanFirefox(const TBrowserEntry& entry, const TUserProfile& use
 
   const std::string ini = FixedName(dir, "profiles.ini");
   if (plat::FileExists(ini)) {
-    std::string text = ReadWholeFile(ini);
+    std::string text;
+    ReadWholeFile(ini, text);  // what could be read; nothing when it cannot be opened
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
     size_t pos = 0;
     while (pos <= text.size()) {

@@ -316,17 +316,11 @@ std::vector<TTemplatePiece> TemplatePieces(const std::string& tpl, const std::st
 
 // Reads a whole file; a failure here is not an ordinary outcome (the file
 // was just found), so it is raised to the run's last-resort handler.
-std::string ReadWholeFile(const std::string& path) {
-  std::FILE* f = plat::OpenFile(path, "rb");
-  if (!f) throw std::runtime_error(path + ": " + SysErrorText(plat::LastErrorCode()));
+std::string ReadTemplateFile(const std::string& path) {
   std::string bytes;
-  char buf[65536];
-  size_t got;
-  while ((got = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, got);
-  bool failed = std::ferror(f) != 0;
-  uint32_t code = failed ? plat::LastErrorCode() : 0;
-  std::fclose(f);
-  if (failed) throw std::runtime_error(path + ": " + SysErrorText(code));
+  uint32_t code = 0;
+  if (!ReadWholeFile(path, bytes, &code))
+    throw std::runtime_error(path + ": " + SysErrorText(code));
   return bytes;
 }
 
@@ -536,7 +530,7 @@ void LoadReportTemplate(std::string& tpl, std::string& err) {
         JoinPath(exeDir, kTemplateName)};
     for (const std::string& path : candidates) {
       if (!plat::FileExists(path)) continue;
-      tpl = Utf8BytesToString(ReadWholeFile(path));
+      tpl = Utf8BytesToString(ReadTemplateFile(path));
       if (!tpl.empty()) return;
     }
   }

@@ -113,16 +113,13 @@ class TAddressFacts {
       const THistoryRecord& r = items[i];
       const void* id = r.Url.Identity();
       if (id == nullptr || PartOf(id) != mine) continue;
-      size_t at = SlotOf(p, id);
-      for (; p.Slots[at].Id != nullptr; at = (at + 1) & (p.Slots.size() - 1))
-        if (p.Slots[at].Id == id) break;
+      size_t at = Probe(p, id);
       // Whether the text is shared is asked of an address not met before
       // only: the question reads the stored text, far from the records.
       if (p.Slots[at].Id == id || !r.Url.Shared()) continue;
       if (2 * (p.Used + 1) > p.Slots.size()) {
         Grow(p);
-        for (at = SlotOf(p, id); p.Slots[at].Id != nullptr; at = (at + 1) & (p.Slots.size() - 1)) {
-        }
+        at = Probe(p, id);
       }
       const size_t offset = p.Ends.size();
       AppendLineEnd(p.Ends, r.Url, r.Title, p.Hosts);
@@ -149,14 +146,10 @@ class TAddressFacts {
     const void* id = r.Url.Identity();
     if (id != nullptr) {
       const TPart& p = FParts[PartOf(id)];
-      for (size_t i = SlotOf(p, id); p.Slots[i].Id != nullptr;
-           i = (i + 1) & (p.Slots.size() - 1)) {
-        if (p.Slots[i].Id != id) continue;
-        if (p.Slots[i].Title == r.Title.Identity()) {
-          out.append(p.Ends, p.Slots[i].Offset, p.Slots[i].Length);
-          return;
-        }
-        break;
+      const TSlot& s = p.Slots[Probe(p, id)];
+      if (s.Id == id && s.Title == r.Title.Identity()) {
+        out.append(p.Ends, s.Offset, s.Length);
+        return;
       }
     }
     AppendLineEnd(out, r.Url, r.Title, hosts);
@@ -186,15 +179,18 @@ class TAddressFacts {
     return static_cast<size_t>(Hash(id) >> 20) & (p.Slots.size() - 1);
   }
 
+  // The slot holding `id`, or the free one where it would go.
+  static size_t Probe(const TPart& p, const void* id) {
+    size_t i = SlotOf(p, id);
+    while (p.Slots[i].Id != nullptr && p.Slots[i].Id != id) i = (i + 1) & (p.Slots.size() - 1);
+    return i;
+  }
+
   static void Grow(TPart& p) {
     std::vector<TSlot> old(p.Slots.size() * 2);
     old.swap(p.Slots);
-    for (const TSlot& s : old) {
-      if (s.Id == nullptr) continue;
-      size_t i = SlotOf(p, s.Id);
-      while (p.Slots[i].Id != nullptr) i = (i + 1) & (p.Slots.size() - 1);
-      p.Slots[i] = s;
-    }
+    for (const TSlot& s : old)
+      if (s.Id != nullptr) p.Slots[Probe(p, s.Id)] = s;
   }
 
   std::vector<TPart> FParts;

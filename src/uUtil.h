@@ -205,6 +205,9 @@ std::string JoinPath(const std::string& dir, const std::string& name);
 // when there is no separator.
 std::string ExtractFileDir(const std::string& path);
 std::string ExtractFileName(const std::string& path);
+// The whole content of a file into `bytes`. False when it cannot be opened
+// or read to its end, with the system's reason in `code` when given.
+bool ReadWholeFile(const std::string& path, std::string& bytes, uint32_t* code = nullptr);
 // "vt_<prefix>_<pid>_<ticks>" in the temporary folder, no extension.
 std::string MakeTempName(const std::string& prefix);
 // True for a name MakeTempName gives ("db", "webcache" or "probe"), with

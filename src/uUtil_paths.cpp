@@ -118,3 +118,19 @@ std::string SysErrorText(uint32_t code) {
   if (msg.empty()) return Format("错误码 %d", static_cast<int>(code));
   return msg;
 }
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, uint32_t* code) {
+  bytes.clear();
+  std::FILE* f = plat::OpenFile(path, "rb");
+  if (!f) {
+    if (code) *code = plat::LastErrorCode();
+    return false;
+  }
+  char buf[65536];
+  size_t got;
+  while ((got = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, got);
+  const bool failed = std::ferror(f) != 0;
+  if (failed && code) *code = plat::LastErrorCode();
+  std::fclose(f);
+  return !failed;
+}

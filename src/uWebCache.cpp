@@ -595,21 +595,6 @@ int32_t ParseDownloadFile(const std::string& text, TDownloadList& list,
   return count;
 }
 
-namespace {
-
-bool ReadWholeFile(const std::string& path, std::string& text) {
-  std::FILE* f = plat::OpenFile(path, "rb");
-  if (!f) return false;
-  text.clear();
-  char buf[65536];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-  std::fclose(f);
-  return true;
-}
-
-}  // namespace
-
 int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
                         const std::string& browserId, const std::string& browserName,
                         const std::string& profile, const TWebCacheFilter& filter,
