@@ -408,12 +408,11 @@ void report_detail::MakeScriptSafe(std::string& out, size_t from) {
 
 namespace {
 
-// Standard output takes a report in chunks when it is a file or a pipe; a
-// console gets the whole text as one line (WriteStdOut).
-bool StdOutTakesChunks() {
-  const plat::StdOutKind kind = plat::StdOutType();
-  return kind == plat::StdOutKind::File || kind == plat::StdOutKind::Pipe;
-}
+// Standard output takes a report in chunks unless it is a console, which
+// gets the whole text as one line (WriteStdOut). A device that is not a
+// console (/dev/null, NUL) takes bytes like a file: held whole, a large
+// report would cost gigabytes for nothing.
+bool StdOutTakesChunks() { return plat::StdOutType() != plat::StdOutKind::Console; }
 
 // Hands bytes to standard output, keeping the system's error code of the
 // first failure for the message.

@@ -93,8 +93,8 @@ class TLogger {
   bool FReportOnStdOut = false;
 };
 
-// A whole report to standard output: exact UTF-8 bytes and nothing added when
-// redirected to a file or pipe; one console line otherwise.
+// A whole report to standard output: one console line on a console; exact
+// UTF-8 bytes and nothing added anywhere else (a file, a pipe, a device).
 // False when redirected output could not be written whole (a full disk):
 // the caller must not report the report as written.
 bool WriteStdOut(const std::string& text);

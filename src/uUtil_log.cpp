@@ -71,8 +71,7 @@ void TLogger::Error(const std::string& s) {
 }
 
 bool WriteStdOut(const std::string& text) {
-  const plat::StdOutKind kind = plat::StdOutType();
-  if (kind == plat::StdOutKind::File || kind == plat::StdOutKind::Pipe)
+  if (plat::StdOutType() != plat::StdOutKind::Console)
     return text.empty() || plat::WriteStdOutRaw(text);
   return plat::WriteConsoleLine(text);
 }

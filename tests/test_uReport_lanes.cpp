@@ -3,7 +3,12 @@
 // fails, and pass on a lane's failure.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -102,4 +107,33 @@ TEST(uReportLanes, AFailedDestinationEndsTheWalkAndALanesErrorReachesTheCaller) 
                                   if (from == 50) throw std::runtime_error("lane failed");
                                 }),
                std::runtime_error);
+}
+
+// Standard output on a device that is not a console (/dev/null, NUL) takes
+// the report in chunks as a file does: held whole, a million visits would
+// cost gigabytes of memory for output nobody reads.
+TEST(uReportLanes, StandardOutputOnADeviceTakesTheReportInChunks) {
+  const int devNull = ::open("/dev/null", O_WRONLY);
+  if (devNull < 0) GTEST_SKIP() << "no /dev/null";
+  std::fflush(stdout);
+  const int saved = ::dup(1);
+  ASSERT_GE(saved, 0);
+  ASSERT_EQ(::dup2(devNull, 1), 1);
+  size_t largest = 0;
+  std::string err;
+  const bool ok = EmitToStdOut(
+      [&](TReportSink& sink) {
+        for (int k = 0; k < 4096; ++k) {
+          sink.Text.append(1024, 'x');
+          largest = std::max(largest, sink.Text.size());
+          sink.Spill();
+        }
+        sink.Drain();
+      },
+      "failed: ", err);
+  ::dup2(saved, 1);
+  ::close(saved);
+  ::close(devNull);
+  EXPECT_TRUE(ok) << err;
+  EXPECT_LE(largest, TReportSink::kChunkBytes + 1024);
 }

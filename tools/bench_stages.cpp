@@ -71,8 +71,9 @@ int main(int argc, char** argv) {
   const std::string report = out + "/vt_bench_stages_report";
 
   const char* const names[] = {"snapshot copy alone", "collect (copy + read)", "sort",
-                               "analyze", "JSON report", "HTML report", "CSV report"};
-  TTiming t[7];
+                               "analyze", "JSON report", "HTML report", "CSV report",
+                               "JSONL export"};
+  TTiming t[8];
   int32_t visits = 0;
   for (int r = 0; r < repeat; ++r) {
     if (plat::FileExists(history)) {
@@ -98,11 +99,15 @@ int main(int argc, char** argv) {
     Time(t[4], [&] { WriteJsonReportFile(report + ".json", a, list, sources, ro, err); });
     Time(t[5], [&] { WriteHtmlReport(report + ".html", a, list, sources, ro, err); });
     Time(t[6], [&] { WriteCsvReportFile(report + ".csv", list, ro, err); });
-    for (const char* ext : {".json", ".html", ".csv"}) plat::RemoveFile(report + ext);
+    TJsonlOptions jo;
+    jo.Machine = "BENCH";
+    jo.RunId = JsonlRunId(0, 1);
+    Time(t[7], [&] { WriteJsonlReportFile(report + ".jsonl", list, sources, jo, err); });
+    for (const char* ext : {".json", ".html", ".csv", ".jsonl"}) plat::RemoveFile(report + ext);
   }
   std::printf("%d visits, %d runs, medians\n%-24s %9s %9s\n", visits, repeat, "stage", "wall ms",
               "cpu ms");
-  for (int i = 0; i < 7; ++i)
+  for (int i = 0; i < 8; ++i)
     if (!t[i].Wall.empty())
       std::printf("%-24s %9.0f %9.0f\n", names[i], Median(t[i].Wall) * 1000,
                   Median(t[i].Cpu) * 1000);
