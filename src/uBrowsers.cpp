@@ -1,6 +1,7 @@
 #include "uBrowsers.h"
 
 #include <algorithm>
+#include <functional>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -254,14 +255,23 @@ bool ScanVisits(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& windo
 // anything is not as the query would see it, or the engine reports an
 // error: the caller then runs the query itself, which handles every case
 // as it stands.
+//
+// With `second`, the address table is read sooner than the visits: the
+// addresses are then settled (`settle`: what a kept visit of each takes)
+// while the visits are still being read. Alone, the caller settles an
+// address at its first visit in the window, and no other.
 bool ScanHistory(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
                  const TRawWindow& window, std::vector<TScanUrl>& urls,
-                 std::vector<TScanVisit>& visits) {
+                 std::vector<TScanVisit>& visits, const std::function<void(TScanUrl&)>& settle) {
   urls.clear();
   visits.clear();
   bool urlsRead = false, visitsRead = false;
   if (second.IsOpen()) {
-    plat::RunTogether({[&]() { urlsRead = ScanUrls(db, shape, urls); },
+    plat::RunTogether({[&]() {
+                         urlsRead = ScanUrls(db, shape, urls);
+                         if (urlsRead)
+                           for (TScanUrl& u : urls) settle(u);
+                       },
                        [&]() { visitsRead = ScanVisits(second, shape, window, visits); }});
   } else {
     urlsRead = ScanUrls(db, shape, urls) && (visitsRead = ScanVisits(db, shape, window, visits));
@@ -669,12 +679,21 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
       TSqliteDb second;
       const bool walks = HistoryQueryWalksTimeIndex(db, firefox, sql);
       if (walks && plat::ProcessorCount() > 1) second.OpenSnapshot(copy);
-      if (walks &&
-          ScanHistory(db, second, shape, RawWindow(FFromUnix, FToUnix, offset), urls, visits)) {
+      // An address is settled once: its visits are kept or dropped by its
+      // texts alone, and all of them share those texts.
+      auto settle = [&](TScanUrl& u) {
+        u.State = -1;
+        if (u.Url.empty()) return;
+        std::string title = CleanTitle(u.Title);
+        if (!VisitPasses(u.Url, title)) return;
+        if (title != u.Title.str()) u.Title = std::move(title);
+        if (FPrivacy) u.Url = StripQuery(u.Url);
+        u.State = 1;
+      };
+      if (walks && ScanHistory(db, second, shape, RawWindow(FFromUnix, FToUnix, offset), urls,
+                               visits, settle)) {
         second.Close();
-        // The same rows in the same order as the query gives them. What a
-        // row keeps depends on its address alone (and its time), so each
-        // address is checked once, and all its visits share its texts.
+        // The same rows in the same order as the query gives them.
         // Addresses and their texts are met in no order of memory: their
         // loading starts some visits ahead.
         constexpr size_t kFar = 16, kNear = 8;
@@ -691,15 +710,7 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
           }
           const TScanVisit& v = visits[k];
           TScanUrl& u = urlOf(k);
-          if (u.State == 0) {
-            u.State = -1;
-            if (u.Url.empty()) continue;
-            std::string title = CleanTitle(u.Title);
-            if (!VisitPasses(u.Url, title)) continue;
-            if (title != u.Title.str()) u.Title = std::move(title);
-            if (FPrivacy) u.Url = StripQuery(u.Url);
-            u.State = 1;
-          }
+          if (u.State == 0) settle(u);
           if (u.State < 0) continue;
           const int64_t t = v.Time / 1000000 - offset;
           if (t <= 0 || t > last) continue;

@@ -7,6 +7,9 @@
 #include <pwd.h>
 #include <signal.h>
 #include <sys/ioctl.h>
+#ifdef __linux__
+#include <sys/sendfile.h>
+#endif
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -78,6 +81,32 @@ bool WriteAll(int fd, const char* data, size_t len) {
   return true;
 }
 
+#ifdef __linux__
+constexpr size_t kStep = size_t{1} << 30;
+
+// Runs `step` (the kernel moving bytes from one file to the other) to the
+// end. False when the first step moved nothing: another way must copy the
+// file. True once bytes moved, with `ok` false and `code` set when a later
+// step failed.
+template <typename Step>
+bool KernelCopy(const Step& step, bool& ok, uint32_t& code) {
+  off_t total = 0;
+  for (;;) {
+    const ssize_t n = step();
+    if (n > 0) {
+      total += n;
+      continue;
+    }
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && total > 0) {
+      code = ErrnoToWin(errno);
+      ok = false;
+    }
+    return total > 0;
+  }
+}
+#endif
+
 bool CopyFd(const std::string& src, const std::string& dst, uint32_t& code) {
   code = 0;
   int in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC);
@@ -106,26 +135,14 @@ bool CopyFd(const std::string& src, const std::string& dst, uint32_t& code) {
   bool copied = false;
 #ifdef __linux__
   // The kernel copies (or shares) the blocks itself, without a pass through
-  // this process. File systems that cannot refuse at once or give nothing
-  // for a file that is not empty; the loop below copies those.
+  // this process; across file systems copy_file_range refuses (EXDEV) and
+  // sendfile still copies inside the kernel, once instead of twice. File
+  // systems that can do neither refuse at once or give nothing for a file
+  // that is not empty; the loop below copies those.
   if (S_ISREG(st.st_mode) && st.st_size > 0) {
-    off_t total = 0;
-    for (;;) {
-      ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, size_t{1} << 30, 0);
-      if (n > 0) {
-        total += n;
-        continue;
-      }
-      if (n < 0 && errno == EINTR) continue;
-      if (n == 0 && total > 0) {
-        copied = true;
-      } else if (n < 0 && total > 0) {
-        code = ErrnoToWin(errno);
-        ok = false;
-        copied = true;
-      }
-      break;
-    }
+    copied = KernelCopy([&] { return ::copy_file_range(in, nullptr, out, nullptr, kStep, 0); },
+                        ok, code) ||
+             KernelCopy([&] { return ::sendfile(out, in, nullptr, kStep); }, ok, code);
   }
 #endif
   static thread_local char buf[65536];
