@@ -4,8 +4,10 @@
 #   (a) floor: copy the History file and have the sqlite3 shell print the
 #       history query's rows (to /dev/null);
 #   (b) Visitrail writing the JSON report of the same store;
-#   (c) Visitrail writing the HTML report;
-# each the median of several runs, with the largest peak resident memory.
+#   (c) Visitrail writing the HTML report, (d) the CSV report and (e) the
+#       JSONL export;
+# each the median of several runs, the cases taking turns, with the largest
+# peak resident memory.
 # Then the report page with 1,000,000 visits in headless Chromium (first
 # render and keystrokes; tools/bench_page.js), when chromium and tests/page's
 # node_modules are there. The machine's load is printed with the figures:
@@ -63,26 +65,26 @@ if [ "$tmpfs" = 1 ]; then tmp="$(mktemp -d -p /dev/shm)"; else tmp="$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 query='SELECT u.url, u.title, v.visit_time, u.visit_count FROM visits v JOIN urls u ON u.id = v.url ORDER BY v.visit_time DESC'
 
-# measure NAME COMMAND...: runs it $runs times; leaves "median_ms peak_kb
-# median_cpu_ms" in $tmp/NAME (CPU: user + system time, the fairer figure
-# when other work shares the machine).
-measure() {
-  local name="$1"
+# once NAME COMMAND...: runs it once, adding "ms peak_kb cpu_ms" to
+# $tmp/NAME.runs (CPU: user + system time, the fairer figure when other work
+# shares the machine).
+once() {
+  local name="$1" t0 t1
   shift
-  : >"$tmp/$name.runs"
-  for _ in $(seq "$runs"); do
-    local t0 t1
-    t0=$(date +%s%N)
-    /usr/bin/time -f "%M %U %S" -o "$tmp/$name.mem" "$@" >/dev/null 2>"$tmp/$name.err" || {
-      echo "$name failed:" >&2
-      cat "$tmp/$name.err" >&2
-      exit 1
-    }
-    t1=$(date +%s%N)
-    echo "$(( (t1 - t0) / 1000000 )) $(tail -n1 "$tmp/$name.mem" |
-      awk '{ printf "%d %d", $1, ($2 + $3) * 1000 }')" >>"$tmp/$name.runs"
-  done
-  local ms kb cpu
+  t0=$(date +%s%N)
+  /usr/bin/time -f "%M %U %S" -o "$tmp/$name.mem" "$@" >/dev/null 2>"$tmp/$name.err" || {
+    echo "$name failed:" >&2
+    cat "$tmp/$name.err" >&2
+    exit 1
+  }
+  t1=$(date +%s%N)
+  echo "$(( (t1 - t0) / 1000000 )) $(tail -n1 "$tmp/$name.mem" |
+    awk '{ printf "%d %d", $1, ($2 + $3) * 1000 }')" >>"$tmp/$name.runs"
+}
+
+# summary NAME: leaves "median_ms peak_kb median_cpu_ms" in $tmp/NAME.
+summary() {
+  local name="$1" ms kb cpu
   ms=$(cut -d' ' -f1 "$tmp/$name.runs" | sort -n | sed -n "$(( (runs + 1) / 2 ))p")
   kb=$(cut -d' ' -f2 "$tmp/$name.runs" | sort -n | tail -n1)
   cpu=$(cut -d' ' -f3 "$tmp/$name.runs" | sort -n | sed -n "$(( (runs + 1) / 2 ))p")
@@ -97,22 +99,33 @@ floor() {
 export -f floor
 export history query tmp
 
+# report FORMAT EXTENSION [OPTION...]: one run of Visitrail writing the
+# report; its size is kept in $tmp/FORMAT.mb and the file removed, so that
+# the next run does not pay for replacing it.
+report() {
+  local format="$1" ext="$2"
+  shift 2
+  once "$format" env USERPROFILE="$home" TMPDIR="$tmp" "$exe" /src:chrome "/format:$format" "$@" \
+    "/out:$tmp/r.$ext"
+  echo $(( $(stat -c %s "$tmp/r.$ext") / 1048576 )) >"$tmp/$format.mb"
+  rm -f "$tmp/r.$ext"
+}
+
 echo "Visitrail: $exe"
 echo "store: $visits visits, $urls addresses ($(du -m "$history" | cut -f1) MB); $runs runs each"
-measure floor bash -c floor
-measure json env USERPROFILE="$home" TMPDIR="$tmp" "$exe" /src:chrome /format:json "/out:$tmp/r.json"
-json_mb=$(( $(stat -c %s "$tmp/r.json") / 1048576 ))
-rm -f "$tmp/r.json"
-measure html env USERPROFILE="$home" TMPDIR="$tmp" "$exe" /src:chrome "/out:$tmp/r.html"
-html_mb=$(( $(stat -c %s "$tmp/r.html") / 1048576 ))
-rm -f "$tmp/r.html"
-measure csv env USERPROFILE="$home" TMPDIR="$tmp" "$exe" /src:chrome /format:csv "/out:$tmp/r.csv"
-csv_mb=$(( $(stat -c %s "$tmp/r.csv") / 1048576 ))
-rm -f "$tmp/r.csv"
-measure jsonl env USERPROFILE="$home" TMPDIR="$tmp" "$exe" /src:chrome /format:jsonl /machine:bench \
-  "/out:$tmp/r.jsonl"
-jsonl_mb=$(( $(stat -c %s "$tmp/r.jsonl") / 1048576 ))
-rm -f "$tmp/r.jsonl"
+# The cases take turns, run after run: this machine's speed drifts over a
+# minute, and a case measured in a block of its own would carry that drift
+# into its ratio to the others.
+for _ in $(seq "$runs"); do
+  once floor bash -c floor
+  report json json
+  report html html
+  report csv csv
+  report jsonl jsonl /machine:bench
+done
+for name in floor json html csv jsonl; do summary "$name"; done
+json_mb=$(cat "$tmp/json.mb") html_mb=$(cat "$tmp/html.mb") csv_mb=$(cat "$tmp/csv.mb")
+jsonl_mb=$(cat "$tmp/jsonl.mb")
 
 read -r a_ms a_kb a_cpu <"$tmp/floor"
 read -r b_ms b_kb b_cpu <"$tmp/json"
