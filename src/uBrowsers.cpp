@@ -1,9 +1,10 @@
 #include "uBrowsers.h"
 
 #include <algorithm>
-#include <functional>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <utility>
 
 #include "uPlatform.h"
@@ -220,13 +221,14 @@ bool ScanUrls(TSqliteDb& db, const TStoreShape& shape, std::vector<TScanUrl>& ur
 }
 
 // The visit rows in the window, in stored order, each with its address's
-// id. False when a row is not as the query would join it, or the engine
-// reports an error.
+// id; `range`: a condition on the row id that keeps a run of the rows, or
+// empty for all. False when a row is not as the query would join it, or
+// the engine reports an error.
 bool ScanVisits(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& window,
-                std::vector<TScanVisit>& visits) {
+                std::vector<TScanVisit>& visits, const std::string& range = std::string()) {
   TSqlStmt stmt = nullptr;
   if (!db.Prepare(std::string("SELECT rowid, ") + shape.VisitRef + ", " + shape.VisitTime +
-                      " FROM " + shape.VisitTable,
+                      " FROM " + shape.VisitTable + (range.empty() ? "" : " WHERE " + range),
                   stmt))
     return false;
   int rc;
@@ -245,6 +247,49 @@ bool ScanVisits(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& windo
   }
   db.Finalize(stmt);
   return plain && rc == kSqliteDone;
+}
+
+// How many runs of row ids ScanHistory reads the visits in.
+constexpr int kVisitRuns = 16;
+
+// Conditions that split a table by row id into about `parts` runs of equal
+// span, in row id order; the first and the last are open, so that every
+// row is in exactly one. One empty condition (every row) when the table
+// has under two rows or its bounds cannot be read.
+std::vector<std::string> RowIdRanges(TSqliteDb& db, const char* table, int parts) {
+  TSqlStmt stmt = nullptr;
+  int64_t lo = 0, hi = 0;
+  bool bounds = false;
+  // Each bound in a query of its own: the engine seeks a lone min() or
+  // max() of the row id, but scans the whole table for the two together.
+  const std::string from = std::string(" FROM ") + table + ")";
+  if (db.Prepare("SELECT (SELECT min(rowid)" + from + ", (SELECT max(rowid)" + from, stmt)) {
+    bounds = db.Step(stmt) == kSqliteRow && db.ColType(stmt, 0) == kSqliteInteger &&
+             db.ColType(stmt, 1) == kSqliteInteger;
+    if (bounds) {
+      lo = db.ColInt(stmt, 0);
+      hi = db.ColInt(stmt, 1);
+    }
+    db.Finalize(stmt);
+  }
+  if (!bounds || hi <= lo || parts < 2) return {std::string()};
+  std::vector<std::string> ranges;
+  int64_t below = 0;
+  for (int k = 1; k < parts; ++k) {
+    // In floating point, held to [lo, hi]: the span of two row ids far
+    // apart does not fit in an integer.
+    const double x = static_cast<double>(lo) +
+                     (static_cast<double>(hi) - static_cast<double>(lo)) * k / parts;
+    const int64_t cut = x <= static_cast<double>(lo)   ? lo
+                        : x >= static_cast<double>(hi) ? hi
+                                                       : static_cast<int64_t>(x);
+    if (k > 1 && cut <= below) continue;
+    ranges.push_back(k == 1 ? "rowid <= " + IntToStr(cut)
+                            : "rowid > " + IntToStr(below) + " AND rowid <= " + IntToStr(cut));
+    below = cut;
+  }
+  ranges.push_back("rowid > " + IntToStr(below));
+  return ranges;
 }
 
 // Reads the rows of the history query by two sequential scans, far cheaper
@@ -267,12 +312,32 @@ bool ScanHistory(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
   visits.clear();
   bool urlsRead = false, visitsRead = false;
   if (second.IsOpen()) {
+    // The visit rows in runs of row ids, which both threads take in turn:
+    // the address thread joins in once its own work is done, so neither
+    // waits for the other. The runs are put together in row id order, as
+    // one scan gives them.
+    const std::vector<std::string> ranges = RowIdRanges(second, shape.VisitTable, kVisitRuns);
+    std::vector<std::vector<TScanVisit>> runs(ranges.size());
+    std::atomic<size_t> nextRun{0};
+    std::atomic<bool> runFailed{false};
+    auto takeRuns = [&](TSqliteDb& conn) {
+      for (size_t r; !runFailed && (r = nextRun++) < runs.size();)
+        if (!ScanVisits(conn, shape, window, runs[r], ranges[r])) runFailed = true;
+    };
     plat::RunTogether({[&]() {
                          urlsRead = ScanUrls(db, shape, urls);
-                         if (urlsRead)
-                           for (TScanUrl& u : urls) settle(u);
+                         if (!urlsRead) return;
+                         for (TScanUrl& u : urls) settle(u);
+                         takeRuns(db);
                        },
-                       [&]() { visitsRead = ScanVisits(second, shape, window, visits); }});
+                       [&]() { takeRuns(second); }});
+    visitsRead = !runFailed;
+    if (urlsRead && visitsRead) {
+      size_t total = 0;
+      for (const auto& run : runs) total += run.size();
+      visits.reserve(total);
+      for (const auto& run : runs) visits.insert(visits.end(), run.begin(), run.end());
+    }
   } else {
     urlsRead = ScanUrls(db, shape, urls) && (visitsRead = ScanVisits(db, shape, window, visits));
   }

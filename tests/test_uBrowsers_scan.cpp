@@ -134,6 +134,35 @@ TEST_F(Scan, ChromiumRowsComeInTheQuerysOrder) {
   EXPECT_NE(first, nullptr);
 }
 
+// With a second processor the visit rows are read in runs of row ids that
+// two threads take in turn: rows wherever their ids lie (negative, far
+// apart, at both ends of the range) all come back, once, in the query's
+// order; so do a single visit and none. A row that one run cannot take
+// leaves the whole reading to the query.
+TEST_F(Scan, VisitsReadInRunsOfRowIdsComeBackWhole) {
+  const std::string db = FUser.AddChrome("Default", Visits(false));
+  ASSERT_TRUE(WalksIndex(db, false));
+  // 1.5 stays a real number in an integer column; its run holds rows after it.
+  ExecSql(db, "UPDATE visits SET visit_time = 1.5 WHERE id = 4");
+  EXPECT_EQ(Collected(), QueryRows(db, false, 0, 0));
+  EXPECT_EQ(Collected().size(), 43u);
+  ExecSql(db, "DELETE FROM visits WHERE id = 4");
+
+  ExecSql(db, "UPDATE visits SET id = id * 1000003 - 20000000");
+  ExecSql(db, "UPDATE visits SET id = 9223372036854775807 WHERE id = (SELECT max(id) FROM visits)");
+  ExecSql(db, "UPDATE visits SET id = -9223372036854775807 - 1 WHERE id = (SELECT min(id) FROM "
+              "visits)");
+  EXPECT_EQ(Collected(), QueryRows(db, false, 0, 0));
+  EXPECT_EQ(Collected().size(), 43u);
+  EXPECT_EQ(Collected(1700000004, 1700000017), QueryRows(db, false, 1700000004, 1700000017));
+
+  ExecSql(db, "DELETE FROM visits WHERE id <> (SELECT max(id) FROM visits)");
+  EXPECT_EQ(Collected(), QueryRows(db, false, 0, 0));
+  EXPECT_EQ(Collected().size(), 1u);
+  ExecSql(db, "DELETE FROM visits");
+  EXPECT_TRUE(Collected().empty());
+}
+
 TEST_F(Scan, FirefoxRowsComeInTheQuerysOrder) {
   const std::string db = FUser.AddFirefox("abc.default", Visits(true));
   ASSERT_TRUE(WalksIndex(db, true));
