@@ -712,9 +712,19 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
   int32_t count = 0, downloads = 0;
   std::string message, readError, downloadProblem;
   const TSourceLabelId label = InternSourceLabel(entry.Id, entry.Name, profileLabel);
+  bool removed = false;        // the snapshot, once the store was done with early
+  bool scanTimedOut = false;  // then: out of time before its downloads were read
   {
     TSqliteDb db;
     TSqlStmt stmt = nullptr;
+    // Downloads come from the same snapshot; a store whose visits could not
+    // be queried may still hold them, and a damaged downloads table costs
+    // only the downloads.
+    auto readDownloads = [&]() {
+      if (FDownloads && db.IsOpen() && !db.TimedOut())
+        downloads = firefox ? ReadFirefoxDownloads(db, label, downloadProblem)
+                            : ReadChromiumDownloads(db, label, downloadProblem);
+    };
     const std::string sql =
         firefox ? FirefoxPlacesQuery(FFromUnix, FToUnix) : ChromiumHistoryQuery(FFromUnix, FToUnix);
     const TStoreShape& shape = firefox ? kFirefoxShape : kChromiumShape;
@@ -758,33 +768,46 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
       if (walks && ScanHistory(db, second, shape, RawWindow(FFromUnix, FToUnix, offset), urls,
                                visits, settle)) {
         second.Close();
+        // Nothing more is read from the store once its downloads are: the
+        // snapshot is removed (on this thread, which keeps the list of
+        // files to clean up after an interruption) while the records are
+        // built beside it.
+        scanTimedOut = db.TimedOut();
+        readDownloads();
+        db.Finalize(stmt);
+        stmt = nullptr;
+        db.Close();
+        removed = true;
         // The same rows in the same order as the query gives them.
         // Addresses and their texts are met in no order of memory: their
         // loading starts some visits ahead.
-        constexpr size_t kFar = 16, kNear = 8;
-        FList.Reserve(visits.size());
-        auto urlOf = [&](size_t k) -> TScanUrl& {
-          return urls[static_cast<size_t>(visits[k].UrlIndex)];
-        };
-        for (size_t k = 0; k < visits.size(); ++k) {
-          if (k + kFar < visits.size()) PrefetchRead(&urlOf(k + kFar));
-          if (k + kNear < visits.size()) {
-            const TScanUrl& next = urlOf(k + kNear);
-            next.Url.PrefetchHeader();
-            next.Title.PrefetchHeader();
+        auto buildRecords = [&]() {
+          constexpr size_t kFar = 16, kNear = 8;
+          FList.Reserve(visits.size());
+          auto urlOf = [&](size_t k) -> TScanUrl& {
+            return urls[static_cast<size_t>(visits[k].UrlIndex)];
+          };
+          for (size_t k = 0; k < visits.size(); ++k) {
+            if (k + kFar < visits.size()) PrefetchRead(&urlOf(k + kFar));
+            if (k + kNear < visits.size()) {
+              const TScanUrl& next = urlOf(k + kNear);
+              next.Url.PrefetchHeader();
+              next.Title.PrefetchHeader();
+            }
+            const TScanVisit& v = visits[k];
+            TScanUrl& u = urlOf(k);
+            if (u.State == 0) settle(u);
+            if (u.State < 0) continue;
+            const int64_t t = v.Time / 1000000 - offset;
+            if (t <= 0 || t > last) continue;
+            // Built in place and moved in: each shared text's count is
+            // raised once per visit, not raised, raised again by the copy
+            // and lowered at the next visit's assignment.
+            FList.Add(THistoryRecord{label, u.Url, u.Title, t});
+            ++count;
           }
-          const TScanVisit& v = visits[k];
-          TScanUrl& u = urlOf(k);
-          if (u.State == 0) settle(u);
-          if (u.State < 0) continue;
-          const int64_t t = v.Time / 1000000 - offset;
-          if (t <= 0 || t > last) continue;
-          // Built in place and moved in: each shared text's count is raised
-          // once per visit, not raised, raised again by the copy and lowered
-          // at the next visit's assignment.
-          FList.Add(THistoryRecord{label, u.Url, u.Title, t});
-          ++count;
-        }
+        };
+        plat::RunTogether({[&]() { DeleteSnapshot(copy); }, buildRecords});
       } else {
         db.MapForRandomReads();
         int rc;
@@ -819,19 +842,14 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
     }
     // Out of time at any step: what was read before stays, as for a damaged
     // store, and the run goes on with the next source.
-    if (db.TimedOut()) {
+    if (removed ? scanTimedOut : db.TimedOut()) {
       status = ssParseError;
       message = Format("读取超时（已读取 %d 条）", count);
     }
-    // Downloads come from the same snapshot; a store whose visits could not
-    // be queried may still hold them, and a damaged downloads table costs
-    // only the downloads.
-    if (FDownloads && db.IsOpen() && !db.TimedOut())
-      downloads = firefox ? ReadFirefoxDownloads(db, label, downloadProblem)
-                          : ReadChromiumDownloads(db, label, downloadProblem);
+    readDownloads();
     db.Close();
   }
-  DeleteSnapshot(copy);
+  if (!removed) DeleteSnapshot(copy);
   if (!downloadProblem.empty())
     message = message.empty() ? downloadProblem : message + "；" + downloadProblem;
   AddSource(entry.Id, entry.Name, profileLabel, dbPath, status, count, message);
