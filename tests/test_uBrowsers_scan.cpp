@@ -196,7 +196,18 @@ TEST_F(Scan, OtherPlansAndOddValuesKeepTheQuery) {
               "(visit_time)");
   EXPECT_TRUE(WalksIndex(db, false));
   EXPECT_EQ(Collected(), expected);
-  ExecSql(db, "UPDATE visits SET visit_time = visit_time + 0.5 WHERE id = 3");
+  // (A microsecond time plus a half is stored back as an integer: past 2^53
+  // a real number has no fraction. A small one keeps it.)
+  ExecSql(db, "UPDATE visits SET visit_time = 1.5 WHERE id = 3");
+  {
+    TSqliteDb check;
+    ASSERT_TRUE(check.OpenReadOnly(db));
+    TSqlStmt stmt = nullptr;
+    ASSERT_TRUE(check.Prepare("SELECT typeof(visit_time) FROM visits WHERE id = 3", stmt));
+    ASSERT_EQ(check.Step(stmt), 100);  // a row
+    EXPECT_EQ(check.ColText(stmt, 0), "real");
+    check.Finalize(stmt);
+  }
   EXPECT_EQ(Collected(), QueryRows(db, false, 0, 0));
 }
 
