@@ -408,12 +408,6 @@ void report_detail::MakeScriptSafe(std::string& out, size_t from) {
 
 namespace {
 
-// Standard output takes a report in chunks unless it is a console, which
-// gets the whole text as one line (WriteStdOut). A device that is not a
-// console (/dev/null, NUL) takes bytes like a file: held whole, a large
-// report would cost gigabytes for nothing.
-bool StdOutTakesChunks() { return plat::StdOutType() != plat::StdOutKind::Console; }
-
 // Hands bytes to standard output, keeping the system's error code of the
 // first failure for the message.
 struct TStdOutDrain {
@@ -442,7 +436,9 @@ bool report_detail::EmitToFile(const std::string& path, const TReportEmit& emit,
 
 bool report_detail::EmitToStdOut(const TReportEmit& emit, const char* failure, std::string& err) {
   uint32_t code = 0;
-  if (StdOutTakesChunks()) {
+  // Anything but a console takes a report in chunks as it is made: held
+  // whole, a large report would cost gigabytes for output nobody reads.
+  if (!StdOutIsConsole()) {
     TReportSink sink(TStdOutDrain{&code});
     emit(sink);
     if (!sink.Failed()) return true;

@@ -93,8 +93,12 @@ class TLogger {
   bool FReportOnStdOut = false;
 };
 
+// Whether standard output is a console, which takes text whole as lines;
+// anything else (a file, a pipe, a device such as /dev/null or NUL) takes
+// bytes as they come.
+bool StdOutIsConsole();
 // A whole report to standard output: one console line on a console; exact
-// UTF-8 bytes and nothing added anywhere else (a file, a pipe, a device).
+// UTF-8 bytes and nothing added anywhere else.
 // False when redirected output could not be written whole (a full disk):
 // the caller must not report the report as written.
 bool WriteStdOut(const std::string& text);

@@ -70,8 +70,10 @@ void TLogger::Error(const std::string& s) {
     plat::WriteConsoleLine("错误: " + s);
 }
 
+bool StdOutIsConsole() { return plat::StdOutType() == plat::StdOutKind::Console; }
+
 bool WriteStdOut(const std::string& text) {
-  if (plat::StdOutType() != plat::StdOutKind::Console)
+  if (!StdOutIsConsole())
     return text.empty() || plat::WriteStdOutRaw(text);
   return plat::WriteConsoleLine(text);
 }
