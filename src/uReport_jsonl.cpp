@@ -90,81 +90,98 @@ void AppendLineEnd(std::string& out, const std::string& url, const std::string& 
 // Line ends of the addresses several visits share: visits of one address
 // share its stored texts, so each such end is made once. The table is split
 // into parts by text identity, each filled by a lane of its own before the
-// lines are written (Collect), and then only read, by every lane. The
-// visits meet their addresses in no order of memory: a slot and its text
-// loaded a few visits ahead (Prefetch*) keep a pass from waiting at every
-// visit.
+// lines are written (Collect), and then only read, by every lane.
+// The visits meet their addresses in no order of memory. Looking an
+// address up in a table at every visit made each visit wait for its slot to
+// arrive before its end could even be asked for; so Collect, which looks
+// every visit up anyway, notes for each visit where its end lies (Refs, in
+// list order), and the lines then load their ends a few visits ahead with
+// nothing to wait for first.
 class TAddressFacts {
  public:
-  explicit TAddressFacts(int parts) : FParts(static_cast<size_t>(std::max(parts, 1))) {
-    for (TPart& p : FParts) p.Slots.resize(1024);
-  }
+  explicit TAddressFacts(int parts) : FParts(static_cast<size_t>(std::max(parts, 1))) {}
 
-  // Makes the line end of every shared address of part `part` in `items`.
+  // Makes the line end of every shared address of part `part` in `items`,
+  // and notes which visits take it.
   void Collect(const THistoryArray& items, int part) {
     TPart& p = FParts[static_cast<size_t>(part)];
     const size_t mine = static_cast<size_t>(part);
+    std::vector<TSlot> slots(1024);
+    size_t used = 0;
+    p.Refs.assign(items.size(), 0);
     constexpr size_t kAhead = 8;
     for (size_t i = 0; i < items.size(); ++i) {
       if (i + kAhead < items.size()) {
         const void* next = items[i + kAhead].Url.Identity();
-        if (PartOf(next) == mine) PrefetchRead(&p.Slots[SlotOf(p, next)]);
+        if (PartOf(next) == mine) PrefetchRead(&slots[SlotOf(slots, next)]);
       }
       const THistoryRecord& r = items[i];
       const void* id = r.Url.Identity();
       if (id == nullptr || PartOf(id) != mine) continue;
-      size_t at = Probe(p, id);
+      size_t at = Probe(slots, id);
       // Whether the text is shared is asked of an address not met before
       // only: the question reads the stored text, far from the records.
-      if (p.Slots[at].Id == id || !r.Url.Shared()) continue;
-      if (2 * (p.Used + 1) > p.Slots.size()) {
-        Grow(p);
-        at = Probe(p, id);
+      if (slots[at].Id != id) {
+        if (!r.Url.Shared()) continue;
+        if (2 * (used + 1) > slots.size()) {
+          Grow(slots);
+          at = Probe(slots, id);
+        }
+        // Each end is stored after its length.
+        const size_t offset = p.Ends.size();
+        p.Ends.append(sizeof(uint32_t), '\0');
+        AppendLineEnd(p.Ends, r.Url, r.Title, p.Hosts);
+        const size_t length = p.Ends.size() - offset - sizeof(uint32_t);
+        // An end too far into the table to note, or too long to measure
+        // with its length, is made for each of its visits instead.
+        const bool noted = length < kNoRef && offset < kNoRef;
+        if (noted) {
+          const uint32_t n = static_cast<uint32_t>(length);
+          std::memcpy(&p.Ends[offset], &n, sizeof n);
+        } else {
+          p.Ends.resize(offset);
+        }
+        slots[at] = TSlot{id, r.Title.Identity(), noted ? static_cast<uint32_t>(offset) : kNoRef};
+        ++used;
       }
-      const size_t offset = p.Ends.size();
-      AppendLineEnd(p.Ends, r.Url, r.Title, p.Hosts);
-      p.Slots[at] = TSlot{id, r.Title.Identity(), offset, p.Ends.size() - offset};
-      ++p.Used;
+      // A visit with a title of its own makes its own end.
+      const TSlot& s = slots[at];
+      if (s.Title == r.Title.Identity() && s.Offset != kNoRef) p.Refs[i] = s.Offset + 1;
     }
   }
 
-  void PrefetchSlot(const TSharedText& url) const {
-    const void* id = url.Identity();
-    const TPart& p = FParts[PartOf(id)];
-    PrefetchRead(&p.Slots[SlotOf(p, id)]);
-  }
-  void PrefetchEnd(const TSharedText& url) const {
-    const void* id = url.Identity();
-    const TPart& p = FParts[PartOf(id)];
-    const TSlot& s = p.Slots[SlotOf(p, id)];
-    if (s.Id == id && id != nullptr) PrefetchRead(p.Ends.data() + s.Offset);
+  // Starts loading the end of the i-th visit, if it has one made.
+  void PrefetchEnd(const THistoryRecord& r, size_t i) const {
+    const TPart& p = FParts[PartOf(r.Url.Identity())];
+    const uint32_t ref = p.Refs[i];
+    if (ref == 0) return;
+    // Most ends are a few lines long; the first lines are loaded blind.
+    const char* at = p.Ends.data() + (ref - 1);
+    for (size_t line = 0; line < 4 * 64; line += 64) PrefetchRead(at + line);
   }
 
-  // The visit's line end: made once for its address when Collect made it
-  // with the same title, else here with the lane's own host fields.
-  void AppendEnd(std::string& out, const THistoryRecord& r, THostFields& hosts) const {
-    const void* id = r.Url.Identity();
-    if (id != nullptr) {
-      const TPart& p = FParts[PartOf(id)];
-      const TSlot& s = p.Slots[Probe(p, id)];
-      if (s.Id == id && s.Title == r.Title.Identity()) {
-        out.append(p.Ends, s.Offset, s.Length);
-        return;
-      }
+  // The i-th visit's line end: made once for its address when Collect made
+  // it with the same title, else here with the lane's own host fields.
+  void AppendEnd(std::string& out, const THistoryRecord& r, size_t i, THostFields& hosts) const {
+    const TPart& p = FParts[PartOf(r.Url.Identity())];
+    if (const uint32_t ref = p.Refs[i]) {
+      uint32_t n;
+      std::memcpy(&n, p.Ends.data() + (ref - 1), sizeof n);
+      out.append(p.Ends, ref - 1 + sizeof n, n);
+      return;
     }
     AppendLineEnd(out, r.Url, r.Title, hosts);
   }
 
  private:
+  static constexpr uint32_t kNoRef = 0xFFFFFFFFu;
   struct TSlot {
     const void* Id;     // the address's stored text; null: free
     const void* Title;  // the stored title the end was made with
-    size_t Offset;      // of the end in Ends
-    size_t Length;
+    uint32_t Offset;    // of the end's length in Ends; kNoRef: none made
   };
   struct TPart {
-    std::vector<TSlot> Slots;  // a power of two, at most half used
-    size_t Used = 0;
+    std::vector<uint32_t> Refs;  // by visit: 1 + where its end lies, or 0
     std::string Ends;
     THostFields Hosts;
   };
@@ -175,22 +192,22 @@ class TAddressFacts {
   size_t PartOf(const void* id) const {
     return static_cast<size_t>(Hash(id) >> 60) % FParts.size();
   }
-  static size_t SlotOf(const TPart& p, const void* id) {
-    return static_cast<size_t>(Hash(id) >> 20) & (p.Slots.size() - 1);
+  static size_t SlotOf(const std::vector<TSlot>& slots, const void* id) {
+    return static_cast<size_t>(Hash(id) >> 20) & (slots.size() - 1);
   }
 
   // The slot holding `id`, or the free one where it would go.
-  static size_t Probe(const TPart& p, const void* id) {
-    size_t i = SlotOf(p, id);
-    while (p.Slots[i].Id != nullptr && p.Slots[i].Id != id) i = (i + 1) & (p.Slots.size() - 1);
+  static size_t Probe(const std::vector<TSlot>& slots, const void* id) {
+    size_t i = SlotOf(slots, id);
+    while (slots[i].Id != nullptr && slots[i].Id != id) i = (i + 1) & (slots.size() - 1);
     return i;
   }
 
-  static void Grow(TPart& p) {
-    std::vector<TSlot> old(p.Slots.size() * 2);
-    old.swap(p.Slots);
+  static void Grow(std::vector<TSlot>& slots) {
+    std::vector<TSlot> old(slots.size() * 2);
+    old.swap(slots);
     for (const TSlot& s : old)
-      if (s.Id != nullptr) p.Slots[Probe(p, s.Id)] = s;
+      if (s.Id != nullptr) slots[Probe(slots, s.Id)] = s;
   }
 
   std::vector<TPart> FParts;
@@ -307,17 +324,16 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
                    [&](int lane, std::string& out, int32_t from, int32_t to) {
     TLane& s = state[static_cast<size_t>(lane)];
     s.Seqs.Seek(from);
-    for (int32_t k = from; k < std::min(to, from + kAhead); ++k) facts.PrefetchSlot(items[k].Url);
+    for (int32_t k = from; k < std::min(to, from + kAhead); ++k) facts.PrefetchEnd(items[k], k);
     int32_t i = from;
     ForEachSampledIn(list, 0, from, to, [&](const THistoryRecord& r) {
-      if (i + kAhead < to) facts.PrefetchSlot(items[i + kAhead].Url);
-      if (i + kAhead / 2 < to) facts.PrefetchEnd(items[i + kAhead / 2].Url);
+      if (i + kAhead < to) facts.PrefetchEnd(items[i + kAhead], i + kAhead);
       out += s.Heads.Of(r.Source);
       AppendInt(out, r.VisitUnix);
       out += ",\"seq\":";
-      AppendInt(out, s.Seqs.Next(i++));
+      AppendInt(out, s.Seqs.Next(i));
       AppendTimeFields(out, s.Times, r.VisitUnix);
-      facts.AppendEnd(out, r, s.Hosts);
+      facts.AppendEnd(out, r, i++, s.Hosts);
       return true;
     });
   });

@@ -73,7 +73,9 @@ class TSharedText {
   const char* data() const noexcept { return str().data(); }
   const char* c_str() const noexcept { return str().c_str(); }
   size_t size() const noexcept { return FBlock ? FBlock->Text.size() : 0; }
-  bool empty() const noexcept { return FBlock == nullptr || FBlock->Text.empty(); }
+  // Only a non-empty text is ever stored, so this reads no memory: passes
+  // over a whole list ask it of texts they would not otherwise load.
+  bool empty() const noexcept { return FBlock == nullptr; }
   // The same stored text (not merely equal text).
   bool SameAs(const TSharedText& other) const noexcept { return FBlock == other.FBlock; }
   // Tells stored texts apart without reading them: equal for copies of one
