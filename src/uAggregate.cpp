@@ -148,7 +148,8 @@ const std::vector<TKeywordRule>& KeywordRules() {
 
 constexpr size_t kKeywordMaxUnits = 60;
 
-// Position of the first rule whose host test holds for `host`, or -1.
+}  // namespace
+
 int KeywordRuleOf(const std::string& host) {
   if (host.empty()) return -1;
   const auto& rules = KeywordRules();
@@ -158,9 +159,8 @@ int KeywordRuleOf(const std::string& host) {
   return -1;
 }
 
-// The search text under rule `rule`: the first of its parameters with a
-// usable value, cut to 60 UTF-16 units.
 std::string KeywordByRule(int rule, const std::string& url) {
+  if (rule < 0 || static_cast<size_t>(rule) >= KeywordRules().size()) return std::string();
   for (const char* name : KeywordRules()[rule].Params) {
     std::string v = GetQueryParam(url, name);
     if (v.empty() || v.find("://") != std::string::npos) continue;
@@ -171,6 +171,8 @@ std::string KeywordByRule(int rule, const std::string& url) {
   }
   return std::string();
 }
+
+namespace {
 
 // The category of a visit depends on its host alone (lower case, as
 // ExtractHost gives it): intranet by the registrable domain, otherwise by
@@ -233,8 +235,7 @@ std::string CategoryOf(const std::string& domain, const std::string& url) {
 }
 
 std::string ExtractKeywordText(const std::string& url) {
-  const int rule = KeywordRuleOf(ExtractHost(url));
-  return rule < 0 ? std::string() : KeywordByRule(rule, url);
+  return KeywordByRule(KeywordRuleOf(ExtractHost(url)), url);
 }
 
 // ---- Analysis ----------------------------------------------------------------

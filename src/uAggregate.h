@@ -65,6 +65,13 @@ std::string CategoryOf(const std::string& domain, const std::string& url);
 // The search text of a search-result address (at most 60 UTF-16 units), or
 // empty when the address is not a search of a known engine.
 std::string ExtractKeywordText(const std::string& url);
+// The same in two steps, for callers that meet many addresses of one host:
+// the engine rule of a lower-case host (as ExtractHost gives it), -1 when
+// it is no known engine's; then the search text of an address of that host
+// under that rule (the first of the rule's parameters with a usable value;
+// empty for -1).
+int KeywordRuleOf(const std::string& host);
+std::string KeywordByRule(int rule, const std::string& url);
 
 // Domain under which visits without a host are counted.
 extern const char* const kLocalDomain;

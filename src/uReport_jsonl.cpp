@@ -52,38 +52,43 @@ std::string OriginFields(const std::string& machine, const std::string& browserI
   return out;
 }
 
-// The fields that follow from a host alone, by host: far fewer hosts than
+// What follows from a host alone, by host: far fewer hosts than
 // addresses. Each lane keeps its own.
 class THostFields {
  public:
-  const std::string& Of(const std::string& url, std::string& host) {
-    host = ExtractHost(url);
+  struct TFacts {
+    std::string Fields;  // host, domain and category, as written
+    int KeywordRule;     // of the host's search engine, or -1
+  };
+
+  const TFacts& Of(const std::string& url) {
+    std::string host = ExtractHost(url);
     auto it = FByHost.find(host);
     if (it == FByHost.end()) {
       std::string domain = RegistrableDomain(host);
       if (domain.empty()) domain = kLocalDomain;
-      std::string fields;
-      AppendField(fields, "host", host);
-      AppendField(fields, "domain", domain);
-      AppendField(fields, "category", CategoryNames[CategoryIndexOf(domain, url)]);
-      it = FByHost.emplace(host, std::move(fields)).first;
+      TFacts facts{std::string(), KeywordRuleOf(host)};
+      AppendField(facts.Fields, "host", host);
+      AppendField(facts.Fields, "domain", domain);
+      AppendField(facts.Fields, "category", CategoryNames[CategoryIndexOf(domain, url)]);
+      it = FByHost.emplace(std::move(host), std::move(facts)).first;
     }
     return it->second;
   }
 
  private:
-  std::unordered_map<std::string, std::string> FByHost;
+  std::unordered_map<std::string, TFacts> FByHost;
 };
 
 // The end of a visit line from its address on: url, title, then what
 // follows from the address (host, domain, category, keyword).
 void AppendLineEnd(std::string& out, const std::string& url, const std::string& title,
                    THostFields& hosts) {
-  std::string host;
+  const THostFields::TFacts& host = hosts.Of(url);
   AppendField(out, "url", url);
   AppendField(out, "title", title);
-  out += hosts.Of(url, host);
-  AppendField(out, "keyword", ExtractKeywordText(url));
+  out += host.Fields;
+  AppendField(out, "keyword", KeywordByRule(host.KeywordRule, url));
   out += "}\n";
 }
 

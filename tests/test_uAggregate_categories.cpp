@@ -185,6 +185,16 @@ TEST(Keywords, EngineRulesAndParameterOrder) {
               "hello world")
         << host;
   EXPECT_EQ(ExtractKeywordText("HTTPS://WWW.GOOGLE.COM/search?Q=Up"), "Up");
+  // In two steps, a host's rule found once serving its addresses: no rule
+  // (or one out of range) reads no search text.
+  const int baidu = KeywordRuleOf("www.baidu.com");
+  ASSERT_GE(baidu, 0);
+  EXPECT_EQ(KeywordByRule(baidu, "https://www.baidu.com/s?word=b&wd=a"), "a");
+  EXPECT_NE(KeywordRuleOf("www.google.com"), baidu);
+  EXPECT_EQ(KeywordRuleOf("example.org"), -1);
+  EXPECT_EQ(KeywordRuleOf(""), -1);
+  EXPECT_EQ(KeywordByRule(-1, "https://www.baidu.com/s?wd=a"), "");
+  EXPECT_EQ(KeywordByRule(1000, "https://www.baidu.com/s?wd=a"), "");
 }
 
 TEST(Keywords, RefusalsAndCut) {
