@@ -257,6 +257,28 @@ int ProcessorCount();
 // order) is raised here once all have ended.
 void RunTogether(const std::vector<std::function<void()>>& tasks);
 
+// A lock with one condition to wait on, for tasks of RunTogether that hand
+// work to one another.
+class TMonitor {
+ public:
+  TMonitor();
+  ~TMonitor();
+  TMonitor(const TMonitor&) = delete;
+  TMonitor& operator=(const TMonitor&) = delete;
+
+  void Lock();
+  void Unlock();
+  // With the lock held: lets it go until NotifyAll is called (or the system
+  // wakes the thread for no reason: callers check what they wait for), and
+  // holds it again on return.
+  void Wait();
+  void NotifyAll();
+
+ private:
+  struct TImpl;
+  TImpl* FImpl;
+};
+
 // ---- Embedded resources -------------------------------------------------
 // A resource compiled into the executable ("REPORTTPL"); false when missing.
 bool LoadEmbeddedResource(const std::string& name, std::string& data);

@@ -54,4 +54,20 @@ void JoinThread(void* thread) {
 }
 
 }  // namespace detail
+struct TMonitor::TImpl {
+  pthread_mutex_t Mutex = PTHREAD_MUTEX_INITIALIZER;
+  pthread_cond_t Changed = PTHREAD_COND_INITIALIZER;
+};
+
+TMonitor::TMonitor() : FImpl(new TImpl) {}
+TMonitor::~TMonitor() {
+  pthread_cond_destroy(&FImpl->Changed);
+  pthread_mutex_destroy(&FImpl->Mutex);
+  delete FImpl;
+}
+void TMonitor::Lock() { pthread_mutex_lock(&FImpl->Mutex); }
+void TMonitor::Unlock() { pthread_mutex_unlock(&FImpl->Mutex); }
+void TMonitor::Wait() { pthread_cond_wait(&FImpl->Changed, &FImpl->Mutex); }
+void TMonitor::NotifyAll() { pthread_cond_broadcast(&FImpl->Changed); }
+
 }  // namespace plat

@@ -57,4 +57,18 @@ void JoinThread(void* thread) {
 }
 
 }  // namespace detail
+// Slim locks and condition variables: no handles to leak, and nothing to
+// set up beyond zeroing.
+struct TMonitor::TImpl {
+  SRWLOCK Lock = SRWLOCK_INIT;
+  CONDITION_VARIABLE Changed = CONDITION_VARIABLE_INIT;
+};
+
+TMonitor::TMonitor() : FImpl(new TImpl) {}
+TMonitor::~TMonitor() { delete FImpl; }
+void TMonitor::Lock() { AcquireSRWLockExclusive(&FImpl->Lock); }
+void TMonitor::Unlock() { ReleaseSRWLockExclusive(&FImpl->Lock); }
+void TMonitor::Wait() { SleepConditionVariableSRW(&FImpl->Changed, &FImpl->Lock, INFINITE, 0); }
+void TMonitor::NotifyAll() { WakeAllConditionVariable(&FImpl->Changed); }
+
 }  // namespace plat

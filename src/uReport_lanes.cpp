@@ -1,6 +1,7 @@
 // Record formatting side by side: chunks of a walk formatted on lanes of
-// their own, handed on in order by the calling thread.
+// their own and handed on in order, each by whichever lane is free.
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -30,39 +31,72 @@ void EmitRecordChunks(TReportSink& sink, int32_t count, int32_t perChunk, int la
     return;
   }
 
-  // Round by round: the lanes format the next `lanes` chunks into `next`
-  // while the calling thread hands on the round before from `done`. The
-  // pieces trade their buffers with the sink, so memory stays at two
-  // rounds of chunks.
-  std::vector<std::string> done(static_cast<size_t>(lanes)), next(done.size());
-  // Room for a chunk as large as the largest so far, so that a chunk is
-  // not copied again and again as its text grows.
-  std::vector<size_t> room(done.size(), 0);
-  bool haveDone = false;
-  for (int64_t c = 0; c < chunks || haveDone; c += lanes) {
-    std::vector<std::function<void()>> tasks;
-    tasks.emplace_back([&]() {
-      if (!haveDone) return;
-      for (std::string& piece : done)
-        if (!sink.Failed()) sink.Take(piece);
-    });
-    for (int lane = 0; lane < lanes && c + lane < chunks; ++lane) {
-      tasks.emplace_back([&, lane, c]() {
-        std::string& out = next[static_cast<size_t>(lane)];
-        size_t& want = room[static_cast<size_t>(lane)];
-        out.clear();
-        out.reserve(want);
-        format(lane, out, first(c + lane), last(c + lane));
-        want = std::max(want, out.size() + out.size() / 8);
-      });
+  // Every lane both formats and hands on, whichever is due: a lane that
+  // finds the next chunk in order formatted (and no one handing on) hands
+  // it on, else it formats the next chunk not yet taken, else it waits. So
+  // no processor idles while another hands on a chunk, and a lane that
+  // never got a thread of its own leaves the others nothing to wait for.
+  // At most `ring` chunks are out at once: memory stays at two per lane.
+  struct TSlot {
+    std::string Text;
+    size_t Room = 0;  // as large as the largest chunk so far, not regrown
+    bool Ready = false;
+  };
+  const int64_t ring = 2 * static_cast<int64_t>(lanes);
+  std::vector<TSlot> slots(static_cast<size_t>(ring));
+  plat::TMonitor monitor;  // guards what follows, and each slot's Ready
+  int64_t taken = 0;       // chunks a lane has started formatting
+  int64_t handed = 0;      // chunks handed on, in order
+  bool handing = false;    // a lane is handing one on
+  bool stop = false;       // the destination failed, or a lane's work threw
+  auto slotOf = [&](int64_t c) -> TSlot& { return slots[static_cast<size_t>(c % ring)]; };
+  auto work = [&](int lane) {
+    monitor.Lock();
+    bool locked = true;
+    try {
+      while (!stop && handed < chunks) {
+        if (!handing && slotOf(handed).Ready) {
+          handing = true;
+          TSlot& slot = slotOf(handed);
+          monitor.Unlock();
+          locked = false;
+          sink.Take(slot.Text);
+          monitor.Lock();
+          locked = true;
+          slot.Ready = false;
+          ++handed;
+          handing = false;
+          if (sink.Failed()) stop = true;
+        } else if (taken < chunks && taken < handed + ring) {
+          const int64_t c = taken++;
+          TSlot& slot = slotOf(c);
+          monitor.Unlock();
+          locked = false;
+          slot.Text.clear();
+          slot.Text.reserve(slot.Room);
+          format(lane, slot.Text, first(c), last(c));
+          slot.Room = std::max(slot.Room, slot.Text.size() + slot.Text.size() / 8);
+          monitor.Lock();
+          locked = true;
+          slot.Ready = true;
+        } else {
+          monitor.Wait();
+          continue;
+        }
+        monitor.NotifyAll();
+      }
+    } catch (...) {
+      if (!locked) monitor.Lock();
+      stop = true;
+      monitor.NotifyAll();
+      monitor.Unlock();
+      throw;
     }
-    const bool formatted = tasks.size() > 1;
-    plat::RunTogether(tasks);
-    if (sink.Failed()) return;
-    for (std::string& piece : done) piece.clear();
-    std::swap(done, next);
-    haveDone = formatted;
-  }
+    monitor.Unlock();
+  };
+  std::vector<std::function<void()>> tasks;
+  for (int lane = 0; lane < lanes; ++lane) tasks.emplace_back([&, lane]() { work(lane); });
+  plat::RunTogether(tasks);
 }
 
 }  // namespace report_detail

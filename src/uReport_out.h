@@ -231,10 +231,11 @@ int ReportLanes();
 using TChunkFormat = std::function<void(int lane, std::string& out, int32_t from, int32_t to)>;
 
 // The `count` records of a walk into `sink` in order, `perChunk` at a time.
-// With several lanes, as many chunks are formatted side by side while the
-// calling thread hands on the ones before them, so a report's records cost
-// little more than the slowest of its lanes; with one, chunk after chunk on
-// the calling thread. Ends early once the destination has failed.
+// With several lanes, each lane formats chunks and hands on the next one in
+// order when it is ready (one lane at a time), so the processors stay busy
+// while chunks are written; with one, chunk after chunk on the calling
+// thread. Ends early once the destination has failed; an exception of
+// `format` or of the destination ends every lane and reaches the caller.
 void EmitRecordChunks(TReportSink& sink, int32_t count, int32_t perChunk, int lanes,
                       const TChunkFormat& format);
 
