@@ -201,3 +201,25 @@ TEST(uPlatformThreads, TasksRunSideBySideAndTheFirstErrorInTaskOrderIsRaised) {
   EXPECT_EQ(ran.load(), 3);  // every task ran to its end first
   plat::RunTogether({});
 }
+
+TEST(uPlatformThreads, TasksTakeTurnsThroughAMonitor) {
+  // Each task waits until the turn is its own: the count comes out whole
+  // only if waiting lets the lock go and a notice wakes the other.
+  plat::TMonitor monitor;
+  int turn = 0, count = 0;
+  auto player = [&](int me) {
+    return [&, me]() {
+      monitor.Lock();
+      for (int k = 0; k < 2000; ++k) {
+        while (turn != me) monitor.Wait();
+        ++count;
+        turn = 1 - me;
+        monitor.NotifyAll();
+      }
+      monitor.Unlock();
+    };
+  };
+  plat::RunTogether({player(0), player(1)});
+  EXPECT_EQ(count, 4000);
+  EXPECT_EQ(turn, 0);
+}
