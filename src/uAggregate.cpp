@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "uPlatform.h"
+
 const char* const WeekdayNames[7] = {"周日", "周一", "周二", "周三", "周四", "周五", "周六"};
 
 std::string WeekdayName(int index) {
@@ -257,7 +259,7 @@ class TTally {
     FCounts.push_back(0);
     return slot;
   }
-  void Inc(int32_t slot) { ++FCounts[slot]; }
+  void Add(int32_t slot, int32_t n) { FCounts[slot] += n; }
   void FlushTo(TCounters& dst) const {
     for (size_t i = 0; i < FKeys.size(); ++i)
       if (FCounts[i] != 0) dst.IncValue(FKeys[i], FCounts[i]);
@@ -276,9 +278,9 @@ struct THostSlot {
 };
 
 
-// The address spellings met in one pass, in order of first visit. Each
-// entry carries what a visit needs (its domain, category and keyword depend
-// on the address alone, so they are worked out on the first visit only).
+// The address spellings met in one pass, in order of first visit, with
+// their visits counted (what follows from an address alone, its domain,
+// category and keyword, is worked out once per entry after the pass).
 // The readers give all visits of one address the same stored text, and the
 // stored text remembers the position of its entry (TSharedText::Memo): a
 // visit finds its entry with one look at the text's header, which is read
@@ -294,9 +296,6 @@ class TUrlTable {
     const TSharedText* Title;  // of the first titled visit of this spelling
     int32_t TitleSeq;          // list position of that visit
     int32_t Count;
-    int32_t Domain;
-    int32_t Keyword;  // -1 = none
-    int8_t Category;
   };
 
   TUrlTable() : FByText(1024, TTextSlot{0, -1}) {}
@@ -367,7 +366,7 @@ class TUrlTable {
     }
     const int32_t index = static_cast<int32_t>(FEntries.size());
     FByText[i] = TTextSlot{hash, index};
-    FEntries.push_back(Entry{&text, text.Identity(), nullptr, -1, 0, 0, -1, 0});
+    FEntries.push_back(Entry{&text, text.Identity(), nullptr, -1, 0});
     added = true;
     return index;
   }
@@ -487,55 +486,69 @@ void TAnalyzer::Analyze(const THistoryList& list) {
     ++heatRow[hour];
     ++*dayCount;
 
-    // Address, with what follows from it.
     bool added;
     TUrlTable::Entry& slot = urls.Find(rec.Url, added, hash);
-    if (added) {
-      const THostSlot& host = HostSlot(ExtractHost(rec.Url));
-      slot.Domain = host.Domain;
-      if (host.KeywordRule >= 0) {
-        const std::string text = KeywordByRule(host.KeywordRule, rec.Url);
-        if (!text.empty()) slot.Keyword = keywords.Slot(text);
-      }
-      slot.Category = host.Category;
-    }
     ++slot.Count;
-    domains.Inc(slot.Domain);
 
     if (slot.Title == nullptr && !rec.Title.empty()) {
       slot.Title = &rec.Title;
       slot.TitleSeq = i;
     }
 
-    ++catCounts[slot.Category];
-
     if (browserSlot < 0 || rec.Source != lastSource) {
       lastSource = rec.Source;
       browserSlot = browsers.Slot(rec.BrowserName());
     }
-    browsers.Inc(browserSlot);
-
-    if (slot.Keyword >= 0) keywords.Inc(slot.Keyword);
+    browsers.Add(browserSlot, 1);
   }
 
-  domains.FlushTo(FDomains);
+  // Then by address, in order of first visit: the address counters, and
+  // beside them (on another processor when there is one) what follows from
+  // each address: its domain, keyword and category, counted once for all
+  // its visits. Domains and keywords are met in the same order as visit by
+  // visit, so their tallies come out the same.
   const std::vector<TUrlTable::Entry>& order = urls.InOrder();
-  FUrls.Reserve(static_cast<size_t>(FUrls.Count()) + order.size());
-  // Each address is folded and hashed kKeysAhead entries before it is
-  // counted, when its characters have arrived, so that its bucket is loaded
-  // by then too.
-  constexpr size_t kKeysAhead = 8;
-  TCounters::TPrepared prepared[kKeysAhead];
-  for (size_t k = 0; k < order.size() && k < kKeysAhead; ++k)
-    FUrls.Prepare(*order[k].Text, prepared[k]);
-  for (size_t k = 0; k < order.size(); ++k) {
-    if (k + 24 < order.size()) PrefetchRead(order[k + 24].Text);
-    if (k + 20 < order.size()) order[k + 20].Text->PrefetchHeader();
-    if (k + 16 < order.size()) order[k + 16].Text->PrefetchChars();
-    TCounters::TPrepared& p = prepared[k % kKeysAhead];
-    FUrls.IncValue(*order[k].Text, p, order[k].Count);
-    if (k + kKeysAhead < order.size()) FUrls.Prepare(*order[k + kKeysAhead].Text, p);
+  auto countAddresses = [&]() {
+    FUrls.Reserve(static_cast<size_t>(FUrls.Count()) + order.size());
+    // Each address is folded and hashed kKeysAhead entries before it is
+    // counted, when its characters have arrived, so that its bucket is
+    // loaded by then too.
+    constexpr size_t kKeysAhead = 8;
+    TCounters::TPrepared prepared[kKeysAhead];
+    for (size_t k = 0; k < order.size() && k < kKeysAhead; ++k)
+      FUrls.Prepare(*order[k].Text, prepared[k]);
+    for (size_t k = 0; k < order.size(); ++k) {
+      if (k + 24 < order.size()) PrefetchRead(order[k + 24].Text);
+      if (k + 20 < order.size()) order[k + 20].Text->PrefetchHeaderToRead();
+      if (k + 16 < order.size()) order[k + 16].Text->PrefetchChars();
+      TCounters::TPrepared& p = prepared[k % kKeysAhead];
+      FUrls.IncValue(*order[k].Text, p, order[k].Count);
+      if (k + kKeysAhead < order.size()) FUrls.Prepare(*order[k + kKeysAhead].Text, p);
+    }
+  };
+  auto addressFacts = [&]() {
+    for (size_t k = 0; k < order.size(); ++k) {
+      if (k + 24 < order.size()) PrefetchRead(order[k + 24].Text);
+      if (k + 20 < order.size()) order[k + 20].Text->PrefetchHeaderToRead();
+      if (k + 16 < order.size()) order[k + 16].Text->PrefetchChars();
+      const TUrlTable::Entry& e = order[k];
+      const std::string& url = *e.Text;
+      const THostSlot& host = HostSlot(ExtractHost(url));
+      domains.Add(host.Domain, e.Count);
+      if (host.KeywordRule >= 0) {
+        const std::string text = KeywordByRule(host.KeywordRule, url);
+        if (!text.empty()) keywords.Add(keywords.Slot(text), e.Count);
+      }
+      catCounts[host.Category] += e.Count;
+    }
+  };
+  if (order.size() >= 4096 && plat::ProcessorCount() > 1)
+    plat::RunTogether({countAddresses, addressFacts});
+  else {
+    countAddresses();
+    addressFacts();
   }
+  domains.FlushTo(FDomains);
   // An address keeps the title of its first titled visit in list order (the
   // newest one with a title), whichever of its spellings that visit used.
   std::vector<std::pair<int32_t, const TUrlTable::Entry*>> titled;

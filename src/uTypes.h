@@ -89,6 +89,8 @@ class TSharedText {
   // its characters, some records ahead of their use. The header is loaded
   // ready for writing: the passes raise its count and keep their memo there.
   void PrefetchHeader() const noexcept { PrefetchWrite(FBlock); }
+  // The same for passes that only read it, side by side on several threads.
+  void PrefetchHeaderToRead() const noexcept { PrefetchRead(FBlock); }
   void PrefetchChars() const noexcept {
     if (FBlock) PrefetchRead(FBlock->Text.data());
   }

@@ -257,7 +257,9 @@ TEST(Analyze, MatchesVisitByVisitCounting) {
   }
   pages += "]";
   EXPECT_EQ(a.UniqueUrls(), urls.Count());
-  EXPECT_GT(a.UniqueUrls(), 2000);  // the address table grew several times
+  // The address table grew several times, and there are enough addresses
+  // for their facts to be worked out beside their counters.
+  EXPECT_GT(a.UniqueUrls(), 4096);
   EXPECT_EQ(a.PagesJson(0), pages);
   EXPECT_EQ(a.DomainsJson(0), pairs(domains));
   EXPECT_EQ(a.KeywordsJson(0), pairs(keywords));
