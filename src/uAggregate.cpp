@@ -508,6 +508,13 @@ void TAnalyzer::Analyze(const THistoryList& list) {
   // its visits. Domains and keywords are met in the same order as visit by
   // visit, so their tallies come out the same.
   const std::vector<TUrlTable::Entry>& order = urls.InOrder();
+  // Both passes meet the texts in no order of memory: the record, the
+  // stored text's header, then its characters, loaded some entries ahead.
+  auto readAhead = [&](size_t k) {
+    if (k + 24 < order.size()) PrefetchRead(order[k + 24].Text);
+    if (k + 20 < order.size()) order[k + 20].Text->PrefetchHeaderToRead();
+    if (k + 16 < order.size()) order[k + 16].Text->PrefetchChars();
+  };
   auto countAddresses = [&]() {
     FUrls.Reserve(static_cast<size_t>(FUrls.Count()) + order.size());
     // Each address is folded and hashed kKeysAhead entries before it is
@@ -518,9 +525,7 @@ void TAnalyzer::Analyze(const THistoryList& list) {
     for (size_t k = 0; k < order.size() && k < kKeysAhead; ++k)
       FUrls.Prepare(*order[k].Text, prepared[k]);
     for (size_t k = 0; k < order.size(); ++k) {
-      if (k + 24 < order.size()) PrefetchRead(order[k + 24].Text);
-      if (k + 20 < order.size()) order[k + 20].Text->PrefetchHeaderToRead();
-      if (k + 16 < order.size()) order[k + 16].Text->PrefetchChars();
+      readAhead(k);
       TCounters::TPrepared& p = prepared[k % kKeysAhead];
       FUrls.IncValue(*order[k].Text, p, order[k].Count);
       if (k + kKeysAhead < order.size()) FUrls.Prepare(*order[k + kKeysAhead].Text, p);
@@ -528,9 +533,7 @@ void TAnalyzer::Analyze(const THistoryList& list) {
   };
   auto addressFacts = [&]() {
     for (size_t k = 0; k < order.size(); ++k) {
-      if (k + 24 < order.size()) PrefetchRead(order[k + 24].Text);
-      if (k + 20 < order.size()) order[k + 20].Text->PrefetchHeaderToRead();
-      if (k + 16 < order.size()) order[k + 16].Text->PrefetchChars();
+      readAhead(k);
       const TUrlTable::Entry& e = order[k];
       const std::string& url = *e.Text;
       const THostSlot& host = HostSlot(ExtractHost(url));

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "MonitorTurns.h"
 #include "TestSupport.h"
 #include "uPlatform.h"
 
@@ -203,23 +204,5 @@ TEST(uPlatformThreads, TasksRunSideBySideAndTheFirstErrorInTaskOrderIsRaised) {
 }
 
 TEST(uPlatformThreads, TasksTakeTurnsThroughAMonitor) {
-  // Each task waits until the turn is its own: the count comes out whole
-  // only if waiting lets the lock go and a notice wakes the other.
-  plat::TMonitor monitor;
-  int turn = 0, count = 0;
-  auto player = [&](int me) {
-    return [&, me]() {
-      monitor.Lock();
-      for (int k = 0; k < 2000; ++k) {
-        while (turn != me) monitor.Wait();
-        ++count;
-        turn = 1 - me;
-        monitor.NotifyAll();
-      }
-      monitor.Unlock();
-    };
-  };
-  plat::RunTogether({player(0), player(1)});
-  EXPECT_EQ(count, 4000);
-  EXPECT_EQ(turn, 0);
+  EXPECT_EQ(vt_test::TakeTurnsThroughAMonitor(2000), 4000);
 }

@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/MonitorTurns.h"
 #include "uPlatform.h"
 #include "uPlatformWin_detail.h"
 #include "uUtil.h"
@@ -695,25 +696,8 @@ void ShadowCopies(const std::string& root) {
   plat::RemoveFile(dst + "-wal");
 }
 
-// Two tasks taking turns through a monitor: the count comes out whole only
-// if waiting lets the lock go and a notice wakes the other thread.
 void Threads() {
-  plat::TMonitor monitor;
-  int turn = 0, count = 0;
-  auto player = [&](int me) {
-    return [&, me]() {
-      monitor.Lock();
-      for (int k = 0; k < 2000; ++k) {
-        while (turn != me) monitor.Wait();
-        ++count;
-        turn = 1 - me;
-        monitor.NotifyAll();
-      }
-      monitor.Unlock();
-    };
-  };
-  plat::RunTogether({player(0), player(1)});
-  CheckEq(4000, count, "tasks take turns through a monitor");
+  CheckEq(4000, vt_test::TakeTurnsThroughAMonitor(2000), "tasks take turns through a monitor");
 }
 
 void EnvironmentAndSystem() {
