@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <utility>
 
 #include "uPlatform.h"
@@ -103,6 +104,7 @@ constexpr int kSqliteDone = 101;
 constexpr int kSqliteTooBig = 18;
 
 constexpr int kSqliteInteger = 1;
+constexpr int kSqliteFloat = 2;
 constexpr int kSqliteNull = 5;
 
 // The two tables a history query joins, as each family names them.
@@ -220,6 +222,36 @@ bool ScanUrls(TSqliteDb& db, const TStoreShape& shape, std::vector<TScanUrl>& ur
   return rc == kSqliteDone;
 }
 
+// The address rows on the leaves [from, to) of the address table's pages,
+// as ScanUrls reads them. False when a row is not as it would read it (an
+// address or title that is a number) or the pages cannot be read.
+bool ScanUrlLeaves(const TTablePages& pages, size_t from, size_t to,
+                   std::vector<TScanUrl>& urls) {
+  bool plain = true;
+  auto text = [&](const TTablePages::TValue& v) {
+    if (v.Type == kSqliteNull) return std::string();
+    plain = plain && v.Type != kSqliteInteger && v.Type != kSqliteFloat;
+    return StoredText(v.Bytes, v.Size);
+  };
+  const bool read = pages.Scan(from, to, [&](int64_t rowid, const TTablePages::TValue* v) {
+    std::string url = text(v[0]);
+    urls.push_back(TScanUrl{rowid, std::move(url), BoundedTitle(text(v[1])), 0});
+    return plain;
+  });
+  return read && plain;
+}
+
+// Keeps a visit row of the window: false when the row is not as the
+// query would join it (its address or time not an integer).
+bool KeepVisitRow(const TStoreShape& shape, const TRawWindow& window, int64_t rowid, int refType,
+                  int64_t ref, int timeType, int64_t t, std::vector<TScanVisit>& visits) {
+  if (refType == kSqliteNull) return true;  // joins no address
+  if (refType != kSqliteInteger || timeType != kSqliteInteger) return false;
+  if (shape.PositiveTimesOnly && t <= 0) return true;
+  if (window.Holds(t)) visits.push_back(TScanVisit{t, rowid, ref});
+  return true;
+}
+
 // The visit rows in the window, in stored order, each with its address's
 // id; `range`: a condition on the row id that keeps a run of the rows, or
 // empty for all. False when a row is not as the query would join it, or
@@ -233,24 +265,30 @@ bool ScanVisits(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& windo
     return false;
   int rc;
   bool plain = true;
-  while ((rc = db.Step(stmt)) == kSqliteRow) {
-    const int refType = db.ColType(stmt, 1);
-    if (refType == kSqliteNull) continue;  // joins no address
-    if (refType != kSqliteInteger || db.ColType(stmt, 2) != kSqliteInteger) {
-      plain = false;
-      break;
-    }
-    const int64_t t = db.ColInt(stmt, 2);
-    if (shape.PositiveTimesOnly && t <= 0) continue;
-    if (!window.Holds(t)) continue;
-    visits.push_back(TScanVisit{t, db.ColInt(stmt, 0), db.ColInt(stmt, 1)});
+  while (plain && (rc = db.Step(stmt)) == kSqliteRow) {
+    // The types before the values: reading a value may convert it.
+    const int refType = db.ColType(stmt, 1), timeType = db.ColType(stmt, 2);
+    plain = KeepVisitRow(shape, window, db.ColInt(stmt, 0), refType, db.ColInt(stmt, 1), timeType,
+                         db.ColInt(stmt, 2), visits);
   }
   db.Finalize(stmt);
   return plain && rc == kSqliteDone;
 }
 
-// How many runs of row ids ScanHistory reads the visits in.
-constexpr int kVisitRuns = 16;
+// The same rows read from the leaves [from, to) of the visits table's
+// pages.
+bool ScanVisitLeaves(const TTablePages& pages, size_t from, size_t to, const TStoreShape& shape,
+                     const TRawWindow& window, std::vector<TScanVisit>& visits) {
+  bool plain = true;
+  const bool read = pages.Scan(from, to, [&](int64_t rowid, const TTablePages::TValue* v) {
+    plain = KeepVisitRow(shape, window, rowid, v[0].Type, v[0].Int, v[1].Type, v[1].Int, visits);
+    return plain;
+  });
+  return read && plain;
+}
+
+// How many runs ScanHistory reads each table in (of pages, or of row ids).
+constexpr int kScanRuns = 16;
 
 // Conditions that split a table by row id into about `parts` runs of equal
 // span, in row id order; the first and the last are open, so that every
@@ -310,36 +348,109 @@ bool ScanHistory(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
                  std::vector<TScanVisit>& visits, const std::function<void(TScanUrl&)>& settle) {
   urls.clear();
   visits.clear();
-  bool urlsRead = false, visitsRead = false;
-  if (second.IsOpen()) {
-    // The visit rows in runs of row ids, which both threads take in turn:
-    // the address thread joins in once its own work is done, so neither
-    // waits for the other. The runs are put together in row id order, as
-    // one scan gives them.
-    const std::vector<std::string> ranges = RowIdRanges(second, shape.VisitTable, kVisitRuns);
-    std::vector<std::vector<TScanVisit>> runs(ranges.size());
-    std::atomic<size_t> nextRun{0};
-    std::atomic<bool> runFailed{false};
-    auto takeRuns = [&](TSqliteDb& conn) {
-      for (size_t r; !runFailed && (r = nextRun++) < runs.size();)
-        if (!ScanVisits(conn, shape, window, runs[r], ranges[r])) runFailed = true;
-    };
+  const bool together = second.IsOpen();
+  // Both tables are read from their pages where the store allows it, else
+  // through the engine; in runs, which the threads take in turn (the
+  // address runs first), so that neither waits for the other. The runs are
+  // put together in row id order, as one scan gives them. A run of pages
+  // that cannot be read sends its whole table to the engine.
+  TSqliteDb& schema = together ? second : db;
+  TTablePages urlPages, visitPages;
+  bool urlsByPages = urlPages.Open(schema, shape.UrlTable, {"url", "title"}) &&
+                     SameTextAscii(urlPages.RowIdColumn(), "id");
+  bool visitsByPages =
+      visitPages.Open(schema, shape.VisitTable, {shape.VisitRef, shape.VisitTime});
+  std::vector<std::vector<TScanUrl>> urlRuns;
+  std::vector<std::string> ranges;
+  std::vector<std::vector<TScanVisit>> visitRuns;
+  std::atomic<size_t> nextRun{0};
+  std::atomic<bool> urlsFailed{false}, visitsFailed{false};
+  auto runsOf = [](const TTablePages& pages) {
+    return std::min<size_t>(kScanRuns, pages.LeafCount());
+  };
+  auto plan = [&]() {
+    urlRuns.assign(urlsByPages ? runsOf(urlPages) : 0, {});
+    ranges.clear();
+    if (!visitsByPages)
+      ranges = together ? RowIdRanges(second, shape.VisitTable, kScanRuns)
+                        : std::vector<std::string>{std::string()};
+    visitRuns.assign(visitsByPages ? runsOf(visitPages) : ranges.size(), {});
+    nextRun = 0;
+  };
+  auto takeRuns = [&](TSqliteDb& conn) {
+    for (size_t r; (r = nextRun++) < urlRuns.size() + visitRuns.size();) {
+      if (r < urlRuns.size()) {
+        const size_t n = urlRuns.size(), leaves = urlPages.LeafCount();
+        if (urlsFailed) continue;
+        if (!ScanUrlLeaves(urlPages, leaves * r / n, leaves * (r + 1) / n, urlRuns[r]))
+          urlsFailed = true;
+        else if (together)
+          for (TScanUrl& u : urlRuns[r]) settle(u);
+        continue;
+      }
+      const size_t v = r - urlRuns.size(), n = visitRuns.size(), leaves = visitPages.LeafCount();
+      if (visitsFailed) break;
+      const bool read = visitsByPages ? ScanVisitLeaves(visitPages, leaves * v / n,
+                                                        leaves * (v + 1) / n, shape, window,
+                                                        visitRuns[v])
+                                      : ScanVisits(conn, shape, window, visitRuns[v], ranges[v]);
+      if (!read) visitsFailed = true;
+    }
+  };
+  // The addresses through the engine, settled at once when the visits are
+  // read beside them.
+  auto urlsByEngine = [&]() {
+    urls.clear();
+    const bool read = ScanUrls(db, shape, urls);
+    if (read && together)
+      for (TScanUrl& u : urls) settle(u);
+    return read;
+  };
+  auto runAll = [&]() {
+    if (together)
+      plat::RunTogether({[&]() { takeRuns(db); }, [&]() { takeRuns(second); }});
+    else
+      takeRuns(db);
+  };
+
+  plan();
+  bool urlsRead = true;
+  if (urlsByPages) {
+    runAll();
+  } else if (together) {
     plat::RunTogether({[&]() {
-                         urlsRead = ScanUrls(db, shape, urls);
-                         if (!urlsRead) return;
-                         for (TScanUrl& u : urls) settle(u);
+                         urlsRead = urlsByEngine();
                          takeRuns(db);
                        },
                        [&]() { takeRuns(second); }});
-    visitsRead = !runFailed;
-    if (urlsRead && visitsRead) {
-      size_t total = 0;
-      for (const auto& run : runs) total += run.size();
-      visits.reserve(total);
-      for (const auto& run : runs) visits.insert(visits.end(), run.begin(), run.end());
-    }
   } else {
-    urlsRead = ScanUrls(db, shape, urls) && (visitsRead = ScanVisits(db, shape, window, visits));
+    urlsRead = urlsByEngine();
+    if (urlsRead) takeRuns(db);
+  }
+  if (urlsByPages) {
+    size_t total = 0;
+    for (const auto& run : urlRuns) total += run.size();
+    urls.reserve(total);
+    for (auto& run : urlRuns) std::move(run.begin(), run.end(), std::back_inserter(urls));
+    urlRuns.clear();
+    // Row ids come in order in any sound table.
+    for (size_t i = 1; i < urls.size() && !urlsFailed; ++i)
+      if (urls[i].Id <= urls[i - 1].Id) urlsFailed = true;
+    if (urlsFailed) urlsRead = urlsByEngine();
+    urlsByPages = false;
+  }
+  if (urlsRead && visitsFailed && visitsByPages) {
+    visitsByPages = false;
+    visitsFailed = false;
+    plan();
+    runAll();
+  }
+  const bool visitsRead = !visitsFailed;
+  if (urlsRead && visitsRead) {
+    size_t total = 0;
+    for (const auto& run : visitRuns) total += run.size();
+    visits.reserve(total);
+    for (const auto& run : visitRuns) visits.insert(visits.end(), run.begin(), run.end());
   }
   if (!urlsRead || !visitsRead) {
     urls.clear();

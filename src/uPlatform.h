@@ -86,6 +86,25 @@ std::FILE* OpenFile(const std::string& path, const char* mode);
 // Last OS error of the calling thread, as a Windows error code.
 uint32_t LastErrorCode();
 
+// A file read at any offset, by several threads at once, shared as
+// OpenFile shares it. Closed with the object.
+class TFileReader {
+ public:
+  TFileReader() = default;
+  ~TFileReader();
+  TFileReader(const TFileReader&) = delete;
+  TFileReader& operator=(const TFileReader&) = delete;
+  bool Open(const std::string& path);  // false with LastErrorCode()
+  int64_t Size() const;                // -1 when unknown
+  // Exactly `n` bytes from `offset`: false at the end of the file or on an
+  // error.
+  bool ReadAt(uint64_t offset, void* buf, size_t n) const;
+
+ private:
+  void* FHandle = nullptr;  // a HANDLE on Windows
+  int FFd = -1;             // a descriptor on POSIX
+};
+
 // Byte copy of one file, reading the source with full sharing. On failure
 // `code` is the Windows error code; on success 0.
 bool CopyFileShared(const std::string& src, const std::string& dst, uint32_t& code);

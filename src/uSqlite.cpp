@@ -15,10 +15,13 @@
 // extract: loading is a formality that keeps the callers' interface.
 bool TSqliteDb::EnsureLoaded(const std::string& /*dllDir*/, std::string& errMsg) {
   errMsg.clear();
-  // The program uses the engine from one thread only: without its mutexes
-  // every row step is measurably cheaper. Must precede the engine's own
-  // initialisation, so it is done once, here, before any database opens.
-  static const bool configured = sqlite3_config(SQLITE_CONFIG_SINGLETHREAD) == SQLITE_OK;
+  // Each connection is used by one thread at a time, but two connections
+  // to one snapshot may read side by side on two threads: the engine's
+  // shared state (its file locks, its memory) must keep its mutexes; only
+  // each connection's own is left out, which spares a lock per call. Must
+  // precede the engine's own initialisation, so it is done once, here,
+  // before any database opens.
+  static const bool configured = sqlite3_config(SQLITE_CONFIG_MULTITHREAD) == SQLITE_OK;
   (void)configured;
   return true;
 }
@@ -81,6 +84,7 @@ bool TSqliteDb::Open(const std::string& fileName, bool writable) {
     return false;
   }
   FOpen = true;
+  FFileName = fileName;
   FTimedOut = false;
   FDeadlineMs = SteadyMs() + gStoreTimeLimitMs;
   sqlite3_progress_handler(FDb, kProgressSteps, &TSqliteDb::Progress, this);
@@ -181,14 +185,20 @@ bool IsWellFormedUtf8(const unsigned char* p, size_t n) {
 
 }  // namespace
 
+std::string StoredText(const char* bytes, size_t size) {
+  // The text ends at its first NUL, as the engine's C string does.
+  const void* nul = std::memchr(bytes, 0, size);
+  if (nul) size = static_cast<size_t>(static_cast<const char*>(nul) - bytes);
+  if (IsWellFormedUtf8(reinterpret_cast<const unsigned char*>(bytes), size))
+    return std::string(bytes, size);
+  return Utf8BytesToString(std::string(bytes, size));
+}
+
 std::string TSqliteDb::ColText(TSqlStmt stmt, int index) {
   const unsigned char* p = sqlite3_column_text(stmt, index);
   if (!p) return std::string();
-  // The text ends at its first NUL, as the engine's C string does.
-  std::string bytes(reinterpret_cast<const char*>(p));
-  if (IsWellFormedUtf8(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()))
-    return bytes;
-  return Utf8BytesToString(bytes);
+  return StoredText(reinterpret_cast<const char*>(p),
+                    static_cast<size_t>(sqlite3_column_bytes(stmt, index)));
 }
 
 int64_t TSqliteDb::ColInt(TSqlStmt stmt, int index) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -79,13 +80,76 @@ class TSqliteDb {
   static constexpr int kMaxValueBytes = 2 * 1024 * 1024;
 
  private:
+  friend class TTablePages;
   bool Open(const std::string& fileName, bool writable);
   static int Progress(void* self);
 
   sqlite3* FDb = nullptr;
+  std::string FFileName;
   bool FOpen = false;
   bool FTimedOut = false;
   int64_t FDeadlineMs = 0;  // on the steady clock
+};
+
+// A stored text or blob as ColText gives it: up to its first NUL, and
+// made well-formed UTF-8.
+std::string StoredText(const char* bytes, size_t size);
+
+// ---- A table read from its pages -------------------------------------------
+// A scan through the engine pays a call per value and the engine's whole
+// machinery per row: for the million rows of a big visits table, most of
+// the reading time. The few integer columns that such a scan needs are
+// read here straight from the pages of the snapshot instead, several
+// threads at once. Only a store the engine reads from its file alone
+// qualifies (no write-ahead log or journal left beside the copy), and
+// anything unexpected in it fails Open or Scan: the caller then reads
+// through the engine, which decides about damage as before.
+class TTablePages {
+ public:
+  // One column's value in a row: its storage class as TSqliteDb::ColType
+  // gives it, an integer's value, and a text's or blob's bytes (valid
+  // during the call that gets them; StoredText makes them a text as
+  // ColText would).
+  struct TValue {
+    int Type;
+    int64_t Int;
+    const char* Bytes;
+    size_t Size;
+  };
+  static constexpr size_t kMaxColumns = 4;
+
+  // The leaf pages of the ordinary row id table `table` of a UTF-8 store
+  // open in `db`, and where `columns` (stored, read back as stored: not of
+  // real affinity; at most kMaxColumns) lie in its rows. The work counts
+  // against `db`'s store time limit.
+  bool Open(TSqliteDb& db, const std::string& table, const std::vector<std::string>& columns);
+  size_t LeafCount() const { return FLeaves.size(); }
+  // The column that is the row id itself (an INTEGER PRIMARY KEY), or an
+  // empty name.
+  const std::string& RowIdColumn() const { return FRowIdColumn; }
+  // Calls `row(rowid, values)` for every row on the leaves [from, to), in
+  // row id order; `row` returns false to stop. False when a page or a row
+  // is not as the engine would read it, the store is out of time or the
+  // run is interrupted (the rows passed until then stay passed). Several
+  // threads may scan at once.
+  bool Scan(size_t from, size_t to,
+            const std::function<bool(int64_t rowid, const TValue* values)>& row) const;
+
+ private:
+  bool ReadPage(uint32_t page, std::vector<unsigned char>& buf) const;
+  bool Walk(uint32_t root);
+  bool ScanLeaf(const unsigned char* page, std::vector<unsigned char>& spill,
+                const std::function<bool(int64_t, const TValue*)>& row, bool& stop) const;
+  bool OutOfTime() const;
+
+  plat::TFileReader FFile;
+  uint32_t FPageSize = 0, FUsable = 0, FPageCount = 0;
+  std::vector<uint32_t> FLeaves;
+  std::vector<int> FFields;  // each column's place in the record
+  int FLastField = 0;         // the furthest of them
+  int FRowIdField = -1;       // the row id's column, stored as NULL
+  std::string FRowIdColumn;
+  int64_t FDeadlineMs = 0;
 };
 
 // How long the work on one store may take, in milliseconds (60 s unless

@@ -100,6 +100,41 @@ class Scan : public ::testing::Test {
     return v;
   }
 
+  void ManyPages(bool firefox) {
+    std::vector<StoreVisit> visits;
+    for (int i = 0; i < 3000; ++i) {
+      const int site = (i * 7) % 450;
+      std::string url = "https://s" + std::to_string(site) + ".example/" +
+                        (site % 37 == 0 ? std::string(6000, 'p') : std::to_string(i % 3));
+      std::string title = site % 29 == 0 ? std::string(9000, 'T') + "尾"
+                                         : "页面 " + std::to_string(site);
+      const int64_t unix = 1700000000 + (i * 7919) % 5000;
+      visits.push_back(StoreVisit{url, title, firefox ? FirefoxTime(unix) : ChromeTime(unix)});
+    }
+    const std::string db =
+        firefox ? FUser.AddFirefox("abc.default", visits) : FUser.AddChrome("Default", visits);
+    const std::string urls = firefox ? "moz_places" : "urls";
+    const std::string table = firefox ? "moz_historyvisits" : "visits";
+    ExecSql(db, "DELETE FROM " + table + " WHERE " + (firefox ? "place_id" : "url") +
+                    " IN (SELECT id FROM " + urls + " WHERE url LIKE 'https://s7.example/%');" +
+                    "DELETE FROM " + urls + " WHERE url LIKE 'https://s5.example/%'");
+    ASSERT_TRUE(WalksIndex(db, firefox));
+    {
+      TSqliteDb check;
+      ASSERT_TRUE(check.OpenReadOnly(db));
+      TTablePages pages;
+      ASSERT_TRUE(pages.Open(check, table, {firefox ? "place_id" : "url",
+                                            firefox ? "visit_date" : "visit_time"}));
+      EXPECT_GT(pages.LeafCount(), 16u);
+      ASSERT_TRUE(pages.Open(check, urls, {"url", "title"}));
+      EXPECT_GT(pages.LeafCount(), 16u);
+    }
+    const std::vector<Row> rows = Collected();
+    EXPECT_EQ(rows, QueryRows(db, firefox, 0, 0));
+    EXPECT_GT(rows.size(), 2900u);
+    EXPECT_EQ(Collected(1700001000, 1700003000), QueryRows(db, firefox, 1700001000, 1700003000));
+  }
+
   TempFolder FBase;
   TempFolder FTmp;
   EnvOverride FTmpEnv;
@@ -162,6 +197,13 @@ TEST_F(Scan, VisitsReadInRunsOfRowIdsComeBackWhole) {
   ExecSql(db, "DELETE FROM visits");
   EXPECT_TRUE(Collected().empty());
 }
+
+// Tables over many pages, read from their pages in runs by two threads:
+// addresses and titles long enough to go on over overflow pages, visits
+// out of time order, an address never visited, and visits of addresses
+// that are gone.
+TEST_F(Scan, ChromiumStoreOverManyPages) { ManyPages(false); }
+TEST_F(Scan, FirefoxStoreOverManyPages) { ManyPages(true); }
 
 TEST_F(Scan, FirefoxRowsComeInTheQuerysOrder) {
   const std::string db = FUser.AddFirefox("abc.default", Visits(true));

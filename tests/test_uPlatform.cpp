@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "FileReaderChecks.h"
 #include "MonitorTurns.h"
 #include "TestSupport.h"
 #include "uPlatform.h"
@@ -205,4 +206,12 @@ TEST(uPlatformThreads, TasksRunSideBySideAndTheFirstErrorInTaskOrderIsRaised) {
 
 TEST(uPlatformThreads, TasksTakeTurnsThroughAMonitor) {
   EXPECT_EQ(vt_test::TakeTurnsThroughAMonitor(2000), 4000);
+}
+
+TEST(Platform, FileReaderReadsAnyOffsetFromTwoThreads) {
+  TempFolder tmp;
+  std::string content;
+  for (int i = 0; i < 300000; ++i) content += static_cast<char>((i * 131 + i / 7) & 0xFF);
+  vt_test::WriteFile(tmp.Sub("r.bin"), content);
+  EXPECT_EQ(vt_test::CheckFileReader(tmp.Sub("r.bin"), content), "");
 }

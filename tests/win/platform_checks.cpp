@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/FileReaderChecks.h"
 #include "../support/MonitorTurns.h"
 #include "uPlatform.h"
 #include "uPlatformWin_detail.h"
@@ -700,6 +701,14 @@ void Threads() {
   CheckEq(4000, vt_test::TakeTurnsThroughAMonitor(2000), "tasks take turns through a monitor");
 }
 
+void FileReader(const std::string& root) {
+  std::string content;
+  for (int i = 0; i < 300000; ++i) content += static_cast<char>((i * 131 + i / 7) & 0xFF);
+  Check(WriteAll(root + "\\读取 reader.bin", content), "write reader source");
+  CheckEq(std::string(), vt_test::CheckFileReader(root + "\\读取 reader.bin", content),
+          "file reader at any offset, two threads");
+}
+
 void EnvironmentAndSystem() {
   SetEnvironmentVariableW(L"VT_CHECK_DRIVE", L"D:\\数据");
   CheckEq(std::string("D:\\数据"), plat::GetEnv("VT_CHECK_DRIVE"), "GetEnv with Chinese text");
@@ -836,6 +845,7 @@ int wmain(int, wchar_t**) {
   WorkerFailures(root, plat::OwnExePath());
   ShadowCopies(root);
   Threads();
+  FileReader(root);
   EnvironmentAndSystem();
   plat::WriteStdOutRaw("platform checks: " + IntToStr(gPassed) + " passed, " + IntToStr(gFailed) +
                        " failed\n");
