@@ -101,8 +101,7 @@ class TFileReader {
   bool ReadAt(uint64_t offset, void* buf, size_t n) const;
 
  private:
-  void* FHandle = nullptr;  // a HANDLE on Windows
-  int FFd = -1;             // a descriptor on POSIX
+  intptr_t FHandle = -1;  // a descriptor on POSIX, a HANDLE on Windows; -1: none
 };
 
 // Byte copy of one file, reading the source with full sharing. On failure

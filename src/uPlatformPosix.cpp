@@ -353,25 +353,27 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
 uint32_t LastErrorCode() { return ErrnoToWin(errno); }
 
 TFileReader::~TFileReader() {
-  if (FFd >= 0) ::close(FFd);
+  if (FHandle >= 0) ::close(static_cast<int>(FHandle));
 }
 
 bool TFileReader::Open(const std::string& path) {
-  if (FFd >= 0) ::close(FFd);
-  FFd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  return FFd >= 0;
+  if (FHandle >= 0) ::close(static_cast<int>(FHandle));
+  FHandle = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  return FHandle >= 0;
 }
 
 int64_t TFileReader::Size() const {
   struct stat st;
-  return FFd >= 0 && ::fstat(FFd, &st) == 0 ? static_cast<int64_t>(st.st_size) : -1;
+  return FHandle >= 0 && ::fstat(static_cast<int>(FHandle), &st) == 0
+             ? static_cast<int64_t>(st.st_size)
+             : -1;
 }
 
 bool TFileReader::ReadAt(uint64_t offset, void* buf, size_t n) const {
-  if (FFd < 0) return false;
+  if (FHandle < 0) return false;
   char* at = static_cast<char*>(buf);
   while (n > 0) {
-    const ssize_t got = ::pread(FFd, at, n, static_cast<off_t>(offset));
+    const ssize_t got = ::pread(static_cast<int>(FHandle), at, n, static_cast<off_t>(offset));
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) return false;
     at += got;

@@ -478,29 +478,27 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
 uint32_t LastErrorCode() { return GetLastError(); }
 
 TFileReader::~TFileReader() {
-  if (FHandle) CloseHandle(static_cast<HANDLE>(FHandle));
+  if (FHandle != -1) CloseHandle(reinterpret_cast<HANDLE>(FHandle));
 }
 
 bool TFileReader::Open(const std::string& path) {
-  if (FHandle) CloseHandle(static_cast<HANDLE>(FHandle));
-  FHandle = nullptr;
+  if (FHandle != -1) CloseHandle(reinterpret_cast<HANDLE>(FHandle));
   HANDLE h = CreateFileW(WPath(path).c_str(), GENERIC_READ,
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  FHandle = h;
-  return true;
+  FHandle = reinterpret_cast<intptr_t>(h);  // INVALID_HANDLE_VALUE is -1
+  return h != INVALID_HANDLE_VALUE;
 }
 
 int64_t TFileReader::Size() const {
   LARGE_INTEGER size;
-  return FHandle && GetFileSizeEx(static_cast<HANDLE>(FHandle), &size)
+  return FHandle != -1 && GetFileSizeEx(reinterpret_cast<HANDLE>(FHandle), &size)
              ? static_cast<int64_t>(size.QuadPart)
              : -1;
 }
 
 bool TFileReader::ReadAt(uint64_t offset, void* buf, size_t n) const {
-  if (!FHandle) return false;
+  if (FHandle == -1) return false;
   char* at = static_cast<char*>(buf);
   while (n > 0) {
     // Each read names its own offset: the handle's position is shared by
@@ -510,7 +508,8 @@ bool TFileReader::ReadAt(uint64_t offset, void* buf, size_t n) const {
     ov.OffsetHigh = static_cast<DWORD>(offset >> 32);
     const DWORD want = n > 0x40000000u ? 0x40000000u : static_cast<DWORD>(n);
     DWORD got = 0;
-    if (!ReadFile(static_cast<HANDLE>(FHandle), at, want, &got, &ov) || got == 0) return false;
+    if (!ReadFile(reinterpret_cast<HANDLE>(FHandle), at, want, &got, &ov) || got == 0)
+      return false;
     at += got;
     offset += got;
     n -= got;
