@@ -336,7 +336,6 @@ bool TTablePages::ScanLeaf(const unsigned char* p, std::vector<unsigned char>& s
     for (int f = 0; f <= fields; ++f) {
       // A row written before its table grew a column holds fewer: the
       // engine then reads the column's default, which is not kept here.
-      if (h >= hEnd) return false;
       const size_t n = GetVarint(h, hEnd, types[f]);
       if (n == 0) return false;
       h += n;

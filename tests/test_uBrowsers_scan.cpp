@@ -253,6 +253,24 @@ TEST_F(Scan, OtherPlansAndOddValuesKeepTheQuery) {
   EXPECT_EQ(Collected(), QueryRows(db, false, 0, 0));
 }
 
+// An address table whose columns take any type: an address stored as a
+// number reads as the number's text through the engine, and so it must
+// here.
+TEST_F(Scan, AddressesStoredAsNumbersReadAsTheEngineReadsThem) {
+  const std::string db = FUser.AddChrome("Default", Visits(false));
+  ExecSql(db,
+          "CREATE TABLE untyped(id INTEGER PRIMARY KEY, url, title, visit_count INTEGER);"
+          "INSERT INTO untyped SELECT id, url, title, visit_count FROM urls;"
+          "UPDATE untyped SET url = 12345 WHERE id = 2; UPDATE untyped SET title = 2.5 WHERE id = 3;"
+          "DROP TABLE urls; ALTER TABLE untyped RENAME TO urls;");
+  ASSERT_TRUE(WalksIndex(db, false));
+  const std::vector<Row> rows = Collected();
+  EXPECT_EQ(rows, QueryRows(db, false, 0, 0));
+  bool number = false;
+  for (const Row& r : rows) number = number || std::get<0>(r) == "12345";
+  EXPECT_TRUE(number);
+}
+
 TEST_F(Scan, LegacyChromiumStore) {
   const std::string path = FUser.Local("Google/Chrome/User Data/Default");
   ASSERT_TRUE(plat::CreateDirs(path));
