@@ -25,6 +25,7 @@
 #include <utility>
 #include <vector>
 
+#include "uPlatform.h"
 #include "uTypes.h"
 
 namespace {
@@ -35,6 +36,8 @@ namespace {
 constexpr int32_t kJumpFrom = 4096;
 constexpr int32_t kPlainBelow = 256;
 constexpr int kLopsidedRun = 3;
+// Parts at least this long are sorted side by side (see SortRange).
+constexpr int32_t kSideBySideFrom = 65536;
 
 // One record's place in the sort: its time, and the slot it came from.
 // The partitions exchange these small keys instead of whole records; the
@@ -210,7 +213,7 @@ int64_t TimeOf(const THistoryRecord& rec) { return rec.VisitUnix; }
 int64_t TimeOf(const TKey& key) { return key.Time; }
 
 template <typename T>
-void SortRange(T* a, int32_t l, int32_t r);
+void SortRange(T* a, int32_t l, int32_t r, bool sideBySide = false);
 
 // Sorts the records of l..r through their keys, then moves each record to
 // its final slot once.
@@ -227,8 +230,13 @@ void SortByKeys(THistoryRecord* a, int32_t l, int32_t r) {
 // Sorts slots l..r newest first. Records are partitioned in place while
 // the partitions split well; a range that keeps splitting lopsided goes on
 // as keys (small, and the tree's leaves), with jumping scans.
+// `sideBySide`: the two parts of the first partition that splits well
+// into large parts are sorted on two processors at once. After such a
+// partition each part goes on exactly as a range sorted on its own would
+// (no tree, no lopsided splits counted), and the parts share no slot, so
+// the order comes out the same.
 template <typename T>
-void SortRange(T* a, int32_t l, int32_t r) {
+void SortRange(T* a, int32_t l, int32_t r, bool sideBySide) {
   std::unique_ptr<TTimeTree> tree;
   std::vector<int32_t> leftMoved, rightMoved;
   int lopsided = 0;
@@ -264,6 +272,15 @@ void SortRange(T* a, int32_t l, int32_t r) {
     // Partitions that split well again scan faster plainly than through
     // the tree's upkeep.
     if (split) tree.reset();
+    if (split && sideBySide && std::min(leftLen, rightLen) >= kSideBySideFrom) {
+      plat::RunTogether({[&]() {
+                           if (l < j) SortRange(a, l, j);
+                         },
+                         [&]() {
+                           if (i < r) SortRange(a, i, r);
+                         }});
+      return;
+    }
     // The tree stays with the larger part; it needs the exchanged slots
     // there only (the smaller part lies outside every later window).
     if (leftLen < rightLen) {
@@ -292,5 +309,5 @@ void SortRange(T* a, int32_t l, int32_t r) {
 
 void THistoryList::SortByTimeDesc() {
   if (FCount < 2) return;
-  SortRange(FItems.data(), 0, FCount - 1);
+  SortRange(FItems.data(), 0, FCount - 1, plat::ProcessorCount() > 1);
 }

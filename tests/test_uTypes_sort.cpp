@@ -143,6 +143,31 @@ TEST(SortOrder, SameAsTheQuicksortOnEveryShape) {
   }
 }
 
+// Lists long enough that the two parts of a partition are sorted on two
+// processors at once: the first partition that splits well, whether it is
+// the very first or comes after lopsided ones, must leave the same order.
+TEST(SortOrder, SameAsTheQuicksortWhenPartsAreSortedSideBySide) {
+  std::mt19937_64 rng(7);
+  const int64_t t0 = 1700000000;
+  const int32_t n = 300000, half = n / 2;
+  const std::vector<std::pair<std::string, std::vector<int64_t>>> shapes = {
+      {"random, many ties", Make(n, [&](int32_t) { return t0 + static_cast<int64_t>(rng() % 500); })},
+      {"V shape, a few visits exchanged",
+       Shuffled(rng, Runs(Draws(rng, n, 100000), {n / 3}), n / 200)},
+      {"V shape with ties and noise",
+       Make(n, [&](int32_t i) {
+         const int64_t base = i < half ? t0 + (half - i) / 2 : t0 + (i - half) / 3;
+         return base + static_cast<int64_t>(rng() % 3);
+       })},
+      {"four runs by turns", Runs(Draws(rng, n, 5000), {n / 4, n / 2, 3 * n / 4})},
+  };
+  for (const auto& shape : shapes) {
+    std::vector<int32_t> got, want;
+    BothOrders(shape.second, got, want);
+    EXPECT_EQ(got, want) << shape.first;
+  }
+}
+
 TEST(SortOrder, LongVShapeSortsWithoutOverflowingTheStack) {
   // 300,000 such visits overflowed the stack of the recursion that followed
   // the left part; here they must simply sort (speed: tools/bench_sort).
