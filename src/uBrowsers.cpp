@@ -227,6 +227,7 @@ bool ScanUrls(TSqliteDb& db, const TStoreShape& shape, std::vector<TScanUrl>& ur
 // address or title that is a number) or the pages cannot be read.
 bool ScanUrlLeaves(const TTablePages& pages, size_t from, size_t to,
                    std::vector<TScanUrl>& urls) {
+  urls.reserve(pages.RowsOnLeaves(to - from));
   bool plain = true;
   auto text = [&](const TTablePages::TValue& v) {
     if (v.Type == kSqliteNull) return std::string();
@@ -279,6 +280,7 @@ bool ScanVisits(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& windo
 // pages.
 bool ScanVisitLeaves(const TTablePages& pages, size_t from, size_t to, const TStoreShape& shape,
                      const TRawWindow& window, std::vector<TScanVisit>& visits) {
+  visits.reserve(pages.RowsOnLeaves(to - from));
   bool plain = true;
   const bool read = pages.Scan(from, to, [&](int64_t rowid, const TTablePages::TValue* v) {
     plain = KeepVisitRow(shape, window, rowid, v[0].Type, v[0].Int, v[1].Type, v[1].Int, visits);
@@ -889,32 +891,41 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
         stmt = nullptr;
         db.Close();
         removed = true;
-        // The same rows in the same order as the query gives them.
-        // Addresses and their texts are met in no order of memory: their
-        // loading starts some visits ahead.
+        // The same rows in the same order as the query gives them. Every
+        // record of an address shares its texts: their counts are raised
+        // once for all its records, in address order, and the records then
+        // take them without touching the texts, which visit order meets in
+        // no order of memory.
         auto buildRecords = [&]() {
-          constexpr size_t kFar = 16, kNear = 8;
-          FList.Reserve(visits.size());
+          constexpr size_t kAhead = 16;
           auto urlOf = [&](size_t k) -> TScanUrl& {
             return urls[static_cast<size_t>(visits[k].UrlIndex)];
           };
+          auto timeOf = [&](size_t k) { return visits[k].Time / 1000000 - offset; };
+          auto keeps = [&](size_t k) {
+            const int64_t t = timeOf(k);
+            return urlOf(k).State > 0 && t > 0 && t <= last;
+          };
+          std::vector<uint32_t> records(urls.size(), 0);
+          size_t total = 0;
           for (size_t k = 0; k < visits.size(); ++k) {
-            if (k + kFar < visits.size()) PrefetchRead(&urlOf(k + kFar));
-            if (k + kNear < visits.size()) {
-              const TScanUrl& next = urlOf(k + kNear);
-              next.Url.PrefetchHeader();
-              next.Title.PrefetchHeader();
-            }
-            const TScanVisit& v = visits[k];
+            if (k + kAhead < visits.size()) PrefetchRead(&urlOf(k + kAhead));
             TScanUrl& u = urlOf(k);
             if (u.State == 0) settle(u);
-            if (u.State < 0) continue;
-            const int64_t t = v.Time / 1000000 - offset;
-            if (t <= 0 || t > last) continue;
-            // Built in place and moved in: each shared text's count is
-            // raised once per visit, not raised, raised again by the copy
-            // and lowered at the next visit's assignment.
-            FList.Add(THistoryRecord{label, u.Url, u.Title, t});
+            if (!keeps(k)) continue;
+            ++records[static_cast<size_t>(visits[k].UrlIndex)];
+            ++total;
+          }
+          FList.Reserve(total);
+          for (size_t i = 0; i < urls.size(); ++i) {
+            urls[i].Url.Hold(records[i]);
+            urls[i].Title.Hold(records[i]);
+          }
+          for (size_t k = 0; k < visits.size(); ++k) {
+            if (k + kAhead < visits.size()) PrefetchRead(&urlOf(k + kAhead));
+            if (!keeps(k)) continue;
+            const TScanUrl& u = urlOf(k);
+            FList.Add(THistoryRecord{label, u.Url.Handed(), u.Title.Handed(), timeOf(k)});
             ++count;
           }
         };

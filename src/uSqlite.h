@@ -124,6 +124,9 @@ class TTablePages {
   // against `db`'s store time limit.
   bool Open(TSqliteDb& db, const std::string& table, const std::vector<std::string>& columns);
   size_t LeafCount() const { return FLeaves.size(); }
+  // About how many rows `leaves` leaves hold, judged by the first leaf:
+  // room to make for them.
+  size_t RowsOnLeaves(size_t leaves) const { return leaves * FFirstLeafRows + leaves / 8 + 16; }
   // The column that is the row id itself (an INTEGER PRIMARY KEY), or an
   // empty name.
   const std::string& RowIdColumn() const { return FRowIdColumn; }
@@ -148,6 +151,7 @@ class TTablePages {
   std::vector<int> FFields;  // each column's place in the record
   int FLastField = 0;         // the furthest of them
   int FRowIdField = -1;       // the row id's column, stored as NULL
+  size_t FFirstLeafRows = 0;
   std::string FRowIdColumn;
   int64_t FDeadlineMs = 0;
 };

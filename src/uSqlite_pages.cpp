@@ -211,7 +211,10 @@ bool TTablePages::Walk(uint32_t root) {
       seen[page] = true;
     }
     if (OutOfTime() || !ReadPage(level.front(), buf)) return false;
-    if (buf[0] == kTableLeaf) break;
+    if (buf[0] == kTableLeaf) {
+      FFirstLeafRows = Get16(buf.data() + 3);
+      break;
+    }
     below.clear();
     for (size_t k = 0; k < level.size(); ++k) {
       if (k > 0 && ((k & 255) == 0 && OutOfTime())) return false;

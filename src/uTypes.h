@@ -105,6 +105,19 @@ class TSharedText {
     if (FBlock) FBlock->Memo = memo;
   }
 
+  // For a pass that makes many copies of one stored text: Hold(n) raises
+  // its count by n in one step, and each of n Handed() copies then takes
+  // one of those counts without touching the stored text (which a pass in
+  // visit order meets in no order of memory).
+  void Hold(uint32_t n) const noexcept {
+    if (FBlock) FBlock->Refs += n;
+  }
+  TSharedText Handed() const noexcept {
+    TSharedText copy;
+    copy.FBlock = FBlock;
+    return copy;
+  }
+
   friend void swap(TSharedText& a, TSharedText& b) noexcept { std::swap(a.FBlock, b.FBlock); }
 
  private:
