@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace utf8 {
@@ -82,6 +83,30 @@ inline const unsigned char* U(const std::string& s) {
 
 inline char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 inline char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+
+// Lowers A-Z in p[0, n) up to the first byte that is not ASCII, and returns
+// where that byte is (n when there is none). Eight bytes a step: nearly all
+// addresses are ASCII, and they are folded once per address.
+inline size_t LowerAsciiRun(char* p, size_t n) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL, kHigh = 0x8080808080808080ULL;
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    if (w & kHigh) break;
+    // Below 0x80 no byte carries into the next: the first sum sets a byte's
+    // high bit from 'A' on, the second from past 'Z' on.
+    const uint64_t upper =
+        (w + kOnes * (0x80 - 'A')) & ~(w + kOnes * (0x80 - 'Z' - 1)) & kHigh;
+    w |= upper >> 2;  // 0x80 >> 2 is the 0x20 between the cases
+    std::memcpy(p + i, &w, 8);
+  }
+  for (; i < n; ++i) {
+    if (static_cast<unsigned char>(p[i]) >= 0x80) return i;
+    p[i] = LowerChar(p[i]);
+  }
+  return n;
+}
 
 // Appends s[from, to) with malformed sequences replaced by U+FFFD.
 inline void AppendSanitized(std::string& out, const std::string& s, size_t from, size_t to) {

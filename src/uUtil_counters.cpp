@@ -277,11 +277,7 @@ void FoldCaseTo(std::string& out, const std::string& s) {
   // Most keys are ASCII: lower them in place and decode only from the first
   // non-ASCII byte on.
   out = s;
-  size_t i = 0;
-  for (; i < out.size(); ++i) {
-    if (static_cast<unsigned char>(out[i]) >= 0x80) break;
-    out[i] = LowerChar(out[i]);
-  }
+  size_t i = LowerAsciiRun(&out[0], out.size());
   if (i == out.size()) return;
   out.resize(i);
   const unsigned char* p = U(s);

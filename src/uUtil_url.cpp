@@ -23,20 +23,20 @@ std::string ExtractHost(const std::string& url) {
   // to the path or query (https://a.com?mail=x@b.com is a.com).
   size_t end = url.find_first_of("/?#", b);
   if (end == std::string::npos || end > e) end = e;
-  const size_t at = url.find('@', b);
-  if (at != std::string::npos && at < end) b = at + 1;
+  // The marks below count only inside the authority: looked for there
+  // alone, not through the rest of a long address.
+  auto findIn = [&](char c, size_t from) {
+    const void* hit = std::memchr(url.data() + from, c, end - from);
+    return hit ? static_cast<size_t>(static_cast<const char*>(hit) - url.data()) : end;
+  };
+  const size_t at = findIn('@', b);
+  if (at < end) b = at + 1;
   if (b < end && url[b] == '[') {
     // A bracketed IPv6 literal keeps its colons; only a port after "]" goes.
-    const size_t close = url.find(']', b);
-    if (close != std::string::npos && close < end) {
-      end = close + 1;
-    } else {
-      const size_t colon = url.find(':', b);
-      if (colon < end) end = colon;
-    }
+    const size_t close = findIn(']', b);
+    end = close < end ? close + 1 : findIn(':', b);
   } else {
-    const size_t colon = url.find(':', b);
-    if (colon < end) end = colon;
+    end = findIn(':', b);
   }
   while (b < end && static_cast<unsigned char>(url[b]) <= 0x20) ++b;
   while (end > b && static_cast<unsigned char>(url[end - 1]) <= 0x20) --end;

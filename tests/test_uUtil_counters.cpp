@@ -84,6 +84,31 @@ TEST(Counters, NonAsciiLettersFoldToOneKey) {
   EXPECT_NE(FoldCase("\xC3"), FoldCase("\xC4"));
 }
 
+// ASCII is lowered eight bytes at a time: every byte value at every place
+// of such a step must come out as one byte at a time would make it, up to
+// the first byte that is not ASCII and after it.
+TEST(Counters, AsciiFoldsAsByteByByteAtEveryPlace) {
+  auto lowered = [](std::string s) {
+    for (char& c : s)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    return s;
+  };
+  for (int b = 0; b < 0x80; ++b) {
+    for (size_t len : {size_t{1}, size_t{7}, size_t{8}, size_t{9}, size_t{17}}) {
+      for (size_t at = 0; at < len; ++at) {
+        std::string s(len, 'Q');
+        s[at] = static_cast<char>(b);
+        ASSERT_EQ(FoldCase(s), lowered(s)) << b << " at " << at << " of " << len;
+      }
+    }
+  }
+  // Not ASCII in the middle of a step: what comes before it is lowered as
+  // ASCII, what comes after it folded in full.
+  EXPECT_EQ(FoldCase("ABCDEFG\xC3\x84HIJKLMNOPQ"), "abcdefg\xC3\xA4hijklmnopq");
+  EXPECT_EQ(FoldCase("ABCDEFGHIJKLMNO\xFF" "ABC"), "abcdefghijklmno\xFF" "abc");
+  EXPECT_EQ(FoldCase(""), "");
+}
+
 TEST(Counters, TopNCountsThenFixedTieOrder) {
   TCounters c;
   for (const char* k : {"b", "a_", "C", "ab", "a", "Abc"}) c.IncValue(k);

@@ -25,6 +25,11 @@ TEST(ExtractHost, AtSignOutsideTheAuthorityIsNotUserInfo) {
   EXPECT_EQ(ExtractHost("https://a.com#x@b.com"), "a.com");
   EXPECT_EQ(ExtractHost("https://a.com/u/x@b.com"), "a.com");
   EXPECT_EQ(ExtractHost("https://me@a.com?mail=x@b.com"), "a.com");
+  // Colons and brackets beyond the authority are no port and no literal.
+  EXPECT_EQ(ExtractHost("https://A.com/p?t=12:30&m=x@y:1"), "a.com");
+  EXPECT_EQ(ExtractHost("http://[::1]/x]:8@y"), "[::1]");
+  EXPECT_EQ(ExtractHost("http://[::1/x]"), "[");
+  EXPECT_EQ(ExtractHost("http://u@[fe80::2]:81?q=]"), "[fe80::2]");
 }
 
 TEST(ExtractHost, BracketedIPv6StaysWhole) {
