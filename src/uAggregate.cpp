@@ -318,25 +318,36 @@ class TUrlTable {
     PrefetchRead(&FByText[hash & (FByText.size() - 1)]);
   }
 
-  // The entry of `text`; a new one has Count 0 and sets `added`. `hash`:
-  // what PrefetchSlot gave for this text, or kNoHash.
-  Entry& Find(const TSharedText& text, bool& added, uint64_t hash = kNoHash) {
+  // The place of the entry of `text`; a new one has Count 0 and sets
+  // `added`. `hash`: what PrefetchSlot gave for this text, or kNoHash.
+  int32_t Find(const TSharedText& text, bool& added, uint64_t hash = kNoHash) {
     added = false;
     if (text.Identity() == nullptr) {  // the empty text
       if (FEmpty < 0) FEmpty = FindText(text, added, kNoHash);
-      return FEntries[FEmpty];
+      return FEmpty;
     }
     // A remembered position is this pass's when its entry holds the same
     // stored text, or another copy of the same spelling.
     const uint32_t memo = text.Memo();
     if (memo < FEntries.size()) {
-      Entry& e = FEntries[memo];
-      if (e.Identity == text.Identity() || e.Text->str() == text.str()) return e;
+      const Entry& e = FEntries[memo];
+      if (e.Identity == text.Identity() || e.Text->str() == text.str())
+        return static_cast<int32_t>(memo);
     }
     const int32_t index = FindText(text, added, hash);
     text.SetMemo(static_cast<uint32_t>(index));
-    return FEntries[index];
+    return index;
   }
+  Entry& At(int32_t index) { return FEntries[static_cast<size_t>(index)]; }
+  // Room for `count` addresses, so that the tables are not rebuilt as they
+  // grow.
+  void Reserve(size_t count) {
+    FEntries.reserve(count);
+    size_t slots = FByText.size();
+    while (slots < 2 * count) slots *= 2;
+    if (slots > FByText.size()) FByText.assign(slots, TTextSlot{0, -1});
+  }
+  void PrefetchAt(int32_t index) const { PrefetchRead(&FEntries[static_cast<size_t>(index)]); }
 
   // The entries in order of first visit.
   const std::vector<Entry>& InOrder() const { return FEntries; }
@@ -433,26 +444,50 @@ void TAnalyzer::Analyze(const THistoryList& list) {
   TSourceLabelId lastSource = 0;
   int32_t browserSlot = -1;
 
+  // A record whose reader numbered its address finds the address's entry
+  // by that number, in a table small enough for the caches, once the
+  // address's first visit has put it there: its stored text is not loaded
+  // again. Other records go by the memo kept with their stored text.
+  std::vector<int32_t> byAddress(list.AddressCount(), -1);
+  urls.Reserve(byAddress.size());
+  auto knownEntry = [&](const THistoryRecord& r) {
+    return r.Address < byAddress.size() ? byAddress[r.Address] : -1;
+  };
+
   // Address lookups run ahead of their use: the stored text of the visit
   // 2 * kAhead on, then the entry it remembers. Records are sorted by time,
   // not by where their addresses' entries live, so without this the pass
   // waits on memory at every visit. The characters are needed only on a
   // first visit, but which visit that is shows only at the lookup: they are
-  // loaded ahead for every visit.
+  // loaded ahead for every visit whose entry is not known by number.
   // A first visit's text is hashed kHashAhead visits on, once its
   // characters are near, and its slot in the table of texts loaded.
   constexpr int32_t kAhead = 8, kHashAhead = 4;
   uint64_t hashes[kHashAhead] = {};
-  for (int32_t i = 0; i < n && i < kHashAhead; ++i) urls.PrefetchSlot(items[i].Url, hashes[i]);
+  auto prefetchSlot = [&](const THistoryRecord& r, uint64_t& hash) {
+    hash = TUrlTable::kNoHash;
+    if (knownEntry(r) < 0) urls.PrefetchSlot(r.Url, hash);
+  };
+  for (int32_t i = 0; i < n && i < kHashAhead; ++i) prefetchSlot(items[i], hashes[i]);
   for (int32_t i = 0; i < n; ++i) {
-    if (i + 2 * kAhead < n) items[i + 2 * kAhead].Url.PrefetchHeader();
+    // The number's slot is loaded a step before it is read.
+    if (i + 3 * kAhead < n && items[i + 3 * kAhead].Address < byAddress.size())
+      PrefetchRead(&byAddress[items[i + 3 * kAhead].Address]);
+    if (i + 2 * kAhead < n && knownEntry(items[i + 2 * kAhead]) < 0)
+      items[i + 2 * kAhead].Url.PrefetchHeader();
     if (i + kAhead < n) {
-      urls.PrefetchEntry(items[i + kAhead].Url);
-      items[i + kAhead].Url.PrefetchChars();
+      const THistoryRecord& next = items[i + kAhead];
+      const int32_t known = knownEntry(next);
+      if (known >= 0) {
+        urls.PrefetchAt(known);
+      } else {
+        urls.PrefetchEntry(next.Url);
+        next.Url.PrefetchChars();
+      }
     }
     uint64_t& hashSlot = hashes[i % kHashAhead];
     const uint64_t hash = hashSlot;
-    if (i + kHashAhead < n) urls.PrefetchSlot(items[i + kHashAhead].Url, hashSlot);
+    if (i + kHashAhead < n) prefetchSlot(items[i + kHashAhead], hashSlot);
 
     const THistoryRecord& rec = items[i];
     const int64_t t = rec.VisitUnix;
@@ -486,8 +521,13 @@ void TAnalyzer::Analyze(const THistoryList& list) {
     ++heatRow[hour];
     ++*dayCount;
 
-    bool added;
-    TUrlTable::Entry& slot = urls.Find(rec.Url, added, hash);
+    int32_t index = knownEntry(rec);
+    if (index < 0) {
+      bool added;
+      index = urls.Find(rec.Url, added, hash);
+      if (rec.Address < byAddress.size()) byAddress[rec.Address] = index;
+    }
+    TUrlTable::Entry& slot = urls.At(index);
     ++slot.Count;
 
     if (slot.Title == nullptr && !rec.Title.empty()) {

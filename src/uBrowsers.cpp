@@ -917,6 +917,14 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
             ++total;
           }
           FList.Reserve(total);
+          // Every visit of one address row shares its texts: the address
+          // is numbered for the passes over the list.
+          const uint32_t firstAddress = FList.NumberAddresses(urls.size());
+          auto addressOf = [&](size_t k) {
+            return firstAddress == kNoAddress
+                       ? kNoAddress
+                       : firstAddress + static_cast<uint32_t>(visits[k].UrlIndex);
+          };
           for (size_t i = 0; i < urls.size(); ++i) {
             urls[i].Url.Hold(records[i]);
             urls[i].Title.Hold(records[i]);
@@ -925,7 +933,8 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
             if (k + kAhead < visits.size()) PrefetchRead(&urlOf(k + kAhead));
             if (!keeps(k)) continue;
             const TScanUrl& u = urlOf(k);
-            FList.Add(THistoryRecord{label, u.Url.Handed(), u.Title.Handed(), timeOf(k)});
+            FList.Add(
+                THistoryRecord{label, addressOf(k), u.Url.Handed(), u.Title.Handed(), timeOf(k)});
             ++count;
           }
         };

@@ -81,11 +81,21 @@ void THistoryList::Reserve(size_t extra) {
 
 void THistoryList::Clear() {
   FCount = 0;
+  FAddresses = 0;
   FItems.resize(kInitialSlots);
 }
 
 void THistoryList::SetUrl(int32_t index, const std::string& newUrl) {
-  if (index >= 0 && index < FCount) FItems[index].Url = newUrl;
+  if (index < 0 || index >= FCount) return;
+  FItems[index].Url = newUrl;
+  FItems[index].Address = kNoAddress;  // a text of its own now
+}
+
+uint32_t THistoryList::NumberAddresses(size_t count) {
+  if (count >= kNoAddress - FAddresses) return kNoAddress;
+  const uint32_t first = FAddresses;
+  FAddresses += static_cast<uint32_t>(count);
+  return first;
 }
 
 void TSourceList::Add(const TSourceInfo& item) {

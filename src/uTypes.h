@@ -158,8 +158,18 @@ TSourceLabelId InternSourceLabel(const std::string& browserId, const std::string
                                  const std::string& profile);
 const TSourceLabel& SourceLabelAt(TSourceLabelId id);
 
+// A record whose reader did not number its addresses.
+constexpr uint32_t kNoAddress = 0xFFFFFFFFu;
+
 struct THistoryRecord {
   TSourceLabelId Source = 0;
+  // The number of the record's stored address in its list, where the
+  // reader numbered them (THistoryList::NumberAddresses): every visit of
+  // one stored address carries the same number, and no other visit does.
+  // A pass over the list then keeps what it works out per address in a
+  // small table by this number, without loading the text. kNoAddress
+  // otherwise.
+  uint32_t Address = kNoAddress;
   TSharedText Url;
   TSharedText Title;
   int64_t VisitUnix = 0;  // seconds since 1970-01-01 UTC
@@ -174,6 +184,7 @@ struct THistoryRecord {
 
   friend void swap(THistoryRecord& a, THistoryRecord& b) noexcept {
     std::swap(a.Source, b.Source);
+    std::swap(a.Address, b.Address);
     swap(a.Url, b.Url);
     swap(a.Title, b.Title);
     std::swap(a.VisitUnix, b.VisitUnix);
@@ -212,6 +223,12 @@ class THistoryList {
   // so it is reproducible from run to run.
   void SortByTimeDesc();
   void SetUrl(int32_t index, const std::string& newUrl);
+  // Numbers for the `count` addresses of one reader, unique in this list:
+  // the first of them, or kNoAddress when the numbers have run out (the
+  // records then go without).
+  uint32_t NumberAddresses(size_t count);
+  // Every number handed out so far lies below this.
+  uint32_t AddressCount() const { return FAddresses; }
 
   int32_t Count() const { return FCount; }
   const THistoryArray& Items() const { return FItems; }
@@ -222,6 +239,7 @@ class THistoryList {
 
   THistoryArray FItems;
   int32_t FCount = 0;
+  uint32_t FAddresses = 0;
 };
 
 class TSourceList {

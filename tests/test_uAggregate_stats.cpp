@@ -268,9 +268,10 @@ TEST(Analyze, MatchesVisitByVisitCounting) {
   EXPECT_EQ(a.CatsJson().size(), catsJson.size() + 10 * cats.Count());  // plus ,"#rrggbb"
 }
 
-// Readers give all visits of an address one stored text, but a list may also
-// hold equal texts stored apart (the same address in two profiles) and
-// texts differing only in case: every mixture counts as the plain texts do.
+// Readers give all visits of an address one stored text (and number it),
+// but a list may also hold equal texts stored apart (the same address in two
+// profiles) and texts differing only in case: every mixture counts as the
+// plain texts do.
 TEST(Analyze, SharedAndSeparateTextsCountAlike) {
   std::mt19937 rng(7);
   const std::vector<std::string> spellings = {
@@ -279,6 +280,10 @@ TEST(Analyze, SharedAndSeparateTextsCountAlike) {
   std::vector<TSharedText> shared(spellings.begin(), spellings.end());
   std::vector<TSharedText> titles = {"", "标题", "Title"};
   THistoryList mixed, plain;
+  // Shared texts numbered as two readers number them (the same spelling
+  // under two numbers), and some numbers out of the list's range.
+  const uint32_t firstStore = mixed.NumberAddresses(spellings.size());
+  const uint32_t secondStore = mixed.NumberAddresses(spellings.size());
   for (int i = 0; i < 3000; ++i) {
     const size_t u = rng() % spellings.size(), t = rng() % titles.size();
     const int64_t when = kSunday + 5000000 - i * 1000;
@@ -287,6 +292,8 @@ TEST(Analyze, SharedAndSeparateTextsCountAlike) {
     if (rng() % 3 != 0) {
       r.Url = shared[u];
       r.Title = titles[t];
+      const uint32_t store = rng() % 2 ? firstStore : secondStore;
+      r.Address = rng() % 10 ? store + static_cast<uint32_t>(u) : mixed.AddressCount() + 5;
     }
     mixed.Add(r);
   }

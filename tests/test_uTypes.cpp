@@ -190,6 +190,36 @@ TEST(SharedText, HeldCountsAreTakenByHandedCopies) {
   EXPECT_EQ(none.Identity(), nullptr);
 }
 
+// Each reader's addresses get numbers of their own; a record keeps its
+// number through the sort, and loses it when its address is replaced.
+TEST(HistoryList, AddressNumbersAreUniqueAndTravelWithTheirRecords) {
+  THistoryList list;
+  EXPECT_EQ(list.AddressCount(), 0u);
+  EXPECT_EQ(list.NumberAddresses(3), 0u);
+  EXPECT_EQ(list.NumberAddresses(0), 3u);
+  EXPECT_EQ(list.NumberAddresses(2), 3u);
+  EXPECT_EQ(list.AddressCount(), 5u);
+  EXPECT_EQ(list.NumberAddresses(size_t{kNoAddress} - 5), kNoAddress);  // no room left
+  EXPECT_EQ(list.AddressCount(), 5u);
+
+  for (uint32_t k = 0; k < 5; ++k) {
+    THistoryRecord r;
+    r.Address = k;
+    r.Url = "https://a" + std::to_string(k) + ".example/";
+    r.VisitUnix = 100 + (k * 3) % 5;
+    list.Add(r);
+  }
+  list.SortByTimeDesc();
+  for (int32_t i = 0; i < list.Count(); ++i) {
+    const THistoryRecord& r = list.Items()[static_cast<size_t>(i)];
+    EXPECT_EQ(r.Url.str(), "https://a" + std::to_string(r.Address) + ".example/");
+  }
+  list.SetUrl(0, "https://other.example/");
+  EXPECT_EQ(list.Items()[0].Address, kNoAddress);
+  list.Clear();
+  EXPECT_EQ(list.AddressCount(), 0u);
+}
+
 TEST(SourceLabels, EachTripleIsStoredOnce) {
   EXPECT_EQ(InternSourceLabel("", "", ""), 0u);
   const TSourceLabelId a = InternSourceLabel("chrome", "Google Chrome", "bob\\Default");
