@@ -102,35 +102,44 @@ void AppendLineEnd(std::string& out, const std::string& url, const std::string& 
 // every visit up anyway, notes for each visit where its end lies (Refs, in
 // list order), and the lines then load their ends a few visits ahead with
 // nothing to wait for first.
+// Addresses the reader numbered are kept in a table by number instead, far
+// smaller and read without probing.
 class TAddressFacts {
  public:
-  explicit TAddressFacts(int parts) : FParts(static_cast<size_t>(std::max(parts, 1))) {}
+  TAddressFacts(int parts, uint32_t numbered)
+      : FParts(static_cast<size_t>(std::max(parts, 1))), FNumbered(numbered) {}
 
   // Makes the line end of every shared address of part `part` in `items`,
   // and notes which visits take it.
   void Collect(const THistoryArray& items, int part) {
     TPart& p = FParts[static_cast<size_t>(part)];
-    const size_t mine = static_cast<size_t>(part);
+    const size_t mine = static_cast<size_t>(part), parts = FParts.size();
     std::vector<TSlot> slots(1024);
+    std::vector<TSlot> byNumber(FNumbered / parts + 1);
     size_t used = 0;
     p.Refs.assign(items.size(), 0);
+    auto slotOf = [&](const THistoryRecord& r) -> TSlot* {
+      return r.Address < FNumbered ? &byNumber[r.Address / parts]
+                                   : &slots[SlotOf(slots, r.Url.Identity())];
+    };
     constexpr size_t kAhead = 8;
     for (size_t i = 0; i < items.size(); ++i) {
       if (i + kAhead < items.size()) {
-        const void* next = items[i + kAhead].Url.Identity();
-        if (PartOf(next) == mine) PrefetchRead(&slots[SlotOf(slots, next)]);
+        const THistoryRecord& next = items[i + kAhead];
+        if (PartOf(next) == mine) PrefetchRead(slotOf(next));
       }
       const THistoryRecord& r = items[i];
       const void* id = r.Url.Identity();
-      if (id == nullptr || PartOf(id) != mine) continue;
-      size_t at = Probe(slots, id);
+      if (id == nullptr || PartOf(r) != mine) continue;
+      const bool numbered = r.Address < FNumbered;
+      TSlot* slot = numbered ? slotOf(r) : &slots[Probe(slots, id)];
       // Whether the text is shared is asked of an address not met before
       // only: the question reads the stored text, far from the records.
-      if (slots[at].Id != id) {
+      if (slot->Id != id) {
         if (!r.Url.Shared()) continue;
-        if (2 * (used + 1) > slots.size()) {
+        if (!numbered && 2 * (used + 1) > slots.size()) {
           Grow(slots);
-          at = Probe(slots, id);
+          slot = &slots[Probe(slots, id)];
         }
         // Each end is stored after its length.
         const size_t offset = p.Ends.size();
@@ -146,18 +155,17 @@ class TAddressFacts {
         } else {
           p.Ends.resize(offset);
         }
-        slots[at] = TSlot{id, r.Title.Identity(), noted ? static_cast<uint32_t>(offset) : kNoRef};
-        ++used;
+        *slot = TSlot{id, r.Title.Identity(), noted ? static_cast<uint32_t>(offset) : kNoRef};
+        if (!numbered) ++used;
       }
       // A visit with a title of its own makes its own end.
-      const TSlot& s = slots[at];
-      if (s.Title == r.Title.Identity() && s.Offset != kNoRef) p.Refs[i] = s.Offset + 1;
+      if (slot->Title == r.Title.Identity() && slot->Offset != kNoRef) p.Refs[i] = slot->Offset + 1;
     }
   }
 
   // Starts loading the end of the i-th visit, if it has one made.
   void PrefetchEnd(const THistoryRecord& r, size_t i) const {
-    const TPart& p = FParts[PartOf(r.Url.Identity())];
+    const TPart& p = FParts[PartOf(r)];
     const uint32_t ref = p.Refs[i];
     if (ref == 0) return;
     // Most ends are a few lines long; the first lines are loaded blind.
@@ -168,7 +176,7 @@ class TAddressFacts {
   // The i-th visit's line end: made once for its address when Collect made
   // it with the same title, else here with the lane's own host fields.
   void AppendEnd(std::string& out, const THistoryRecord& r, size_t i, THostFields& hosts) const {
-    const TPart& p = FParts[PartOf(r.Url.Identity())];
+    const TPart& p = FParts[PartOf(r)];
     if (const uint32_t ref = p.Refs[i]) {
       uint32_t n;
       std::memcpy(&n, p.Ends.data() + (ref - 1), sizeof n);
@@ -194,8 +202,11 @@ class TAddressFacts {
   static uint64_t Hash(const void* id) {
     return (reinterpret_cast<uintptr_t>(id) >> 4) * 0x9E3779B97F4A7C15ULL;
   }
-  size_t PartOf(const void* id) const {
-    return static_cast<size_t>(Hash(id) >> 60) % FParts.size();
+  // The part that keeps a visit's address: by its number, or by its
+  // stored text.
+  size_t PartOf(const THistoryRecord& r) const {
+    if (r.Address < FNumbered) return r.Address % FParts.size();
+    return static_cast<size_t>(Hash(r.Url.Identity()) >> 60) % FParts.size();
   }
   static size_t SlotOf(const std::vector<TSlot>& slots, const void* id) {
     return static_cast<size_t>(Hash(id) >> 20) & (slots.size() - 1);
@@ -216,6 +227,7 @@ class TAddressFacts {
   }
 
   std::vector<TPart> FParts;
+  uint32_t FNumbered;  // the numbers the list handed out
 };
 
 // The occurrence index of a visit among the visits of the same source,
@@ -318,7 +330,7 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
   for (int i = 0; i < lanes; ++i) state.emplace_back(items, runField, opts.Machine);
   // A short export is not worth a thread.
   const int parts = list.Count() < 16384 ? 1 : lanes;
-  TAddressFacts facts(parts);
+  TAddressFacts facts(parts, list.AddressCount());
   std::vector<std::function<void()>> collect;
   for (int part = 0; part < parts; ++part)
     collect.emplace_back([&, part]() { facts.Collect(items, part); });

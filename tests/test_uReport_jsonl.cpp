@@ -303,21 +303,28 @@ TEST(uReportJsonl, LinesAreTheSameWhetherVisitsShareTheirAddressTextOrNot) {
   // own are written one by one. Both must give the same bytes, including a
   // visit whose shared address comes with a title of its own, and enough
   // visits that the lines are written in several chunks.
-  THistoryList shared, own;
-  const THistoryRecord a = Visit("Alpha \"报告\"", "https://www.baidu.com/s?wd=%E4%BD%A0", 0);
-  const THistoryRecord b = Visit("Beta\u2028", "https://b.example/p", 0);
+  // A third list numbers its shared addresses as a reader does, some
+  // visits with numbers out of its range.
+  THistoryList shared, own, numbered;
+  const uint32_t first = numbered.NumberAddresses(2);
+  THistoryRecord a = Visit("Alpha \"报告\"", "https://www.baidu.com/s?wd=%E4%BD%A0", 0);
+  THistoryRecord b = Visit("Beta\u2028", "https://b.example/p", 0);
   for (int i = 0; i < 20000; ++i) {
     const THistoryRecord& base = i % 3 == 2 ? b : a;
     THistoryRecord r = base;  // shares the stored texts
+    r.Address = i % 11 == 0 ? kNoAddress - 1 : first + (i % 3 == 2 ? 1 : 0);
     r.VisitUnix = 1700000000 - i / 5;
     // The first visit met of an address may be the odd one out too: its
     // end is the one made once, and the others are not to take it.
     if (i == 0 || i == 7) r.Title = std::string(i == 0 ? "first title" : "another title");
+    numbered.Add(r);
+    r.Address = kNoAddress;
     shared.Add(r);
     own.Add(Visit(r.Title.str(), r.Url.str(), r.VisitUnix));
   }
   const std::string fromShared = BuildJsonlReport(shared, TSourceList(), Opts());
   EXPECT_EQ(fromShared, BuildJsonlReport(own, TSourceList(), Opts()));
+  EXPECT_EQ(fromShared, BuildJsonlReport(numbered, TSourceList(), Opts()));
   const std::vector<std::string> lines = SplitLines(fromShared);
   ASSERT_EQ(lines.size(), 20000u);
   EXPECT_EQ(Field(lines[0], "title"), "first title");
