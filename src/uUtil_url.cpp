@@ -21,8 +21,8 @@ std::string ExtractHost(const std::string& url) {
   b = sep + 3;
   // The authority ends at the first "/", "?" or "#"; an "@" beyond it belongs
   // to the path or query (https://a.com?mail=x@b.com is a.com).
-  size_t end = url.find_first_of("/?#", b);
-  if (end == std::string::npos || end > e) end = e;
+  size_t end = b;
+  while (end < e && url[end] != '/' && url[end] != '?' && url[end] != '#') ++end;
   // The marks below count only inside the authority: looked for there
   // alone, not through the rest of a long address.
   auto findIn = [&](char c, size_t from) {
