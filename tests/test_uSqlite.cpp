@@ -223,13 +223,7 @@ TEST(Snapshot, IndexNewerThanTheLogIsNotTrusted) {
   TempFolder dir;
   const std::string live = dir.Sub("live.db");
   const std::string copy = dir.Sub("copy.db");
-  sqlite3* w = nullptr;
-  ASSERT_EQ(sqlite3_open(live.c_str(), &w), SQLITE_OK);
-  ASSERT_EQ(sqlite3_exec(w,
-                         "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
-                         "CREATE TABLE t(s TEXT); INSERT INTO t VALUES('first');",
-                         nullptr, nullptr, nullptr),
-            SQLITE_OK);
+  sqlite3* w = OpenLogWriter(live, "CREATE TABLE t(s TEXT); INSERT INTO t VALUES('first');");
   WriteFile(copy, ReadFile(live));
   WriteFile(copy + "-wal", ReadFile(live + "-wal"));
   ASSERT_EQ(sqlite3_exec(w,

@@ -268,13 +268,7 @@ TEST(TablePages, WhatTheFileAloneCannotTellIsRefused) {
   const std::string logged = tmp.Sub("logged.db");
   ExecSql(logged, "CREATE TABLE t(id INTEGER PRIMARY KEY, n INTEGER); INSERT INTO t VALUES(1, 2)");
   EXPECT_TRUE(opens(logged, "t", {"n"}));
-  sqlite3* writer = nullptr;
-  ASSERT_EQ(sqlite3_open(logged.c_str(), &writer), SQLITE_OK);
-  ASSERT_EQ(sqlite3_exec(writer,
-                         "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
-                         "INSERT INTO t VALUES(2, 3);",
-                         nullptr, nullptr, nullptr),
-            SQLITE_OK);
+  sqlite3* writer = OpenLogWriter(logged, "INSERT INTO t VALUES(2, 3);");
   ASSERT_GT(plat::FileSize(logged + "-wal"), 0);
   EXPECT_FALSE(opens(logged, "t", {"n"}));
   sqlite3_close(writer);

@@ -177,6 +177,18 @@ void ExecSql(const std::string& path, const std::string& sql) {
   db.Exec(sql);
 }
 
+sqlite3* OpenLogWriter(const std::string& path, const std::string& sql) {
+  sqlite3* db = nullptr;
+  if (sqlite3_open(path.c_str(), &db) != SQLITE_OK ||
+      sqlite3_exec(db, ("PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;" + sql).c_str(),
+                   nullptr, nullptr, nullptr) != SQLITE_OK) {
+    const std::string err = db ? sqlite3_errmsg(db) : "out of memory";
+    sqlite3_close(db);
+    throw std::runtime_error("sqlite: " + err + " in " + sql);
+  }
+  return db;
+}
+
 void MakeChromeHistory(const std::string& path, const std::vector<StoreVisit>& visits,
                        bool modernSchema) {
   FreshFile(path);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+struct sqlite3;
+
 namespace vt_test {
 
 // ---- Schemas ----------------------------------------------------------------
@@ -74,6 +76,10 @@ void DamageTable(const std::string& path, const std::string& table);
 
 // Runs SQL on an existing store (test setup only).
 void ExecSql(const std::string& path, const std::string& sql);
+// A connection to `path` in write-ahead-log mode with checkpoints off that
+// has run `sql`: what it wrote stays in the log while it is open. The
+// caller closes it (sqlite3_close).
+sqlite3* OpenLogWriter(const std::string& path, const std::string& sql);
 
 // A Windows-style user folder under `base`: base/<name>/AppData/Local and
 // base/<name>/AppData/Roaming, with browsers laid out where they live on
