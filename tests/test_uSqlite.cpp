@@ -182,14 +182,10 @@ TEST(Snapshot, SeesCommitsOfALiveWriter) {
   const std::string path = src.Sub("places.sqlite");
   MakeFirefoxPlaces(path, {{"https://old.example/", "old", FirefoxTime(1500000000)}}, false);
 
-  sqlite3* live = nullptr;
-  ASSERT_EQ(sqlite3_open(path.c_str(), &live), SQLITE_OK);
-  ASSERT_EQ(sqlite3_exec(live,
-                         "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
-                         "INSERT INTO moz_places(id,url,title) VALUES(100,'https://new.example/','新');"
-                         "INSERT INTO moz_historyvisits(place_id,visit_date) VALUES(100,1700000000000000);",
-                         nullptr, nullptr, nullptr),
-            SQLITE_OK);
+  sqlite3* live = OpenLogWriter(
+      path,
+      "INSERT INTO moz_places(id,url,title) VALUES(100,'https://new.example/','新');"
+      "INSERT INTO moz_historyvisits(place_id,visit_date) VALUES(100,1700000000000000);");
   // Keep a read transaction open too, as a browser tab might.
   sqlite3_exec(live, "BEGIN; SELECT count(*) FROM moz_places;", nullptr, nullptr, nullptr);
 
@@ -318,14 +314,9 @@ TEST(HeldStore, DatabaseAndLogComeFromOneShadow) {
   ShadowSeam seam;
   TempFolder live, tmp;
   const std::string path = live.Sub("History"), target = tmp.Sub("vt_db.db");
-  sqlite3* w = nullptr;
-  ASSERT_EQ(sqlite3_open(path.c_str(), &w), SQLITE_OK);
-  ASSERT_EQ(sqlite3_exec(w,
-                         "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
-                         "CREATE TABLE t(s TEXT); INSERT INTO t VALUES('checkpointed');"
-                         "PRAGMA wal_checkpoint(TRUNCATE); INSERT INTO t VALUES('in the log');",
-                         nullptr, nullptr, nullptr),
-            SQLITE_OK);
+  sqlite3* w = OpenLogWriter(path,
+                             "CREATE TABLE t(s TEXT); INSERT INTO t VALUES('checkpointed');"
+                             "PRAGMA wal_checkpoint(TRUNCATE); INSERT INTO t VALUES('in the log');");
   ASSERT_TRUE(Exists(path + "-wal") && Exists(path + "-shm"));
 
   std::string err = "old";
