@@ -159,7 +159,8 @@ class TAddressFacts {
         if (!numbered) ++used;
       }
       // A visit with a title of its own makes its own end.
-      if (slot->Title == r.Title.Identity() && slot->Offset != kNoRef) p.Refs[i] = slot->Offset + 1;
+      if (slot->Title == r.Title.Identity() && slot->Offset != kNoRef)
+        p.Refs[i] = slot->Offset + 1;
     }
   }
 

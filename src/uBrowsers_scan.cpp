@@ -1,0 +1,357 @@
+// The history query's rows by two table scans: the address table into
+// memory, the visits in the window, read from the tables' pages or through
+// the engine, on two threads where there are two processors.
+#include "uBrowsers_scan.h"
+
+#include <algorithm>
+#include <atomic>
+#include <iterator>
+#include <utility>
+
+#include "uPlatform.h"
+#include "uUtil.h"
+
+namespace browsers_detail {
+
+// Both tables are ordinary tables with the columns the reading uses, so
+// that nothing of the store's own SQL runs in the query. False with the
+// source's message; `missing` when a table is simply not there yet.
+bool CheckHistoryTables(TSqliteDb& db, const TStoreShape& shape, std::string& errMsg,
+                        bool& missing) {
+  return db.CheckTable(shape.VisitTable, {shape.VisitRef, shape.VisitTime}, errMsg, &missing) &&
+         db.CheckTable(shape.UrlTable, {"id", "url", "title", shape.UrlCount}, errMsg, &missing);
+}
+
+TRawWindow RawWindow(int64_t fromUnix, int64_t toUnix, int64_t epochOffset) {
+  TRawWindow w;
+  w.HasLo = fromUnix > 0;
+  w.HasHi = toUnix > 0;
+  if (w.HasLo) w.Lo = (fromUnix + epochOffset) * 1000000;
+  if (w.HasHi) w.Hi = (toUnix + epochOffset) * 1000000;
+  return w;
+}
+
+namespace {
+
+// Every address's title waits in memory until its first visit is met, and
+// the report keeps 300 characters of it: a store of many long titles (no
+// browser writes one of over 4096 characters) must not cost their whole
+// size. A title is cut to its first 16384 characters, which cleans to
+// the same 300 unless thousands of blanks lead it or a control character
+// comes only after the cut.
+std::string BoundedTitle(std::string title) {
+  constexpr size_t kKeptUnits = 16384;
+  if (title.size() > kKeptUnits) title = Utf16Left(title, kKeptUnits);
+  return title;
+}
+
+// The address row after the last one in `urls`, whose address or title is
+// too long to be loaded: appended with the beginnings of both. False when
+// it cannot be read so.
+bool ReadOversizedUrl(TSqliteDb& db, const TStoreShape& shape, std::vector<TScanUrl>& urls) {
+  TSqlStmt stmt = nullptr;
+  const std::string after = urls.empty() ? "" : " WHERE id > " + IntToStr(urls.back().Id);
+  if (!db.Prepare(std::string("SELECT rowid, id FROM ") + shape.UrlTable + after +
+                      " ORDER BY id LIMIT 1",
+                  stmt))
+    return false;
+  const bool row = db.Step(stmt) == kSqliteRow && db.ColType(stmt, 1) == kSqliteInteger;
+  const int64_t rowid = row ? db.ColInt(stmt, 0) : 0, id = row ? db.ColInt(stmt, 1) : 0;
+  db.Finalize(stmt);
+  std::string url, title;
+  if (!row || !db.ReadTextPrefix(shape.UrlTable, "url", rowid, url) ||
+      !db.ReadTextPrefix(shape.UrlTable, "title", rowid, title))
+    return false;
+  urls.push_back(TScanUrl{id, std::move(url), BoundedTitle(title), 0});
+  return true;
+}
+
+// The address rows in id order. False when the engine reports an error.
+bool ScanUrls(TSqliteDb& db, const TStoreShape& shape, std::vector<TScanUrl>& urls) {
+  TSqlStmt stmt = nullptr;
+  int rc;
+  // An address or title longer than the engine will load stops the scan
+  // with the engine's "too big": that row is taken by the beginnings of its
+  // texts, and the scan goes on after it.
+  for (;;) {
+    const std::string after = urls.empty() ? "" : " WHERE id > " + IntToStr(urls.back().Id);
+    if (!db.Prepare(std::string("SELECT id, url, title FROM ") + shape.UrlTable + after +
+                        " ORDER BY id",
+                    stmt))
+      return false;
+    while ((rc = db.Step(stmt)) == kSqliteRow) {
+      if (db.ColType(stmt, 0) != kSqliteInteger) break;
+      urls.push_back(
+          TScanUrl{db.ColInt(stmt, 0), db.ColText(stmt, 1), BoundedTitle(db.ColText(stmt, 2)), 0});
+    }
+    db.Finalize(stmt);
+    if (rc != kSqliteTooBig || !ReadOversizedUrl(db, shape, urls)) break;
+  }
+  return rc == kSqliteDone;
+}
+
+// The address rows on the leaves [from, to) of the address table's pages,
+// as ScanUrls reads them. False when a row is not as it would read it (an
+// address or title that is a number) or the pages cannot be read.
+bool ScanUrlLeaves(const TTablePages& pages, size_t from, size_t to,
+                   std::vector<TScanUrl>& urls) {
+  urls.reserve(pages.RowsOnLeaves(to - from));
+  bool plain = true;
+  auto text = [&](const TTablePages::TValue& v) {
+    if (v.Type == kSqliteNull) return std::string();
+    plain = plain && v.Type != kSqliteInteger && v.Type != kSqliteFloat;
+    return StoredText(v.Bytes, v.Size);
+  };
+  const bool read = pages.Scan(from, to, [&](int64_t rowid, const TTablePages::TValue* v) {
+    std::string url = text(v[0]);
+    urls.push_back(TScanUrl{rowid, std::move(url), BoundedTitle(text(v[1])), 0});
+    return plain;
+  });
+  return read && plain;
+}
+
+// Keeps a visit row of the window: false when the row is not as the
+// query would join it (its address or time not an integer).
+bool KeepVisitRow(const TStoreShape& shape, const TRawWindow& window, int64_t rowid, int refType,
+                  int64_t ref, int timeType, int64_t t, std::vector<TScanVisit>& visits) {
+  if (refType == kSqliteNull) return true;  // joins no address
+  if (refType != kSqliteInteger || timeType != kSqliteInteger) return false;
+  if (shape.PositiveTimesOnly && t <= 0) return true;
+  if (window.Holds(t)) visits.push_back(TScanVisit{t, rowid, ref});
+  return true;
+}
+
+// The visit rows in the window, in stored order, each with its address's
+// id; `range`: a condition on the row id that keeps a run of the rows, or
+// empty for all. False when a row is not as the query would join it, or
+// the engine reports an error.
+bool ScanVisits(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& window,
+                std::vector<TScanVisit>& visits, const std::string& range = std::string()) {
+  TSqlStmt stmt = nullptr;
+  if (!db.Prepare(std::string("SELECT rowid, ") + shape.VisitRef + ", " + shape.VisitTime +
+                      " FROM " + shape.VisitTable + (range.empty() ? "" : " WHERE " + range),
+                  stmt))
+    return false;
+  int rc;
+  bool plain = true;
+  while (plain && (rc = db.Step(stmt)) == kSqliteRow) {
+    // The types before the values: reading a value may convert it.
+    const int refType = db.ColType(stmt, 1), timeType = db.ColType(stmt, 2);
+    plain = KeepVisitRow(shape, window, db.ColInt(stmt, 0), refType, db.ColInt(stmt, 1), timeType,
+                         db.ColInt(stmt, 2), visits);
+  }
+  db.Finalize(stmt);
+  return plain && rc == kSqliteDone;
+}
+
+// The same rows read from the leaves [from, to) of the visits table's
+// pages.
+bool ScanVisitLeaves(const TTablePages& pages, size_t from, size_t to, const TStoreShape& shape,
+                     const TRawWindow& window, std::vector<TScanVisit>& visits) {
+  visits.reserve(pages.RowsOnLeaves(to - from));
+  bool plain = true;
+  const bool read = pages.Scan(from, to, [&](int64_t rowid, const TTablePages::TValue* v) {
+    plain = KeepVisitRow(shape, window, rowid, v[0].Type, v[0].Int, v[1].Type, v[1].Int, visits);
+    return plain;
+  });
+  return read && plain;
+}
+
+// How many runs ScanHistory reads each table in (of pages, or of row ids).
+constexpr int kScanRuns = 16;
+
+// Conditions that split a table by row id into about `parts` runs of equal
+// span, in row id order; the first and the last are open, so that every
+// row is in exactly one. One empty condition (every row) when the table
+// has under two rows or its bounds cannot be read.
+std::vector<std::string> RowIdRanges(TSqliteDb& db, const char* table, int parts) {
+  TSqlStmt stmt = nullptr;
+  int64_t lo = 0, hi = 0;
+  bool bounds = false;
+  // Each bound in a query of its own: the engine seeks a lone min() or
+  // max() of the row id, but scans the whole table for the two together.
+  const std::string from = std::string(" FROM ") + table + ")";
+  if (db.Prepare("SELECT (SELECT min(rowid)" + from + ", (SELECT max(rowid)" + from, stmt)) {
+    bounds = db.Step(stmt) == kSqliteRow && db.ColType(stmt, 0) == kSqliteInteger &&
+             db.ColType(stmt, 1) == kSqliteInteger;
+    if (bounds) {
+      lo = db.ColInt(stmt, 0);
+      hi = db.ColInt(stmt, 1);
+    }
+    db.Finalize(stmt);
+  }
+  if (!bounds || hi <= lo || parts < 2) return {std::string()};
+  std::vector<std::string> ranges;
+  int64_t below = 0;
+  for (int k = 1; k < parts; ++k) {
+    // In floating point, held to [lo, hi]: the span of two row ids far
+    // apart does not fit in an integer.
+    const double x = static_cast<double>(lo) +
+                     (static_cast<double>(hi) - static_cast<double>(lo)) * k / parts;
+    const int64_t cut = x <= static_cast<double>(lo)   ? lo
+                        : x >= static_cast<double>(hi) ? hi
+                                                       : static_cast<int64_t>(x);
+    if (k > 1 && cut <= below) continue;
+    ranges.push_back(k == 1 ? "rowid <= " + IntToStr(cut)
+                            : "rowid > " + IntToStr(below) + " AND rowid <= " + IntToStr(cut));
+    below = cut;
+  }
+  ranges.push_back("rowid > " + IntToStr(below));
+  return ranges;
+}
+
+}  // namespace
+
+bool ScanHistory(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
+                 const TRawWindow& window, std::vector<TScanUrl>& urls,
+                 std::vector<TScanVisit>& visits, const std::function<void(TScanUrl&)>& settle) {
+  urls.clear();
+  visits.clear();
+  const bool together = second.IsOpen();
+  // Both tables are read from their pages where the store allows it, else
+  // through the engine; in runs, which the threads take in turn (the
+  // address runs first), so that neither waits for the other. The runs are
+  // put together in row id order, as one scan gives them. A run of pages
+  // that cannot be read sends its whole table to the engine.
+  TSqliteDb& schema = together ? second : db;
+  TTablePages urlPages, visitPages;
+  bool urlsByPages = urlPages.Open(schema, shape.UrlTable, {"url", "title"}) &&
+                     SameTextAscii(urlPages.RowIdColumn(), "id");
+  bool visitsByPages =
+      visitPages.Open(schema, shape.VisitTable, {shape.VisitRef, shape.VisitTime});
+  std::vector<std::vector<TScanUrl>> urlRuns;
+  std::vector<std::string> ranges;
+  std::vector<std::vector<TScanVisit>> visitRuns;
+  std::atomic<size_t> nextRun{0};
+  std::atomic<bool> urlsFailed{false}, visitsFailed{false};
+  auto runsOf = [](const TTablePages& pages) {
+    return std::min<size_t>(kScanRuns, pages.LeafCount());
+  };
+  auto plan = [&]() {
+    urlRuns.assign(urlsByPages ? runsOf(urlPages) : 0, {});
+    ranges.clear();
+    if (!visitsByPages)
+      ranges = together ? RowIdRanges(second, shape.VisitTable, kScanRuns)
+                        : std::vector<std::string>{std::string()};
+    visitRuns.assign(visitsByPages ? runsOf(visitPages) : ranges.size(), {});
+    nextRun = 0;
+  };
+  auto takeRuns = [&](TSqliteDb& conn) {
+    for (size_t r; (r = nextRun++) < urlRuns.size() + visitRuns.size();) {
+      if (r < urlRuns.size()) {
+        const size_t n = urlRuns.size(), leaves = urlPages.LeafCount();
+        if (urlsFailed) continue;
+        if (!ScanUrlLeaves(urlPages, leaves * r / n, leaves * (r + 1) / n, urlRuns[r]))
+          urlsFailed = true;
+        else if (together)
+          for (TScanUrl& u : urlRuns[r]) settle(u);
+        continue;
+      }
+      const size_t v = r - urlRuns.size(), n = visitRuns.size(), leaves = visitPages.LeafCount();
+      if (visitsFailed) break;
+      const bool read = visitsByPages ? ScanVisitLeaves(visitPages, leaves * v / n,
+                                                        leaves * (v + 1) / n, shape, window,
+                                                        visitRuns[v])
+                                      : ScanVisits(conn, shape, window, visitRuns[v], ranges[v]);
+      if (!read) visitsFailed = true;
+    }
+  };
+  // The addresses through the engine, settled at once when the visits are
+  // read beside them.
+  auto urlsByEngine = [&]() {
+    urls.clear();
+    const bool read = ScanUrls(db, shape, urls);
+    if (read && together)
+      for (TScanUrl& u : urls) settle(u);
+    return read;
+  };
+  auto runAll = [&]() {
+    if (together)
+      plat::RunTogether({[&]() { takeRuns(db); }, [&]() { takeRuns(second); }});
+    else
+      takeRuns(db);
+  };
+
+  plan();
+  bool urlsRead = true;
+  if (urlsByPages) {
+    runAll();
+  } else if (together) {
+    plat::RunTogether({[&]() {
+                         urlsRead = urlsByEngine();
+                         takeRuns(db);
+                       },
+                       [&]() { takeRuns(second); }});
+  } else {
+    urlsRead = urlsByEngine();
+    if (urlsRead) takeRuns(db);
+  }
+  if (urlsByPages) {
+    size_t total = 0;
+    for (const auto& run : urlRuns) total += run.size();
+    urls.reserve(total);
+    for (auto& run : urlRuns) std::move(run.begin(), run.end(), std::back_inserter(urls));
+    urlRuns.clear();
+    // Row ids come in order in any sound table.
+    for (size_t i = 1; i < urls.size() && !urlsFailed; ++i)
+      if (urls[i].Id <= urls[i - 1].Id) urlsFailed = true;
+    if (urlsFailed) urlsRead = urlsByEngine();
+    urlsByPages = false;
+  }
+  if (urlsRead && visitsFailed && visitsByPages) {
+    visitsByPages = false;
+    visitsFailed = false;
+    plan();
+    runAll();
+  }
+  const bool visitsRead = !visitsFailed;
+  if (urlsRead && visitsRead) {
+    size_t total = 0;
+    for (const auto& run : visitRuns) total += run.size();
+    visits.reserve(total);
+    for (const auto& run : visitRuns) visits.insert(visits.end(), run.begin(), run.end());
+  }
+  if (!urlsRead || !visitsRead) {
+    urls.clear();
+    visits.clear();
+    return false;
+  }
+
+  // Address ids are row ids, ascending: dense ones index a table directly.
+  std::vector<int32_t> direct;
+  const bool dense = !urls.empty() && urls.front().Id >= 0 &&
+                     urls.back().Id < static_cast<int64_t>(urls.size()) * 4 + 1024;
+  if (dense) {
+    direct.assign(static_cast<size_t>(urls.back().Id) + 1, -1);
+    for (size_t i = 0; i < urls.size(); ++i) direct[static_cast<size_t>(urls[i].Id)] =
+        static_cast<int32_t>(i);
+  }
+  auto find = [&](int64_t id) -> int64_t {
+    if (dense) return id >= 0 && id < static_cast<int64_t>(direct.size()) ? direct[id] : -1;
+    auto it = std::lower_bound(urls.begin(), urls.end(), id,
+                               [](const TScanUrl& u, int64_t v) { return u.Id < v; });
+    return it != urls.end() && it->Id == id ? it - urls.begin() : -1;
+  };
+  // Each visit's address id becomes its place; a visit of no address joins
+  // nothing and goes.
+  size_t kept = 0;
+  for (const TScanVisit& v : visits) {
+    const int64_t at = find(v.UrlIndex);
+    if (at >= 0) visits[kept++] = TScanVisit{v.Time, v.RowId, at};
+  }
+  visits.resize(kept);
+
+  // Newest first, equal times by descending row id. Visits are mostly
+  // stored in time order already, and then reversing is enough.
+  auto older = [](const TScanVisit& a, const TScanVisit& b) {
+    return a.Time != b.Time ? a.Time < b.Time : a.RowId < b.RowId;
+  };
+  if (std::is_sorted(visits.begin(), visits.end(), older))
+    std::reverse(visits.begin(), visits.end());
+  else
+    std::sort(visits.begin(), visits.end(),
+              [&](const TScanVisit& a, const TScanVisit& b) { return older(b, a); });
+  return true;
+}
+
+}  // namespace browsers_detail
