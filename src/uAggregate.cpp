@@ -470,9 +470,6 @@ void TAnalyzer::Analyze(const THistoryList& list) {
   };
   for (int32_t i = 0; i < n && i < kHashAhead; ++i) prefetchSlot(items[i], hashes[i]);
   for (int32_t i = 0; i < n; ++i) {
-    // The number's slot is loaded a step before it is read.
-    if (i + 3 * kAhead < n && items[i + 3 * kAhead].Address < byAddress.size())
-      PrefetchRead(&byAddress[items[i + 3 * kAhead].Address]);
     if (i + 2 * kAhead < n && knownEntry(items[i + 2 * kAhead]) < 0)
       items[i + 2 * kAhead].Url.PrefetchHeader();
     if (i + kAhead < n) {

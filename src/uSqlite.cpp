@@ -47,13 +47,13 @@ uint32_t gStoreTimeLimitMs = kDefaultStoreTimeLimitMs;
 // Engine steps between two looks at the clock: a few microseconds of work.
 constexpr int kProgressSteps = 2000;
 
-int64_t SteadyMs() {
+}  // namespace
+
+int64_t TSqliteDb::SteadyMs() {
   return std::chrono::duration_cast<std::chrono::milliseconds>(
              std::chrono::steady_clock::now().time_since_epoch())
       .count();
 }
-
-}  // namespace
 
 void SetStoreTimeLimit(uint32_t ms) { gStoreTimeLimitMs = ms ? ms : kDefaultStoreTimeLimitMs; }
 
@@ -219,10 +219,7 @@ std::string TSqliteDb::LastError() const {
 
 // ---- Checked schema --------------------------------------------------------
 
-namespace {
-
-// A table or column name as an SQL string literal.
-std::string SqlQuoted(const std::string& s) {
+std::string TSqliteDb::SqlQuoted(const std::string& s) {
   std::string q = "'";
   for (char c : s) {
     q += c;
@@ -230,8 +227,6 @@ std::string SqlQuoted(const std::string& s) {
   }
   return q + "'";
 }
-
-}  // namespace
 
 bool TSqliteDb::CheckTable(const std::string& table, const std::vector<std::string>& columns,
                            std::string& errMsg, bool* missing) {

@@ -83,6 +83,9 @@ class TSqliteDb {
   friend class TTablePages;
   bool Open(const std::string& fileName, bool writable);
   static int Progress(void* self);
+  static int64_t SteadyMs();  // the clock of the store time limit
+  // A table or column name as an SQL string literal.
+  static std::string SqlQuoted(const std::string& s);
 
   sqlite3* FDb = nullptr;
   std::string FFileName;

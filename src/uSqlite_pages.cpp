@@ -6,7 +6,6 @@
 // loop in the tree) is refused here too, so that the caller falls back to
 // the engine and reports what it reports.
 #include <algorithm>
-#include <chrono>
 #include <cstddef>
 #include <cstring>
 
@@ -72,29 +71,21 @@ int64_t SerialInt(uint64_t t, const unsigned char* p) {
   return static_cast<int64_t>(v);
 }
 
-int64_t SteadyNowMs() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(
-             std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
-
 // True when the declared type gives a column real affinity, the one
 // affinity under which a value is not read back as stored (an integer
 // comes back as a real).
 bool RealAffinity(const std::string& declared) {
-  std::string upper = declared;
-  for (char& c : upper)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  auto has = [&](const char* part) { return upper.find(part) != std::string::npos; };
-  if (has("INT") || has("CHAR") || has("CLOB") || has("TEXT") || has("BLOB") || upper.empty())
+  const std::string type = LowerAscii(declared);
+  auto has = [&](const char* part) { return type.find(part) != std::string::npos; };
+  if (has("int") || has("char") || has("clob") || has("text") || has("blob") || type.empty())
     return false;
-  return has("REAL") || has("FLOA") || has("DOUB");
+  return has("real") || has("floa") || has("doub");
 }
 
 }  // namespace
 
 bool TTablePages::OutOfTime() const {
-  return plat::InterruptRequested() || SteadyNowMs() >= FDeadlineMs;
+  return plat::InterruptRequested() || TSqliteDb::SteadyMs() >= FDeadlineMs;
 }
 
 bool TTablePages::Open(TSqliteDb& db, const std::string& table,
@@ -114,9 +105,7 @@ bool TTablePages::Open(TSqliteDb& db, const std::string& table,
   // column is not stored at all.
   TSqlStmt stmt = nullptr;
   int64_t root = 0;
-  std::string quoted = "'";
-  for (char c : table) quoted += c == '\'' ? std::string("''") : std::string(1, c);
-  quoted += "'";
+  const std::string quoted = TSqliteDb::SqlQuoted(table);
   if (!db.Prepare("SELECT rootpage FROM sqlite_master WHERE type = 'table' AND name = " + quoted +
                       " COLLATE NOCASE",
                   stmt))
@@ -217,7 +206,7 @@ bool TTablePages::Walk(uint32_t root) {
     }
     below.clear();
     for (size_t k = 0; k < level.size(); ++k) {
-      if (k > 0 && ((k & 255) == 0 && OutOfTime())) return false;
+      if ((k & 255) == 255 && OutOfTime()) return false;
       if (k > 0 && !ReadPage(level[k], buf)) return false;
       const unsigned char* p = buf.data();
       if (p[0] != kTableInterior) return false;

@@ -116,8 +116,6 @@ std::string VariedRows(int count) {
 
 const std::vector<std::string> kColumns = {"a", "b", "d", "e"};
 
-std::string ReadBytes(const std::string& path) { return ReadFile(path); }
-
 uint32_t Be16(const std::string& s, size_t at) {
   return (static_cast<uint32_t>(static_cast<unsigned char>(s[at])) << 8) |
          static_cast<unsigned char>(s[at + 1]);
@@ -291,7 +289,7 @@ TEST(TablePages, DamageIsRefusedAndNeverReadPast) {
   TempFolder tmp;
   const std::string good = tmp.Sub("good.db");
   MakeStore(good, 512, 0, VariedRows(1200));
-  const std::string original = ReadBytes(good);
+  const std::string original = ReadFile(good);
   const int64_t root = RootPage(good, "t");
   const size_t rootAt = static_cast<size_t>(root - 1) * 512;
   ASSERT_EQ(original[rootAt], 5);  // interior
