@@ -29,9 +29,13 @@ enum TSourceStatus : uint8_t {
 
 // Starts loading memory that a pass over the visit list reads a little later
 // (addresses and titles are met in no order of memory).
+// GCC takes a function that only prefetches for one without effects and
+// drops the calls to it once it is not inlined: the empty volatile
+// statement keeps every caller's prefetch in place.
 inline void PrefetchRead(const void* p) {
 #if defined(__GNUC__)
   __builtin_prefetch(p);
+  __asm__ __volatile__("");
 #else
   (void)p;
 #endif
@@ -41,6 +45,7 @@ inline void PrefetchRead(const void* p) {
 inline void PrefetchWrite(const void* p) {
 #if defined(__GNUC__)
   __builtin_prefetch(p, 1);
+  __asm__ __volatile__("");
 #else
   (void)p;
 #endif
