@@ -200,6 +200,34 @@ std::vector<std::string> RowIdRanges(TSqliteDb& db, const char* table, int parts
   return ranges;
 }
 
+// Newest first, equal times by descending row id: one order for any
+// order the rows come in, row ids being unique.
+bool Newer(const TScanVisit& a, const TScanVisit& b) {
+  return a.Time != b.Time ? a.Time > b.Time : a.RowId > b.RowId;
+}
+
+// Sorts [first, last) newest first by insertion: quick where every visit
+// lies a few places from its own, as in a store written as it browsed.
+// False after `budget` moves, the range then still holding the same visits
+// but not yet in order.
+bool SortNearlySorted(TScanVisit* first, TScanVisit* last, size_t budget) {
+  for (TScanVisit* i = first + (first < last); i < last; ++i) {
+    if (!Newer(*i, *(i - 1))) continue;
+    const TScanVisit v = *i;
+    TScanVisit* j = i;
+    do {
+      *j = *(j - 1);
+      --j;
+      if (--budget == 0) {
+        *j = v;
+        return false;
+      }
+    } while (j > first && Newer(v, *(j - 1)));
+    *j = v;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool ScanHistory(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
@@ -304,14 +332,7 @@ bool ScanHistory(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
     plan();
     runAll();
   }
-  const bool visitsRead = !visitsFailed;
-  if (urlsRead && visitsRead) {
-    size_t total = 0;
-    for (const auto& run : visitRuns) total += run.size();
-    visits.reserve(total);
-    for (const auto& run : visitRuns) visits.insert(visits.end(), run.begin(), run.end());
-  }
-  if (!urlsRead || !visitsRead) {
+  if (!urlsRead || visitsFailed) {
     urls.clear();
     visits.clear();
     return false;
@@ -332,25 +353,58 @@ bool ScanHistory(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
                                [](const TScanUrl& u, int64_t v) { return u.Id < v; });
     return it != urls.end() && it->Id == id ? it - urls.begin() : -1;
   };
-  // Each visit's address id becomes its place; a visit of no address joins
-  // nothing and goes.
-  size_t kept = 0;
-  for (const TScanVisit& v : visits) {
-    const int64_t at = find(v.UrlIndex);
-    if (at >= 0) visits[kept++] = TScanVisit{v.Time, v.RowId, at};
-  }
-  visits.resize(kept);
 
-  // Newest first, equal times by descending row id. Visits are mostly
-  // stored in time order already, and then reversing is enough.
-  auto older = [](const TScanVisit& a, const TScanVisit& b) {
-    return a.Time != b.Time ? a.Time < b.Time : a.RowId < b.RowId;
+  // Visits are mostly stored oldest first: each run's visits go straight
+  // to the places they take reversed, their address ids turned into places
+  // on the way, and what is then out of order is sorted, by insertion
+  // where it is little. The runs are split between the threads.
+  std::vector<size_t> starts(visitRuns.size() + 1, 0);
+  for (size_t r = 0; r < visitRuns.size(); ++r) starts[r + 1] = starts[r] + visitRuns[r].size();
+  const size_t total = starts.back();
+  visits.resize(total);  // left unset: every place is written below
+  auto budgetFor = [](size_t n) { return 8 * n + 1024; };
+  std::atomic<bool> sorted{true}, lost{false};
+  auto place = [&](size_t fromRun, size_t toRun) {
+    bool missing = false;
+    for (size_t r = fromRun; r < toRun; ++r) {
+      const std::vector<TScanVisit>& run = visitRuns[r];
+      TScanVisit* const end = visits.data() + (total - starts[r]);
+      TScanVisit* to = end;
+      bool ordered = true;
+      for (size_t j = 0; j < run.size(); ++j) {
+        const TScanVisit& v = run[j];
+        if (j > 0 && !Newer(v, run[j - 1])) ordered = false;
+        const int64_t at = find(v.UrlIndex);
+        missing |= at < 0;
+        *--to = TScanVisit{v.Time, v.RowId, at};
+      }
+      const size_t n = run.size();
+      std::vector<TScanVisit>().swap(visitRuns[r]);
+      if (!ordered && !SortNearlySorted(to, end, budgetFor(n))) sorted = false;
+    }
+    if (missing) lost = true;
   };
-  if (std::is_sorted(visits.begin(), visits.end(), older))
-    std::reverse(visits.begin(), visits.end());
+  size_t half = 0;
+  while (half < visitRuns.size() && 2 * starts[half] < total) ++half;
+  if (together && half > 0 && half < visitRuns.size())
+    plat::RunTogether({[&]() { place(0, half); }, [&]() { place(half, visitRuns.size()); }});
   else
-    std::sort(visits.begin(), visits.end(),
-              [&](const TScanVisit& a, const TScanVisit& b) { return older(b, a); });
+    place(0, visitRuns.size());
+  // Each run is in order now; where one meets the next may not be.
+  bool joined = true;
+  for (size_t r = 1; r + 1 < starts.size(); ++r)
+    if (starts[r] > 0 && starts[r] < total &&
+        !Newer(visits[total - starts[r] - 1], visits[total - starts[r]]))
+      joined = false;
+  if (sorted && !joined &&
+      !SortNearlySorted(visits.data(), visits.data() + total, budgetFor(total)))
+    sorted = false;
+  if (!sorted) std::sort(visits.begin(), visits.end(), Newer);
+  // A visit of no address joins nothing and goes.
+  if (lost)
+    visits.erase(std::remove_if(visits.begin(), visits.end(),
+                                [](const TScanVisit& v) { return v.UrlIndex < 0; }),
+                 visits.end());
   return true;
 }
 

@@ -65,6 +65,10 @@ struct TScanUrl {
 // One visit row in the window: its time, its row id and its address (the
 // address's id as stored, then its place in the address rows).
 struct TScanVisit {
+  // Left unset: a table of visits is sized first and then filled in place.
+  TScanVisit() {}
+  TScanVisit(int64_t time, int64_t rowId, int64_t urlIndex)
+      : Time(time), RowId(rowId), UrlIndex(urlIndex) {}
   int64_t Time;
   int64_t RowId;
   int64_t UrlIndex;

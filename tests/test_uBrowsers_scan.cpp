@@ -100,7 +100,10 @@ class Scan : public ::testing::Test {
     return v;
   }
 
-  void ManyPages(bool firefox) {
+  // The i-th stored visit's time, out of order by default.
+  static int64_t Shuffled(int i) { return 1700000000 + (i * 7919) % 5000; }
+
+  void ManyPages(bool firefox, int64_t (*timeOf)(int) = Shuffled) {
     std::vector<StoreVisit> visits;
     for (int i = 0; i < 3000; ++i) {
       const int site = (i * 7) % 450;
@@ -108,7 +111,7 @@ class Scan : public ::testing::Test {
                         (site % 37 == 0 ? std::string(6000, 'p') : std::to_string(i % 3));
       std::string title = site % 29 == 0 ? std::string(9000, 'T') + "尾"
                                          : "页面 " + std::to_string(site);
-      const int64_t unix = 1700000000 + (i * 7919) % 5000;
+      const int64_t unix = timeOf(i);
       visits.push_back(StoreVisit{url, title, firefox ? FirefoxTime(unix) : ChromeTime(unix)});
     }
     const std::string db =
@@ -204,6 +207,23 @@ TEST_F(Scan, VisitsReadInRunsOfRowIdsComeBackWhole) {
 // that are gone.
 TEST_F(Scan, ChromiumStoreOverManyPages) { ManyPages(false); }
 TEST_F(Scan, FirefoxStoreOverManyPages) { ManyPages(true); }
+
+// Visits stored as they happened come out reversed; stored nearly so (a
+// pair swapped here and there, a visit stored long after its time, ties
+// of one second) they come out in the query's order too, wherever the
+// runs the threads read begin and end.
+TEST_F(Scan, VisitsStoredInTimeOrderOrNearlySo) {
+  ManyPages(false, [](int i) -> int64_t { return 1700000000 + i; });
+  ManyPages(false, [](int i) -> int64_t {
+    if (i % 400 == 399) return 1700000000 + i - 700;  // behind several runs
+    if (i % 10 == 3) return 1700000000 + i + 1;       // swapped with the next
+    if (i % 10 == 4) return 1700000000 + i - 1;
+    return 1700000000 + i / 3;                        // three to a second
+  });
+}
+TEST_F(Scan, FirefoxVisitsStoredNewestFirst) {
+  ManyPages(true, [](int i) -> int64_t { return 1700000000 + 3000 - i + (i % 2); });
+}
 
 TEST_F(Scan, FirefoxRowsComeInTheQuerysOrder) {
   const std::string db = FUser.AddFirefox("abc.default", Visits(true));
