@@ -106,27 +106,50 @@ void AppendLineEnd(std::string& out, const std::string& url, const std::string& 
 // smaller and read without probing.
 class TAddressFacts {
  public:
-  TAddressFacts(int parts, uint32_t numbered)
-      : FParts(static_cast<size_t>(std::max(parts, 1))), FNumbered(numbered) {}
+  // Parts come in a power of two, at most `parts`: which part keeps an
+  // address is then a mask of its number, asked several times per visit.
+  TAddressFacts(int parts, uint32_t numbered) : FNumbered(numbered) {
+    while (FShift < 2 && (2 << FShift) <= parts) ++FShift;
+    FParts.resize(size_t{1} << FShift);
+  }
+
+  int Parts() const { return static_cast<int>(FParts.size()); }
 
   // Makes the line end of every shared address of part `part` in `items`,
   // and notes which visits take it.
   void Collect(const THistoryArray& items, int part) {
     TPart& p = FParts[static_cast<size_t>(part)];
-    const size_t mine = static_cast<size_t>(part), parts = FParts.size();
+    const size_t mine = static_cast<size_t>(part);
     std::vector<TSlot> slots(1024);
-    std::vector<TSlot> byNumber(FNumbered / parts + 1);
+    std::vector<TSlot> byNumber((FNumbered >> FShift) + 1);
     size_t used = 0;
     p.Refs.assign(items.size(), 0);
+    // Room for the ends of the numbered addresses at a typical length:
+    // growing the text copies it, and what stays unused is never touched.
+    p.Ends.reserve(static_cast<size_t>(FNumbered >> FShift) * 224);
     auto slotOf = [&](const THistoryRecord& r) -> TSlot* {
-      return r.Address < FNumbered ? &byNumber[r.Address / parts]
+      return r.Address < FNumbered ? &byNumber[r.Address >> FShift]
                                    : &slots[SlotOf(slots, r.Url.Identity())];
     };
+    // An address met for the first time has its texts read: its slot, then
+    // (when that is still free) the texts' headers and then characters are
+    // loaded, each a few visits before the next is needed.
     constexpr size_t kAhead = 8;
+    auto firstMeet = [&](const THistoryRecord& r) {
+      return PartOf(r) == mine && slotOf(r)->Id != r.Url.Identity();
+    };
     for (size_t i = 0; i < items.size(); ++i) {
-      if (i + kAhead < items.size()) {
-        const THistoryRecord& next = items[i + kAhead];
+      if (i + 3 * kAhead < items.size()) {
+        const THistoryRecord& next = items[i + 3 * kAhead];
         if (PartOf(next) == mine) PrefetchRead(slotOf(next));
+      }
+      if (i + 2 * kAhead < items.size() && firstMeet(items[i + 2 * kAhead])) {
+        items[i + 2 * kAhead].Url.PrefetchHeaderToRead();
+        items[i + 2 * kAhead].Title.PrefetchHeaderToRead();
+      }
+      if (i + kAhead < items.size() && firstMeet(items[i + kAhead])) {
+        items[i + kAhead].Url.PrefetchChars();
+        items[i + kAhead].Title.PrefetchChars();
       }
       const THistoryRecord& r = items[i];
       const void* id = r.Url.Identity();
@@ -164,11 +187,16 @@ class TAddressFacts {
     }
   }
 
-  // Starts loading the end of the i-th visit, if it has one made.
+  // Starts loading the end of the i-th visit: the one made for its
+  // address, else the texts its own end is made of.
   void PrefetchEnd(const THistoryRecord& r, size_t i) const {
     const TPart& p = FParts[PartOf(r)];
     const uint32_t ref = p.Refs[i];
-    if (ref == 0) return;
+    if (ref == 0) {
+      r.Url.PrefetchHeaderToRead();
+      r.Title.PrefetchHeaderToRead();
+      return;
+    }
     // Most ends are a few lines long; the first lines are loaded blind.
     const char* at = p.Ends.data() + (ref - 1);
     for (size_t line = 0; line < 4 * 64; line += 64) PrefetchRead(at + line);
@@ -206,8 +234,9 @@ class TAddressFacts {
   // The part that keeps a visit's address: by its number, or by its
   // stored text.
   size_t PartOf(const THistoryRecord& r) const {
-    if (r.Address < FNumbered) return r.Address % FParts.size();
-    return static_cast<size_t>(Hash(r.Url.Identity()) >> 60) % FParts.size();
+    const size_t mask = (size_t{1} << FShift) - 1;
+    if (r.Address < FNumbered) return r.Address & mask;
+    return static_cast<size_t>(Hash(r.Url.Identity()) >> 60) & mask;
   }
   static size_t SlotOf(const std::vector<TSlot>& slots, const void* id) {
     return static_cast<size_t>(Hash(id) >> 20) & (slots.size() - 1);
@@ -228,6 +257,7 @@ class TAddressFacts {
   }
 
   std::vector<TPart> FParts;
+  int FShift = 0;  // FParts holds 1 << FShift parts
   uint32_t FNumbered;  // the numbers the list handed out
 };
 
@@ -330,30 +360,30 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
   std::vector<TLane> state;
   for (int i = 0; i < lanes; ++i) state.emplace_back(items, runField, opts.Machine);
   // A short export is not worth a thread.
-  const int parts = list.Count() < 16384 ? 1 : lanes;
-  TAddressFacts facts(parts, list.AddressCount());
+  TAddressFacts facts(list.Count() < 16384 ? 1 : lanes, list.AddressCount());
   std::vector<std::function<void()>> collect;
-  for (int part = 0; part < parts; ++part)
+  for (int part = 0; part < facts.Parts(); ++part)
     collect.emplace_back([&, part]() { facts.Collect(items, part); });
   plat::RunTogether(collect);
   constexpr int32_t kAhead = 8;
-  // Every visit: /limit samples the reports, never an export.
+  // Every visit: /limit samples the reports, never an export. Most lines
+  // end in a copy of their address's end, and only that is loaded ahead:
+  // the visits' own texts are not read at all.
   EmitRecordChunks(sink, list.Count(), 8192, lanes,
                    [&](int lane, std::string& out, int32_t from, int32_t to) {
     TLane& s = state[static_cast<size_t>(lane)];
     s.Seqs.Seek(from);
     for (int32_t k = from; k < std::min(to, from + kAhead); ++k) facts.PrefetchEnd(items[k], k);
-    int32_t i = from;
-    ForEachSampledIn(list, 0, from, to, [&](const THistoryRecord& r) {
+    for (int32_t i = from; i < to; ++i) {
       if (i + kAhead < to) facts.PrefetchEnd(items[i + kAhead], i + kAhead);
+      const THistoryRecord& r = items[i];
       out += s.Heads.Of(r.Source);
       AppendInt(out, r.VisitUnix);
       out += ",\"seq\":";
       AppendInt(out, s.Seqs.Next(i));
       AppendTimeFields(out, s.Times, r.VisitUnix);
-      facts.AppendEnd(out, r, i++, s.Hosts);
-      return true;
-    });
+      facts.AppendEnd(out, r, i, s.Hosts);
+    }
   });
 }
 
