@@ -93,21 +93,20 @@ void AppendLineEnd(std::string& out, const std::string& url, const std::string& 
 }
 
 // Line ends of the addresses several visits share: visits of one address
-// share its stored texts, so each such end is made once. The table is split
-// into parts by text identity, each filled by a lane of its own before the
-// lines are written (Collect), and then only read, by every lane.
-// The visits meet their addresses in no order of memory. Looking an
-// address up in a table at every visit made each visit wait for its slot to
-// arrive before its end could even be asked for; so Collect, which looks
-// every visit up anyway, notes for each visit where its end lies (Refs, in
-// list order), and the lines then load their ends a few visits ahead with
-// nothing to wait for first.
-// Addresses the reader numbered are kept in a table by number instead, far
-// smaller and read without probing.
+// share its stored texts, so each such end is made once, before the lines
+// are written (Collect, a part of the addresses on each lane), and then
+// only read, by every lane.
+// Addresses the reader numbered come first: Survey notes one visit of each
+// number, and the ends are then made number by number, each lane a range
+// of them, without a pass over the visits; a line finds its end by its
+// number. Other visits are split into parts by text identity: Collect
+// looks each up in a table and notes for each visit where its end lies
+// (Refs, in list order), so that the lines load their ends a few visits
+// ahead with nothing to wait for first.
 class TAddressFacts {
  public:
   // Parts come in a power of two, at most `parts`: which part keeps an
-  // address is then a mask of its number, asked several times per visit.
+  // address is then a mask, asked several times per visit.
   TAddressFacts(int parts, uint32_t numbered) : FNumbered(numbered) {
     while (FShift < 2 && (2 << FShift) <= parts) ++FShift;
     FParts.resize(size_t{1} << FShift);
@@ -115,128 +114,187 @@ class TAddressFacts {
 
   int Parts() const { return static_cast<int>(FParts.size()); }
 
-  // Makes the line end of every shared address of part `part` in `items`,
-  // and notes which visits take it.
-  void Collect(const THistoryArray& items, int part) {
-    TPart& p = FParts[static_cast<size_t>(part)];
-    const size_t mine = static_cast<size_t>(part);
-    std::vector<TSlot> slots(1024);
-    std::vector<TSlot> byNumber((FNumbered >> FShift) + 1);
-    size_t used = 0;
-    p.Refs.assign(items.size(), 0);
-    // Room for the ends of the numbered addresses at a typical length:
-    // growing the text copies it, and what stays unused is never touched.
-    p.Ends.reserve(static_cast<size_t>(FNumbered >> FShift) * 224);
-    auto slotOf = [&](const THistoryRecord& r) -> TSlot* {
-      return r.Address < FNumbered ? &byNumber[r.Address >> FShift]
-                                   : &slots[SlotOf(slots, r.Url.Identity())];
-    };
-    // An address met for the first time has its texts read: its slot, then
-    // (when that is still free) the texts' headers and then characters are
-    // loaded, each a few visits before the next is needed.
-    constexpr size_t kAhead = 8;
-    auto firstMeet = [&](const THistoryRecord& r) {
-      return PartOf(r) == mine && slotOf(r)->Id != r.Url.Identity();
-    };
-    for (size_t i = 0; i < items.size(); ++i) {
-      if (i + 3 * kAhead < items.size()) {
-        const THistoryRecord& next = items[i + 3 * kAhead];
-        if (PartOf(next) == mine) PrefetchRead(slotOf(next));
-      }
-      if (i + 2 * kAhead < items.size() && firstMeet(items[i + 2 * kAhead])) {
-        items[i + 2 * kAhead].Url.PrefetchHeaderToRead();
-        items[i + 2 * kAhead].Title.PrefetchHeaderToRead();
-      }
-      if (i + kAhead < items.size() && firstMeet(items[i + kAhead])) {
-        items[i + kAhead].Url.PrefetchChars();
-        items[i + kAhead].Title.PrefetchChars();
-      }
+  // Notes the first visit of every number, and whether any visit has no
+  // number. Before Collect, on one thread.
+  void Survey(const THistoryArray& items, size_t count) {
+    FVisitOf.assign(FNumbered, -1);
+    FEndOf.assign(FNumbered, TEnd{nullptr, nullptr, 0});
+    for (size_t i = 0; i < count; ++i) {
       const THistoryRecord& r = items[i];
-      const void* id = r.Url.Identity();
-      if (id == nullptr || PartOf(r) != mine) continue;
-      const bool numbered = r.Address < FNumbered;
-      TSlot* slot = numbered ? slotOf(r) : &slots[Probe(slots, id)];
-      // Whether the text is shared is asked of an address not met before
-      // only: the question reads the stored text, far from the records.
-      if (slot->Id != id) {
-        if (!r.Url.Shared()) continue;
-        if (!numbered && 2 * (used + 1) > slots.size()) {
-          Grow(slots);
-          slot = &slots[Probe(slots, id)];
-        }
-        // Each end is stored after its length.
-        const size_t offset = p.Ends.size();
-        p.Ends.append(sizeof(uint32_t), '\0');
-        AppendLineEnd(p.Ends, r.Url, r.Title, p.Hosts);
-        const size_t length = p.Ends.size() - offset - sizeof(uint32_t);
-        // An end too far into the table to note, or too long to measure
-        // with its length, is made for each of its visits instead.
-        const bool noted = length < kNoRef && offset < kNoRef;
-        if (noted) {
-          const uint32_t n = static_cast<uint32_t>(length);
-          std::memcpy(&p.Ends[offset], &n, sizeof n);
-        } else {
-          p.Ends.resize(offset);
-        }
-        *slot = TSlot{id, r.Title.Identity(), noted ? static_cast<uint32_t>(offset) : kNoRef};
-        if (!numbered) ++used;
+      if (r.Address < FNumbered) {
+        int32_t& v = FVisitOf[r.Address];
+        if (v < 0) v = static_cast<int32_t>(i);
+      } else if (r.Url.Identity() != nullptr) {
+        FUnnumbered = true;
       }
-      // A visit with a title of its own makes its own end.
-      if (slot->Title == r.Title.Identity() && slot->Offset != kNoRef)
-        p.Refs[i] = slot->Offset + 1;
     }
+  }
+
+  // Makes the line ends of part `part`: of its range of numbers, and of
+  // the shared addresses without a number that fall to it.
+  void Collect(const THistoryArray& items, size_t count, int part) {
+    TPart& p = FParts[static_cast<size_t>(part)];
+    const uint32_t parts = static_cast<uint32_t>(FParts.size());
+    const uint32_t lo = static_cast<uint32_t>(uint64_t{FNumbered} * part / parts);
+    const uint32_t hi = static_cast<uint32_t>(uint64_t{FNumbered} * (part + 1) / parts);
+    // Room for the ends at a typical length: growing the text copies it,
+    // and what stays unused is never touched.
+    p.Ends.reserve(static_cast<size_t>(hi - lo) * 224);
+    // Each number's visit, then its texts' headers, then their characters
+    // are loaded some numbers ahead.
+    constexpr uint32_t kAhead = 8;
+    auto visitAt = [&](uint32_t a) -> const THistoryRecord* {
+      return a < hi && FVisitOf[a] >= 0 ? &items[static_cast<size_t>(FVisitOf[a])] : nullptr;
+    };
+    for (uint32_t a = lo; a < hi; ++a) {
+      if (a + 3 * kAhead < hi && FVisitOf[a + 3 * kAhead] >= 0)
+        PrefetchRead(&items[static_cast<size_t>(FVisitOf[a + 3 * kAhead])]);
+      if (const THistoryRecord* r = visitAt(a + 2 * kAhead)) {
+        r->Url.PrefetchHeaderToRead();
+        r->Title.PrefetchHeaderToRead();
+      }
+      if (const THistoryRecord* r = visitAt(a + kAhead)) {
+        r->Url.PrefetchChars();
+        r->Title.PrefetchChars();
+      }
+      const THistoryRecord* r = visitAt(a);
+      if (r == nullptr || r->Url.Identity() == nullptr) continue;
+      const uint32_t ref = MakeEnd(p, static_cast<uint32_t>(part), *r);
+      if (ref != 0) FEndOf[a] = TEnd{r->Url.Identity(), r->Title.Identity(), ref};
+    }
+    if (FUnnumbered) CollectUnnumbered(items, count, part);
+  }
+
+  // Starts loading where the i-th visit's end is noted; a few visits
+  // later PrefetchEnd loads the end itself.
+  void PrefetchNote(const THistoryRecord& r, size_t i) const {
+    if (r.Address < FNumbered)
+      PrefetchRead(&FEndOf[r.Address]);
+    else if (FUnnumbered)
+      PrefetchRead(&FParts[PartOf(r)].Refs[i]);
   }
 
   // Starts loading the end of the i-th visit: the one made for its
   // address, else the texts its own end is made of.
   void PrefetchEnd(const THistoryRecord& r, size_t i) const {
-    const TPart& p = FParts[PartOf(r)];
-    const uint32_t ref = p.Refs[i];
-    if (ref == 0) {
-      r.Url.PrefetchHeaderToRead();
-      r.Title.PrefetchHeaderToRead();
+    if (const char* at = EndOf(r, i)) {
+      // Most ends are a few lines long; the first lines are loaded blind.
+      for (size_t line = 0; line < 4 * 64; line += 64) PrefetchRead(at + line);
       return;
     }
-    // Most ends are a few lines long; the first lines are loaded blind.
-    const char* at = p.Ends.data() + (ref - 1);
-    for (size_t line = 0; line < 4 * 64; line += 64) PrefetchRead(at + line);
+    r.Url.PrefetchHeaderToRead();
+    r.Title.PrefetchHeaderToRead();
   }
 
-  // The i-th visit's line end: made once for its address when Collect made
-  // it with the same title, else here with the lane's own host fields.
+  // The i-th visit's line end: the one made for its address when it was
+  // made with the same title, else made here with the lane's own host
+  // fields.
   void AppendEnd(std::string& out, const THistoryRecord& r, size_t i, THostFields& hosts) const {
-    const TPart& p = FParts[PartOf(r)];
-    if (const uint32_t ref = p.Refs[i]) {
+    if (const char* at = EndOf(r, i)) {
       uint32_t n;
-      std::memcpy(&n, p.Ends.data() + (ref - 1), sizeof n);
-      out.append(p.Ends, ref - 1 + sizeof n, n);
+      std::memcpy(&n, at, sizeof n);
+      out.append(at + sizeof n, n);
       return;
     }
     AppendLineEnd(out, r.Url, r.Title, hosts);
   }
 
  private:
-  static constexpr uint32_t kNoRef = 0xFFFFFFFFu;
+  // Where an end lies: 1 + its offset in its part's Ends, the part in the
+  // top two bits; 0 for none.
+  static constexpr uint32_t kPartShift = 30;
+  static constexpr uint32_t kOffsetMask = (1u << kPartShift) - 1;
+  struct TEnd {
+    const void* Url;    // the stored texts the end was made with
+    const void* Title;
+    uint32_t Ref;
+  };
   struct TSlot {
     const void* Id;     // the address's stored text; null: free
     const void* Title;  // the stored title the end was made with
-    uint32_t Offset;    // of the end's length in Ends; kNoRef: none made
+    uint32_t Ref;       // as TEnd's; 0: none made
   };
   struct TPart {
-    std::vector<uint32_t> Refs;  // by visit: 1 + where its end lies, or 0
+    std::vector<uint32_t> Refs;  // by visit without a number: its end's Ref, or 0
     std::string Ends;
     THostFields Hosts;
   };
 
+  // Appends r's line end to part p's ends, after its length; its Ref, or
+  // 0 (and nothing kept) when it lies too far into the part or is too long
+  // to measure, and is then made for each of its visits instead.
+  uint32_t MakeEnd(TPart& p, uint32_t part, const THistoryRecord& r) {
+    const size_t offset = p.Ends.size();
+    p.Ends.append(sizeof(uint32_t), '\0');
+    AppendLineEnd(p.Ends, r.Url, r.Title, p.Hosts);
+    const size_t length = p.Ends.size() - offset - sizeof(uint32_t);
+    if (offset >= kOffsetMask || length > 0xFFFFFFFFu) {
+      p.Ends.resize(offset);
+      return 0;
+    }
+    const uint32_t n = static_cast<uint32_t>(length);
+    std::memcpy(&p.Ends[offset], &n, sizeof n);
+    return part << kPartShift | static_cast<uint32_t>(offset + 1);
+  }
+
+  // The end noted for the i-th visit, if one was made with its title.
+  const char* EndOf(const THistoryRecord& r, size_t i) const {
+    uint32_t ref;
+    if (r.Address < FNumbered) {
+      // A visit with a title of its own makes its own end.
+      const TEnd& e = FEndOf[r.Address];
+      if (e.Url != r.Url.Identity() || e.Title != r.Title.Identity()) return nullptr;
+      ref = e.Ref;
+    } else {
+      if (!FUnnumbered) return nullptr;
+      ref = FParts[PartOf(r)].Refs[i];
+    }
+    if (ref == 0) return nullptr;
+    return FParts[ref >> kPartShift].Ends.data() + ((ref & kOffsetMask) - 1);
+  }
+
+  // The visits without a number whose addresses fall to part `part`: the
+  // end of each shared address is made once, and each visit notes it.
+  void CollectUnnumbered(const THistoryArray& items, size_t count, int part) {
+    TPart& p = FParts[static_cast<size_t>(part)];
+    const size_t mine = static_cast<size_t>(part);
+    std::vector<TSlot> slots(1024);
+    size_t used = 0;
+    p.Refs.assign(count, 0);
+    constexpr size_t kAhead = 8;
+    auto mineAt = [&](size_t k) {
+      return k < count && items[k].Address >= FNumbered && PartOf(items[k]) == mine;
+    };
+    for (size_t i = 0; i < count; ++i) {
+      if (mineAt(i + kAhead)) PrefetchRead(&slots[SlotOf(slots, items[i + kAhead].Url.Identity())]);
+      if (!mineAt(i)) continue;
+      const THistoryRecord& r = items[i];
+      const void* id = r.Url.Identity();
+      if (id == nullptr) continue;
+      TSlot* slot = &slots[Probe(slots, id)];
+      // Whether the text is shared is asked of an address not met before
+      // only: the question reads the stored text, far from the records.
+      if (slot->Id != id) {
+        if (!r.Url.Shared()) continue;
+        if (2 * (used + 1) > slots.size()) {
+          Grow(slots);
+          slot = &slots[Probe(slots, id)];
+        }
+        *slot = TSlot{id, r.Title.Identity(), MakeEnd(p, static_cast<uint32_t>(part), r)};
+        ++used;
+      }
+      // A visit with a title of its own makes its own end.
+      if (slot->Title == r.Title.Identity()) p.Refs[i] = slot->Ref;
+    }
+  }
+
   static uint64_t Hash(const void* id) {
     return (reinterpret_cast<uintptr_t>(id) >> 4) * 0x9E3779B97F4A7C15ULL;
   }
-  // The part that keeps a visit's address: by its number, or by its
+  // The part that keeps a visit's address without a number: by its
   // stored text.
   size_t PartOf(const THistoryRecord& r) const {
-    const size_t mask = (size_t{1} << FShift) - 1;
-    if (r.Address < FNumbered) return r.Address & mask;
-    return static_cast<size_t>(Hash(r.Url.Identity()) >> 60) & mask;
+    return static_cast<size_t>(Hash(r.Url.Identity()) >> 60) & ((size_t{1} << FShift) - 1);
   }
   static size_t SlotOf(const std::vector<TSlot>& slots, const void* id) {
     return static_cast<size_t>(Hash(id) >> 20) & (slots.size() - 1);
@@ -257,8 +315,11 @@ class TAddressFacts {
   }
 
   std::vector<TPart> FParts;
-  int FShift = 0;  // FParts holds 1 << FShift parts
-  uint32_t FNumbered;  // the numbers the list handed out
+  int FShift = 0;              // FParts holds 1 << FShift parts
+  uint32_t FNumbered;          // the numbers the list handed out
+  std::vector<int32_t> FVisitOf;  // by number: its first visit, or -1
+  std::vector<TEnd> FEndOf;       // by number: its end
+  bool FUnnumbered = false;       // some visit has no number
 };
 
 // The occurrence index of a visit among the visits of the same source,
@@ -360,10 +421,12 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
   std::vector<TLane> state;
   for (int i = 0; i < lanes; ++i) state.emplace_back(items, runField, opts.Machine);
   // A short export is not worth a thread.
-  TAddressFacts facts(list.Count() < 16384 ? 1 : lanes, list.AddressCount());
+  const size_t count = static_cast<size_t>(list.Count());
+  TAddressFacts facts(count < 16384 ? 1 : lanes, list.AddressCount());
+  facts.Survey(items, count);
   std::vector<std::function<void()>> collect;
   for (int part = 0; part < facts.Parts(); ++part)
-    collect.emplace_back([&, part]() { facts.Collect(items, part); });
+    collect.emplace_back([&, part]() { facts.Collect(items, count, part); });
   plat::RunTogether(collect);
   constexpr int32_t kAhead = 8;
   // Every visit: /limit samples the reports, never an export. Most lines
@@ -373,8 +436,10 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
                    [&](int lane, std::string& out, int32_t from, int32_t to) {
     TLane& s = state[static_cast<size_t>(lane)];
     s.Seqs.Seek(from);
+    for (int32_t k = from; k < std::min(to, from + 2 * kAhead); ++k) facts.PrefetchNote(items[k], k);
     for (int32_t k = from; k < std::min(to, from + kAhead); ++k) facts.PrefetchEnd(items[k], k);
     for (int32_t i = from; i < to; ++i) {
+      if (i + 2 * kAhead < to) facts.PrefetchNote(items[i + 2 * kAhead], i + 2 * kAhead);
       if (i + kAhead < to) facts.PrefetchEnd(items[i + kAhead], i + kAhead);
       const THistoryRecord& r = items[i];
       out += s.Heads.Of(r.Source);

@@ -335,6 +335,26 @@ TEST(uReportJsonl, LinesAreTheSameWhetherVisitsShareTheirAddressTextOrNot) {
   EXPECT_EQ(Field(lines[9], "keyword"), "你");
 }
 
+TEST(uReportJsonl, ANumberNeverLendsItsLineEndToAnotherAddress) {
+  // Numbers come from the readers, one to a stored address; should a list
+  // ever give one number two addresses, each visit still shows its own.
+  THistoryList list;
+  const uint32_t number = list.NumberAddresses(1);
+  const THistoryRecord base = Visit("t", "https://n.example/0", 0);
+  const TSharedText other(std::string("https://n.example/1"));
+  for (int i = 0; i < 20000; ++i) {
+    THistoryRecord r = base;  // one stored title for all
+    if (i % 2 == 1) r.Url = other;
+    r.Address = number;
+    r.VisitUnix = 1700000000 - i;
+    list.Add(r);
+  }
+  const std::vector<std::string> lines = SplitLines(BuildJsonlReport(list, TSourceList(), Opts()));
+  ASSERT_EQ(lines.size(), 20000u);
+  for (size_t i = 0; i < lines.size(); i += 997)
+    EXPECT_EQ(Field(lines[i], "url"), "https://n.example/" + std::to_string(i % 2)) << i;
+}
+
 TEST(uReportJsonl, ARunOfOneSecondKeepsCountingAcrossChunks) {
   // Lines are made in chunks of some thousands of visits, side by side on
   // machines with several processors: a second whose visits straddle a
