@@ -475,9 +475,11 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
       auto settle = [&](TScanUrl& u) {
         u.State = -1;
         if (u.Url.empty()) return;
-        std::string title = CleanTitle(u.Title);
-        if (!VisitPasses(u.Url, title)) return;
-        if (title != u.Title.str()) u.Title = std::move(title);
+        // Nearly every stored title is clean already, and stays as stored.
+        const bool clean = TitleIsClean(u.Title);
+        std::string cleaned = clean ? std::string() : CleanTitle(u.Title);
+        if (!VisitPasses(u.Url, clean ? u.Title.str() : cleaned)) return;
+        if (!clean && cleaned != u.Title.str()) u.Title = std::move(cleaned);
         if (FPrivacy) u.Url = StripQuery(u.Url);
         u.State = 1;
       };

@@ -196,7 +196,12 @@ std::string JsonEscape(const std::string& s);
 // Appends the escaped text to `out` (the writers build large documents).
 void JsonEscapeTo(std::string& out, const std::string& s);
 std::string HtmlEscape(const std::string& s);
+// A title as reports show it: trimmed, control characters made spaces
+// (each pair of spaces then one), cut at 300 UTF-16 units.
 std::string CleanTitle(const std::string& s);
+// True when CleanTitle would give `s` back unchanged, as it does for
+// nearly every stored title; found without making a copy.
+bool TitleIsClean(const std::string& s);
 std::string Utf8BytesToString(const std::string& bytes);  // malformed -> U+FFFD
 std::string BytesToText(const uint8_t* buf, int64_t len);
 bool LooksLikeText(const uint8_t* buf, int64_t len);

@@ -280,7 +280,28 @@ std::string HtmlEscape(const std::string& s) {
   return out;
 }
 
+bool TitleIsClean(const std::string& s) {
+  const size_t n = s.size();
+  if (n == 0) return true;
+  const unsigned char* p = U(s);
+  if (p[0] <= 0x20 || p[n - 1] <= 0x20) return false;  // Trim would cut
+  // Eight bytes at a time are tested for one below 0x20 (a tab, which
+  // stays, among them); the byte loop then looks closer from that word.
+  constexpr uint64_t kOnes = 0x0101010101010101ULL, kHigh = 0x8080808080808080ULL;
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    if (((w - kOnes * 0x20) & ~w) & kHigh) break;
+  }
+  for (; i < n; ++i)
+    if (p[i] < 0x20 && p[i] != '\t') return false;
+  // A UTF-16 unit takes at least one byte.
+  return n <= 300 || Utf16Length(s) <= 300;
+}
+
 std::string CleanTitle(const std::string& s) {
+  if (TitleIsClean(s)) return s;
   std::string t = Trim(s);
   if (t.empty()) return t;
   bool hasControl = false;
@@ -302,7 +323,7 @@ std::string CleanTitle(const std::string& s) {
     }
     t = Trim(halved);
   }
-  return Utf16Length(t) > 300 ? Utf16Left(t, 300) : t;
+  return t.size() > 300 && Utf16Length(t) > 300 ? Utf16Left(t, 300) : t;
 }
 
 std::string Utf8BytesToString(const std::string& bytes) {

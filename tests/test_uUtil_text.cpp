@@ -128,6 +128,33 @@ TEST(CleanTitle, ControlsBecomeSpacesAndPairsAreHalved) {
   EXPECT_EQ(Utf16Length(CleanTitle(std::string(400, 'x') + "中")), 300u);
 }
 
+// The readers keep a stored title as it is when TitleIsClean says so: it
+// must say so exactly when CleanTitle would change nothing, whichever byte
+// of an eight-byte word a control character sits in.
+TEST(CleanTitle, CleanIsSaidExactlyWhenNothingWouldChange) {
+  std::vector<std::string> titles = {"", "a", "Title", " a", "a ", "a\tb", "\tx", "x\t",
+                                     "中文标题", std::string("a\0b", 3), std::string(300, 'x'),
+                                     std::string(301, 'x'), std::string(150, 'x') + "中文",
+                                     std::string(299, 'x') + kSmile, std::string(200, 'x') + "中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中"};
+  for (size_t at = 1; at < 19; ++at)
+    for (char c : {'\x01', '\n', '\x1f', ' ', '\t', '\x7f'}) {
+      std::string t(20, 'y');
+      t[at] = c;
+      titles.push_back(t);
+    }
+  // Clean: nothing to trim, no control character but the tab, at most 300
+  // UTF-16 units; and CleanTitle then gives the title back, else changes it.
+  for (const std::string& t : titles) {
+    bool clean = t.empty() || (static_cast<unsigned char>(t.front()) > 0x20 &&
+                               static_cast<unsigned char>(t.back()) > 0x20);
+    for (char c : t)
+      if (static_cast<unsigned char>(c) < 0x20 && c != '\t') clean = false;
+    clean = clean && Utf16Length(t) <= 300;
+    EXPECT_EQ(TitleIsClean(t), clean) << "[" << t << "]";
+    EXPECT_EQ(CleanTitle(t) == t, clean) << "[" << t << "]";
+  }
+}
+
 TEST(Utf8BytesToString, MalformedRunsBecomeOneReplacementEach) {
   EXPECT_EQ(Utf8BytesToString(""), "");
   EXPECT_EQ(Utf8BytesToString("abc 中 " + kSmile), "abc 中 " + kSmile);
