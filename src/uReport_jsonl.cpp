@@ -92,10 +92,9 @@ void AppendLineEnd(std::string& out, const std::string& url, const std::string& 
   out += "}\n";
 }
 
-// Line ends of the addresses several visits share: visits of one address
-// share its stored texts, so each such end is made once, before the lines
-// are written (Collect, a part of the addresses on each lane), and then
-// only read, by every lane.
+// Line ends by address: visits of one address share its stored texts, so
+// its end is made once, before the lines are written (Collect, a part of
+// the addresses on each lane), and then only read, by every lane.
 // Addresses the reader numbered come first: Survey notes one visit of each
 // number, and the ends are then made number by number, each lane a range
 // of them, without a pass over the visits; a line finds its end by its
