@@ -105,7 +105,7 @@ void AppendLineEnd(std::string& out, const std::string& url, const std::string& 
 class TAddressFacts {
  public:
   // Parts come in a power of two, at most `parts`: which part keeps an
-  // address is then a mask, asked several times per visit.
+  // address without a number is then a mask, asked several times a visit.
   TAddressFacts(int parts, uint32_t numbered) : FNumbered(numbered) {
     while (FShift < 2 && (2 << FShift) <= parts) ++FShift;
     FParts.resize(size_t{1} << FShift);
@@ -146,8 +146,7 @@ class TAddressFacts {
       return a < hi && FVisitOf[a] >= 0 ? &items[static_cast<size_t>(FVisitOf[a])] : nullptr;
     };
     for (uint32_t a = lo; a < hi; ++a) {
-      if (a + 3 * kAhead < hi && FVisitOf[a + 3 * kAhead] >= 0)
-        PrefetchRead(&items[static_cast<size_t>(FVisitOf[a + 3 * kAhead])]);
+      if (const THistoryRecord* r = visitAt(a + 3 * kAhead)) PrefetchRead(r);
       if (const THistoryRecord* r = visitAt(a + 2 * kAhead)) {
         r->Url.PrefetchHeaderToRead();
         r->Title.PrefetchHeaderToRead();
