@@ -9,6 +9,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -117,7 +118,7 @@ class TAddressFacts {
   // number. Before Collect, on one thread.
   void Survey(const THistoryArray& items, size_t count) {
     FVisitOf.assign(FNumbered, -1);
-    FEndOf.assign(FNumbered, TEnd{nullptr, nullptr, 0});
+    FEndOf.assign(FNumbered, TEnd{nullptr, nullptr, 0, 0});
     for (size_t i = 0; i < count; ++i) {
       const THistoryRecord& r = items[i];
       if (r.Address < FNumbered) {
@@ -158,7 +159,8 @@ class TAddressFacts {
       const THistoryRecord* r = visitAt(a);
       if (r == nullptr || r->Url.Identity() == nullptr) continue;
       const uint32_t ref = MakeEnd(p, static_cast<uint32_t>(part), *r);
-      if (ref != 0) FEndOf[a] = TEnd{r->Url.Identity(), r->Title.Identity(), ref};
+      if (ref != 0)
+        FEndOf[a] = TEnd{r->Url.Identity(), r->Title.Identity(), ref, UrlHash(r->Url)};
     }
     if (FUnnumbered) CollectUnnumbered(items, count, part);
   }
@@ -184,17 +186,35 @@ class TAddressFacts {
     r.Title.PrefetchHeaderToRead();
   }
 
+  // Whether two visits' addresses are spelled alike. A visit whose end was
+  // made by its number with its own stored address has that address's hash
+  // beside the end: two such visits with different hashes differ without
+  // their texts being loaded, which nothing else on a line needs.
+  bool SameUrl(const THistoryRecord& a, const THistoryRecord& b) const {
+    if (a.Url.SameAs(b.Url)) return true;
+    if (a.Address < FNumbered && b.Address < FNumbered) {
+      const TEnd& x = FEndOf[a.Address];
+      const TEnd& y = FEndOf[b.Address];
+      if (x.Ref != 0 && y.Ref != 0 && x.Url == a.Url.Identity() && y.Url == b.Url.Identity() &&
+          x.UrlHash != y.UrlHash)
+        return false;
+    }
+    return a.Url.str() == b.Url.str();
+  }
+
   // The i-th visit's line end: the one made for its address when it was
-  // made with the same title, else made here with the lane's own host
+  // made with the same title, else made in `own` with the lane's own host
   // fields.
-  void AppendEnd(std::string& out, const THistoryRecord& r, size_t i, THostFields& hosts) const {
+  std::string_view EndText(const THistoryRecord& r, size_t i, std::string& own,
+                           THostFields& hosts) const {
     if (const char* at = EndOf(r, i)) {
       uint32_t n;
       std::memcpy(&n, at, sizeof n);
-      out.append(at + sizeof n, n);
-      return;
+      return std::string_view(at + sizeof n, n);
     }
-    AppendLineEnd(out, r.Url, r.Title, hosts);
+    own.clear();
+    AppendLineEnd(own, r.Url, r.Title, hosts);
+    return own;
   }
 
  private:
@@ -206,6 +226,7 @@ class TAddressFacts {
     const void* Url;    // the stored texts the end was made with
     const void* Title;
     uint32_t Ref;
+    uint32_t UrlHash;   // of the address, when Ref is not 0
   };
   struct TSlot {
     const void* Id;     // the address's stored text; null: free
@@ -286,6 +307,10 @@ class TAddressFacts {
     }
   }
 
+  static uint32_t UrlHash(const TSharedText& url) {
+    return static_cast<uint32_t>(std::hash<std::string_view>()(url.str()));
+  }
+
   static uint64_t Hash(const void* id) {
     return (reinterpret_cast<uintptr_t>(id) >> 4) * 0x9E3779B97F4A7C15ULL;
   }
@@ -327,7 +352,8 @@ class TAddressFacts {
 // time) gets a table.
 class TVisitSeq {
  public:
-  explicit TVisitSeq(const THistoryArray& items) : FItems(items) {}
+  TVisitSeq(const THistoryArray& items, const TAddressFacts& facts)
+      : FItems(items), FFacts(facts) {}
 
   // Makes the i-th visit the next one asked about, wherever the previous
   // question was: the run of its second is looked up from its start.
@@ -351,7 +377,7 @@ class TVisitSeq {
       int32_t seq = 0;
       for (int32_t k = FRunStart; k < i; ++k) {
         const THistoryRecord& o = FItems[static_cast<size_t>(k)];
-        if (o.Source == r.Source && o.Url == r.Url) ++seq;
+        if (o.Source == r.Source && FFacts.SameUrl(o, r)) ++seq;
       }
       return seq;
     }
@@ -366,6 +392,7 @@ class TVisitSeq {
     return std::to_string(r.Source) + '\n' + r.Url.str();
   }
   const THistoryArray& FItems;
+  const TAddressFacts& FFacts;
   int32_t FRunStart = 0;
   std::unordered_map<std::string, int32_t> FTable;
 };
@@ -396,31 +423,75 @@ class TLineHeads {
 
 // ,"time":"…","utc_offset":N — the offset the time text was made with;
 // times outside the years the local conversion covers are shown in UTC.
+int64_t OffsetMinutes(int64_t unixTime) {
+  const bool local = unixTime >= kUnix1990 && unixTime < kUnix2100;
+  return local ? UtcOffsetAt(unixTime) / 60 : 0;
+}
+
 void AppendTimeFields(std::string& out, TTimeTextCache& times, int64_t unixTime) {
   out += ",\"time\":\"";
   times.AppendTo(out, unixTime);
   out += "\",\"utc_offset\":";
-  const bool local = unixTime >= kUnix1990 && unixTime < kUnix2100;
-  AppendInt(out, local ? UtcOffsetAt(unixTime) / 60 : 0);
+  AppendInt(out, OffsetMinutes(unixTime));
 }
+
+// Lines are put together in a small buffer of the lane's, with plain
+// copies, and handed to the chunk's text a buffer at a time: a line of
+// many short pieces would otherwise grow the text piece by piece.
+class TLineBuffer {
+ public:
+  // Room for `need` bytes at the end of the buffer, handing what it holds
+  // to `out` first when they do not fit.
+  char* Room(size_t need, std::string& out) {
+    if (FUsed + need > FBytes.size()) {
+      Flush(out);
+      if (need > FBytes.size()) FBytes.resize(need);
+    }
+    return FBytes.data() + FUsed;
+  }
+  // What was written from Room's answer up to `end` is kept.
+  void Keep(const char* end) { FUsed = static_cast<size_t>(end - FBytes.data()); }
+  void Flush(std::string& out) {
+    out.append(FBytes.data(), FUsed);
+    FUsed = 0;
+  }
+
+  static char* Put(char* at, std::string_view text) {
+    std::memcpy(at, text.data(), text.size());
+    return at + text.size();
+  }
+  template <size_t N>
+  static char* Put(char* at, const char (&literal)[N]) {
+    std::memcpy(at, literal, N - 1);
+    return at + N - 1;
+  }
+  static char* PutInt(char* at, int64_t v) { return std::to_chars(at, at + 20, v).ptr; }
+
+ private:
+  std::vector<char> FBytes = std::vector<char>(size_t{1} << 16);
+  size_t FUsed = 0;
+};
 
 void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOptions& opts,
                     const std::string& runField) {
   struct TLane {
-    TLane(const THistoryArray& items, const std::string& runField, const std::string& machine)
-        : Seqs(items), Heads("visit", runField, machine) {}
+    TLane(const THistoryArray& items, const TAddressFacts& facts, const std::string& runField,
+          const std::string& machine)
+        : Seqs(items, facts), Heads("visit", runField, machine) {}
     TTimeTextCache Times;
     TVisitSeq Seqs;
     TLineHeads Heads;
     THostFields Hosts;  // for addresses of a single visit
+    std::string OwnEnd;
+    TLineBuffer Lines;
   };
   const THistoryArray& items = list.Items();
   const int lanes = ReportLanes();
-  std::vector<TLane> state;
-  for (int i = 0; i < lanes; ++i) state.emplace_back(items, runField, opts.Machine);
   // A short export is not worth a thread.
   const size_t count = static_cast<size_t>(list.Count());
   TAddressFacts facts(count < 16384 ? 1 : lanes, list.AddressCount());
+  std::vector<TLane> state;
+  for (int i = 0; i < lanes; ++i) state.emplace_back(items, facts, runField, opts.Machine);
   facts.Survey(items, count);
   std::vector<std::function<void()>> collect;
   for (int part = 0; part < facts.Parts(); ++part)
@@ -440,13 +511,21 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
       if (i + 2 * kAhead < to) facts.PrefetchNote(items[i + 2 * kAhead], i + 2 * kAhead);
       if (i + kAhead < to) facts.PrefetchEnd(items[i + kAhead], i + kAhead);
       const THistoryRecord& r = items[i];
-      out += s.Heads.Of(r.Source);
-      AppendInt(out, r.VisitUnix);
-      out += ",\"seq\":";
-      AppendInt(out, s.Seqs.Next(i));
-      AppendTimeFields(out, s.Times, r.VisitUnix);
-      facts.AppendEnd(out, r, i, s.Hosts);
+      const std::string& head = s.Heads.Of(r.Source);
+      const std::string_view end = facts.EndText(r, i, s.OwnEnd, s.Hosts);
+      // ts, seq, time and offset take at most 20 + 7 + 11 + 9 + 19 + 15 + 20 bytes.
+      char* at = s.Lines.Room(head.size() + 101 + end.size(), out);
+      at = TLineBuffer::Put(at, head);
+      at = TLineBuffer::PutInt(at, r.VisitUnix);
+      at = TLineBuffer::Put(at, ",\"seq\":");
+      at = TLineBuffer::PutInt(at, s.Seqs.Next(i));
+      at = TLineBuffer::Put(at, ",\"time\":\"");
+      at += s.Times.WriteTo(at, r.VisitUnix);
+      at = TLineBuffer::Put(at, "\",\"utc_offset\":");
+      at = TLineBuffer::PutInt(at, OffsetMinutes(r.VisitUnix));
+      s.Lines.Keep(TLineBuffer::Put(at, end));
     }
+    s.Lines.Flush(out);
   });
 }
 

@@ -188,6 +188,63 @@ TEST(uReportJsonl, SeqTellsRealRepeatsApartAndKeysSurviveANarrowerWindow) {
   EXPECT_EQ(std::vector<TKey>(newerKeys.begin() + 1, newerKeys.end()), keys);
 }
 
+TEST(uReportJsonl, SeqCountsOneSpellingAcrossItsStoredCopiesAndNumbers) {
+  // Numbered visits tell their addresses apart without reading the texts;
+  // two stored copies of one spelling (two address rows, two numbers) must
+  // still count as one address, and a number's visit that holds another
+  // spelling as its own.
+  THistoryList list;
+  const uint32_t first = list.NumberAddresses(3);
+  const TSharedText a1(std::string("https://s.example/a")), a2(std::string("https://s.example/a"));
+  const TSharedText b(std::string("https://s.example/b")), c(std::string("https://s.example/c"));
+  struct TStep {
+    const TSharedText* Url;
+    uint32_t Number;
+  };
+  // number 0 and 1 hold "a" in two copies, number 2 holds "b"; the last
+  // visit of number 2 is "c", and the one after it "a" under number 2.
+  const TStep steps[] = {{&a1, 0}, {&b, 2}, {&a2, 1}, {&a1, 0}, {&a2, 1},
+                         {&b, 2},  {&c, 2}, {&a1, 2}};
+  for (const TStep& st : steps) {
+    THistoryRecord r = Visit("t", "", 1700000000);
+    r.Url = *st.Url;
+    r.Address = first + st.Number;
+    list.Add(r);
+  }
+  list.Add(Visit("t", "https://s.example/a", 1699999999));
+  const std::vector<TKey> keys = VisitKeys(BuildJsonlReport(list, TSourceList(), Opts()));
+  ASSERT_EQ(keys.size(), 9u);
+  const std::vector<std::string> seqs = {"0", "0", "1", "2", "3", "1", "0", "4", "0"};
+  for (size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(std::get<6>(keys[i]), seqs[i]) << i;
+  EXPECT_EQ(std::set<TKey>(keys.begin(), keys.end()).size(), keys.size());
+}
+
+TEST(uReportJsonl, LinesOfAnyLengthAreWrittenWholeWhereverTheyFall) {
+  // Lines are put together in a buffer of some tens of kilobytes: lines
+  // that end just short of it, just past it, and one far longer than it
+  // must each come out whole.
+  THistoryList list;
+  std::vector<std::string> urls;
+  for (int i = 0; i < 20400; ++i) {
+    // Mostly short lines of many lengths, so that they meet the buffer's
+    // end at every place; then long ones.
+    const size_t length = i == 20200 ? 300000
+                          : i < 20000 ? static_cast<size_t>(i) * 37 % 301
+                                      : 100 + static_cast<size_t>(i) * 397 % 40000;
+    std::string url = "https://long.example/" + std::to_string(i) + "/";
+    url += std::string(length, static_cast<char>('a' + i % 26));
+    urls.push_back(url);
+    list.Add(Visit("t" + std::to_string(i), url, 1700000000 - i));
+  }
+  const std::vector<std::string> lines = SplitLines(BuildJsonlReport(list, TSourceList(), Opts()));
+  ASSERT_EQ(lines.size(), urls.size());
+  for (size_t i = 0; i < lines.size(); i += i < 20000 ? 7 : 1) {
+    EXPECT_EQ(Field(lines[i], "url"), urls[i]) << i;
+    EXPECT_EQ(Field(lines[i], "title"), "t" + std::to_string(i)) << i;
+    EXPECT_EQ(lines[i].back(), '}') << i;
+  }
+}
+
 TEST(uReportJsonl, LongRunsOfOneSecondCountEachAddressOnItsOwn) {
   // An imported history can stamp hundreds of visits with one time; past a
   // short run the count goes through a table and must agree with a scan.
