@@ -13,6 +13,7 @@ int wmain(int, wchar_t**) {
 }
 #else
 int main(int argc, char** argv) {
+  plat::PreferLargePages(argv);
   plat::HardenProcess();
   std::vector<std::string> args(argv, argv + argc);
   return RunMain(args);
