@@ -4,10 +4,12 @@
 // is written out with each visit, so the database needs no copy of this
 // program's rules to answer the same questions as the reports.
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -94,74 +96,41 @@ void AppendLineEnd(std::string& out, const std::string& url, const std::string& 
 }
 
 // Line ends by address: visits of one address share its stored texts, so
-// its end is made once, before the lines are written (Collect, a part of
-// the addresses on each lane), and then only read, by every lane.
-// Addresses the reader numbered come first: Survey notes one visit of each
-// number, and the ends are then made number by number, each lane a range
-// of them, without a pass over the visits; a line finds its end by its
-// number. Other visits are split into parts by text identity: Collect
-// looks each up in a table and notes for each visit where its end lies
-// (Refs, in list order), so that the lines load their ends a few visits
-// ahead with nothing to wait for first.
+// its end is made once and then only read, by every lane.
+// Addresses the reader numbered: the first lane to write a line of a
+// number makes that number's end, in blocks of its own that never move,
+// and publishes it in a table by number; the lines that follow copy it. A
+// lane that meets a number another lane is still making writes that line's
+// end itself. So the ends are made while earlier lines are being written.
+// Other visits are split into parts by text identity, before the lines are
+// written: Collect looks each up in a table and notes for each visit where
+// its end lies (Refs, in list order), so that the lines load their ends a
+// few visits ahead with nothing to wait for first.
 class TAddressFacts {
  public:
   // Parts come in a power of two, at most `parts`: which part keeps an
   // address without a number is then a mask, asked several times a visit.
-  TAddressFacts(int parts, uint32_t numbered) : FNumbered(numbered) {
+  // Each of `lanes` keeps the ends it makes.
+  TAddressFacts(int parts, int lanes, uint32_t numbered)
+      : FNumbered(numbered), FEndOf(new TNumberEnd[numbered]),
+        FStores(static_cast<size_t>(std::max(lanes, 1))) {
     while (FShift < 2 && (2 << FShift) <= parts) ++FShift;
     FParts.resize(size_t{1} << FShift);
   }
 
   int Parts() const { return static_cast<int>(FParts.size()); }
 
-  // Notes the first visit of every number, and whether any visit has no
-  // number. Before Collect, on one thread.
+  // Notes whether any visit has no number: only those need Collect. On one
+  // thread, before the lines.
   void Survey(const THistoryArray& items, size_t count) {
-    FVisitOf.assign(FNumbered, -1);
-    FEndOf.assign(FNumbered, TEnd{nullptr, nullptr, 0, 0});
-    for (size_t i = 0; i < count; ++i) {
-      const THistoryRecord& r = items[i];
-      if (r.Address < FNumbered) {
-        int32_t& v = FVisitOf[r.Address];
-        if (v < 0) v = static_cast<int32_t>(i);
-      } else if (r.Url.Identity() != nullptr) {
-        FUnnumbered = true;
-      }
-    }
+    for (size_t i = 0; i < count && !FUnnumbered; ++i)
+      FUnnumbered = items[i].Address >= FNumbered && items[i].Url.Identity() != nullptr;
   }
+  bool NeedsCollect() const { return FUnnumbered; }
 
-  // Makes the line ends of part `part`: of its range of numbers, and of
-  // the shared addresses without a number that fall to it.
+  // Makes the line ends of the shared addresses without a number that fall
+  // to part `part`.
   void Collect(const THistoryArray& items, size_t count, int part) {
-    TPart& p = FParts[static_cast<size_t>(part)];
-    const uint32_t parts = static_cast<uint32_t>(FParts.size());
-    const uint32_t lo = static_cast<uint32_t>(uint64_t{FNumbered} * part / parts);
-    const uint32_t hi = static_cast<uint32_t>(uint64_t{FNumbered} * (part + 1) / parts);
-    // Room for the ends at a typical length: growing the text copies it,
-    // and what stays unused is never touched.
-    p.Ends.reserve(static_cast<size_t>(hi - lo) * 224);
-    // Each number's visit, then its texts' headers, then their characters
-    // are loaded some numbers ahead.
-    constexpr uint32_t kAhead = 8;
-    auto visitAt = [&](uint32_t a) -> const THistoryRecord* {
-      return a < hi && FVisitOf[a] >= 0 ? &items[static_cast<size_t>(FVisitOf[a])] : nullptr;
-    };
-    for (uint32_t a = lo; a < hi; ++a) {
-      if (const THistoryRecord* r = visitAt(a + 3 * kAhead)) PrefetchRead(r);
-      if (const THistoryRecord* r = visitAt(a + 2 * kAhead)) {
-        r->Url.PrefetchHeaderToRead();
-        r->Title.PrefetchHeaderToRead();
-      }
-      if (const THistoryRecord* r = visitAt(a + kAhead)) {
-        r->Url.PrefetchChars();
-        r->Title.PrefetchChars();
-      }
-      const THistoryRecord* r = visitAt(a);
-      if (r == nullptr || r->Url.Identity() == nullptr) continue;
-      const uint32_t ref = MakeEnd(p, static_cast<uint32_t>(part), *r);
-      if (ref != 0)
-        FEndOf[a] = TEnd{r->Url.Identity(), r->Title.Identity(), ref, UrlHash(r->Url)};
-    }
     if (FUnnumbered) CollectUnnumbered(items, count, part);
   }
 
@@ -175,7 +144,7 @@ class TAddressFacts {
   }
 
   // Starts loading the end of the i-th visit: the one made for its
-  // address, else the texts its own end is made of.
+  // address, else the texts its end will be made of.
   void PrefetchEnd(const THistoryRecord& r, size_t i) const {
     if (const char* at = EndOf(r, i)) {
       // Most ends are a few lines long; the first lines are loaded blind.
@@ -185,6 +154,13 @@ class TAddressFacts {
     r.Url.PrefetchHeaderToRead();
     r.Title.PrefetchHeaderToRead();
   }
+  // A few visits after PrefetchEnd: the characters of the texts an end
+  // will be made of, when none is there to copy.
+  void PrefetchMaking(const THistoryRecord& r, size_t i) const {
+    if (EndOf(r, i) != nullptr) return;
+    r.Url.PrefetchChars();
+    r.Title.PrefetchChars();
+  }
 
   // Whether two visits' addresses are spelled alike. A visit whose end was
   // made by its number with its own stored address has that address's hash
@@ -193,25 +169,37 @@ class TAddressFacts {
   bool SameUrl(const THistoryRecord& a, const THistoryRecord& b) const {
     if (a.Url.SameAs(b.Url)) return true;
     if (a.Address < FNumbered && b.Address < FNumbered) {
-      const TEnd& x = FEndOf[a.Address];
-      const TEnd& y = FEndOf[b.Address];
-      if (x.Ref != 0 && y.Ref != 0 && x.Url == a.Url.Identity() && y.Url == b.Url.Identity() &&
+      const TNumberEnd& x = FEndOf[a.Address];
+      const TNumberEnd& y = FEndOf[b.Address];
+      if (x.Ready() && y.Ready() && x.Url == a.Url.Identity() && y.Url == b.Url.Identity() &&
           x.UrlHash != y.UrlHash)
         return false;
     }
     return a.Url.str() == b.Url.str();
   }
 
-  // The i-th visit's line end: the one made for its address when it was
-  // made with the same title, else made in `own` with the lane's own host
-  // fields.
-  std::string_view EndText(const THistoryRecord& r, size_t i, std::string& own,
-                           THostFields& hosts) const {
-    if (const char* at = EndOf(r, i)) {
-      uint32_t n;
-      std::memcpy(&n, at, sizeof n);
-      return std::string_view(at + sizeof n, n);
+  // The i-th visit's line end as lane `lane` writes it: the one made for
+  // its address when it was made with the same texts (made now, when this
+  // is the first line of its number), else made in `own`. `hosts`: the
+  // lane's own.
+  std::string_view EndText(const THistoryRecord& r, size_t i, int lane, std::string& own,
+                           THostFields& hosts) {
+    if (r.Address < FNumbered && r.Url.Identity() != nullptr) {
+      TNumberEnd& e = FEndOf[r.Address];
+      uint32_t state = kFree;
+      if (e.State.load(std::memory_order_acquire) == kFree &&
+          e.State.compare_exchange_strong(state, kMaking, std::memory_order_acquire)) {
+        const char* at = FStores[static_cast<size_t>(lane)].Add(r, hosts);
+        if (at != nullptr) {
+          e.Url = r.Url.Identity();
+          e.Title = r.Title.Identity();
+          e.At = at;
+          e.UrlHash = UrlHash(r.Url);
+        }
+        e.State.store(at != nullptr ? kReady : kNone, std::memory_order_release);
+      }
     }
+    if (const char* at = EndOf(r, i)) return TextAt(at);
     own.clear();
     AppendLineEnd(own, r.Url, r.Title, hosts);
     return own;
@@ -222,22 +210,63 @@ class TAddressFacts {
   // top two bits; 0 for none.
   static constexpr uint32_t kPartShift = 30;
   static constexpr uint32_t kOffsetMask = (1u << kPartShift) - 1;
-  struct TEnd {
-    const void* Url;    // the stored texts the end was made with
-    const void* Title;
-    uint32_t Ref;
-    uint32_t UrlHash;   // of the address, when Ref is not 0
+  // A number's end: not made yet, being made by a lane, made, or not to be
+  // made (too long to measure). Its other fields are set before it is
+  // published as made, and not changed after.
+  enum : uint32_t { kFree, kMaking, kReady, kNone };
+  struct TNumberEnd {
+    std::atomic<uint32_t> State{kFree};
+    uint32_t UrlHash = 0;        // of the address
+    const void* Url = nullptr;   // the stored texts the end was made with
+    const void* Title = nullptr;
+    const char* At = nullptr;    // its length, then its text
+    bool Ready() const { return State.load(std::memory_order_acquire) == kReady; }
   };
   struct TSlot {
     const void* Id;     // the address's stored text; null: free
     const void* Title;  // the stored title the end was made with
-    uint32_t Ref;       // as TEnd's; 0: none made
+    uint32_t Ref;       // as TPart's Refs; 0: none made
   };
   struct TPart {
     std::vector<uint32_t> Refs;  // by visit without a number: its end's Ref, or 0
     std::string Ends;
     THostFields Hosts;
   };
+  // The ends of numbers one lane made, each after its length, in blocks
+  // that stay where they are while other lanes read them.
+  class TEndStore {
+   public:
+    // Where r's end now lies; null when it is too long to measure.
+    const char* Add(const THistoryRecord& r, THostFields& hosts) {
+      FText.clear();
+      AppendLineEnd(FText, r.Url, r.Title, hosts);
+      if (FText.size() > 0xFFFFFFFFu) return nullptr;
+      const size_t need = sizeof(uint32_t) + FText.size();
+      if (FBlocks.empty() || FUsed + need > FRoom) {
+        FRoom = std::max(kBlockBytes, need);
+        FBlocks.emplace_back(new char[FRoom]);
+        FUsed = 0;
+      }
+      char* at = FBlocks.back().get() + FUsed;
+      const uint32_t n = static_cast<uint32_t>(FText.size());
+      std::memcpy(at, &n, sizeof n);
+      std::memcpy(at + sizeof n, FText.data(), FText.size());
+      FUsed += need;
+      return at;
+    }
+
+   private:
+    static constexpr size_t kBlockBytes = size_t{4} << 20;
+    std::vector<std::unique_ptr<char[]>> FBlocks;
+    size_t FUsed = 0, FRoom = 0;
+    std::string FText;
+  };
+
+  static std::string_view TextAt(const char* at) {
+    uint32_t n;
+    std::memcpy(&n, at, sizeof n);
+    return std::string_view(at + sizeof n, n);
+  }
 
   // Appends r's line end to part p's ends, after its length; its Ref, or
   // 0 (and nothing kept) when it lies too far into the part or is too long
@@ -256,18 +285,17 @@ class TAddressFacts {
     return part << kPartShift | static_cast<uint32_t>(offset + 1);
   }
 
-  // The end noted for the i-th visit, if one was made with its title.
+  // The end there is for the i-th visit, if one was made with its texts.
   const char* EndOf(const THistoryRecord& r, size_t i) const {
-    uint32_t ref;
     if (r.Address < FNumbered) {
       // A visit with a title of its own makes its own end.
-      const TEnd& e = FEndOf[r.Address];
-      if (e.Url != r.Url.Identity() || e.Title != r.Title.Identity()) return nullptr;
-      ref = e.Ref;
-    } else {
-      if (!FUnnumbered) return nullptr;
-      ref = FParts[PartOf(r)].Refs[i];
+      const TNumberEnd& e = FEndOf[r.Address];
+      if (!e.Ready() || e.Url != r.Url.Identity() || e.Title != r.Title.Identity())
+        return nullptr;
+      return e.At;
     }
+    if (!FUnnumbered) return nullptr;
+    const uint32_t ref = FParts[PartOf(r)].Refs[i];
     if (ref == 0) return nullptr;
     return FParts[ref >> kPartShift].Ends.data() + ((ref & kOffsetMask) - 1);
   }
@@ -338,11 +366,11 @@ class TAddressFacts {
   }
 
   std::vector<TPart> FParts;
-  int FShift = 0;              // FParts holds 1 << FShift parts
-  uint32_t FNumbered;          // the numbers the list handed out
-  std::vector<int32_t> FVisitOf;  // by number: its first visit, or -1
-  std::vector<TEnd> FEndOf;       // by number: its end
-  bool FUnnumbered = false;       // some visit has no number
+  int FShift = 0;                         // FParts holds 1 << FShift parts
+  uint32_t FNumbered;                     // the numbers the list handed out
+  std::unique_ptr<TNumberEnd[]> FEndOf;   // by number: its end
+  std::vector<TEndStore> FStores;         // by lane: the ends it made
+  bool FUnnumbered = false;               // some visit has no number
 };
 
 // The occurrence index of a visit among the visits of the same source,
@@ -489,18 +517,20 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
   const int lanes = ReportLanes();
   // A short export is not worth a thread.
   const size_t count = static_cast<size_t>(list.Count());
-  TAddressFacts facts(count < 16384 ? 1 : lanes, list.AddressCount());
+  TAddressFacts facts(count < 16384 ? 1 : lanes, lanes, list.AddressCount());
   std::vector<TLane> state;
   for (int i = 0; i < lanes; ++i) state.emplace_back(items, facts, runField, opts.Machine);
   facts.Survey(items, count);
-  std::vector<std::function<void()>> collect;
-  for (int part = 0; part < facts.Parts(); ++part)
-    collect.emplace_back([&, part]() { facts.Collect(items, count, part); });
-  plat::RunTogether(collect);
+  if (facts.NeedsCollect()) {
+    std::vector<std::function<void()>> collect;
+    for (int part = 0; part < facts.Parts(); ++part)
+      collect.emplace_back([&, part]() { facts.Collect(items, count, part); });
+    plat::RunTogether(collect);
+  }
   constexpr int32_t kAhead = 8;
   // Every visit: /limit samples the reports, never an export. Most lines
   // end in a copy of their address's end, and only that is loaded ahead:
-  // the visits' own texts are not read at all.
+  // the visits' own texts are read only where that end is still to be made.
   EmitRecordChunks(sink, list.Count(), 8192, lanes,
                    [&](int lane, std::string& out, int32_t from, int32_t to) {
     TLane& s = state[static_cast<size_t>(lane)];
@@ -510,9 +540,10 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
     for (int32_t i = from; i < to; ++i) {
       if (i + 2 * kAhead < to) facts.PrefetchNote(items[i + 2 * kAhead], i + 2 * kAhead);
       if (i + kAhead < to) facts.PrefetchEnd(items[i + kAhead], i + kAhead);
+      if (i + kAhead / 2 < to) facts.PrefetchMaking(items[i + kAhead / 2], i + kAhead / 2);
       const THistoryRecord& r = items[i];
       const std::string& head = s.Heads.Of(r.Source);
-      const std::string_view end = facts.EndText(r, i, s.OwnEnd, s.Hosts);
+      const std::string_view end = facts.EndText(r, i, lane, s.OwnEnd, s.Hosts);
       // ts, seq, time and offset take at most 20 + 7 + 11 + 9 + 19 + 15 + 20 bytes.
       char* at = s.Lines.Room(head.size() + 101 + end.size(), out);
       at = TLineBuffer::Put(at, head);

@@ -392,6 +392,33 @@ TEST(uReportJsonl, LinesAreTheSameWhetherVisitsShareTheirAddressTextOrNot) {
   EXPECT_EQ(Field(lines[9], "keyword"), "你");
 }
 
+TEST(uReportJsonl, NumberedEndsFillManyBlocksAndOneOutgrowsABlock) {
+  // The line ends of numbered addresses are kept in blocks of some
+  // megabytes, made while the lines are written, side by side: thousands of
+  // long ends, one far longer than a block, each address met in several
+  // chunks, must give the bytes of ends made visit by visit.
+  THistoryList numbered, own;
+  const int kAddresses = 20000;
+  const uint32_t first = numbered.NumberAddresses(kAddresses);
+  std::vector<THistoryRecord> bases;
+  for (int a = 0; a < kAddresses; ++a) {
+    std::string url = "https://blocks.example/" + std::to_string(a) + "?q=" + std::string(200, 'u');
+    if (a == 777) url += std::string(size_t{5} << 20, 'x');
+    THistoryRecord r = Visit("标题 " + std::to_string(a) + std::string(100, 't'), url, 0);
+    r.Address = first + static_cast<uint32_t>(a);
+    bases.push_back(r);
+  }
+  for (int i = 0; i < 3 * kAddresses; ++i) {
+    THistoryRecord r = bases[static_cast<size_t>(i * 7919 % kAddresses)];
+    r.VisitUnix = 1700000000 - i;
+    numbered.Add(r);
+    own.Add(Visit(r.Title.str(), r.Url.str(), r.VisitUnix));
+  }
+  const std::string fromNumbered = BuildJsonlReport(numbered, TSourceList(), Opts());
+  EXPECT_TRUE(fromNumbered == BuildJsonlReport(own, TSourceList(), Opts()));
+  EXPECT_EQ(SplitLines(fromNumbered).size(), size_t{3} * kAddresses);
+}
+
 TEST(uReportJsonl, ANumberNeverLendsItsLineEndToAnotherAddress) {
   // Numbers come from the readers, one to a stored address; should a list
   // ever give one number two addresses, each visit still shows its own.
