@@ -531,7 +531,9 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
   // Every visit: /limit samples the reports, never an export. Most lines
   // end in a copy of their address's end, and only that is loaded ahead:
   // the visits' own texts are read only where that end is still to be made.
-  EmitRecordChunks(sink, list.Count(), 8192, lanes,
+  // A chunk of lines is about 1.5 MB: the chunks out at once stay small
+  // beside the ends.
+  EmitRecordChunks(sink, list.Count(), 4096, lanes,
                    [&](int lane, std::string& out, int32_t from, int32_t to) {
     TLane& s = state[static_cast<size_t>(lane)];
     s.Seqs.Seek(from);
