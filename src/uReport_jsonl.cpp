@@ -451,7 +451,11 @@ class TLineHeads {
 
 // ,"time":"…","utc_offset":N — the offset the time text was made with;
 // times outside the years the local conversion covers are shown in UTC.
-int64_t OffsetMinutes(int64_t unixTime) {
+// The offset is the one the time text cache knows for the day when it
+// knows it (its days lie inside those years).
+int64_t OffsetMinutes(const TTimeTextCache& times, int64_t unixTime) {
+  int64_t offset;
+  if (times.KnownOffset(unixTime, offset)) return offset / 60;
   const bool local = unixTime >= kUnix1990 && unixTime < kUnix2100;
   return local ? UtcOffsetAt(unixTime) / 60 : 0;
 }
@@ -460,7 +464,7 @@ void AppendTimeFields(std::string& out, TTimeTextCache& times, int64_t unixTime)
   out += ",\"time\":\"";
   times.AppendTo(out, unixTime);
   out += "\",\"utc_offset\":";
-  AppendInt(out, OffsetMinutes(unixTime));
+  AppendInt(out, OffsetMinutes(times, unixTime));
 }
 
 // Lines are put together in a small buffer of the lane's, with plain
@@ -555,7 +559,7 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
       at = TLineBuffer::Put(at, ",\"time\":\"");
       at += s.Times.WriteTo(at, r.VisitUnix);
       at = TLineBuffer::Put(at, "\",\"utc_offset\":");
-      at = TLineBuffer::PutInt(at, OffsetMinutes(r.VisitUnix));
+      at = TLineBuffer::PutInt(at, OffsetMinutes(s.Times, r.VisitUnix));
       s.Lines.Keep(TLineBuffer::Put(at, end));
     }
     s.Lines.Flush(out);

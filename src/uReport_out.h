@@ -22,8 +22,10 @@ namespace report_detail {
 // conversion. Local time is the stored time plus the UTC offset in effect
 // at that instant, so the reuse also needs the offset the day was
 // remembered with: across a daylight-saving change the day is converted
-// again. Days near the ends of the 1990..2100 window, where the conversion
-// falls back to UTC figures, are never cached.
+// again. A day with the same offset at both ends (nearly every day) is
+// taken to keep it throughout, and its instants are not asked theirs.
+// Days near the ends of the 1990..2100 window, where the conversion falls
+// back to UTC figures, are never cached.
 class TTimeTextCache {
  public:
   // Room a time text needs at most (dates run to the year 9999).
@@ -37,7 +39,7 @@ class TTimeTextCache {
   size_t WriteTo(char* dst, int64_t when) {
     if (when <= 0) return 0;
     if (FValid && when >= FDayStart && when - FDayStart < 86400 &&
-        UtcOffsetAt(when) == FOffset) {
+        (FSteady || UtcOffsetAt(when) == FOffset)) {
       int32_t s = static_cast<int32_t>(when - FDayStart);
       const char clock[8] = {Digit(s / 36000), Digit(s / 3600 % 10), ':', Digit(s / 600 % 6),
                              Digit(s / 60 % 10), ':',  Digit(s % 60 / 10), Digit(s % 10)};
@@ -50,6 +52,13 @@ class TTimeTextCache {
     std::memcpy(dst, text.data(), n);
     Remember(when, text);
     return n;
+  }
+  // The UTC offset at `when` in seconds, when `when` falls in the day
+  // remembered and that day keeps one offset; false otherwise.
+  bool KnownOffset(int64_t when, int64_t& offset) const {
+    if (!FValid || !FSteady || when < FDayStart || when - FDayStart >= 86400) return false;
+    offset = FOffset;
+    return true;
   }
 
  private:
@@ -70,6 +79,7 @@ class TTimeTextCache {
     if (year < 1991 || year > 2099 || h < 0 || m < 0 || s < 0) return;
     FDayStart = when - (h * 3600 + m * 60 + s);
     FOffset = UtcOffsetAt(when);
+    FSteady = UtcOffsetAt(FDayStart) == FOffset && UtcOffsetAt(FDayStart + 86399) == FOffset;
     std::memcpy(FDate, t.data(), sizeof FDate);
     FValid = true;
   }
@@ -77,6 +87,7 @@ class TTimeTextCache {
   bool FValid = false;
   int64_t FDayStart = 0;
   int64_t FOffset = 0;
+  bool FSteady = false;  // the day keeps FOffset from its start to its end
   char FDate[11] = {};  // "yyyy-mm-dd "
 };
 

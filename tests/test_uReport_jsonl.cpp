@@ -245,6 +245,24 @@ TEST(uReportJsonl, LinesOfAnyLengthAreWrittenWholeWhereverTheyFall) {
   }
 }
 
+TEST(uReportJsonl, TimesAndOffsetsAcrossDaylightSavingChanges) {
+  // A day's date is reused for its other visits, and its offset too where
+  // the day keeps one: on the days the clocks change, in either order.
+  vt_test::TzOverride tz("CET-1CEST,M3.5.0,M10.5.0/3");
+  const int64_t times[] = {1711879200, 1711845000, 1729983600, 1730026800};
+  const char* texts[] = {"2024-03-31 12:00:00", "2024-03-31 01:30:00", "2024-10-27 01:00:00",
+                         "2024-10-27 12:00:00"};
+  const char* offsets[] = {"120", "60", "120", "60"};
+  THistoryList list;
+  for (int64_t t : times) list.Add(Visit("t", "https://dst.example/", t));
+  const std::vector<std::string> lines = SplitLines(BuildJsonlReport(list, TSourceList(), Opts()));
+  ASSERT_EQ(lines.size(), 4u);
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(Field(lines[i], "time"), texts[i]) << i;
+    EXPECT_EQ(Field(lines[i], "utc_offset"), offsets[i]) << i;
+  }
+}
+
 TEST(uReportJsonl, LongRunsOfOneSecondCountEachAddressOnItsOwn) {
   // An imported history can stamp hundreds of visits with one time; past a
   // short run the count goes through a table and must agree with a scan.
