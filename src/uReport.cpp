@@ -142,16 +142,6 @@ size_t EstimateRecords(const THistoryList& list, int32_t limit, size_t overhead,
   return bytes + bytes / 32;
 }
 
-// Copies `n` bytes of `text` at `p` and returns the end.
-char* Put(char* p, const char* text, size_t n) {
-  std::memcpy(p, text, n);
-  return p + n;
-}
-template <size_t N>
-char* Put(char* p, const char (&literal)[N]) {
-  return Put(p, literal, N - 1);
-}
-
 // What a record array repeats for every visit of one source, between the
 // time and the title: the escaped browser name (and profile), with the
 // punctuation around them. Each record then costs a few appends rather than

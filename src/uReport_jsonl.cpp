@@ -5,7 +5,6 @@
 // program's rules to answer the same questions as the reports.
 #include <algorithm>
 #include <atomic>
-#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -28,9 +27,8 @@ namespace {
 constexpr int64_t kUnix1990 = 631152000;  // 1990-01-01 00:00:00 UTC
 
 void AppendInt(std::string& out, int64_t v) {
-  char buf[24];
-  auto res = std::to_chars(buf, buf + sizeof buf, v);
-  out.append(buf, res.ptr);
+  char buf[20];
+  out.append(buf, PutInt(buf, v));
 }
 
 void AppendField(std::string& out, const char* key, const std::string& value) {
@@ -460,11 +458,17 @@ int64_t OffsetMinutes(const TTimeTextCache& times, int64_t unixTime) {
   return local ? UtcOffsetAt(unixTime) / 60 : 0;
 }
 
+constexpr size_t kTimeFieldsBytes = 9 + TTimeTextCache::kMaxBytes + 15 + 20;
+char* PutTimeFields(char* at, TTimeTextCache& times, int64_t unixTime) {
+  at = Put(at, ",\"time\":\"");
+  at += times.WriteTo(at, unixTime);
+  at = Put(at, "\",\"utc_offset\":");
+  return PutInt(at, OffsetMinutes(times, unixTime));
+}
+
 void AppendTimeFields(std::string& out, TTimeTextCache& times, int64_t unixTime) {
-  out += ",\"time\":\"";
-  times.AppendTo(out, unixTime);
-  out += "\",\"utc_offset\":";
-  AppendInt(out, OffsetMinutes(times, unixTime));
+  char fields[kTimeFieldsBytes];
+  out.append(fields, PutTimeFields(fields, times, unixTime));
 }
 
 // Lines are put together in a small buffer of the lane's, with plain
@@ -487,17 +491,6 @@ class TLineBuffer {
     out.append(FBytes.data(), FUsed);
     FUsed = 0;
   }
-
-  static char* Put(char* at, std::string_view text) {
-    std::memcpy(at, text.data(), text.size());
-    return at + text.size();
-  }
-  template <size_t N>
-  static char* Put(char* at, const char (&literal)[N]) {
-    std::memcpy(at, literal, N - 1);
-    return at + N - 1;
-  }
-  static char* PutInt(char* at, int64_t v) { return std::to_chars(at, at + 20, v).ptr; }
 
  private:
   std::vector<char> FBytes = std::vector<char>(size_t{1} << 16);
@@ -550,17 +543,14 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
       const THistoryRecord& r = items[i];
       const std::string& head = s.Heads.Of(r.Source);
       const std::string_view end = facts.EndText(r, i, lane, s.OwnEnd, s.Hosts);
-      // ts, seq, time and offset take at most 20 + 7 + 11 + 9 + 19 + 15 + 20 bytes.
-      char* at = s.Lines.Room(head.size() + 101 + end.size(), out);
-      at = TLineBuffer::Put(at, head);
-      at = TLineBuffer::PutInt(at, r.VisitUnix);
-      at = TLineBuffer::Put(at, ",\"seq\":");
-      at = TLineBuffer::PutInt(at, s.Seqs.Next(i));
-      at = TLineBuffer::Put(at, ",\"time\":\"");
-      at += s.Times.WriteTo(at, r.VisitUnix);
-      at = TLineBuffer::Put(at, "\",\"utc_offset\":");
-      at = TLineBuffer::PutInt(at, OffsetMinutes(s.Times, r.VisitUnix));
-      s.Lines.Keep(TLineBuffer::Put(at, end));
+      // ts and seq take at most 20 + 7 + 11 bytes.
+      char* at = s.Lines.Room(head.size() + 38 + kTimeFieldsBytes + end.size(), out);
+      at = Put(at, head);
+      at = PutInt(at, r.VisitUnix);
+      at = Put(at, ",\"seq\":");
+      at = PutInt(at, s.Seqs.Next(i));
+      at = PutTimeFields(at, s.Times, r.VisitUnix);
+      s.Lines.Keep(Put(at, end));
     }
     s.Lines.Flush(out);
   });

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -90,6 +92,20 @@ class TTimeTextCache {
   bool FSteady = false;  // the day keeps FOffset from its start to its end
   char FDate[11] = {};  // "yyyy-mm-dd "
 };
+
+// Text copied into a buffer the caller made room in; each answers the
+// place after it.
+inline char* Put(char* p, const char* text, size_t n) {
+  std::memcpy(p, text, n);
+  return p + n;
+}
+inline char* Put(char* p, std::string_view text) { return Put(p, text.data(), text.size()); }
+template <size_t N>
+char* Put(char* p, const char (&literal)[N]) {
+  return Put(p, literal, N - 1);
+}
+// A number takes at most 20 bytes.
+inline char* PutInt(char* p, int64_t v) { return std::to_chars(p, p + 20, v).ptr; }
 
 // The /limit rule: when 0 < limit < n, every step-th visit from index 0,
 // step = ceil(n / limit), shown = ceil(n / step); otherwise step 1, all n.
