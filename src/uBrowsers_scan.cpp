@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <iterator>
 #include <utility>
 
@@ -110,10 +111,53 @@ bool ScanUrlLeaves(const TTablePages& pages, size_t from, size_t to,
   return read && plain;
 }
 
+// One run's visits, in stored order. They go into a stretch of one table
+// that all runs share, made as large as the run's leaves are judged to
+// hold, so that the table can later be turned into the visit list where it
+// lies; a run that outgrows its stretch (or has none) goes on in a vector
+// of its own.
+class TVisitRun {
+ public:
+  void Into(TScanVisit* stretch, size_t room) {
+    FAt = stretch;
+    FRoom = room;
+    FSize = 0;
+    FOwn = false;
+    std::vector<TScanVisit>().swap(FSpill);
+  }
+  void push_back(const TScanVisit& v) {
+    if (FSize < FRoom)
+      FAt[FSize++] = v;
+    else
+      Spill(v);
+  }
+  bool InStretch() const { return !FOwn; }
+  const TScanVisit* data() const { return FOwn ? FSpill.data() : FAt; }
+  size_t size() const { return FOwn ? FSpill.size() : FSize; }
+  // Gives back the memory of a run that went on in a vector of its own.
+  void Release() { std::vector<TScanVisit>().swap(FSpill); }
+
+ private:
+  void Spill(const TScanVisit& v) {
+    if (!FOwn) {
+      FSpill.reserve(2 * FSize + 16);
+      FSpill.assign(FAt, FAt + FSize);
+      FOwn = true;
+    }
+    FSpill.push_back(v);
+  }
+
+  TScanVisit* FAt = nullptr;
+  size_t FRoom = 0;
+  size_t FSize = 0;
+  bool FOwn = false;
+  std::vector<TScanVisit> FSpill;
+};
+
 // Keeps a visit row of the window: false when the row is not as the
 // query would join it (its address or time not an integer).
 bool KeepVisitRow(const TStoreShape& shape, const TRawWindow& window, int64_t rowid, int refType,
-                  int64_t ref, int timeType, int64_t t, std::vector<TScanVisit>& visits) {
+                  int64_t ref, int timeType, int64_t t, TVisitRun& visits) {
   if (refType == kSqliteNull) return true;  // joins no address
   if (refType != kSqliteInteger || timeType != kSqliteInteger) return false;
   if (shape.PositiveTimesOnly && t <= 0) return true;
@@ -126,7 +170,7 @@ bool KeepVisitRow(const TStoreShape& shape, const TRawWindow& window, int64_t ro
 // empty for all. False when a row is not as the query would join it, or
 // the engine reports an error.
 bool ScanVisits(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& window,
-                std::vector<TScanVisit>& visits, const std::string& range = std::string()) {
+                TVisitRun& visits, const std::string& range = std::string()) {
   TSqlStmt stmt = nullptr;
   if (!db.Prepare(std::string("SELECT rowid, ") + shape.VisitRef + ", " + shape.VisitTime +
                       " FROM " + shape.VisitTable + (range.empty() ? "" : " WHERE " + range),
@@ -147,8 +191,7 @@ bool ScanVisits(TSqliteDb& db, const TStoreShape& shape, const TRawWindow& windo
 // The same rows read from the leaves [from, to) of the visits table's
 // pages.
 bool ScanVisitLeaves(const TTablePages& pages, size_t from, size_t to, const TStoreShape& shape,
-                     const TRawWindow& window, std::vector<TScanVisit>& visits) {
-  visits.reserve(pages.RowsOnLeaves(to - from));
+                     const TRawWindow& window, TVisitRun& visits) {
   bool plain = true;
   const bool read = pages.Scan(from, to, [&](int64_t rowid, const TTablePages::TValue* v) {
     plain = KeepVisitRow(shape, window, rowid, v[0].Type, v[0].Int, v[1].Type, v[1].Int, visits);
@@ -249,7 +292,9 @@ bool ScanHistory(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
       visitPages.Open(schema, shape.VisitTable, {shape.VisitRef, shape.VisitTime});
   std::vector<std::vector<TScanUrl>> urlRuns;
   std::vector<std::string> ranges;
-  std::vector<std::vector<TScanVisit>> visitRuns;
+  std::vector<TVisitRun> visitRuns;
+  // The stretches of the runs read from pages, one after the other.
+  std::vector<TScanVisit> table;
   std::atomic<size_t> nextRun{0};
   std::atomic<bool> urlsFailed{false}, visitsFailed{false};
   auto runsOf = [](const TTablePages& pages) {
@@ -262,6 +307,20 @@ bool ScanHistory(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
       ranges = together ? RowIdRanges(second, shape.VisitTable, kScanRuns)
                         : std::vector<std::string>{std::string()};
     visitRuns.assign(visitsByPages ? runsOf(visitPages) : ranges.size(), {});
+    std::vector<TScanVisit>().swap(table);
+    if (visitsByPages) {
+      const size_t n = visitRuns.size(), leaves = visitPages.LeafCount();
+      auto leavesOf = [&](size_t v) { return leaves * (v + 1) / n - leaves * v / n; };
+      size_t room = 0;
+      for (size_t v = 0; v < n; ++v) room += visitPages.RowsOnLeaves(leavesOf(v));
+      table.resize(room);  // left unset: each run writes its own stretch
+      room = 0;
+      for (size_t v = 0; v < n; ++v) {
+        const size_t own = visitPages.RowsOnLeaves(leavesOf(v));
+        visitRuns[v].Into(table.data() + room, own);
+        room += own;
+      }
+    }
     nextRun = 0;
   };
   auto takeRuns = [&](TSqliteDb& conn) {
@@ -354,42 +413,89 @@ bool ScanHistory(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
     return it != urls.end() && it->Id == id ? it - urls.begin() : -1;
   };
 
-  // Visits are mostly stored oldest first: each run's visits go straight
-  // to the places they take reversed, their address ids turned into places
-  // on the way, and what is then out of order is sorted, by insertion
-  // where it is little. The runs are split between the threads.
+  // Visits are mostly stored oldest first: each run's visits take their
+  // places reversed, their address ids turned into places on the way, and
+  // what is then out of order is sorted, by insertion where it is little.
+  // The work is split between the threads at the run nearest the middle.
   std::vector<size_t> starts(visitRuns.size() + 1, 0);
   for (size_t r = 0; r < visitRuns.size(); ++r) starts[r + 1] = starts[r] + visitRuns[r].size();
   const size_t total = starts.back();
-  visits.resize(total);  // left unset: every place is written below
   auto budgetFor = [](size_t n) { return 8 * n + 1024; };
   std::atomic<bool> sorted{true}, lost{false};
-  auto place = [&](size_t fromRun, size_t toRun) {
-    bool missing = false;
-    for (size_t r = fromRun; r < toRun; ++r) {
-      const std::vector<TScanVisit>& run = visitRuns[r];
-      TScanVisit* const end = visits.data() + (total - starts[r]);
-      TScanVisit* to = end;
-      bool ordered = true;
-      for (size_t j = 0; j < run.size(); ++j) {
-        const TScanVisit& v = run[j];
-        if (j > 0 && !Newer(v, run[j - 1])) ordered = false;
-        const int64_t at = find(v.UrlIndex);
-        missing |= at < 0;
-        *--to = TScanVisit{v.Time, v.RowId, at};
-      }
-      const size_t n = run.size();
-      std::vector<TScanVisit>().swap(visitRuns[r]);
-      if (!ordered && !SortNearlySorted(to, end, budgetFor(n))) sorted = false;
-    }
-    if (missing) lost = true;
-  };
   size_t half = 0;
   while (half < visitRuns.size() && 2 * starts[half] < total) ++half;
-  if (together && half > 0 && half < visitRuns.size())
-    plat::RunTogether({[&]() { place(0, half); }, [&]() { place(half, visitRuns.size()); }});
-  else
-    place(0, visitRuns.size());
+  auto halves = [&](const std::function<void(size_t, size_t)>& work) {
+    if (together && half > 0 && half < visitRuns.size())
+      plat::RunTogether({[&]() { work(0, half); }, [&]() { work(half, visitRuns.size()); }});
+    else
+      work(0, visitRuns.size());
+  };
+  // Run r's places, newest first: [total - starts[r + 1], total - starts[r]).
+  auto sortRun = [&](size_t r) {
+    TScanVisit* const first = visits.data() + (total - starts[r + 1]);
+    TScanVisit* const end = visits.data() + (total - starts[r]);
+    for (TScanVisit* v = first; v + 1 < end; ++v)
+      if (!Newer(*v, *(v + 1))) {
+        if (!SortNearlySorted(first, end, budgetFor(static_cast<size_t>(end - first))))
+          sorted = false;
+        break;
+      }
+  };
+  const bool inTable = !table.empty() && std::all_of(visitRuns.begin(), visitRuns.end(),
+                                                     [](const TVisitRun& run) {
+                                                       return run.InStretch();
+                                                     });
+  if (inTable) {
+    // Every run is in its stretch of the table: the stretches close up and
+    // the table, turned end to end, is the list itself (the last run's
+    // newest visit first), without a second table of a million visits.
+    for (size_t r = 0; r < visitRuns.size(); ++r)
+      if (visitRuns[r].data() != table.data() + starts[r])  // moved down, never up
+        std::copy(visitRuns[r].data(), visitRuns[r].data() + visitRuns[r].size(),
+                  table.data() + starts[r]);
+    visits.swap(table);
+    visits.resize(total);
+    auto turn = [&](size_t from, size_t to) {
+      bool missing = false;
+      auto placed = [&](TScanVisit& v) {
+        v.UrlIndex = find(v.UrlIndex);
+        missing |= v.UrlIndex < 0;
+      };
+      for (size_t i = from; i < to; ++i) {
+        std::swap(visits[i], visits[total - 1 - i]);
+        placed(visits[i]);
+        if (i != total - 1 - i) placed(visits[total - 1 - i]);
+      }
+      if (missing) lost = true;
+    };
+    // Pairs of places, from both ends in: half of them on each thread.
+    const size_t pairs = (total + 1) / 2;
+    if (together && half > 0 && half < visitRuns.size())
+      plat::RunTogether({[&]() { turn(0, pairs / 2); }, [&]() { turn(pairs / 2, pairs); }});
+    else
+      turn(0, pairs);
+    halves([&](size_t fromRun, size_t toRun) {
+      for (size_t r = fromRun; r < toRun; ++r) sortRun(r);
+    });
+  } else {
+    visits.resize(total);  // left unset: every place is written below
+    halves([&](size_t fromRun, size_t toRun) {
+      bool missing = false;
+      for (size_t r = fromRun; r < toRun; ++r) {
+        const TScanVisit* const run = visitRuns[r].data();
+        TScanVisit* to = visits.data() + (total - starts[r]);
+        for (size_t j = 0; j < visitRuns[r].size(); ++j) {
+          const int64_t at = find(run[j].UrlIndex);
+          missing |= at < 0;
+          *--to = TScanVisit{run[j].Time, run[j].RowId, at};
+        }
+        visitRuns[r].Release();
+        sortRun(r);
+      }
+      if (missing) lost = true;
+    });
+  }
+  std::vector<TScanVisit>().swap(table);
   // Each run is in order now; where one meets the next may not be.
   bool joined = true;
   for (size_t r = 1; r + 1 < starts.size(); ++r)

@@ -103,7 +103,9 @@ class Scan : public ::testing::Test {
   // The i-th stored visit's time, out of order by default.
   static int64_t Shuffled(int i) { return 1700000000 + (i * 7919) % 5000; }
 
-  void ManyPages(bool firefox, int64_t (*timeOf)(int) = Shuffled) {
+  // `reshape`: SQL run on the store once it is written.
+  void ManyPages(bool firefox, int64_t (*timeOf)(int) = Shuffled,
+                 const std::string& reshape = std::string()) {
     std::vector<StoreVisit> visits;
     for (int i = 0; i < 3000; ++i) {
       const int site = (i * 7) % 450;
@@ -121,6 +123,7 @@ class Scan : public ::testing::Test {
     ExecSql(db, "DELETE FROM " + table + " WHERE " + (firefox ? "place_id" : "url") +
                     " IN (SELECT id FROM " + urls + " WHERE url LIKE 'https://s7.example/%');" +
                     "DELETE FROM " + urls + " WHERE url LIKE 'https://s5.example/%'");
+    if (!reshape.empty()) ExecSql(db, reshape);
     ASSERT_TRUE(WalksIndex(db, firefox));
     {
       TSqliteDb check;
@@ -221,6 +224,16 @@ TEST_F(Scan, VisitsStoredInTimeOrderOrNearlySo) {
     return 1700000000 + i / 3;                        // three to a second
   });
 }
+// The runs' room is judged by the rows on the table's first leaf: visits
+// that take far more room there than further on (so that the runs outgrow
+// it), or far less (so that most of it stays empty), come back whole and
+// in order all the same.
+TEST_F(Scan, VisitRowsOfUnevenSizeComeBackWhole) {
+  ManyPages(false, Shuffled, "UPDATE visits SET app_id = printf('%1500s', id) WHERE id <= 60");
+  ManyPages(false, [](int i) -> int64_t { return 1700000000 + i / 2; },
+            "UPDATE visits SET app_id = printf('%900s', id) WHERE id > 1000");
+}
+
 TEST_F(Scan, FirefoxVisitsStoredNewestFirst) {
   ManyPages(true, [](int i) -> int64_t { return 1700000000 + 3000 - i + (i % 2); });
 }
