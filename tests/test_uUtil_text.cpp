@@ -91,18 +91,24 @@ TEST(JsonEscape, EscapesQuotesBackslashesAndControls) {
   EXPECT_EQ(out, "{\"t\":\"x\\\"y\\n");
 }
 
-// Clean text is passed over a word at a time: a byte to escape must be found
-// at every offset, also past the first clean words and in a short tail.
+// Clean text is passed over sixteen or eight bytes at a time: a byte to
+// escape must be found at every offset, also past the first clean blocks
+// and in a short tail, whatever clean bytes surround it (the bytes of
+// non-ASCII characters, a space, DEL among them).
 TEST(JsonEscape, FindsEscapesAtEveryOffsetOfLongerText) {
-  for (size_t len = 1; len <= 40; ++len)
-    for (size_t at = 0; at < len; ++at)
-      for (char c : {'"', '\\', '\x01', '\x1f'}) {
-        std::string s(len, 'a');
-        s[at] = c;
-        const std::string got = JsonEscape(s);
-        EXPECT_EQ(got.size(), len + (c == '"' || c == '\\' ? 1 : 5)) << len << " " << at;
-        EXPECT_EQ(got.substr(0, at), std::string(at, 'a'));
-      }
+  for (char fill : {'a', ' ', '\x7f', '\x80', '\xe4', '\xff'}) {
+    for (size_t len = 1; len <= 40; ++len) {
+      EXPECT_EQ(JsonEscape(std::string(len, fill)), std::string(len, fill)) << len;
+      for (size_t at = 0; at < len; ++at)
+        for (char c : {'"', '\\', '\x00', '\x01', '\x1f'}) {
+          std::string s(len, fill);
+          s[at] = c;
+          const std::string got = JsonEscape(s);
+          EXPECT_EQ(got.size(), len + (c == '"' || c == '\\' ? 1 : 5)) << len << " " << at;
+          EXPECT_EQ(got.substr(0, at), std::string(at, fill));
+        }
+    }
+  }
 }
 
 TEST(HtmlEscape, EscapesFourCharactersAndReescapesEntities) {
@@ -130,18 +136,19 @@ TEST(CleanTitle, ControlsBecomeSpacesAndPairsAreHalved) {
 
 // The readers keep a stored title as it is when TitleIsClean says so: it
 // must say so exactly when CleanTitle would change nothing, whichever byte
-// of an eight-byte word a control character sits in.
+// of a block of sixteen or eight a control character sits in.
 TEST(CleanTitle, CleanIsSaidExactlyWhenNothingWouldChange) {
   std::vector<std::string> titles = {"", "a", "Title", " a", "a ", "a\tb", "\tx", "x\t",
                                      "中文标题", std::string("a\0b", 3), std::string(300, 'x'),
                                      std::string(301, 'x'), std::string(150, 'x') + "中文",
                                      std::string(299, 'x') + kSmile, std::string(200, 'x') + "中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中中"};
-  for (size_t at = 1; at < 19; ++at)
-    for (char c : {'\x01', '\n', '\x1f', ' ', '\t', '\x7f'}) {
-      std::string t(20, 'y');
-      t[at] = c;
-      titles.push_back(t);
-    }
+  for (size_t len : {20, 40})
+    for (size_t at = 1; at + 1 < len; ++at)
+      for (char c : {'\x01', '\n', '\x1f', ' ', '\t', '\x7f', '\x80', '\xe4'}) {
+        std::string t(len, 'y');
+        t[at] = c;
+        titles.push_back(t);
+      }
   // Clean: nothing to trim, no control character but the tab, at most 300
   // UTF-16 units; and CleanTitle then gives the title back, else changes it.
   for (const std::string& t : titles) {
