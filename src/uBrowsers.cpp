@@ -513,14 +513,24 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
           };
           std::vector<uint32_t> records(urls.size(), 0);
           size_t total = 0;
-          for (size_t k = 0; k < visits.size(); ++k) {
-            if (k + kAhead < visits.size()) PrefetchRead(&urlOf(k + kAhead));
-            TScanUrl& u = urlOf(k);
-            if (u.State == 0) settle(u);
-            if (!keeps(k)) continue;
-            ++records[static_cast<size_t>(visits[k].UrlIndex)];
-            ++total;
-          }
+          auto countKept = [&]() {
+            for (size_t k = 0; k < visits.size(); ++k) {
+              if (k + kAhead < visits.size()) PrefetchRead(&urlOf(k + kAhead));
+              TScanUrl& u = urlOf(k);
+              if (u.State == 0) settle(u);
+              if (!keeps(k)) continue;
+              ++records[static_cast<size_t>(visits[k].UrlIndex)];
+              ++total;
+            }
+          };
+          // Without a keyword filter nearly every visit read becomes a
+          // record: the list's room for all of them is made beside the
+          // count (its memory, touched for the first time, can take longer
+          // than the count itself). With one, only what the count keeps.
+          if (!FHasInclude && !FHasExclude && visits.size() >= 65536)
+            plat::RunTogether({countKept, [&]() { FList.Reserve(visits.size()); }});
+          else
+            countKept();
           FList.Reserve(total);
           // Every visit of one address row shares its texts: the address
           // is numbered for the passes over the list.
