@@ -338,7 +338,8 @@ void AppendRecordProfiles(TReportSink& sink, const THistoryList& list, int32_t l
   std::string& out = sink.Text;
   bool first = true;
   out += "{\"of\":[";
-  ForEachSampled(list, limit, [&](const THistoryRecord& r) {
+  // Only each record's source is read: its texts are not loaded.
+  ForEachSampled<false>(list, limit, [&](const THistoryRecord& r) {
     if (r.Source >= indexOfSource.size()) indexOfSource.resize(r.Source + 1, -1);
     int32_t& index = indexOfSource[r.Source];
     if (index < 0)

@@ -130,8 +130,9 @@ inline int32_t SampledCount(const THistoryList& list, int32_t limit) {
 }
 
 // Calls fn(record) for the kept visits from the from-th to before the
-// to-th, in list order, while fn returns true.
-template <typename Fn>
+// to-th, in list order, while fn returns true. `LoadTexts`: fn reads the
+// records' addresses and titles, which are then loaded ahead.
+template <bool LoadTexts = true, typename Fn>
 void ForEachSampledIn(const THistoryList& list, int32_t limit, int32_t from, int32_t to, Fn fn) {
   int32_t step = 1, shown = 0;
   SampleStep(list.Count(), limit, step, shown);
@@ -144,13 +145,15 @@ void ForEachSampledIn(const THistoryList& list, int32_t limit, int32_t from, int
     return k + d < to ? &items[static_cast<size_t>(static_cast<int64_t>(k + d) * step)] : nullptr;
   };
   for (int32_t k = from; k < to; ++k) {
-    if (const THistoryRecord* far = ahead(k, kFar)) {
-      far->Url.PrefetchHeader();
-      far->Title.PrefetchHeader();
-    }
-    if (const THistoryRecord* near = ahead(k, kNear)) {
-      near->Url.PrefetchChars();
-      near->Title.PrefetchChars();
+    if constexpr (LoadTexts) {
+      if (const THistoryRecord* far = ahead(k, kFar)) {
+        far->Url.PrefetchHeader();
+        far->Title.PrefetchHeader();
+      }
+      if (const THistoryRecord* near = ahead(k, kNear)) {
+        near->Url.PrefetchChars();
+        near->Title.PrefetchChars();
+      }
     }
     if (!fn(items[static_cast<size_t>(static_cast<int64_t>(k) * step)])) return;
   }
@@ -158,9 +161,9 @@ void ForEachSampledIn(const THistoryList& list, int32_t limit, int32_t from, int
 
 // Calls fn(record) for the visits the /limit rule keeps, in list order,
 // while fn returns true.
-template <typename Fn>
+template <bool LoadTexts = true, typename Fn>
 void ForEachSampled(const THistoryList& list, int32_t limit, Fn fn) {
-  ForEachSampledIn(list, limit, 0, SampledCount(list, limit), fn);
+  ForEachSampledIn<LoadTexts>(list, limit, 0, SampledCount(list, limit), fn);
 }
 
 // The browser name and profile of each source label as a document writes
