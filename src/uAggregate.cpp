@@ -582,39 +582,48 @@ void TAnalyzer::Analyze(const THistoryList& list) {
       catCounts[host.Category] += e.Count;
     }
   };
-  if (order.size() >= 4096 && plat::ProcessorCount() > 1)
-    plat::RunTogether({countAddresses, addressFacts});
-  else {
-    countAddresses();
-    addressFacts();
-  }
-  domains.FlushTo(FDomains);
   // An address keeps the title of its first titled visit in list order (the
   // newest one with a title), whichever of its spellings that visit used.
-  std::vector<std::pair<int32_t, const TUrlTable::Entry*>> titled;
-  for (const TUrlTable::Entry& e : order)
-    if (e.Title != nullptr) titled.emplace_back(e.TitleSeq, &e);
-  // Most addresses have their title from their first visit on: the list
-  // is then in order already. (No two share a visit, so the order is one.)
-  auto bySeq = [](const auto& x, const auto& y) { return x.first < y.first; };
-  if (!std::is_sorted(titled.begin(), titled.end(), bySeq))
-    std::sort(titled.begin(), titled.end(), bySeq);
-  FUrlTitles.reserve(FUrlTitles.size() + titled.size());
-  for (size_t k = 0; k < titled.size(); ++k) {
-    // Each copy raises its stored text's count: the records and their
-    // stored texts are met in no order of memory, and loaded some entries
-    // ahead.
-    if (k + 16 < titled.size()) {
-      PrefetchRead(titled[k + 16].second->Text);
-      PrefetchRead(titled[k + 16].second->Title);
+  auto titles = [&]() {
+    std::vector<std::pair<int32_t, const TUrlTable::Entry*>> titled;
+    for (const TUrlTable::Entry& e : order)
+      if (e.Title != nullptr) titled.emplace_back(e.TitleSeq, &e);
+    // Most addresses have their title from their first visit on: the list
+    // is then in order already. (No two share a visit, so the order is one.)
+    auto bySeq = [](const auto& x, const auto& y) { return x.first < y.first; };
+    if (!std::is_sorted(titled.begin(), titled.end(), bySeq))
+      std::sort(titled.begin(), titled.end(), bySeq);
+    FUrlTitles.reserve(FUrlTitles.size() + titled.size());
+    for (size_t k = 0; k < titled.size(); ++k) {
+      // Each copy raises its stored text's count: the records and their
+      // stored texts are met in no order of memory, and loaded some entries
+      // ahead.
+      if (k + 16 < titled.size()) {
+        PrefetchRead(titled[k + 16].second->Text);
+        PrefetchRead(titled[k + 16].second->Title);
+      }
+      if (k + 8 < titled.size()) {
+        titled[k + 8].second->Text->PrefetchHeader();
+        titled[k + 8].second->Title->PrefetchHeader();
+      }
+      const TUrlTable::Entry* e = titled[k].second;
+      FUrlTitles.emplace_back(*e->Text, *e->Title);
     }
-    if (k + 8 < titled.size()) {
-      titled[k + 8].second->Text->PrefetchHeader();
-      titled[k + 8].second->Title->PrefetchHeader();
-    }
-    const TUrlTable::Entry* e = titled[k].second;
-    FUrlTitles.emplace_back(*e->Text, *e->Title);
+  };
+  // The titles follow the address counters on their processor: both raise
+  // the counts of the stored texts, which no other thread may touch then.
+  if (order.size() >= 4096 && plat::ProcessorCount() > 1) {
+    plat::RunTogether({[&]() {
+                         countAddresses();
+                         titles();
+                       },
+                       addressFacts});
+  } else {
+    countAddresses();
+    addressFacts();
+    titles();
   }
+  domains.FlushTo(FDomains);
   for (int c = 0; c < kCategoryCount; ++c)
     if (catCounts[c] != 0) FCategories.IncValue(CategoryNames[c], catCounts[c]);
   browsers.FlushTo(FBrowsers);
