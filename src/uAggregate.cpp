@@ -552,8 +552,18 @@ void TAnalyzer::Analyze(const THistoryList& list) {
     if (k + 20 < order.size()) order[k + 20].Text->PrefetchHeaderToRead();
     if (k + 16 < order.size()) order[k + 16].Text->PrefetchChars();
   };
+  // An address keeps the title of its first titled visit in list order (the
+  // newest one with a title), whichever of its spellings that visit used:
+  // the titled spellings go into FUrlTitles in the order of those visits.
+  // They are gathered with the address counters, which have just loaded
+  // the same stored texts and raise their counts too (no other thread may
+  // touch those counts meanwhile).
+  const size_t titlesFrom = FUrlTitles.size();
   auto countAddresses = [&]() {
     FUrls.Reserve(static_cast<size_t>(FUrls.Count()) + order.size());
+    FUrlTitles.reserve(titlesFrom + order.size());
+    std::vector<int32_t> titleSeqs;
+    titleSeqs.reserve(order.size());
     // Each address is folded and hashed kKeysAhead entries before it is
     // counted, when its characters have arrived, so that its bucket is
     // loaded by then too.
@@ -563,9 +573,31 @@ void TAnalyzer::Analyze(const THistoryList& list) {
       FUrls.Prepare(*order[k].Text, prepared[k]);
     for (size_t k = 0; k < order.size(); ++k) {
       readAhead(k);
+      if (k + 16 < order.size() && order[k + 16].Title != nullptr)
+        PrefetchRead(order[k + 16].Title);
+      if (k + 8 < order.size() && order[k + 8].Title != nullptr)
+        order[k + 8].Title->PrefetchHeader();
+      const TUrlTable::Entry& e = order[k];
       TCounters::TPrepared& p = prepared[k % kKeysAhead];
-      FUrls.IncValue(*order[k].Text, p, order[k].Count);
+      FUrls.IncValue(*e.Text, p, e.Count);
       if (k + kKeysAhead < order.size()) FUrls.Prepare(*order[k + kKeysAhead].Text, p);
+      if (e.Title != nullptr) {
+        FUrlTitles.emplace_back(*e.Text, *e.Title);
+        titleSeqs.push_back(e.TitleSeq);
+      }
+    }
+    // Most addresses have their title from their first visit on: the titles
+    // are then in order already. (No two share a visit, so the order is one.)
+    if (!std::is_sorted(titleSeqs.begin(), titleSeqs.end())) {
+      std::vector<size_t> byVisit(titleSeqs.size());
+      for (size_t i = 0; i < byVisit.size(); ++i) byVisit[i] = i;
+      std::sort(byVisit.begin(), byVisit.end(),
+                [&](size_t a, size_t b) { return titleSeqs[a] < titleSeqs[b]; });
+      std::vector<std::pair<TSharedText, TSharedText>> sorted;
+      sorted.reserve(byVisit.size());
+      for (size_t i : byVisit) sorted.push_back(std::move(FUrlTitles[titlesFrom + i]));
+      std::move(sorted.begin(), sorted.end(),
+                FUrlTitles.begin() + static_cast<std::ptrdiff_t>(titlesFrom));
     }
   };
   auto addressFacts = [&]() {
@@ -582,46 +614,11 @@ void TAnalyzer::Analyze(const THistoryList& list) {
       catCounts[host.Category] += e.Count;
     }
   };
-  // An address keeps the title of its first titled visit in list order (the
-  // newest one with a title), whichever of its spellings that visit used.
-  auto titles = [&]() {
-    std::vector<std::pair<int32_t, const TUrlTable::Entry*>> titled;
-    for (const TUrlTable::Entry& e : order)
-      if (e.Title != nullptr) titled.emplace_back(e.TitleSeq, &e);
-    // Most addresses have their title from their first visit on: the list
-    // is then in order already. (No two share a visit, so the order is one.)
-    auto bySeq = [](const auto& x, const auto& y) { return x.first < y.first; };
-    if (!std::is_sorted(titled.begin(), titled.end(), bySeq))
-      std::sort(titled.begin(), titled.end(), bySeq);
-    FUrlTitles.reserve(FUrlTitles.size() + titled.size());
-    for (size_t k = 0; k < titled.size(); ++k) {
-      // Each copy raises its stored text's count: the records and their
-      // stored texts are met in no order of memory, and loaded some entries
-      // ahead.
-      if (k + 16 < titled.size()) {
-        PrefetchRead(titled[k + 16].second->Text);
-        PrefetchRead(titled[k + 16].second->Title);
-      }
-      if (k + 8 < titled.size()) {
-        titled[k + 8].second->Text->PrefetchHeader();
-        titled[k + 8].second->Title->PrefetchHeader();
-      }
-      const TUrlTable::Entry* e = titled[k].second;
-      FUrlTitles.emplace_back(*e->Text, *e->Title);
-    }
-  };
-  // The titles follow the address counters on their processor: both raise
-  // the counts of the stored texts, which no other thread may touch then.
-  if (order.size() >= 4096 && plat::ProcessorCount() > 1) {
-    plat::RunTogether({[&]() {
-                         countAddresses();
-                         titles();
-                       },
-                       addressFacts});
-  } else {
+  if (order.size() >= 4096 && plat::ProcessorCount() > 1)
+    plat::RunTogether({countAddresses, addressFacts});
+  else {
     countAddresses();
     addressFacts();
-    titles();
   }
   domains.FlushTo(FDomains);
   for (int c = 0; c < kCategoryCount; ++c)
