@@ -174,6 +174,7 @@ struct TJsonLane {
   explicit TJsonLane(bool objects) : Middles(objects) {}
   TTimeTextCache Times;
   TLabelMiddles Middles;
+  TLineBuffer Records;
 };
 
 // The visits as a JSON array: ["time","browser","title","url"] per visit,
@@ -183,32 +184,35 @@ void AppendVisitArray(TReportSink& sink, const THistoryList& list, int32_t limit
   const int lanes = ReportLanes();
   std::vector<TJsonLane> state;
   for (int i = 0; i < lanes; ++i) state.emplace_back(objects);
-  const char* const opening = objects ? "{\"time\":\"" : "[\"";
-  const std::string beforeUrl = objects ? "\",\"url\":\"" : "\",\"";
-  const std::string closing = objects ? "\"}" : "\"]";
+  const std::string_view opening = objects ? "{\"time\":\"" : "[\"";
+  const std::string_view beforeUrl = objects ? "\",\"url\":\"" : "\",\"";
+  const std::string_view closing = objects ? "\"}" : "\"]";
+  // The comma, opening, time and "ts" field take at most this much.
+  constexpr size_t kHeadBytes = 64 + TTimeTextCache::kMaxBytes;
   sink.Text += '[';
   EmitRecordChunks(sink, SampledCount(list, limit), kRecordsPerChunk, lanes,
                    [&](int lane, std::string& out, int32_t from, int32_t to) {
     TJsonLane& s = state[static_cast<size_t>(lane)];
     bool first = from == 0;
     ForEachSampledIn(list, limit, from, to, [&](const THistoryRecord& r) {
-      char head[64 + TTimeTextCache::kMaxBytes];
-      char* p = first ? head : Put(head, ",");
+      const std::string& middle = s.Middles.Of(r.Source);
+      char* p = s.Records.Room(kHeadBytes + middle.size(), out);
+      if (!first) p = Put(p, ",");
       first = false;
-      p = Put(p, opening, std::strlen(opening));
+      p = Put(p, opening);
       p += s.Times.WriteTo(p, r.VisitUnix);
       if (objects) {
         p = Put(p, "\",\"ts\":");
-        p = std::to_chars(p, head + sizeof head, r.VisitUnix).ptr;
+        p = PutInt(p, r.VisitUnix);
       }
-      out.append(head, p);
-      out += s.Middles.Of(r.Source);
-      JsonEscapeTo(out, r.Title);
-      out += beforeUrl;
-      JsonEscapeTo(out, r.Url);
-      out += closing;
+      p = Put(p, middle);
+      p = s.Records.PutEscaped(p, r.Title.str(), beforeUrl.size(), out);
+      p = Put(p, beforeUrl);
+      p = s.Records.PutEscaped(p, r.Url.str(), closing.size(), out);
+      s.Records.Keep(Put(p, closing));
       return true;
     });
+    s.Records.Flush(out);
   });
   sink.Text += ']';
 }

@@ -471,32 +471,6 @@ void AppendTimeFields(std::string& out, TTimeTextCache& times, int64_t unixTime)
   out.append(fields, PutTimeFields(fields, times, unixTime));
 }
 
-// Lines are put together in a small buffer of the lane's, with plain
-// copies, and handed to the chunk's text a buffer at a time: a line of
-// many short pieces would otherwise grow the text piece by piece.
-class TLineBuffer {
- public:
-  // Room for `need` bytes at the end of the buffer, handing what it holds
-  // to `out` first when they do not fit.
-  char* Room(size_t need, std::string& out) {
-    if (FUsed + need > FBytes.size()) {
-      Flush(out);
-      if (need > FBytes.size()) FBytes.resize(need);
-    }
-    return FBytes.data() + FUsed;
-  }
-  // What was written from Room's answer up to `end` is kept.
-  void Keep(const char* end) { FUsed = static_cast<size_t>(end - FBytes.data()); }
-  void Flush(std::string& out) {
-    out.append(FBytes.data(), FUsed);
-    FUsed = 0;
-  }
-
- private:
-  std::vector<char> FBytes = std::vector<char>(size_t{1} << 16);
-  size_t FUsed = 0;
-};
-
 void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOptions& opts,
                     const std::string& runField) {
   struct TLane {

@@ -107,6 +107,46 @@ char* Put(char* p, const char (&literal)[N]) {
 // A number takes at most 20 bytes.
 inline char* PutInt(char* p, int64_t v) { return std::to_chars(p, p + 20, v).ptr; }
 
+// Records (a JSON object, a JSONL line) are put together in a small buffer
+// of the lane's, with plain copies, and handed to the chunk's text a buffer
+// at a time: a record of many short pieces would otherwise grow the text
+// piece by piece.
+class TLineBuffer {
+ public:
+  // Room for `need` bytes at the end of the buffer, handing what it holds
+  // to `out` first when they do not fit.
+  char* Room(size_t need, std::string& out) {
+    if (FUsed + need > FBytes.size()) {
+      Flush(out);
+      if (need > FBytes.size()) FBytes.resize(need);
+    }
+    return FBytes.data() + FUsed;
+  }
+  // What was written from Room's answer up to `end` is kept.
+  void Keep(const char* end) { FUsed = static_cast<size_t>(end - FBytes.data()); }
+  // `text` JSON-escaped at `at` (in the record being written), with room
+  // for `after` more bytes behind it. A text of any length goes a piece at
+  // a time: what was written before each piece is kept and room made.
+  char* PutEscaped(char* at, std::string_view text, size_t after, std::string& out) {
+    constexpr size_t kPiece = 16384;
+    do {
+      const std::string_view piece = text.substr(0, kPiece);
+      Keep(at);
+      at = JsonEscapeInto(Room(6 * piece.size() + after, out), piece);
+      text.remove_prefix(piece.size());
+    } while (!text.empty());
+    return at;
+  }
+  void Flush(std::string& out) {
+    out.append(FBytes.data(), FUsed);
+    FUsed = 0;
+  }
+
+ private:
+  std::vector<char> FBytes = std::vector<char>(size_t{1} << 16);
+  size_t FUsed = 0;
+};
+
 // The /limit rule: when 0 < limit < n, every step-th visit from index 0,
 // step = ceil(n / limit), shown = ceil(n / step); otherwise step 1, all n.
 // The sample spans the whole list instead of cutting it after `limit`.

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -195,6 +196,9 @@ bool AcceptDownload(TDownloadRecord& d, int64_t fromUnix, int64_t toUnix,
 std::string JsonEscape(const std::string& s);
 // Appends the escaped text to `out` (the writers build large documents).
 void JsonEscapeTo(std::string& out, const std::string& s);
+// The same, written at `at`, which has room for 6 * s.size() bytes; the
+// end of what was written.
+char* JsonEscapeInto(char* at, std::string_view s);
 std::string HtmlEscape(const std::string& s);
 // A title as reports show it: trimmed, control characters made spaces
 // (each pair of spaces then one), cut at 300 UTF-16 units.

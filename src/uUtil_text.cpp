@@ -218,14 +218,14 @@ struct TJsonUnsafe {
 const TJsonUnsafe kJsonUnsafe;
 }  // namespace
 
-void JsonEscapeTo(std::string& out, const std::string& s) {
-  static const char kHex[] = "0123456789abcdef";
-  const char* p = s.data();
-  const size_t n = s.size();
-  // Addresses and titles seldom hold a byte that needs escaping: eight bytes
-  // at a time are tested for a control character, a double quote or a
-  // backslash (the usual tests for a zero byte and a byte below a bound,
-  // which never miss one), and the byte loop starts at the first word hit.
+namespace {
+// Where the byte loop of the JSON escaping starts: addresses and titles
+// seldom hold a byte that needs escaping, so the bytes before the first
+// block that holds one are passed over a block at a time.
+size_t CleanJsonBlocks(const char* p, size_t n) {
+  // Eight bytes at a time are tested for a control character, a double
+  // quote or a backslash (the usual tests for a zero byte and a byte below
+  // a bound, which never miss one).
   constexpr uint64_t kOnes = 0x0101010101010101ULL, kHigh = 0x8080808080808080ULL;
   size_t i = 0;
 #if defined(__SSE2__) || defined(_M_X64)
@@ -252,27 +252,48 @@ void JsonEscapeTo(std::string& out, const std::string& s) {
                          ((backslash - kOnes) & ~backslash);
     if (hit & kHigh) break;
   }
+  return i;
+}
+
+// The JSON-escaped bytes of [p, p + n), handed to `put(bytes, count)` in
+// order.
+template <typename Put>
+void EscapeJson(const char* p, size_t n, Put&& put) {
+  static const char kHex[] = "0123456789abcdef";
   size_t run = 0;
-  for (; i < n; ++i) {
+  for (size_t i = CleanJsonBlocks(p, n); i < n; ++i) {
     const unsigned char c = static_cast<unsigned char>(p[i]);
     if (!kJsonUnsafe.Table[c]) continue;
-    out.append(p + run, i - run);
+    put(p + run, i - run);
     run = i + 1;
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\b': out += "\\b"; break;
-      case '\t': out += "\\t"; break;
-      case '\n': out += "\\n"; break;
-      case '\f': out += "\\f"; break;
-      case '\r': out += "\\r"; break;
+      case '"': put("\\\"", 2); break;
+      case '\\': put("\\\\", 2); break;
+      case '\b': put("\\b", 2); break;
+      case '\t': put("\\t", 2); break;
+      case '\n': put("\\n", 2); break;
+      case '\f': put("\\f", 2); break;
+      case '\r': put("\\r", 2); break;
       default: {
         const char esc[6] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 15]};
-        out.append(esc, 6);
+        put(esc, 6);
       }
     }
   }
-  out.append(p + run, n - run);
+  put(p + run, n - run);
+}
+}  // namespace
+
+void JsonEscapeTo(std::string& out, const std::string& s) {
+  EscapeJson(s.data(), s.size(), [&](const char* bytes, size_t count) { out.append(bytes, count); });
+}
+
+char* JsonEscapeInto(char* at, std::string_view s) {
+  EscapeJson(s.data(), s.size(), [&](const char* bytes, size_t count) {
+    std::memcpy(at, bytes, count);
+    at += count;
+  });
+  return at;
 }
 
 std::string JsonEscape(const std::string& s) {

@@ -262,3 +262,21 @@ TEST(uReportJson, EveryControlByteAtEveryPositionStaysValid) {
   ASSERT_TRUE(IsJson(doc));
   for (unsigned char ch : doc) ASSERT_GE(ch, 0x20) << "a raw control byte in the report";
 }
+
+TEST(uReportJson, LongAddressesAreEscapedWholeAcrossThePiecesTheyGoIn) {
+  // A record's texts are escaped into the lane's buffer a piece of 16 KB at
+  // a time: bytes to escape on either side of a piece's end, and an address
+  // far longer than the buffer, come out as the whole text escaped at once.
+  std::string url = "https://e.example/";
+  while (url.size() < 200000) url += "x\"y\\z\x01/中文";
+  for (size_t at : {16383u, 16384u, 16385u, 32767u, 65535u, 65536u}) url[at] = '"';
+  url[49151] = '\n';
+  THistoryList list;
+  list.Add(Visit("标题 \"引号\"", url, 1700000000));
+  list.Add(Visit("短", "https://e.example/short", 1699999999));
+  const std::string doc = Report(list, 0);
+  ASSERT_TRUE(IsJson(doc));
+  EXPECT_NE(doc.find("\"" + JsonEscape(url) + "\""), std::string::npos);
+  EXPECT_NE(doc.find(JsonEscape("标题 \"引号\"")), std::string::npos);
+  EXPECT_NE(doc.find("https://e.example/short"), std::string::npos);
+}
