@@ -191,7 +191,8 @@ void AppendVisitArray(TReportSink& sink, const THistoryList& list, int32_t limit
   constexpr size_t kHeadBytes = 64 + TTimeTextCache::kMaxBytes;
   sink.Text += '[';
   EmitRecordChunks(sink, SampledCount(list, limit), kRecordsPerChunk, lanes,
-                   [&](int lane, std::string& out, int32_t from, int32_t to) {
+                   [&](int lane, std::string& out, int32_t from, int32_t to,
+                       const TPassOn& passOn) {
     TJsonLane& s = state[static_cast<size_t>(lane)];
     bool first = from == 0;
     ForEachSampledIn(list, limit, from, to, [&](const THistoryRecord& r) {
@@ -210,6 +211,7 @@ void AppendVisitArray(TReportSink& sink, const THistoryList& list, int32_t limit
       p = Put(p, beforeUrl);
       p = s.Records.PutEscaped(p, r.Url.str(), closing.size(), out);
       s.Records.Keep(Put(p, closing));
+      PassOnIfLarge(out, passOn);
       return true;
     });
     s.Records.Flush(out);

@@ -67,7 +67,8 @@ void EmitCsvReport(TReportSink& sink, const THistoryList& list, int32_t limit) {
   sink.Text += kCsvBom;
   sink.Text += kCsvHeader;
   EmitRecordChunks(sink, SampledCount(list, limit), 8192, lanes,
-                   [&](int lane, std::string& out, int32_t from, int32_t to) {
+                   [&](int lane, std::string& out, int32_t from, int32_t to,
+                       const TPassOn& passOn) {
     TLane& s = state[static_cast<size_t>(lane)];
     ForEachSampledIn(list, limit, from, to, [&](const THistoryRecord& r) {
       // Times are digits, "-", ":" and a space; an empty time (no valid
@@ -82,6 +83,7 @@ void EmitCsvReport(TReportSink& sink, const THistoryList& list, int32_t limit) {
       out += ',';
       AppendCsvField(out, r.Url);
       out += "\r\n";
+      PassOnIfLarge(out, passOn);
       return true;
     });
   });

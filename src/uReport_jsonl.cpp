@@ -505,7 +505,8 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
   // A chunk of lines is about 1.5 MB: the chunks out at once stay small
   // beside the ends.
   EmitRecordChunks(sink, list.Count(), 4096, lanes,
-                   [&](int lane, std::string& out, int32_t from, int32_t to) {
+                   [&](int lane, std::string& out, int32_t from, int32_t to,
+                       const TPassOn& passOn) {
     TLane& s = state[static_cast<size_t>(lane)];
     s.Seqs.Seek(from);
     for (int32_t k = from; k < std::min(to, from + 2 * kAhead); ++k) facts.PrefetchNote(items[k], k);
@@ -525,6 +526,7 @@ void EmitVisitLines(TReportSink& sink, const THistoryList& list, const TJsonlOpt
       at = PutInt(at, s.Seqs.Next(i));
       at = PutTimeFields(at, s.Times, r.VisitUnix);
       s.Lines.Keep(Put(at, end));
+      PassOnIfLarge(out, passOn);
     }
     s.Lines.Flush(out);
   });

@@ -24,8 +24,11 @@ void EmitRecordChunks(TReportSink& sink, int32_t count, int32_t perChunk, int la
   };
   lanes = static_cast<int>(std::clamp<int64_t>(lanes, 1, chunks));
   if (lanes == 1) {
+    // The chunk is formatted into the sink's own text: a large one goes out
+    // as the sink's chunks fill.
+    const TPassOn spill = [&](std::string&) { sink.Spill(); };
     for (int64_t c = 0; c < chunks && !sink.Failed(); ++c) {
-      format(0, sink.Text, first(c), last(c));
+      format(0, sink.Text, first(c), last(c), spill);
       sink.Spill();
     }
     return;
@@ -36,7 +39,9 @@ void EmitRecordChunks(TReportSink& sink, int32_t count, int32_t perChunk, int la
   // it on, else it formats the next chunk not yet taken, else it waits. So
   // no processor idles while another hands on a chunk, and a lane that
   // never got a thread of its own leaves the others nothing to wait for.
-  // At most `ring` chunks are out at once: memory stays at two per lane.
+  // At most `ring` chunks are out at once: memory stays at two per lane,
+  // each of at most kPassOnBytes and a record (a chunk that grows larger
+  // hands on what it holds once its turn has come).
   struct TSlot {
     std::string Text;
     size_t Room = 0;  // as large as the largest chunk so far, not regrown
@@ -50,40 +55,64 @@ void EmitRecordChunks(TReportSink& sink, int32_t count, int32_t perChunk, int la
   bool handing = false;    // a lane is handing one on
   bool stop = false;       // the destination failed, or a lane's work threw
   auto slotOf = [&](int64_t c) -> TSlot& { return slots[static_cast<size_t>(c % ring)]; };
+  // With the monitor held, and `locked` saying so: hands `text` on as the
+  // one lane handing on, letting the monitor go meanwhile.
+  auto handOn = [&](std::string& text, bool& locked) {
+    handing = true;
+    monitor.Unlock();
+    locked = false;
+    sink.Take(text);
+    monitor.Lock();
+    locked = true;
+    handing = false;
+    if (sink.Failed()) stop = true;
+  };
+  // With the monitor held: hands on the next chunk in order if it is ready
+  // and no one else is handing on; false when there is nothing to do.
+  auto handOnNext = [&](bool& locked) {
+    if (handing || !slotOf(handed).Ready) return false;
+    TSlot& slot = slotOf(handed);
+    handOn(slot.Text, locked);
+    slot.Ready = false;
+    ++handed;
+    monitor.NotifyAll();
+    return true;
+  };
   auto work = [&](int lane) {
     monitor.Lock();
     bool locked = true;
     try {
       while (!stop && handed < chunks) {
-        if (!handing && slotOf(handed).Ready) {
-          handing = true;
-          TSlot& slot = slotOf(handed);
-          monitor.Unlock();
-          locked = false;
-          sink.Take(slot.Text);
-          monitor.Lock();
-          locked = true;
-          slot.Ready = false;
-          ++handed;
-          handing = false;
-          if (sink.Failed()) stop = true;
-        } else if (taken < chunks && taken < handed + ring) {
+        if (handOnNext(locked)) continue;
+        if (taken < chunks && taken < handed + ring) {
           const int64_t c = taken++;
           TSlot& slot = slotOf(c);
           monitor.Unlock();
           locked = false;
+          // The chunk's text so far, once every chunk before it is handed
+          // on (this lane hands on the ones that are ready meanwhile).
+          const TPassOn passOn = [&](std::string& text) {
+            monitor.Lock();
+            locked = true;
+            while (!stop && handed < c)
+              if (!handOnNext(locked)) monitor.Wait();
+            while (!stop && handing) monitor.Wait();
+            if (!stop) handOn(text, locked);
+            monitor.NotifyAll();
+            monitor.Unlock();
+            locked = false;
+          };
           slot.Text.clear();
           slot.Text.reserve(slot.Room);
-          format(lane, slot.Text, first(c), last(c));
+          format(lane, slot.Text, first(c), last(c), passOn);
           slot.Room = std::max(slot.Room, slot.Text.size() + slot.Text.size() / 8);
           monitor.Lock();
           locked = true;
           slot.Ready = true;
+          monitor.NotifyAll();
         } else {
           monitor.Wait();
-          continue;
         }
-        monitor.NotifyAll();
       }
     } catch (...) {
       if (!locked) monitor.Lock();

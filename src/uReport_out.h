@@ -296,9 +296,22 @@ class TReportSink {
 // The lanes report writers format records on: one per processor, at most 4.
 int ReportLanes();
 
+// Hands on the text a lane has formatted so far of its chunk (`out`, left
+// empty), once every chunk before it was handed on; called between two
+// records only.
+using TPassOn = std::function<void(std::string& out)>;
 // Formats records [from, to) of a walk, appending them to `out`, as lane
-// `lane`: it may change only what belongs to that lane.
-using TChunkFormat = std::function<void(int lane, std::string& out, int32_t from, int32_t to)>;
+// `lane`: it may change only what belongs to that lane. Between records it
+// calls PassOnIfLarge, so that a chunk of records of megabytes (addresses
+// kept at their longest) never sits whole in memory.
+using TChunkFormat = std::function<void(int lane, std::string& out, int32_t from, int32_t to,
+                                        const TPassOn& passOn)>;
+// A chunk's text of this much or more is handed on before its chunk ends;
+// a chunk of ordinary records never grows this large.
+constexpr size_t kPassOnBytes = size_t{8} << 20;
+inline void PassOnIfLarge(std::string& out, const TPassOn& passOn) {
+  if (out.size() >= kPassOnBytes) passOn(out);
+}
 
 // The `count` records of a walk into `sink` in order, `perChunk` at a time.
 // With several lanes, each lane formats chunks and hands on the next one in

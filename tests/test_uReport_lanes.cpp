@@ -48,7 +48,7 @@ TEST(uReportLanes, EveryLaneCountAndChunkSizeGivesTheDocumentInOrder) {
           });
           sink.Text = "[";
           EmitRecordChunks(sink, count, perChunk, lanes,
-                           [&](int, std::string& out, int32_t from, int32_t to) {
+                           [&](int, std::string& out, int32_t from, int32_t to, const TPassOn&) {
                              FormatRange(out, from, to);
                            });
           sink.Text += "]";
@@ -57,7 +57,7 @@ TEST(uReportLanes, EveryLaneCountAndChunkSizeGivesTheDocumentInOrder) {
         EXPECT_EQ(written, "[" + Expected(count) + "]") << lanes << " " << perChunk << " " << count;
         TReportSink memory;
         EmitRecordChunks(memory, count, perChunk, lanes,
-                         [&](int, std::string& out, int32_t from, int32_t to) {
+                         [&](int, std::string& out, int32_t from, int32_t to, const TPassOn&) {
                            FormatRange(out, from, to);
                          });
         EXPECT_EQ(memory.Text, Expected(count)) << lanes << " " << perChunk << " " << count;
@@ -79,7 +79,7 @@ TEST(uReportLanes, EachLaneKeepsToItsOwnStateAndScriptTextIsMadeSafe) {
   // to begin, so that on a busy machine too more than one lane formats.
   std::atomic<bool> othersBegan{false};
   sink.BeginScript();
-  EmitRecordChunks(sink, 100000, 777, 3, [&](int lane, std::string& out, int32_t from, int32_t to) {
+  EmitRecordChunks(sink, 100000, 777, 3, [&](int lane, std::string& out, int32_t from, int32_t to, const TPassOn&) {
     if (lane != 0) othersBegan = true;
     for (int i = 0; lane == 0 && from == 0 && !othersBegan && i < 5000; ++i)
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -111,7 +111,7 @@ TEST(uReportLanes, ChunksOfVeryUnequalCostComeOutInOrderWithNoLaneTwiceAtOnce) {
       written += bytes;
       return true;
     });
-    EmitRecordChunks(sink, 30000, 100, lanes, [&](int lane, std::string& out, int32_t from, int32_t to) {
+    EmitRecordChunks(sink, 30000, 100, lanes, [&](int lane, std::string& out, int32_t from, int32_t to, const TPassOn&) {
       if (busy[static_cast<size_t>(lane)]++ != 0) ++clashes;
       if (from / 100 % 13 == 0) std::this_thread::sleep_for(std::chrono::microseconds(500));
       FormatRange(out, from, to);
@@ -129,11 +129,43 @@ TEST(uReportLanes, ChunksOfVeryUnequalCostComeOutInOrderWithNoLaneTwiceAtOnce) {
   }
 }
 
+// Records of megabytes (addresses kept at their longest, visited again and
+// again): a chunk of them is handed on as it grows, in order, instead of
+// sitting whole in memory, with one lane or several.
+TEST(uReportLanes, AChunkOfHugeRecordsIsHandedOnAsItGrows) {
+  constexpr size_t kRecord = 512 * 1024;
+  constexpr int32_t kPerChunk = 24, kCount = 8 * kPerChunk;  // 12 MB a chunk
+  for (int lanes : {1, 2, 3}) {
+    std::vector<int32_t> seen;  // record numbers in the order written
+    size_t largest = 0;
+    TReportSink sink([&](const std::string& bytes) {
+      largest = std::max(largest, bytes.size());
+      for (size_t at = bytes.find('<'); at != std::string::npos; at = bytes.find('<', at + 1))
+        seen.push_back(std::stoi(bytes.substr(at + 1, 6)));
+      return true;
+    });
+    EmitRecordChunks(sink, kCount, kPerChunk, lanes,
+                     [&](int, std::string& out, int32_t from, int32_t to, const TPassOn& passOn) {
+                       for (int32_t k = from; k < to; ++k) {
+                         char head[16];
+                         std::snprintf(head, sizeof head, "<%06d>", k);
+                         out += head;
+                         out.append(kRecord, 'x');
+                         PassOnIfLarge(out, passOn);
+                       }
+                     });
+    sink.Drain();
+    ASSERT_EQ(seen.size(), static_cast<size_t>(kCount)) << lanes;
+    for (int32_t k = 0; k < kCount; ++k) ASSERT_EQ(seen[static_cast<size_t>(k)], k) << lanes;
+    EXPECT_LE(largest, kPassOnBytes + 2 * kRecord + TReportSink::kChunkBytes) << lanes;
+  }
+}
+
 TEST(uReportLanes, AFailedDestinationEndsTheWalkAndALanesErrorReachesTheCaller) {
   int writes = 0;
   std::atomic<int> formatted{0};
   TReportSink sink([&](const std::string&) { return ++writes < 2; });
-  EmitRecordChunks(sink, 1 << 20, 1 << 16, 2, [&](int, std::string& out, int32_t from, int32_t to) {
+  EmitRecordChunks(sink, 1 << 20, 1 << 16, 2, [&](int, std::string& out, int32_t from, int32_t to, const TPassOn&) {
     ++formatted;
     out.assign(static_cast<size_t>(to - from) * 32, 'x');
   });
@@ -144,7 +176,7 @@ TEST(uReportLanes, AFailedDestinationEndsTheWalkAndALanesErrorReachesTheCaller) 
 
   TReportSink memory;
   EXPECT_THROW(EmitRecordChunks(memory, 100, 10, 2,
-                                [&](int, std::string&, int32_t from, int32_t) {
+                                [&](int, std::string&, int32_t from, int32_t, const TPassOn&) {
                                   if (from == 50) throw std::runtime_error("lane failed");
                                 }),
                std::runtime_error);
