@@ -468,75 +468,90 @@ void TAnalyzer::Analyze(const THistoryList& list) {
     hash = TUrlTable::kNoHash;
     if (knownEntry(r) < 0) urls.PrefetchSlot(r.Url, hash);
   };
-  for (int32_t i = 0; i < n && i < kHashAhead; ++i) prefetchSlot(items[i], hashes[i]);
-  for (int32_t i = 0; i < n; ++i) {
-    if (i + 2 * kAhead < n && knownEntry(items[i + 2 * kAhead]) < 0)
-      items[i + 2 * kAhead].Url.PrefetchHeader();
-    if (i + kAhead < n) {
-      const THistoryRecord& next = items[i + kAhead];
-      const int32_t known = knownEntry(next);
-      if (known >= 0) {
-        urls.PrefetchAt(known);
-      } else {
-        urls.PrefetchEntry(next.Url);
-        next.Url.PrefetchChars();
+  auto addressPass = [&]() {
+    for (int32_t i = 0; i < n && i < kHashAhead; ++i) prefetchSlot(items[i], hashes[i]);
+    for (int32_t i = 0; i < n; ++i) {
+      if (i + 2 * kAhead < n && knownEntry(items[i + 2 * kAhead]) < 0)
+        items[i + 2 * kAhead].Url.PrefetchHeader();
+      if (i + kAhead < n) {
+        const THistoryRecord& next = items[i + kAhead];
+        const int32_t known = knownEntry(next);
+        if (known >= 0) {
+          urls.PrefetchAt(known);
+        } else {
+          urls.PrefetchEntry(next.Url);
+          next.Url.PrefetchChars();
+        }
+      }
+      uint64_t& hashSlot = hashes[i % kHashAhead];
+      const uint64_t hash = hashSlot;
+      if (i + kHashAhead < n) prefetchSlot(items[i + kHashAhead], hashSlot);
+
+      const THistoryRecord& rec = items[i];
+      if (rec.VisitUnix <= 0) continue;
+      int32_t index = knownEntry(rec);
+      if (index < 0) {
+        bool added;
+        index = urls.Find(rec.Url, added, hash);
+        if (rec.Address < byAddress.size()) byAddress[rec.Address] = index;
+      }
+      TUrlTable::Entry& slot = urls.At(index);
+      ++slot.Count;
+
+      if (slot.Title == nullptr && !rec.Title.empty()) {
+        slot.Title = &rec.Title;
+        slot.TitleSeq = i;
       }
     }
-    uint64_t& hashSlot = hashes[i % kHashAhead];
-    const uint64_t hash = hashSlot;
-    if (i + kHashAhead < n) prefetchSlot(items[i + kHashAhead], hashSlot);
+  };
+  // What depends on the visits' times and sources alone, beside the
+  // addresses (on another processor when there is one).
+  auto timePass = [&]() {
+    for (int32_t i = 0; i < n; ++i) {
+      const THistoryRecord& rec = items[i];
+      const int64_t t = rec.VisitUnix;
+      if (t <= 0) continue;
+      ++FTotal;
+      if (FEarliest == 0 || t < FEarliest) FEarliest = t;
+      if (t > FLatest) FLatest = t;
 
-    const THistoryRecord& rec = items[i];
-    const int64_t t = rec.VisitUnix;
-    if (t <= 0) continue;
-    ++FTotal;
-    if (FEarliest == 0 || t < FEarliest) FEarliest = t;
-    if (t > FLatest) FLatest = t;
-
-    // Local weekday, hour and day; visits come sorted, so a day's figures
-    // are computed once and reused for its other visits.
-    int hour;
-    if (t >= dayFrom && t < dayTo) {
-      hour = static_cast<int>((t - dayFrom) / 3600);
-    } else {
-      const TDateTime d = UnixToLocal(t);
-      hour = d.Hour;
-      dayCount = &FDays[FormatDate(d)];
-      heatRow = &FHeat[DayOfWeek(d) * 24];
-      const int64_t from = t - (d.Hour * 3600 + d.Minute * 60 + d.Second);
-      // A day on which the zone's rules change is not 24 hours long: its
-      // visits are converted one by one.
-      const int64_t offset = UtcOffsetAt(t);
-      if (from >= kCacheFrom && from + 86400 <= kCacheTo && UtcOffsetAt(from) == offset &&
-          UtcOffsetAt(from + 86399) == offset) {
-        dayFrom = from;
-        dayTo = from + 86400;
+      // Local weekday, hour and day; visits come sorted, so a day's figures
+      // are computed once and reused for its other visits.
+      int hour;
+      if (t >= dayFrom && t < dayTo) {
+        hour = static_cast<int>((t - dayFrom) / 3600);
       } else {
-        dayFrom = dayTo = 0;
+        const TDateTime d = UnixToLocal(t);
+        hour = d.Hour;
+        dayCount = &FDays[FormatDate(d)];
+        heatRow = &FHeat[DayOfWeek(d) * 24];
+        const int64_t from = t - (d.Hour * 3600 + d.Minute * 60 + d.Second);
+        // A day on which the zone's rules change is not 24 hours long: its
+        // visits are converted one by one.
+        const int64_t offset = UtcOffsetAt(t);
+        if (from >= kCacheFrom && from + 86400 <= kCacheTo && UtcOffsetAt(from) == offset &&
+            UtcOffsetAt(from + 86399) == offset) {
+          dayFrom = from;
+          dayTo = from + 86400;
+        } else {
+          dayFrom = dayTo = 0;
+        }
       }
-    }
-    ++heatRow[hour];
-    ++*dayCount;
+      ++heatRow[hour];
+      ++*dayCount;
 
-    int32_t index = knownEntry(rec);
-    if (index < 0) {
-      bool added;
-      index = urls.Find(rec.Url, added, hash);
-      if (rec.Address < byAddress.size()) byAddress[rec.Address] = index;
+      if (browserSlot < 0 || rec.Source != lastSource) {
+        lastSource = rec.Source;
+        browserSlot = browsers.Slot(rec.BrowserName());
+      }
+      browsers.Add(browserSlot, 1);
     }
-    TUrlTable::Entry& slot = urls.At(index);
-    ++slot.Count;
-
-    if (slot.Title == nullptr && !rec.Title.empty()) {
-      slot.Title = &rec.Title;
-      slot.TitleSeq = i;
-    }
-
-    if (browserSlot < 0 || rec.Source != lastSource) {
-      lastSource = rec.Source;
-      browserSlot = browsers.Slot(rec.BrowserName());
-    }
-    browsers.Add(browserSlot, 1);
+  };
+  if (n >= 65536 && plat::ProcessorCount() > 1) {
+    plat::RunTogether({addressPass, timePass});
+  } else {
+    addressPass();
+    timePass();
   }
 
   // Then by address, in order of first visit: the address counters, and
