@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <unordered_map>
 
 #include "test_uAggregate.h"
@@ -216,7 +217,8 @@ TEST(Analyze, MatchesVisitByVisitCounting) {
   };
   THistoryList list;
   int64_t t = kSunday + 40000 * kHour;
-  for (int i = 0; i < 20000; ++i) {
+  // Long enough for the times to be counted beside the addresses.
+  for (int i = 0; i < 70000; ++i) {
     std::string url = std::string(bases[rng() % 7]) + words[rng() % 7] + std::to_string(rng() % 700);
     if (rng() % 4 == 0) url = vary(url);
     const std::string title = rng() % 3 ? "" : "T\"" + std::to_string(rng() % 50);
@@ -228,8 +230,10 @@ TEST(Analyze, MatchesVisitByVisitCounting) {
 
   TCounters urls, domains, keywords, cats, brs;
   std::unordered_map<std::string, std::string> titles;
+  std::set<std::string> days;
   for (int i = 0; i < list.Count(); ++i) {
     const THistoryRecord& r = list.Items()[i];
+    days.insert(FormatDate(UnixToLocal(r.VisitUnix)));
     std::string d = RegistrableDomain(ExtractHost(r.Url));
     if (d.empty()) d = kLocalDomain;
     domains.IncValue(d);
@@ -256,6 +260,10 @@ TEST(Analyze, MatchesVisitByVisitCounting) {
              (it == titles.end() ? "" : JsonEscape(it->second)) + "\"," + std::to_string(v) + "]";
   }
   pages += "]";
+  EXPECT_EQ(a.Total(), list.Count());
+  EXPECT_EQ(a.Earliest(), list.Items()[list.Count() - 1].VisitUnix);
+  EXPECT_EQ(a.Latest(), list.Items()[0].VisitUnix);
+  EXPECT_EQ(a.ActiveDays(), static_cast<int32_t>(days.size()));
   EXPECT_EQ(a.UniqueUrls(), urls.Count());
   // The address table grew several times, and there are enough addresses
   // for their facts to be worked out beside their counters.
