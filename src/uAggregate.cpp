@@ -435,15 +435,6 @@ void TAnalyzer::Analyze(const THistoryList& list) {
   };
   int32_t catCounts[kCategoryCount] = {};
 
-  // The current local day: [dayFrom, dayTo) in Unix seconds.
-  int64_t dayFrom = 0, dayTo = 0;
-  int32_t* dayCount = nullptr;
-  int32_t* heatRow = nullptr;
-
-  // Visits of one source come together; several sources may share a name.
-  TSourceLabelId lastSource = 0;
-  int32_t browserSlot = -1;
-
   // A record whose reader numbered its address finds the address's entry
   // by that number, in a table small enough for the caches, once the
   // address's first visit has put it there: its stored text is not loaded
@@ -507,6 +498,13 @@ void TAnalyzer::Analyze(const THistoryList& list) {
   // What depends on the visits' times and sources alone, beside the
   // addresses (on another processor when there is one).
   auto timePass = [&]() {
+    // The current local day: [dayFrom, dayTo) in Unix seconds.
+    int64_t dayFrom = 0, dayTo = 0;
+    int32_t* dayCount = nullptr;
+    int32_t* heatRow = nullptr;
+    // Visits of one source come together; several sources may share a name.
+    TSourceLabelId lastSource = 0;
+    int32_t browserSlot = -1;
     for (int32_t i = 0; i < n; ++i) {
       const THistoryRecord& rec = items[i];
       const int64_t t = rec.VisitUnix;

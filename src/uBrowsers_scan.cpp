@@ -310,16 +310,12 @@ bool ScanHistory(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
     std::vector<TScanVisit>().swap(table);
     if (visitsByPages) {
       const size_t n = visitRuns.size(), leaves = visitPages.LeafCount();
-      auto leavesOf = [&](size_t v) { return leaves * (v + 1) / n - leaves * v / n; };
-      size_t room = 0;
-      for (size_t v = 0; v < n; ++v) room += visitPages.RowsOnLeaves(leavesOf(v));
-      table.resize(room);  // left unset: each run writes its own stretch
-      room = 0;
-      for (size_t v = 0; v < n; ++v) {
-        const size_t own = visitPages.RowsOnLeaves(leavesOf(v));
-        visitRuns[v].Into(table.data() + room, own);
-        room += own;
-      }
+      std::vector<size_t> from(n + 1, 0);  // each run's stretch: [from[v], from[v + 1])
+      for (size_t v = 0; v < n; ++v)
+        from[v + 1] = from[v] + visitPages.RowsOnLeaves(leaves * (v + 1) / n - leaves * v / n);
+      table.resize(from[n]);  // left unset: each run writes its own stretch
+      for (size_t v = 0; v < n; ++v)
+        visitRuns[v].Into(table.data() + from[v], from[v + 1] - from[v]);
     }
     nextRun = 0;
   };
@@ -424,8 +420,9 @@ bool ScanHistory(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
   std::atomic<bool> sorted{true}, lost{false};
   size_t half = 0;
   while (half < visitRuns.size() && 2 * starts[half] < total) ++half;
+  const bool split = together && half > 0 && half < visitRuns.size();
   auto halves = [&](const std::function<void(size_t, size_t)>& work) {
-    if (together && half > 0 && half < visitRuns.size())
+    if (split)
       plat::RunTogether({[&]() { work(0, half); }, [&]() { work(half, visitRuns.size()); }});
     else
       work(0, visitRuns.size());
@@ -470,7 +467,7 @@ bool ScanHistory(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
     };
     // Pairs of places, from both ends in: half of them on each thread.
     const size_t pairs = (total + 1) / 2;
-    if (together && half > 0 && half < visitRuns.size())
+    if (split)
       plat::RunTogether({[&]() { turn(0, pairs / 2); }, [&]() { turn(pairs / 2, pairs); }});
     else
       turn(0, pairs);
