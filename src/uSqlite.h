@@ -159,6 +159,12 @@ class TTablePages {
   int64_t FDeadlineMs = 0;
 };
 
+// Whether tables may be read from their pages at all (on unless changed).
+// Off, every table goes through the engine: the reference that tests and
+// benchmarks compare the page reading with.
+void SetPageReading(bool on);
+bool PageReading();
+
 // How long the work on one store may take, in milliseconds (60 s unless
 // changed; 0 restores that). Tests shorten it.
 void SetStoreTimeLimit(uint32_t ms);

@@ -6,6 +6,7 @@
 // loop in the tree) is refused here too, so that the caller falls back to
 // the engine and reports what it reports.
 #include <algorithm>
+#include <atomic>
 #include <cstddef>
 #include <cstring>
 
@@ -82,7 +83,12 @@ bool RealAffinity(const std::string& declared) {
   return has("real") || has("floa") || has("doub");
 }
 
+std::atomic<bool> gPageReading{true};
+
 }  // namespace
+
+void SetPageReading(bool on) { gPageReading = on; }
+bool PageReading() { return gPageReading; }
 
 bool TTablePages::OutOfTime() const {
   return plat::InterruptRequested() || TSqliteDb::SteadyMs() >= FDeadlineMs;
@@ -92,7 +98,7 @@ bool TTablePages::Open(TSqliteDb& db, const std::string& table,
                        const std::vector<std::string>& columns) {
   FLeaves.clear();
   FFields.clear();
-  if (!db.IsOpen() || db.TimedOut() || columns.empty() || columns.size() > kMaxColumns)
+  if (!PageReading() || !db.IsOpen() || db.TimedOut() || columns.empty() || columns.size() > kMaxColumns)
     return false;
   FDeadlineMs = db.FDeadlineMs;
   // Pages still in a log or journal beside the copy are the engine's to
