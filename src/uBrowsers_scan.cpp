@@ -95,7 +95,7 @@ bool ScanUrls(TSqliteDb& db, const TStoreShape& shape, std::vector<TScanUrl>& ur
 // as ScanUrls reads them. False when a row is not as it would read it (an
 // address or title that is a number) or the pages cannot be read.
 bool ScanUrlLeaves(const TTablePages& pages, size_t from, size_t to,
-                   std::vector<TScanUrl>& urls) {
+                   std::vector<TScanUrl>& urls, TTablePages::TRowSpan& span) {
   urls.reserve(pages.RowsOnLeaves(to - from));
   bool plain = true;
   auto text = [&](const TTablePages::TValue& v) {
@@ -107,7 +107,7 @@ bool ScanUrlLeaves(const TTablePages& pages, size_t from, size_t to,
     std::string url = text(v[0]);
     urls.push_back(TScanUrl{rowid, std::move(url), BoundedTitle(text(v[1])), 0});
     return plain;
-  });
+  }, &span);
   return read && plain;
 }
 
@@ -132,6 +132,8 @@ class TVisitRun {
       Spill(v);
   }
   bool InStretch() const { return !FOwn; }
+  // The row ids the run's scan of pages passed, kept or not.
+  TTablePages::TRowSpan Span;
   const TScanVisit* data() const { return FOwn ? FSpill.data() : FAt; }
   size_t size() const { return FOwn ? FSpill.size() : FSize; }
   // Gives back the memory of a run that went on in a vector of its own.
@@ -196,7 +198,7 @@ bool ScanVisitLeaves(const TTablePages& pages, size_t from, size_t to, const TSt
   const bool read = pages.Scan(from, to, [&](int64_t rowid, const TTablePages::TValue* v) {
     plain = KeepVisitRow(shape, window, rowid, v[0].Type, v[0].Int, v[1].Type, v[1].Int, visits);
     return plain;
-  });
+  }, &visits.Span);
   return read && plain;
 }
 
@@ -253,6 +255,10 @@ bool Newer(const TScanVisit& a, const TScanVisit& b) {
 // lies a few places from its own, as in a store written as it browsed.
 // False after `budget` moves, the range then still holding the same visits
 // but not yet in order.
+// The insertion moves a run of `n` visits may take before a full sort is
+// cheaper.
+size_t SortBudget(size_t n) { return 8 * n + 1024; }
+
 bool SortNearlySorted(TScanVisit* first, TScanVisit* last, size_t budget) {
   for (TScanVisit* i = first + (first < last); i < last; ++i) {
     if (!Newer(*i, *(i - 1))) continue;
@@ -271,6 +277,332 @@ bool SortNearlySorted(TScanVisit* first, TScanVisit* last, size_t budget) {
   return true;
 }
 
+// True when the scans of neighbouring runs met their row ids in order,
+// as one scan of a sound table does.
+bool RunsInOrder(const std::vector<TTablePages::TRowSpan>& spans) {
+  const TTablePages::TRowSpan* last = nullptr;
+  for (const TTablePages::TRowSpan& span : spans) {
+    if (!span.Any) continue;
+    if (last != nullptr && span.First <= last->Last) return false;
+    last = &span;
+  }
+  return true;
+}
+
+// Address ids as places in the address rows: ids are row ids, ascending,
+// and dense ones index a table directly.
+class TUrlPlaces {
+ public:
+  explicit TUrlPlaces(const std::vector<TScanUrl>& urls) : FUrls(urls) {
+    FDense = !urls.empty() && urls.front().Id >= 0 &&
+             urls.back().Id < static_cast<int64_t>(urls.size()) * 4 + 1024;
+    if (!FDense) return;
+    FDirect.assign(static_cast<size_t>(urls.back().Id) + 1, -1);
+    for (size_t i = 0; i < urls.size(); ++i)
+      FDirect[static_cast<size_t>(urls[i].Id)] = static_cast<int32_t>(i);
+  }
+  // The place of address `id`, or -1 when there is no such address.
+  int64_t Find(int64_t id) const {
+    if (FDense) return id >= 0 && id < static_cast<int64_t>(FDirect.size()) ? FDirect[id] : -1;
+    auto it = std::lower_bound(FUrls.begin(), FUrls.end(), id,
+                               [](const TScanUrl& u, int64_t v) { return u.Id < v; });
+    return it != FUrls.end() && it->Id == id ? it - FUrls.begin() : -1;
+  }
+
+ private:
+  const std::vector<TScanUrl>& FUrls;
+  bool FDense;
+  std::vector<int32_t> FDirect;
+};
+
+// One reading of the history tables. Both are read from their pages where
+// the store allows it, else through the engine; in runs, which the threads
+// take in turn (the address runs first), so that neither waits for the
+// other. The runs are put together in row id order, as one scan gives
+// them. A run of pages that cannot be read, or runs whose row ids do not
+// rise from one to the next, send the whole table to the engine.
+class THistoryScan {
+ public:
+  THistoryScan(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
+               const TRawWindow& window, const std::function<void(TScanUrl&)>& settle)
+      : FDb(db), FSecond(second), FShape(shape), FWindow(window), FSettle(settle),
+        FTogether(second.IsOpen()) {}
+
+  // Reads both tables: the address rows into `urls`, the visits into runs.
+  // False when the engine reports an error or a row is not as the query
+  // would see it.
+  bool Read(std::vector<TScanUrl>& urls);
+  // The visits read, newest first, their address ids turned into places in
+  // `urls`; a visit of no address goes.
+  void Place(const std::vector<TScanUrl>& urls, std::vector<TScanVisit>& visits);
+
+ private:
+  void Plan();
+  void TakeRuns(TSqliteDb& conn);
+  void ReadUrlRun(size_t r);
+  bool ReadVisitRun(TSqliteDb& conn, size_t v);
+  void RunAll();
+  bool UrlsByEngine(std::vector<TScanUrl>& urls);
+  bool JoinUrlRuns(std::vector<TScanUrl>& urls);
+  bool VisitRunsInOrder() const;
+  void TurnTable(const TUrlPlaces& places, std::vector<TScanVisit>& visits);
+  void CopyRuns(const TUrlPlaces& places, std::vector<TScanVisit>& visits);
+  void SortRun(std::vector<TScanVisit>& visits, size_t r);
+  void InHalves(const std::function<void(size_t, size_t)>& work) const;
+
+  TSqliteDb& FDb;
+  TSqliteDb& FSecond;
+  const TStoreShape& FShape;
+  const TRawWindow& FWindow;
+  const std::function<void(TScanUrl&)>& FSettle;
+  const bool FTogether;
+  TTablePages FUrlPages, FVisitPages;
+  bool FUrlsByPages = false, FVisitsByPages = false;
+  std::vector<std::vector<TScanUrl>> FUrlRuns;
+  std::vector<TTablePages::TRowSpan> FUrlSpans;
+  std::vector<std::string> FRanges;  // the row id conditions of runs through the engine
+  std::vector<TVisitRun> FVisitRuns;
+  std::vector<TScanVisit> FTable;    // the stretches of the runs read from pages
+  std::atomic<size_t> FNextRun{0};
+  std::atomic<bool> FUrlsFailed{false}, FVisitsFailed{false};
+  // Placing: each run's first place counted from the oldest end, whether
+  // the work is split between the threads and where.
+  std::vector<size_t> FStarts;
+  size_t FTotal = 0, FHalf = 0;
+  bool FSplit = false;
+  std::atomic<bool> FSorted{true}, FLost{false};
+};
+
+void THistoryScan::Plan() {
+  auto runsOf = [](const TTablePages& pages) {
+    return std::min<size_t>(kScanRuns, pages.LeafCount());
+  };
+  FUrlRuns.assign(FUrlsByPages ? runsOf(FUrlPages) : 0, {});
+  FUrlSpans.assign(FUrlRuns.size(), {});
+  FRanges.clear();
+  if (!FVisitsByPages)
+    FRanges = FTogether ? RowIdRanges(FSecond, FShape.VisitTable, kScanRuns)
+                        : std::vector<std::string>{std::string()};
+  FVisitRuns.assign(FVisitsByPages ? runsOf(FVisitPages) : FRanges.size(), {});
+  std::vector<TScanVisit>().swap(FTable);
+  if (FVisitsByPages) {
+    const size_t n = FVisitRuns.size(), leaves = FVisitPages.LeafCount();
+    std::vector<size_t> from(n + 1, 0);  // each run's stretch: [from[v], from[v + 1])
+    for (size_t v = 0; v < n; ++v)
+      from[v + 1] = from[v] + FVisitPages.RowsOnLeaves(leaves * (v + 1) / n - leaves * v / n);
+    FTable.resize(from[n]);  // left unset: each run writes its own stretch
+    for (size_t v = 0; v < n; ++v)
+      FVisitRuns[v].Into(FTable.data() + from[v], from[v + 1] - from[v]);
+  }
+  FNextRun = 0;
+}
+
+void THistoryScan::ReadUrlRun(size_t r) {
+  const size_t n = FUrlRuns.size(), leaves = FUrlPages.LeafCount();
+  if (FUrlsFailed) return;
+  if (!ScanUrlLeaves(FUrlPages, leaves * r / n, leaves * (r + 1) / n, FUrlRuns[r], FUrlSpans[r]))
+    FUrlsFailed = true;
+  else if (FTogether)
+    for (TScanUrl& u : FUrlRuns[r]) FSettle(u);
+}
+
+bool THistoryScan::ReadVisitRun(TSqliteDb& conn, size_t v) {
+  const size_t n = FVisitRuns.size(), leaves = FVisitPages.LeafCount();
+  return FVisitsByPages ? ScanVisitLeaves(FVisitPages, leaves * v / n, leaves * (v + 1) / n,
+                                          FShape, FWindow, FVisitRuns[v])
+                        : ScanVisits(conn, FShape, FWindow, FVisitRuns[v], FRanges[v]);
+}
+
+void THistoryScan::TakeRuns(TSqliteDb& conn) {
+  for (size_t r; (r = FNextRun++) < FUrlRuns.size() + FVisitRuns.size();) {
+    if (r < FUrlRuns.size()) {
+      ReadUrlRun(r);
+      continue;
+    }
+    if (FVisitsFailed) break;
+    if (!ReadVisitRun(conn, r - FUrlRuns.size())) FVisitsFailed = true;
+  }
+}
+
+void THistoryScan::RunAll() {
+  if (FTogether)
+    plat::RunTogether({[&]() { TakeRuns(FDb); }, [&]() { TakeRuns(FSecond); }});
+  else
+    TakeRuns(FDb);
+}
+
+// The addresses through the engine, settled at once when the visits are
+// read beside them.
+bool THistoryScan::UrlsByEngine(std::vector<TScanUrl>& urls) {
+  urls.clear();
+  const bool read = ScanUrls(FDb, FShape, urls);
+  if (read && FTogether)
+    for (TScanUrl& u : urls) FSettle(u);
+  return read;
+}
+
+// The address runs one after the other. False when they cannot stand for
+// the table (a run failed, or row ids do not rise from run to run).
+bool THistoryScan::JoinUrlRuns(std::vector<TScanUrl>& urls) {
+  if (FUrlsFailed || !RunsInOrder(FUrlSpans)) return false;
+  size_t total = 0;
+  for (const auto& run : FUrlRuns) total += run.size();
+  urls.reserve(total);
+  for (auto& run : FUrlRuns) std::move(run.begin(), run.end(), std::back_inserter(urls));
+  FUrlRuns.clear();
+  return true;
+}
+
+bool THistoryScan::VisitRunsInOrder() const {
+  std::vector<TTablePages::TRowSpan> spans;
+  for (const TVisitRun& run : FVisitRuns) spans.push_back(run.Span);
+  return RunsInOrder(spans);
+}
+
+bool THistoryScan::Read(std::vector<TScanUrl>& urls) {
+  TSqliteDb& schema = FTogether ? FSecond : FDb;
+  FUrlsByPages = FUrlPages.Open(schema, FShape.UrlTable, {"url", "title"}) &&
+                 SameTextAscii(FUrlPages.RowIdColumn(), "id");
+  FVisitsByPages = FVisitPages.Open(schema, FShape.VisitTable, {FShape.VisitRef, FShape.VisitTime});
+  Plan();
+  bool urlsRead = true;
+  if (FUrlsByPages) {
+    RunAll();
+    if (!JoinUrlRuns(urls)) urlsRead = UrlsByEngine(urls);
+    FUrlsByPages = false;
+  } else if (FTogether) {
+    plat::RunTogether({[&]() {
+                         urlsRead = UrlsByEngine(urls);
+                         TakeRuns(FDb);
+                       },
+                       [&]() { TakeRuns(FSecond); }});
+  } else {
+    urlsRead = UrlsByEngine(urls);
+    if (urlsRead) TakeRuns(FDb);
+  }
+  if (urlsRead && FVisitsByPages && (FVisitsFailed || !VisitRunsInOrder())) {
+    FVisitsByPages = false;
+    FVisitsFailed = false;
+    Plan();
+    RunAll();
+  }
+  return urlsRead && !FVisitsFailed;
+}
+
+// Runs [0, FHalf) on one thread and the rest on the other, where the work
+// is split; else all on this one.
+void THistoryScan::InHalves(const std::function<void(size_t, size_t)>& work) const {
+  if (FSplit)
+    plat::RunTogether({[&]() { work(0, FHalf); }, [&]() { work(FHalf, FVisitRuns.size()); }});
+  else
+    work(0, FVisitRuns.size());
+}
+
+// Run r's places, newest first: [total - starts[r + 1], total - starts[r]).
+void THistoryScan::SortRun(std::vector<TScanVisit>& visits, size_t r) {
+  TScanVisit* const first = visits.data() + (FTotal - FStarts[r + 1]);
+  TScanVisit* const end = visits.data() + (FTotal - FStarts[r]);
+  for (TScanVisit* v = first; v + 1 < end; ++v)
+    if (!Newer(*v, *(v + 1))) {
+      if (!SortNearlySorted(first, end, SortBudget(static_cast<size_t>(end - first))))
+        FSorted = false;
+      break;
+    }
+}
+
+// Every run is in its stretch of the table: the stretches close up and the
+// table, turned end to end, is the list itself (the last run's newest
+// visit first), without a second table of a million visits.
+void THistoryScan::TurnTable(const TUrlPlaces& places, std::vector<TScanVisit>& visits) {
+  for (size_t r = 0; r < FVisitRuns.size(); ++r)
+    if (FVisitRuns[r].data() != FTable.data() + FStarts[r])  // moved down, never up
+      std::copy(FVisitRuns[r].data(), FVisitRuns[r].data() + FVisitRuns[r].size(),
+                FTable.data() + FStarts[r]);
+  visits.swap(FTable);
+  visits.resize(FTotal);
+  const size_t total = FTotal;
+  auto turn = [&](size_t from, size_t to) {
+    bool missing = false;
+    auto placed = [&](TScanVisit& v) {
+      v.UrlIndex = places.Find(v.UrlIndex);
+      missing |= v.UrlIndex < 0;
+    };
+    for (size_t i = from; i < to; ++i) {
+      std::swap(visits[i], visits[total - 1 - i]);
+      placed(visits[i]);
+      if (i != total - 1 - i) placed(visits[total - 1 - i]);
+    }
+    if (missing) FLost = true;
+  };
+  // Pairs of places, from both ends in: half of them on each thread.
+  const size_t pairs = (total + 1) / 2;
+  if (FSplit)
+    plat::RunTogether({[&]() { turn(0, pairs / 2); }, [&]() { turn(pairs / 2, pairs); }});
+  else
+    turn(0, pairs);
+  InHalves([&](size_t fromRun, size_t toRun) {
+    for (size_t r = fromRun; r < toRun; ++r) SortRun(visits, r);
+  });
+}
+
+// Some run went on in a vector of its own: each run's visits are copied to
+// their places reversed.
+void THistoryScan::CopyRuns(const TUrlPlaces& places, std::vector<TScanVisit>& visits) {
+  visits.resize(FTotal);  // left unset: every place is written below
+  InHalves([&](size_t fromRun, size_t toRun) {
+    bool missing = false;
+    for (size_t r = fromRun; r < toRun; ++r) {
+      const TScanVisit* const run = FVisitRuns[r].data();
+      TScanVisit* to = visits.data() + (FTotal - FStarts[r]);
+      for (size_t j = 0; j < FVisitRuns[r].size(); ++j) {
+        const int64_t at = places.Find(run[j].UrlIndex);
+        missing |= at < 0;
+        *--to = TScanVisit{run[j].Time, run[j].RowId, at};
+      }
+      FVisitRuns[r].Release();
+      SortRun(visits, r);
+    }
+    if (missing) FLost = true;
+  });
+}
+
+// Visits are mostly stored oldest first: each run's visits take their
+// places reversed, their address ids turned into places on the way, and
+// what is then out of order is sorted, by insertion where it is little.
+// The work is split between the threads at the run nearest the middle.
+void THistoryScan::Place(const std::vector<TScanUrl>& urls, std::vector<TScanVisit>& visits) {
+  const TUrlPlaces places(urls);
+  FStarts.assign(FVisitRuns.size() + 1, 0);
+  for (size_t r = 0; r < FVisitRuns.size(); ++r)
+    FStarts[r + 1] = FStarts[r] + FVisitRuns[r].size();
+  FTotal = FStarts.back();
+  FHalf = 0;
+  while (FHalf < FVisitRuns.size() && 2 * FStarts[FHalf] < FTotal) ++FHalf;
+  FSplit = FTogether && FHalf > 0 && FHalf < FVisitRuns.size();
+  const bool inTable = !FTable.empty() &&
+                       std::all_of(FVisitRuns.begin(), FVisitRuns.end(),
+                                   [](const TVisitRun& run) { return run.InStretch(); });
+  if (inTable)
+    TurnTable(places, visits);
+  else
+    CopyRuns(places, visits);
+  std::vector<TScanVisit>().swap(FTable);
+  // Each run is in order now; where one meets the next may not be.
+  bool joined = true;
+  for (size_t r = 1; r + 1 < FStarts.size(); ++r)
+    if (FStarts[r] > 0 && FStarts[r] < FTotal &&
+        !Newer(visits[FTotal - FStarts[r] - 1], visits[FTotal - FStarts[r]]))
+      joined = false;
+  if (FSorted && !joined &&
+      !SortNearlySorted(visits.data(), visits.data() + FTotal, SortBudget(FTotal)))
+    FSorted = false;
+  if (!FSorted) std::sort(visits.begin(), visits.end(), Newer);
+  if (FLost)
+    visits.erase(std::remove_if(visits.begin(), visits.end(),
+                                [](const TScanVisit& v) { return v.UrlIndex < 0; }),
+                 visits.end());
+}
+
 }  // namespace
 
 bool ScanHistory(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
@@ -278,236 +610,12 @@ bool ScanHistory(TSqliteDb& db, TSqliteDb& second, const TStoreShape& shape,
                  std::vector<TScanVisit>& visits, const std::function<void(TScanUrl&)>& settle) {
   urls.clear();
   visits.clear();
-  const bool together = second.IsOpen();
-  // Both tables are read from their pages where the store allows it, else
-  // through the engine; in runs, which the threads take in turn (the
-  // address runs first), so that neither waits for the other. The runs are
-  // put together in row id order, as one scan gives them. A run of pages
-  // that cannot be read sends its whole table to the engine.
-  TSqliteDb& schema = together ? second : db;
-  TTablePages urlPages, visitPages;
-  bool urlsByPages = urlPages.Open(schema, shape.UrlTable, {"url", "title"}) &&
-                     SameTextAscii(urlPages.RowIdColumn(), "id");
-  bool visitsByPages =
-      visitPages.Open(schema, shape.VisitTable, {shape.VisitRef, shape.VisitTime});
-  std::vector<std::vector<TScanUrl>> urlRuns;
-  std::vector<std::string> ranges;
-  std::vector<TVisitRun> visitRuns;
-  // The stretches of the runs read from pages, one after the other.
-  std::vector<TScanVisit> table;
-  std::atomic<size_t> nextRun{0};
-  std::atomic<bool> urlsFailed{false}, visitsFailed{false};
-  auto runsOf = [](const TTablePages& pages) {
-    return std::min<size_t>(kScanRuns, pages.LeafCount());
-  };
-  auto plan = [&]() {
-    urlRuns.assign(urlsByPages ? runsOf(urlPages) : 0, {});
-    ranges.clear();
-    if (!visitsByPages)
-      ranges = together ? RowIdRanges(second, shape.VisitTable, kScanRuns)
-                        : std::vector<std::string>{std::string()};
-    visitRuns.assign(visitsByPages ? runsOf(visitPages) : ranges.size(), {});
-    std::vector<TScanVisit>().swap(table);
-    if (visitsByPages) {
-      const size_t n = visitRuns.size(), leaves = visitPages.LeafCount();
-      std::vector<size_t> from(n + 1, 0);  // each run's stretch: [from[v], from[v + 1])
-      for (size_t v = 0; v < n; ++v)
-        from[v + 1] = from[v] + visitPages.RowsOnLeaves(leaves * (v + 1) / n - leaves * v / n);
-      table.resize(from[n]);  // left unset: each run writes its own stretch
-      for (size_t v = 0; v < n; ++v)
-        visitRuns[v].Into(table.data() + from[v], from[v + 1] - from[v]);
-    }
-    nextRun = 0;
-  };
-  auto takeRuns = [&](TSqliteDb& conn) {
-    for (size_t r; (r = nextRun++) < urlRuns.size() + visitRuns.size();) {
-      if (r < urlRuns.size()) {
-        const size_t n = urlRuns.size(), leaves = urlPages.LeafCount();
-        if (urlsFailed) continue;
-        if (!ScanUrlLeaves(urlPages, leaves * r / n, leaves * (r + 1) / n, urlRuns[r]))
-          urlsFailed = true;
-        else if (together)
-          for (TScanUrl& u : urlRuns[r]) settle(u);
-        continue;
-      }
-      const size_t v = r - urlRuns.size(), n = visitRuns.size(), leaves = visitPages.LeafCount();
-      if (visitsFailed) break;
-      const bool read = visitsByPages ? ScanVisitLeaves(visitPages, leaves * v / n,
-                                                        leaves * (v + 1) / n, shape, window,
-                                                        visitRuns[v])
-                                      : ScanVisits(conn, shape, window, visitRuns[v], ranges[v]);
-      if (!read) visitsFailed = true;
-    }
-  };
-  // The addresses through the engine, settled at once when the visits are
-  // read beside them.
-  auto urlsByEngine = [&]() {
+  THistoryScan scan(db, second, shape, window, settle);
+  if (!scan.Read(urls)) {
     urls.clear();
-    const bool read = ScanUrls(db, shape, urls);
-    if (read && together)
-      for (TScanUrl& u : urls) settle(u);
-    return read;
-  };
-  auto runAll = [&]() {
-    if (together)
-      plat::RunTogether({[&]() { takeRuns(db); }, [&]() { takeRuns(second); }});
-    else
-      takeRuns(db);
-  };
-
-  plan();
-  bool urlsRead = true;
-  if (urlsByPages) {
-    runAll();
-  } else if (together) {
-    plat::RunTogether({[&]() {
-                         urlsRead = urlsByEngine();
-                         takeRuns(db);
-                       },
-                       [&]() { takeRuns(second); }});
-  } else {
-    urlsRead = urlsByEngine();
-    if (urlsRead) takeRuns(db);
-  }
-  if (urlsByPages) {
-    size_t total = 0;
-    for (const auto& run : urlRuns) total += run.size();
-    urls.reserve(total);
-    for (auto& run : urlRuns) std::move(run.begin(), run.end(), std::back_inserter(urls));
-    urlRuns.clear();
-    // Row ids come in order in any sound table.
-    for (size_t i = 1; i < urls.size() && !urlsFailed; ++i)
-      if (urls[i].Id <= urls[i - 1].Id) urlsFailed = true;
-    if (urlsFailed) urlsRead = urlsByEngine();
-    urlsByPages = false;
-  }
-  if (urlsRead && visitsFailed && visitsByPages) {
-    visitsByPages = false;
-    visitsFailed = false;
-    plan();
-    runAll();
-  }
-  if (!urlsRead || visitsFailed) {
-    urls.clear();
-    visits.clear();
     return false;
   }
-
-  // Address ids are row ids, ascending: dense ones index a table directly.
-  std::vector<int32_t> direct;
-  const bool dense = !urls.empty() && urls.front().Id >= 0 &&
-                     urls.back().Id < static_cast<int64_t>(urls.size()) * 4 + 1024;
-  if (dense) {
-    direct.assign(static_cast<size_t>(urls.back().Id) + 1, -1);
-    for (size_t i = 0; i < urls.size(); ++i) direct[static_cast<size_t>(urls[i].Id)] =
-        static_cast<int32_t>(i);
-  }
-  auto find = [&](int64_t id) -> int64_t {
-    if (dense) return id >= 0 && id < static_cast<int64_t>(direct.size()) ? direct[id] : -1;
-    auto it = std::lower_bound(urls.begin(), urls.end(), id,
-                               [](const TScanUrl& u, int64_t v) { return u.Id < v; });
-    return it != urls.end() && it->Id == id ? it - urls.begin() : -1;
-  };
-
-  // Visits are mostly stored oldest first: each run's visits take their
-  // places reversed, their address ids turned into places on the way, and
-  // what is then out of order is sorted, by insertion where it is little.
-  // The work is split between the threads at the run nearest the middle.
-  std::vector<size_t> starts(visitRuns.size() + 1, 0);
-  for (size_t r = 0; r < visitRuns.size(); ++r) starts[r + 1] = starts[r] + visitRuns[r].size();
-  const size_t total = starts.back();
-  auto budgetFor = [](size_t n) { return 8 * n + 1024; };
-  std::atomic<bool> sorted{true}, lost{false};
-  size_t half = 0;
-  while (half < visitRuns.size() && 2 * starts[half] < total) ++half;
-  const bool split = together && half > 0 && half < visitRuns.size();
-  auto halves = [&](const std::function<void(size_t, size_t)>& work) {
-    if (split)
-      plat::RunTogether({[&]() { work(0, half); }, [&]() { work(half, visitRuns.size()); }});
-    else
-      work(0, visitRuns.size());
-  };
-  // Run r's places, newest first: [total - starts[r + 1], total - starts[r]).
-  auto sortRun = [&](size_t r) {
-    TScanVisit* const first = visits.data() + (total - starts[r + 1]);
-    TScanVisit* const end = visits.data() + (total - starts[r]);
-    for (TScanVisit* v = first; v + 1 < end; ++v)
-      if (!Newer(*v, *(v + 1))) {
-        if (!SortNearlySorted(first, end, budgetFor(static_cast<size_t>(end - first))))
-          sorted = false;
-        break;
-      }
-  };
-  const bool inTable = !table.empty() && std::all_of(visitRuns.begin(), visitRuns.end(),
-                                                     [](const TVisitRun& run) {
-                                                       return run.InStretch();
-                                                     });
-  if (inTable) {
-    // Every run is in its stretch of the table: the stretches close up and
-    // the table, turned end to end, is the list itself (the last run's
-    // newest visit first), without a second table of a million visits.
-    for (size_t r = 0; r < visitRuns.size(); ++r)
-      if (visitRuns[r].data() != table.data() + starts[r])  // moved down, never up
-        std::copy(visitRuns[r].data(), visitRuns[r].data() + visitRuns[r].size(),
-                  table.data() + starts[r]);
-    visits.swap(table);
-    visits.resize(total);
-    auto turn = [&](size_t from, size_t to) {
-      bool missing = false;
-      auto placed = [&](TScanVisit& v) {
-        v.UrlIndex = find(v.UrlIndex);
-        missing |= v.UrlIndex < 0;
-      };
-      for (size_t i = from; i < to; ++i) {
-        std::swap(visits[i], visits[total - 1 - i]);
-        placed(visits[i]);
-        if (i != total - 1 - i) placed(visits[total - 1 - i]);
-      }
-      if (missing) lost = true;
-    };
-    // Pairs of places, from both ends in: half of them on each thread.
-    const size_t pairs = (total + 1) / 2;
-    if (split)
-      plat::RunTogether({[&]() { turn(0, pairs / 2); }, [&]() { turn(pairs / 2, pairs); }});
-    else
-      turn(0, pairs);
-    halves([&](size_t fromRun, size_t toRun) {
-      for (size_t r = fromRun; r < toRun; ++r) sortRun(r);
-    });
-  } else {
-    visits.resize(total);  // left unset: every place is written below
-    halves([&](size_t fromRun, size_t toRun) {
-      bool missing = false;
-      for (size_t r = fromRun; r < toRun; ++r) {
-        const TScanVisit* const run = visitRuns[r].data();
-        TScanVisit* to = visits.data() + (total - starts[r]);
-        for (size_t j = 0; j < visitRuns[r].size(); ++j) {
-          const int64_t at = find(run[j].UrlIndex);
-          missing |= at < 0;
-          *--to = TScanVisit{run[j].Time, run[j].RowId, at};
-        }
-        visitRuns[r].Release();
-        sortRun(r);
-      }
-      if (missing) lost = true;
-    });
-  }
-  std::vector<TScanVisit>().swap(table);
-  // Each run is in order now; where one meets the next may not be.
-  bool joined = true;
-  for (size_t r = 1; r + 1 < starts.size(); ++r)
-    if (starts[r] > 0 && starts[r] < total &&
-        !Newer(visits[total - starts[r] - 1], visits[total - starts[r]]))
-      joined = false;
-  if (sorted && !joined &&
-      !SortNearlySorted(visits.data(), visits.data() + total, budgetFor(total)))
-    sorted = false;
-  if (!sorted) std::sort(visits.begin(), visits.end(), Newer);
-  // A visit of no address joins nothing and goes.
-  if (lost)
-    visits.erase(std::remove_if(visits.begin(), visits.end(),
-                                [](const TScanVisit& v) { return v.UrlIndex < 0; }),
-                 visits.end());
+  scan.Place(urls, visits);
   return true;
 }
 

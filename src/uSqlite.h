@@ -127,29 +127,61 @@ class TTablePages {
   // against `db`'s store time limit.
   bool Open(TSqliteDb& db, const std::string& table, const std::vector<std::string>& columns);
   size_t LeafCount() const { return FLeaves.size(); }
-  // About how many rows `leaves` leaves hold, judged by the first leaf:
-  // room to make for them.
+  // About how many rows `leaves` leaves hold, judged by the first leaf
+  // (whose count is held to what a page can hold): room to make for them.
   size_t RowsOnLeaves(size_t leaves) const { return leaves * FFirstLeafRows + leaves / 8 + 16; }
   // The column that is the row id itself (an INTEGER PRIMARY KEY), or an
   // empty name.
   const std::string& RowIdColumn() const { return FRowIdColumn; }
+  // The first and last row id a scan passed on.
+  struct TRowSpan {
+    bool Any = false;
+    int64_t First = 0, Last = 0;
+  };
   // Calls `row(rowid, values)` for every row on the leaves [from, to), in
   // row id order; `row` returns false to stop. False when a page or a row
-  // is not as the engine would read it, the store is out of time or the
-  // run is interrupted (the rows passed until then stay passed). Several
-  // threads may scan at once.
+  // is not as the engine would read it (row ids that do not rise, an empty
+  // leaf, a loop), the store is out of time or the run is interrupted (the
+  // rows passed until then stay passed). `span`, when given, gets the row
+  // ids passed: scans of neighbouring leaves meet in order only when one's
+  // last is below the next one's first. Several threads may scan at once.
   bool Scan(size_t from, size_t to,
-            const std::function<bool(int64_t rowid, const TValue* values)>& row) const;
+            const std::function<bool(int64_t rowid, const TValue* values)>& row,
+            TRowSpan* span = nullptr) const;
 
  private:
+  // One row's cell on its leaf.
+  struct TCell {
+    const unsigned char* Start = nullptr;  // its record's first byte on the page
+    uint64_t Payload = 0, Local = 0;       // the record's length, and how much is on the page
+    int64_t RowId = 0;
+    uint32_t Next = 0;                     // its first overflow page, or 0
+    bool Spilled = false;                  // gathered into TScanState::Spill
+  };
+  // What one scan reads into, kept from row to row.
+  struct TScanState {
+    std::vector<unsigned char> Pages, Spill, Over;
+    std::vector<uint64_t> Seen;    // a bit per page: the current row's overflow pages
+    std::vector<uint32_t> Chain;   // the same pages, to clear their bits
+    const unsigned char* Rec = nullptr;
+    uint64_t RecSize = 0;          // the record's bytes at hand at Rec
+    TRowSpan Span;
+    bool Stopped = false;
+    void EndRow();
+  };
+
   bool ReadPage(uint32_t page, std::vector<unsigned char>& buf) const;
+  uint32_t MaxCells() const;
   bool Walk(uint32_t root);
-  bool ScanLeaf(const unsigned char* page, std::vector<unsigned char>& spill,
-                const std::function<bool(int64_t, const TValue*)>& row, bool& stop) const;
+  bool ScanLeaf(const unsigned char* page, uint32_t number, TScanState& state,
+                const std::function<bool(int64_t, const TValue*)>& row) const;
+  bool ParseCell(const unsigned char* page, uint32_t c, uint32_t firstCell, TCell& cell) const;
+  bool Gather(TCell& cell, uint64_t need, TScanState& state) const;
+  bool DecodeRecord(TCell& cell, TScanState& state, TValue* values) const;
   bool OutOfTime() const;
 
   plat::TFileReader FFile;
-  uint32_t FPageSize = 0, FUsable = 0, FPageCount = 0;
+  uint32_t FPageSize = 0, FUsable = 0, FPageCount = 0, FRoot = 0;
   std::vector<uint32_t> FLeaves;
   std::vector<int> FFields;  // each column's place in the record
   int FLastField = 0;         // the furthest of them

@@ -19,6 +19,10 @@ namespace {
 constexpr unsigned char kTableInterior = 5, kTableLeaf = 13;
 // The engine gives up on trees deeper than this.
 constexpr int kMaxDepth = 20;
+// The engine refuses a record header longer than this.
+constexpr uint64_t kMaxHeaderBytes = 98307;
+// Overflow pages read between two looks at the clock.
+constexpr uint32_t kPagesPerClockLook = 64;
 // Wanted columns lie among a row's first kMaxField columns.
 constexpr int kMaxField = 64;
 constexpr int kRow = 100, kDone = 101, kInteger = 1;
@@ -191,23 +195,30 @@ bool TTablePages::ReadPage(uint32_t page, std::vector<unsigned char>& buf) const
   return FFile.ReadAt(static_cast<uint64_t>(page - 1) * FPageSize, buf.data(), FPageSize);
 }
 
+// The most cells a page can hold: each takes a two-byte pointer and at
+// least four bytes of content. A count past it is damage, and no room is
+// ever made by a count beyond it.
+uint32_t TTablePages::MaxCells() const { return (FUsable - 8) / 6; }
+
 // The leaves under `root`, left to right, level by level. Every leaf of a
 // b-tree lies at the same depth, so only the interior pages are read here
-// (and one leaf, to know the level of leaves): a page of the wrong kind
-// among the leaves fails the scan that reads it.
+// (and one leaf, to know the level of leaves and judge how full leaves
+// are): a page of the wrong kind among the leaves fails the scan that
+// reads it. A page met twice is refused as it is listed, so no level grows
+// past the file's own pages.
 bool TTablePages::Walk(uint32_t root) {
   std::vector<bool> seen(static_cast<size_t>(FPageCount) + 1, false);
   std::vector<unsigned char> buf;
   std::vector<uint32_t> level{root}, below;
+  seen[root] = true;
+  FRoot = root;
   for (int depth = 1;; ++depth) {
     if (depth > kMaxDepth) return false;
-    for (uint32_t page : level) {
-      if (page < 2 || page > FPageCount || seen[page]) return false;
-      seen[page] = true;
-    }
     if (OutOfTime() || !ReadPage(level.front(), buf)) return false;
     if (buf[0] == kTableLeaf) {
-      FFirstLeafRows = Get16(buf.data() + 3);
+      const uint32_t cells = Get16(buf.data() + 3);
+      if (cells > MaxCells() || (cells == 0 && level.front() != root)) return false;
+      FFirstLeafRows = cells;
       break;
     }
     below.clear();
@@ -215,15 +226,24 @@ bool TTablePages::Walk(uint32_t root) {
       if ((k & 255) == 255 && OutOfTime()) return false;
       if (k > 0 && !ReadPage(level[k], buf)) return false;
       const unsigned char* p = buf.data();
+      // An interior page without a cell is damage, the root's included (a
+      // table's root is never page 1).
       if (p[0] != kTableInterior) return false;
       const uint32_t cells = Get16(p + 3);
-      if (12 + 2 * cells > FUsable) return false;
-      for (uint32_t i = 0; i < cells; ++i) {
-        const uint32_t at = Get16(p + 12 + 2 * i);
-        if (at < 12 + 2 * cells || at + 4 > FUsable) return false;
-        below.push_back(Get32(p + at));
+      if (cells == 0 || cells > MaxCells() || 12 + 2 * cells > FUsable) return false;
+      for (uint32_t i = 0; i <= cells; ++i) {
+        uint32_t child;
+        if (i < cells) {
+          const uint32_t at = Get16(p + 12 + 2 * i);
+          if (at < 12 + 2 * cells || at + 4 > FUsable) return false;
+          child = Get32(p + at);
+        } else {
+          child = Get32(p + 8);  // the right-most child
+        }
+        if (child < 2 || child > FPageCount || seen[child]) return false;
+        seen[child] = true;
+        below.push_back(child);
       }
-      below.push_back(Get32(p + 8));  // the right-most child
     }
     level.swap(below);
   }
@@ -232,9 +252,10 @@ bool TTablePages::Walk(uint32_t root) {
 }
 
 bool TTablePages::Scan(size_t from, size_t to,
-                       const std::function<bool(int64_t, const TValue*)>& row) const {
+                       const std::function<bool(int64_t, const TValue*)>& row,
+                       TRowSpan* span) const {
   to = std::min(to, FLeaves.size());
-  std::vector<unsigned char> buf, spill;
+  TScanState state;
   const size_t most = std::max<size_t>(1, kReadBytes / FPageSize);
   for (size_t k = from; k < to;) {
     if (OutOfTime()) return false;
@@ -243,127 +264,165 @@ bool TTablePages::Scan(size_t from, size_t to,
     while (k + n < to && n < most && FLeaves[k + n] == FLeaves[k] + n) ++n;
     const uint32_t first = FLeaves[k];
     if (first < 2 || first + n - 1 > FPageCount) return false;
-    buf.resize(n * FPageSize);
-    if (!FFile.ReadAt(static_cast<uint64_t>(first - 1) * FPageSize, buf.data(), buf.size()))
+    state.Pages.resize(n * FPageSize);
+    if (!FFile.ReadAt(static_cast<uint64_t>(first - 1) * FPageSize, state.Pages.data(),
+                      state.Pages.size()))
       return false;
-    for (size_t i = 0; i < n; ++i) {
-      bool stop = false;
-      if (!ScanLeaf(buf.data() + i * FPageSize, spill, row, stop)) return false;
-      if (stop) return true;
-    }
+    for (size_t i = 0; i < n && !state.Stopped; ++i)
+      if (!ScanLeaf(state.Pages.data() + i * FPageSize, FLeaves[k + i], state, row)) return false;
+    if (state.Stopped) break;
     k += n;
+  }
+  if (span != nullptr) *span = state.Span;
+  return true;
+}
+
+// Row `c` of a leaf: where its record lies on the page, its length and its
+// row id. False when the cell is not as the engine would read it.
+bool TTablePages::ParseCell(const unsigned char* p, uint32_t c, uint32_t firstCell,
+                            TCell& cell) const {
+  const unsigned char* end = p + FUsable;
+  const uint32_t at = Get16(p + 8 + 2 * c);
+  if (at < firstCell || at + 4 > FUsable) return false;
+  const unsigned char* q = p + at;
+  uint64_t rowid;
+  size_t len = GetVarint(q, end, cell.Payload);
+  if (len == 0) return false;
+  q += len;
+  if ((len = GetVarint(q, end, rowid)) == 0) return false;
+  q += len;
+  cell.RowId = static_cast<int64_t>(rowid);
+  // The most of a row's record that stays on its page, and the least.
+  const uint64_t maxLocal = FUsable - 35;
+  const uint64_t minLocal = (FUsable - 12) * 32 / 255 - 23;
+  cell.Local = cell.Payload;
+  if (cell.Payload > maxLocal) {
+    cell.Local = minLocal + (cell.Payload - minLocal) % (FUsable - 4);
+    if (cell.Local > maxLocal) cell.Local = minLocal;
+  }
+  if (cell.Local > static_cast<uint64_t>(end - q) ||
+      (cell.Local < cell.Payload && cell.Local + 4 > static_cast<uint64_t>(end - q)))
+    return false;
+  // A record longer than the whole file is damage, and would have its
+  // chain read on for ever.
+  if (cell.Payload > static_cast<uint64_t>(FPageCount) * FUsable) return false;
+  cell.Start = q;
+  cell.Next = cell.Local < cell.Payload ? Get32(q + cell.Local) : 0;
+  return true;
+}
+
+// Makes the first `need` bytes of the cell's record readable at
+// `state.Rec`: on the page, or gathered into `state.Spill` from the page
+// and its chain of overflow pages. An overflow page met twice in one
+// chain is a loop, found in one look by a bitmap of the file's pages.
+bool TTablePages::Gather(TCell& cell, uint64_t need, TScanState& state) const {
+  if (need > cell.Payload) return false;
+  if (need <= state.RecSize) return true;
+  if (!cell.Spilled) {
+    state.Spill.assign(cell.Start, cell.Start + cell.Local);
+    cell.Spilled = true;
+    if (state.Seen.empty()) state.Seen.assign(FPageCount / 64 + 1, 0);
+  }
+  while (state.Spill.size() < need) {
+    const uint32_t page = cell.Next;
+    if (page < 2 || page > FPageCount) return false;
+    uint64_t& word = state.Seen[page / 64];
+    const uint64_t bit = uint64_t{1} << (page % 64);
+    if ((word & bit) != 0) return false;
+    word |= bit;
+    state.Chain.push_back(page);
+    if (state.Chain.size() % kPagesPerClockLook == 0 && OutOfTime()) return false;
+    if (!ReadPage(page, state.Over)) return false;
+    cell.Next = Get32(state.Over.data());
+    const size_t take = static_cast<size_t>(
+        std::min<uint64_t>(FUsable - 4, cell.Payload - state.Spill.size()));
+    state.Spill.insert(state.Spill.end(), state.Over.begin() + 4,
+                       state.Over.begin() + 4 + static_cast<std::ptrdiff_t>(take));
+  }
+  state.Rec = state.Spill.data();
+  state.RecSize = state.Spill.size();
+  return true;
+}
+
+// Forgets the overflow pages the last row read, for the next row's chain.
+void TTablePages::TScanState::EndRow() {
+  for (uint32_t page : Chain) Seen[page / 64] &= ~(uint64_t{1} << (page % 64));
+  Chain.clear();
+}
+
+// The wanted values of the cell's record into `values`. False when the
+// record is not as the engine would read it, or is one the engine is
+// left to read (a value too long to load, wanted values behind many
+// megabytes of others).
+bool TTablePages::DecodeRecord(TCell& cell, TScanState& state, TValue* values) const {
+  state.Rec = cell.Start;
+  state.RecSize = cell.Local;
+  const bool whole = cell.Local == cell.Payload;
+  // The record header: its size, then one serial type per column.
+  uint64_t headerSize;
+  if (!whole && !Gather(cell, std::min<uint64_t>(cell.Payload, 9), state)) return false;
+  size_t len = GetVarint(state.Rec, state.Rec + state.RecSize, headerSize);
+  if (len == 0 || headerSize < len || headerSize > cell.Payload || headerSize > kMaxHeaderBytes)
+    return false;
+  if (!whole && !Gather(cell, headerSize, state)) return false;
+  const unsigned char* h = state.Rec + len;
+  const unsigned char* hEnd = state.Rec + headerSize;
+  uint64_t types[kMaxField], offsets[kMaxField];  // of the columns up to the furthest
+  uint64_t body = headerSize;
+  const int fields = std::max(FLastField, FRowIdField);
+  for (int f = 0; f <= fields; ++f) {
+    // A row written before its table grew a column holds fewer: the
+    // engine then reads the column's default, which is not kept here.
+    const size_t n = GetVarint(h, hEnd, types[f]);
+    if (n == 0) return false;
+    h += n;
+    const int64_t size = SerialSize(types[f]);
+    if (size < 0 || static_cast<uint64_t>(size) > cell.Payload) return false;
+    offsets[f] = body;
+    body += static_cast<uint64_t>(size);
+  }
+  // A row id column that holds a value of its own is not the row id
+  // after all (the engine's old "INTEGER PRIMARY KEY DESC").
+  if (FRowIdField >= 0 && types[FRowIdField] != 0) return false;
+  for (int f : FFields)
+    if (types[f] >= 12 && SerialSize(types[f]) > TSqliteDb::kMaxValueBytes) return false;
+  if (body > kMaxGathered || body > cell.Payload) return false;
+  // Every wanted value within the record, and at hand.
+  if (!whole && !Gather(cell, body, state)) return false;
+  for (size_t i = 0; i < FFields.size(); ++i) {
+    const uint64_t t = types[FFields[i]];
+    const unsigned char* at = state.Rec + offsets[FFields[i]];
+    TValue& v = values[i];
+    v.Type = SerialClass(t);
+    v.Int = v.Type == kInteger ? SerialInt(t, at) : 0;
+    v.Bytes = reinterpret_cast<const char*>(at);
+    v.Size = static_cast<size_t>(SerialSize(t));
   }
   return true;
 }
 
-// The rows of one leaf. A row too long for its page goes on in a chain of
-// overflow pages: only as much of it as reaches the wanted columns is
-// gathered, into `spill`.
-bool TTablePages::ScanLeaf(const unsigned char* p, std::vector<unsigned char>& spill,
-                           const std::function<bool(int64_t, const TValue*)>& row,
-                           bool& stop) const {
+// The rows of leaf page `number`, whose bytes are at `p`. Row ids rise
+// strictly through a sound table, from leaf to leaf too; a leaf without a
+// row is damage unless it is the table's root.
+bool TTablePages::ScanLeaf(const unsigned char* p, uint32_t number, TScanState& state,
+                           const std::function<bool(int64_t, const TValue*)>& row) const {
   if (p[0] != kTableLeaf) return false;
   const uint32_t cells = Get16(p + 3);
   const uint32_t firstCell = 8 + 2 * cells;
-  if (firstCell > FUsable) return false;
-  const unsigned char* end = p + FUsable;
-  // The most of a row's record that stays on its page, and the least.
-  const uint64_t maxLocal = FUsable - 35;
-  const uint64_t minLocal = (FUsable - 12) * 32 / 255 - 23;
+  if (cells > MaxCells() || firstCell > FUsable || (cells == 0 && number != FRoot)) return false;
   TValue values[kMaxColumns];
-  uint64_t types[kMaxField], offsets[kMaxField];  // of the columns up to the furthest
-  std::vector<unsigned char> over;
   for (uint32_t c = 0; c < cells; ++c) {
-    const uint32_t at = Get16(p + 8 + 2 * c);
-    if (at < firstCell || at + 4 > FUsable) return false;
-    const unsigned char* q = p + at;
-    uint64_t payload, rowid;
-    size_t len = GetVarint(q, end, payload);
-    if (len == 0) return false;
-    q += len;
-    if ((len = GetVarint(q, end, rowid)) == 0) return false;
-    q += len;
-    uint64_t local = payload;
-    if (payload > maxLocal) {
-      local = minLocal + (payload - minLocal) % (FUsable - 4);
-      if (local > maxLocal) local = minLocal;
-    }
-    if (local > static_cast<uint64_t>(end - q) ||
-        (local < payload && local + 4 > static_cast<uint64_t>(end - q)))
-      return false;
-    // A record longer than the whole file is damage, and would have the
-    // chain below read on for ever.
-    if (payload > static_cast<uint64_t>(FPageCount) * FUsable) return false;
-
-    // The record as far as it is needed: on the page, or gathered from the
-    // page and its chain of overflow pages when that is not enough.
-    const unsigned char* rec = q;
-    const unsigned char* recEnd = q + local;
-    uint32_t next = local < payload ? Get32(q + local) : 0;
-    bool spilled = false;
-    std::vector<uint32_t> chain;  // the overflow pages read, none twice
-    auto gather = [&](uint64_t need) -> bool {
-      if (need > payload) return false;
-      if (need <= static_cast<uint64_t>(recEnd - rec)) return true;
-      if (!spilled) spill.assign(q, q + local);
-      spilled = true;
-      while (spill.size() < need) {
-        if (std::find(chain.begin(), chain.end(), next) != chain.end() || !ReadPage(next, over))
-          return false;
-        chain.push_back(next);
-        next = Get32(over.data());
-        const size_t take =
-            static_cast<size_t>(std::min<uint64_t>(FUsable - 4, payload - spill.size()));
-        spill.insert(spill.end(), over.begin() + 4, over.begin() + 4 + static_cast<std::ptrdiff_t>(take));
-      }
-      rec = spill.data();
-      recEnd = rec + spill.size();
-      return true;
-    };
-
-    // The record header: its size, then one serial type per column.
-    const bool whole = local == payload;
-    uint64_t headerSize;
-    if (!whole && !gather(std::min<uint64_t>(payload, 9))) return false;
-    if ((len = GetVarint(rec, recEnd, headerSize)) == 0) return false;
-    if (headerSize < len || headerSize > payload || (!whole && !gather(headerSize))) return false;
-    const unsigned char* h = rec + len;
-    const unsigned char* hEnd = rec + headerSize;
-    uint64_t body = headerSize;
-    const int fields = std::max(FLastField, FRowIdField);
-    for (int f = 0; f <= fields; ++f) {
-      // A row written before its table grew a column holds fewer: the
-      // engine then reads the column's default, which is not kept here.
-      const size_t n = GetVarint(h, hEnd, types[f]);
-      if (n == 0) return false;
-      h += n;
-      const int64_t size = SerialSize(types[f]);
-      if (size < 0 || static_cast<uint64_t>(size) > payload) return false;
-      offsets[f] = body;
-      body += static_cast<uint64_t>(size);
-    }
-    // A row id column that holds a value of its own is not the row id
-    // after all (the engine's old "INTEGER PRIMARY KEY DESC").
-    if (FRowIdField >= 0 && types[FRowIdField] != 0) return false;
-    // A text or blob longer than the engine loads is left to it, before
-    // any of it is gathered; so is a row whose wanted values lie behind
-    // many megabytes of others, which the engine skips over without
-    // loading them.
-    for (int f : FFields)
-      if (types[f] >= 12 && SerialSize(types[f]) > TSqliteDb::kMaxValueBytes) return false;
-    if (body > kMaxGathered) return false;
-    // Every wanted value within the record, and at hand.
-    if (body > payload || (!whole && !gather(body))) return false;
-    for (size_t i = 0; i < FFields.size(); ++i) {
-      const uint64_t t = types[FFields[i]];
-      TValue& v = values[i];
-      v.Type = SerialClass(t);
-      v.Int = v.Type == kInteger ? SerialInt(t, rec + offsets[FFields[i]]) : 0;
-      v.Bytes = reinterpret_cast<const char*>(rec + offsets[FFields[i]]);
-      v.Size = static_cast<size_t>(SerialSize(t));
-    }
-    if (!row(static_cast<int64_t>(rowid), values)) {
-      stop = true;
+    TCell cell;
+    if (!ParseCell(p, c, firstCell, cell)) return false;
+    if (state.Span.Any && cell.RowId <= state.Span.Last) return false;
+    const bool decoded = DecodeRecord(cell, state, values);
+    state.EndRow();
+    if (!decoded) return false;
+    if (!state.Span.Any) state.Span.First = cell.RowId;
+    state.Span.Any = true;
+    state.Span.Last = cell.RowId;
+    if (!row(cell.RowId, values)) {
+      state.Stopped = true;
       return true;
     }
   }

@@ -311,3 +311,103 @@ TEST_F(Scan, LegacyChromiumStore) {
   EXPECT_TRUE(WalksIndex(path + "/History", false));
   EXPECT_EQ(Collected(), QueryRows(path + "/History", false, 0, 0));
 }
+
+namespace {
+
+// The leaf pages of `table` in `path`, left to right, found by walking its
+// b-tree in the file's own bytes.
+std::vector<uint32_t> LeafPages(const std::string& path, const std::string& table,
+                                uint32_t pageSize) {
+  const std::string bytes = ReadFile(path);
+  auto be16 = [&](size_t at) {
+    return static_cast<uint32_t>(static_cast<unsigned char>(bytes[at]) << 8 |
+                                 static_cast<unsigned char>(bytes[at + 1]));
+  };
+  auto be32 = [&](size_t at) { return be16(at) << 16 | be16(at + 2); };
+  TSqliteDb db;
+  EXPECT_TRUE(db.OpenReadOnly(path));
+  TSqlStmt stmt = nullptr;
+  EXPECT_TRUE(db.Prepare("SELECT rootpage FROM sqlite_master WHERE name = '" + table + "'", stmt));
+  EXPECT_EQ(db.Step(stmt), 100);
+  std::vector<uint32_t> level{static_cast<uint32_t>(db.ColInt(stmt, 0))}, below;
+  db.Finalize(stmt);
+  while (bytes[(level.front() - 1) * pageSize] == 5) {
+    below.clear();
+    for (uint32_t page : level) {
+      const size_t at = (page - 1) * static_cast<size_t>(pageSize);
+      for (uint32_t c = 0; c < be16(at + 3); ++c) below.push_back(be32(at + be16(at + 12 + 2 * c)));
+      below.push_back(be32(at + 8));
+    }
+    level.swap(below);
+  }
+  return level;
+}
+
+}  // namespace
+
+// Damage in one store's pages costs that store alone: whether the pages are
+// read directly or through the engine, the damaged store is named damaged
+// with what was read of it, and the intact profile beside it is whole. A
+// count the file claims never decides how much memory is taken.
+TEST_F(Scan, DamagedPagesCostOnlyTheirStore) {
+  std::vector<StoreVisit> few;
+  for (int i = 0; i < 30; ++i)
+    few.push_back(StoreVisit{"https://intact.example/" + std::to_string(i), "完好",
+                             ChromeTime(1700000000 + i)});
+  FUser.AddChrome("Profile 1", few);
+  std::vector<StoreVisit> many;
+  for (int i = 0; i < 6000; ++i)
+    many.push_back(StoreVisit{"https://d" + std::to_string(i % 300) + ".example/",
+                              "t" + std::to_string(i % 300), ChromeTime(1600000000 + i)});
+  const std::string db = FUser.AddChrome("Default", many);
+  ExecSql(db, "PRAGMA page_size = 512; VACUUM");
+  const std::string original = ReadFile(db);
+  const std::vector<uint32_t> leaves = LeafPages(db, "visits", 512);
+  ASSERT_GT(leaves.size(), 20u);
+
+  struct Damage {
+    const char* What;
+    uint32_t Leaf;
+    std::string Count;
+  };
+  for (const Damage& d : {Damage{"a first leaf that claims 65535 rows", leaves.front(),
+                                 std::string("\xFF\xFF", 2)},
+                          Damage{"a leaf in the middle emptied", leaves[leaves.size() / 2],
+                                 std::string("\0\0", 2)}}) {
+    SCOPED_TRACE(d.What);
+    std::string bytes = original;
+    bytes.replace((d.Leaf - 1) * size_t{512} + 3, 2, d.Count);
+    WriteFile(db, bytes);
+    struct Outcome {
+      std::vector<Row> Rows;
+      std::vector<std::pair<int, std::string>> Sources;
+    };
+    auto collect = [&](bool byPages) {
+      SetPageReading(byPages);
+      Outcome out;
+      FList = THistoryList();
+      TSourceList sources;
+      TCollector c(FList, sources, nullptr, 0, 0);
+      c.Collect({TUserProfile{FUser.Name(), FUser.Root(), true}});
+      for (int32_t i = 0; i < FList.Count(); ++i)
+        out.Rows.emplace_back(FList.Items()[i].Url, FList.Items()[i].Title,
+                              FList.Items()[i].VisitUnix);
+      for (int i = 0; i < sources.Count(); ++i)
+        out.Sources.emplace_back(sources.Items()[i].Status,
+                                 sources.Items()[i].Profile + " " + sources.Items()[i].Message);
+      SetPageReading(true);
+      return out;
+    };
+    const Outcome pages = collect(true), engine = collect(false);
+    EXPECT_EQ(pages.Rows, engine.Rows);
+    EXPECT_EQ(pages.Sources, engine.Sources);
+    ASSERT_EQ(pages.Sources.size(), 2u);
+    int intact = 0;
+    for (const Row& r : pages.Rows) intact += std::get<1>(r) == "完好";
+    EXPECT_EQ(intact, 30);
+    bool damaged = false;
+    for (const auto& s : pages.Sources)
+      damaged |= s.first == ssParseError && s.second.find("malformed") != std::string::npos;
+    EXPECT_TRUE(damaged);
+  }
+}

@@ -333,6 +333,14 @@ TEST(TablePages, DamageIsRefusedAndNeverReadPast) {
     }
   }
   ASSERT_NE(overflowHead, 0u);
+  // A leaf that is neither the first nor the last, and the root's second
+  // child, put first to swap two subtrees' places (the second's own slot
+  // then names the first child again, which a second change restores).
+  const uint32_t secondChild = Be32(original, rootAt + Be16(original, rootAt + 14));
+  size_t middleLeafAt = 0;
+  for (uint32_t p = pageCount / 2; p <= pageCount && middleLeafAt == 0; ++p)
+    if (original[(p - 1) * 512] == 13 && p != leaf) middleLeafAt = (p - 1) * 512;
+  ASSERT_NE(middleLeafAt, 0u);
 
   struct Damage {
     const char* What;
@@ -354,18 +362,28 @@ TEST(TablePages, DamageIsRefusedAndNeverReadPast) {
       {"an overflow chain that loops", (overflowHead - 1) * 512, Be32Bytes(overflowHead)},
       {"an overflow chain that leaves the file", (overflowHead - 1) * 512,
        Be32Bytes(pageCount + 1)},
+      {"a first leaf that claims every cell a count can", leafAt + 3, std::string("\xFF\xFF", 2)},
+      {"a first leaf emptied", leafAt + 3, std::string("\x00\x00", 2)},
+      {"a leaf in the middle emptied", middleLeafAt + 3, std::string("\x00\x00", 2)},
+      {"an interior page emptied", rootAt + 3, std::string("\x00\x00", 2)},
+      {"row ids that fall from one leaf to the next", rootAt + Be16(original, rootAt + 12),
+       Be32Bytes(secondChild)},
   };
   for (const Damage& d : damages) {
     SCOPED_TRACE(d.What);
     std::string bytes = original;
     bytes.replace(d.At, d.Bytes.size(), d.Bytes);
+    if (d.Bytes == Be32Bytes(secondChild))  // the second slot takes the first child
+      bytes.replace(rootAt + Be16(original, rootAt + 14), 4, Be32Bytes(firstChild));
     const std::string path = tmp.Sub("damaged.db");
     WriteFile(path, bytes);
     TSqliteDb db;
     TTablePages pages;
     std::vector<Row> rows;
-    EXPECT_FALSE(OpenPages(path, "t", kColumns, pages, db) &&
-                 PageRows(pages, kColumns.size(), rows, 4));
+    const bool opened = OpenPages(path, "t", kColumns, pages, db);
+    // Room is never made for more rows than the file's pages can hold.
+    if (opened) EXPECT_LE(pages.RowsOnLeaves(pages.LeafCount()), pageCount * (504 / 6 + 1) + 16);
+    EXPECT_FALSE(opened && PageRows(pages, kColumns.size(), rows, 4));
   }
 
   // Bytes changed at random, a few at a time: any answer but a crash, a
