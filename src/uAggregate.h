@@ -59,6 +59,9 @@ bool MatchAny(const std::string& host, const std::vector<std::string>& patterns)
 // none, which is intranet) and the host of its address: an index into
 // CategoryNames, or its name.
 int CategoryIndexOf(const std::string& domain, const std::string& url);
+// The same from the lower-case host of the address (as ExtractHost gives
+// it), for callers that meet many addresses of one host.
+int CategoryIndexOfHost(const std::string& domain, const std::string& host);
 std::string CategoryOf(const std::string& domain, const std::string& url);
 
 // ---- Search keywords -------------------------------------------------------
