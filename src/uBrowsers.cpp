@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <functional>
+#include <new>
+#include <unordered_map>
 #include <utility>
 
 #include "uBrowsers_scan.h"
@@ -99,6 +102,15 @@ std::string AbsoluteProfileFolder(const std::string& value, const TUserProfile& 
   return plat::ResolvePathCase(rest.empty() ? user.Root : JoinPath(user.Root, rest));
 }
 
+
+// What a source says of the exception that ended its reading. The texts of
+// the standard library's exceptions are short and ASCII, but whatever a
+// store made us throw is shown only as well-formed and bounded text.
+std::string ExceptionReason(const std::exception& e) {
+  if (dynamic_cast<const std::bad_alloc*>(&e)) return "内存不足";
+  std::string text = Utf16Left(Utf8BytesToString(e.what()), 200);
+  return text.empty() ? std::string("未知错误") : text;
+}
 
 // How a source whose store could not be copied is recorded. A temporary
 // folder that cannot be written is our own problem: the store is neither
@@ -275,6 +287,35 @@ void TCollector::AddSource(const std::string& browserId, const std::string& brow
   FSources.Add(info);
 }
 
+void TCollector::ReadContained(const TBrowserEntry& entry, const std::string& profileLabel,
+                               const std::string& path, const std::function<void()>& read) {
+  const int32_t sources = FSources.Count(), visits = FList.Count();
+  const int32_t downloads = FDownloads ? FDownloads->Count() : 0;
+  std::string reason;
+  try {
+    read();
+    return;
+  } catch (const std::exception& e) {
+    reason = ExceptionReason(e);
+  } catch (...) {
+    reason = "未知错误";
+  }
+  // Every record a reader adds is a whole visit of the store, and the
+  // SQLite readers add theirs only once the rows are read: what was added
+  // before the exception is kept and counted. The sources recorded inside
+  // `read` (the stores of a browser folder whose listing then failed) keep
+  // theirs.
+  int32_t count = FList.Count() - visits, added = FDownloads ? FDownloads->Count() - downloads : 0;
+  for (int32_t i = sources; i < FSources.Count(); ++i) {
+    count -= FSources.Items()[static_cast<size_t>(i)].Count;
+    added -= FSources.Items()[static_cast<size_t>(i)].Downloads;
+  }
+  const std::string message = count > 0 ? Format("%s（已读取 %d 条）", reason.c_str(), count) : reason;
+  if (FLog) FLog->Raw("[异常] " + entry.Name + " " + profileLabel + "：" + message);
+  AddSource(entry.Id, entry.Name, profileLabel, path, ssParseError, count, message);
+  if (added > 0) FSources.SetDownloads(FSources.Count() - 1, added);
+}
+
 void TCollector::Collect(const TUserProfiles& users) {
   TBrowserDefs defs, native;
   GetBrowserDefs(defs);
@@ -289,11 +330,15 @@ void TCollector::Collect(const TUserProfiles& users) {
       const std::string expanded = ExpandRoot(entry.Root, user);
       const std::string dir = entry.Native ? expanded : plat::ResolvePathCase(expanded);
       if (plat::DirExists(dir)) {
-        switch (entry.Family) {
-          case bfChromium: ScanChromium(entry, user, dir); break;
-          case bfFirefox: ScanFirefox(entry, user, dir); break;
-          case bfWebCache: ReadWebCache(entry, user, dir); break;
-        }
+        // Each store is contained where it is read; this catches what the
+        // browser's folder itself makes us throw (a listing too large to hold).
+        ReadContained(entry, user.Name, dir, [&]() {
+          switch (entry.Family) {
+            case bfChromium: ScanChromium(entry, user, dir); break;
+            case bfFirefox: ScanFirefox(entry, user, dir); break;
+            case bfWebCache: ReadWebCache(entry, user, dir); break;
+          }
+        });
       } else if (FHasFilter && !entry.Native) {
         // Behind a user folder we may not list, the browser's folder may
         // well exist: say so rather than that it is missing.
@@ -332,7 +377,8 @@ void TCollector::ScanChromium(const TBrowserEntry& entry, const TUserProfile& us
 
 void TCollector::ReadChromiumHistory(const TBrowserEntry& entry, const TUserProfile& user,
                                      const std::string& profileName, const std::string& dbPath) {
-  ReadSqliteStore(entry, ProfileLabel(entry, user, profileName), dbPath, false);
+  const std::string label = ProfileLabel(entry, user, profileName);
+  ReadContained(entry, label, dbPath, [&]() { ReadSqliteStore(entry, label, dbPath, false); });
 }
 
 // ---- Firefox ---------------------------------------------------------------
@@ -411,7 +457,8 @@ void TCollector::ScanFirefox(const TBrowserEntry& entry, const TUserProfile& use
 
 void TCollector::ReadFirefoxPlaces(const TBrowserEntry& entry, const TUserProfile& user,
                                    const std::string& profileName, const std::string& dbPath) {
-  ReadSqliteStore(entry, ProfileLabel(entry, user, profileName), dbPath, true);
+  const std::string label = ProfileLabel(entry, user, profileName);
+  ReadContained(entry, label, dbPath, [&]() { ReadSqliteStore(entry, label, dbPath, true); });
 }
 
 // ---- Shared SQLite reading -------------------------------------------------
@@ -427,8 +474,21 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
   TSourceStatus status = ssEmpty;
   int32_t count = 0, downloads = 0;
   std::string message, readError, downloadProblem;
-  const TSourceLabelId label = InternSourceLabel(entry.Id, entry.Name, profileLabel);
   bool removed = false;        // the snapshot, once the store was done with early
+  // An exception that ends the reading (the collector contains it) must not
+  // leave the copy of someone's history behind; it goes once the
+  // connections to it are closed.
+  struct TCopyGuard {
+    const std::string& Copy;
+    const bool& Removed;
+    ~TCopyGuard() {
+      try {
+        if (!Removed) DeleteSnapshot(Copy);
+      } catch (...) {
+      }
+    }
+  } copyGuard{copy, removed};
+  const TSourceLabelId label = InternSourceLabel(entry.Id, entry.Name, profileLabel);
   bool scanTimedOut = false;  // then: out of time before its downloads were read
   {
     TSqliteDb db;
@@ -460,9 +520,6 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
       // from 1601 and stops just before it.
       const int64_t offset = firefox ? 0 : kUnixTo1601Seconds;
       const int64_t last = firefox ? kUnix2100 : kUnix2100 - 1;
-      THistoryRecord rec;
-      rec.Source = label;
-
       std::vector<TScanUrl> urls;
       std::vector<TScanVisit> visits;
       // The visits are read over a connection of their own, beside the
@@ -556,24 +613,9 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
         plat::RunTogether({[&]() { DeleteSnapshot(copy); }, buildRecords});
       } else {
         db.MapForRandomReads();
-        int rc;
-        while ((rc = db.Step(stmt)) == kSqliteRow) {
-          std::string url = db.ColText(stmt, 0);
-          if (url.empty()) continue;
-          const int64_t t = db.ColInt(stmt, 2) / 1000000 - offset;
-          if (t <= 0 || t > last) continue;
-          std::string title = CleanTitle(db.ColText(stmt, 1));
-          if (!VisitPasses(url, title)) continue;
-          if (FPrivacy) url = StripQuery(url);
-          rec.Url = std::move(url);
-          rec.Title = std::move(title);
-          rec.VisitUnix = t;
-          FList.Add(rec);
-          ++count;
-        }
         // A store damaged part-way through its rows: what was read before
         // the damage stays, and the source says where reading stopped.
-        if (rc != kSqliteDone) readError = db.LastError();
+        count = ReadQueryRows(db, firefox, sql, label, readError);
       }
       db.Finalize(stmt);
       if (!readError.empty()) {
@@ -596,10 +638,98 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
     db.Close();
   }
   if (!removed) DeleteSnapshot(copy);
+  removed = true;
   if (!downloadProblem.empty())
     message = message.empty() ? downloadProblem : message + "；" + downloadProblem;
   AddSource(entry.Id, entry.Name, profileLabel, dbPath, status, count, message);
   if (downloads > 0) FSources.SetDownloads(FSources.Count() - 1, downloads);
+}
+
+namespace {
+
+// One address row as the visits of the query path carry it: read once,
+// settled once (kept or dropped by its texts).
+struct TQueryAddress {
+  TSharedText Url;
+  TSharedText Title;
+  bool Kept = false;
+};
+
+// The texts of the address row `rowid` through `texts` (its url and title
+// by row id). A value too long for the engine to load is taken by its
+// beginning, as the scans take it. False with the engine's reason.
+bool LoadQueryAddress(TSqliteDb& db, const TStoreShape& shape, TSqlStmt texts, int64_t rowid,
+                      std::string& url, std::string& title, std::string& error) {
+  if (!db.Rebind(texts, 1, rowid)) {
+    error = db.LastError();
+    return false;
+  }
+  const int rc = db.Step(texts);
+  if (rc == kSqliteRow) {
+    url = db.ColText(texts, 0);
+    title = db.ColText(texts, 1);
+    return true;
+  }
+  if (rc == kSqliteDone) return true;  // gone from under the join: nothing to show
+  const std::string why = db.LastError();
+  if (rc == kSqliteTooBig && db.ReadTextPrefix(shape.UrlTable, "url", rowid, url) &&
+      db.ReadTextPrefix(shape.UrlTable, "title", rowid, title))
+    return true;
+  error = why;
+  return false;
+}
+
+}  // namespace
+
+int32_t TCollector::ReadQueryRows(TSqliteDb& db, bool firefox, const std::string& sql,
+                                  TSourceLabelId label, std::string& readError) {
+  const TStoreShape& shape = firefox ? kFirefoxShape : kChromiumShape;
+  // Firefox counts from 1970 and takes 2100-01-01 itself; Chromium counts
+  // from 1601 and stops just before it.
+  const int64_t offset = firefox ? 0 : kUnixTo1601Seconds;
+  const int64_t last = firefox ? kUnix2100 : kUnix2100 - 1;
+  // The history query's rows in its order, with the address row's id in
+  // place of its texts: an engine that sorts the rows itself would load
+  // every text into its sort, and one too long to load would end the
+  // query before its first row. The texts come by id, once per address.
+  const std::string rowsSql = std::string("SELECT ") + shape.UrlAlias + ".rowid, v." +
+                              shape.VisitTime + sql.substr(sql.find(" FROM "));
+  TSqlStmt rows = nullptr, texts = nullptr;
+  if (!db.Prepare(rowsSql, rows) ||
+      !db.Prepare(std::string("SELECT url, title FROM ") + shape.UrlTable + " WHERE rowid = ?",
+                  texts)) {
+    readError = db.LastError();
+    db.Finalize(rows);
+    return 0;
+  }
+  std::unordered_map<int64_t, TQueryAddress> addresses;
+  int32_t count = 0;
+  int rc;
+  while ((rc = db.Step(rows)) == kSqliteRow) {
+    const int64_t t = db.ColInt(rows, 1) / 1000000 - offset;
+    if (t <= 0 || t > last) continue;
+    const int64_t rowid = db.ColInt(rows, 0);
+    auto found = addresses.find(rowid);
+    if (found == addresses.end()) {
+      std::string url, title;
+      if (!LoadQueryAddress(db, shape, texts, rowid, url, title, readError)) break;
+      TQueryAddress a;
+      title = CleanTitle(title);
+      a.Kept = !url.empty() && VisitPasses(url, title);
+      if (a.Kept) {
+        a.Url = FPrivacy ? StripQuery(url) : std::move(url);
+        a.Title = std::move(title);
+      }
+      found = addresses.emplace(rowid, std::move(a)).first;
+    }
+    if (!found->second.Kept) continue;
+    FList.Add(THistoryRecord{label, kNoAddress, found->second.Url, found->second.Title, t});
+    ++count;
+  }
+  if (readError.empty() && rc != kSqliteRow && rc != kSqliteDone) readError = db.LastError();
+  db.Finalize(texts);
+  db.Finalize(rows);
+  return count;
 }
 
 // ---- WebCache --------------------------------------------------------------
@@ -619,11 +749,13 @@ void TCollector::ReadWebCache(const TBrowserEntry& entry, const TUserProfile& us
   filter.Include = FHasInclude ? &FInclude : nullptr;
   filter.Exclude = FHasExclude ? &FExclude : nullptr;
   filter.Privacy = FPrivacy;
-  std::string message;
-  TSourceStatus status = ssNotFound;
-  int32_t downloads = 0;
-  const int32_t count = CollectWebCache(datPath, FList, entry.Id, entry.Name, label, filter,
-                                        message, status, FDownloads, &downloads);
-  AddSource(entry.Id, entry.Name, label, datPath, status, count, message);
-  if (downloads > 0) FSources.SetDownloads(FSources.Count() - 1, downloads);
+  ReadContained(entry, label, datPath, [&]() {
+    std::string message;
+    TSourceStatus status = ssNotFound;
+    int32_t downloads = 0;
+    const int32_t count = CollectWebCache(datPath, FList, entry.Id, entry.Name, label, filter,
+                                          message, status, FDownloads, &downloads);
+    AddSource(entry.Id, entry.Name, label, datPath, status, count, message);
+    if (downloads > 0) FSources.SetDownloads(FSources.Count() - 1, downloads);
+  });
 }

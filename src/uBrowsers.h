@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -110,6 +111,13 @@ class TCollector {
   // Filter items whose id (before its "_" variant part) names no catalogue
   // row, as written (lower case), in filter order.
   std::vector<std::string> UnknownFilterIds() const;
+  // Runs `read`, which records the sources it reads. An exception out of it
+  // (a store can make any reader run out of memory or meet what it never
+  // expected) costs that reading alone: it is recorded as a source of its
+  // own, "解析失败" with the reason ("内存不足" for memory) and the visits it
+  // had added, and the run goes on.
+  void ReadContained(const TBrowserEntry& entry, const std::string& profileLabel,
+                     const std::string& path, const std::function<void()>& read);
 
  private:
   void AddSource(const std::string& browserId, const std::string& browserName,
@@ -125,6 +133,12 @@ class TCollector {
   // The one snapshot-open-query-record path shared by both SQLite readers.
   void ReadSqliteStore(const TBrowserEntry& entry, const std::string& profileLabel,
                        const std::string& dbPath, bool firefox);
+
+  // The rows of the history query `sql` (for a store the table scans do not
+  // read), filtered and added to the list; returns how many. `readError`
+  // says why reading stopped early; the records added until then stay.
+  int32_t ReadQueryRows(TSqliteDb& db, bool firefox, const std::string& sql,
+                        TSourceLabelId label, std::string& readError);
 
   // The downloads of a store open for its visits, filtered and added to
   // FDownloads; returns how many. `problem` says why reading stopped (a

@@ -3,6 +3,8 @@
 #include <sched.h>
 #include <unistd.h>
 
+#include <new>
+
 #include "uPlatform.h"
 #include "uPlatformThreads.h"
 
@@ -39,7 +41,10 @@ int ProcessorCount() {
 namespace detail {
 
 void* StartThread(TThreadBody body, void* arg) {
-  TStart* start = new TStart{body, arg, pthread_t()};
+  // Out of memory here is a thread refused: RunTogether then runs the task
+  // itself instead of unwinding past the threads it has started.
+  TStart* start = new (std::nothrow) TStart{body, arg, pthread_t()};
+  if (!start) return nullptr;
   if (pthread_create(&start->Thread, nullptr, ThreadMain, start) != 0) {
     delete start;
     return nullptr;

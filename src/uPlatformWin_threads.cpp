@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <process.h>
 
+#include <new>
+
 #include "uPlatform.h"
 #include "uPlatformThreads.h"
 
@@ -39,7 +41,10 @@ int ProcessorCount() {
 namespace detail {
 
 void* StartThread(TThreadBody body, void* arg) {
-  TStart* start = new TStart{body, arg, nullptr};
+  // Out of memory here is a thread refused: RunTogether then runs the task
+  // itself instead of unwinding past the threads it has started.
+  TStart* start = new (std::nothrow) TStart{body, arg, nullptr};
+  if (!start) return nullptr;
   const uintptr_t h = _beginthreadex(nullptr, 0, ThreadMain, start, 0, nullptr);
   if (h == 0) {
     delete start;

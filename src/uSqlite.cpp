@@ -116,7 +116,12 @@ void TSqliteDb::MapForRandomReads() {
 }
 
 void TSqliteDb::Close() {
-  if (FOpen && FDb) sqlite3_close(FDb);
+  // A statement left open (a read ended by an exception) would keep the
+  // connection, and with it the snapshot's file, open.
+  if (FOpen && FDb) {
+    while (sqlite3_stmt* left = sqlite3_next_stmt(FDb, nullptr)) sqlite3_finalize(left);
+    sqlite3_close(FDb);
+  }
   FDb = nullptr;
   FOpen = false;
 }
@@ -209,6 +214,11 @@ int TSqliteDb::ColType(TSqlStmt stmt, int index) { return sqlite3_column_type(st
 
 void TSqliteDb::Finalize(TSqlStmt stmt) {
   if (stmt) sqlite3_finalize(stmt);
+}
+
+bool TSqliteDb::Rebind(TSqlStmt stmt, int index, int64_t value) {
+  sqlite3_reset(stmt);  // gives the last run's error again, which is not ours to report
+  return sqlite3_bind_int64(stmt, index, value) == SQLITE_OK;
 }
 
 std::string TSqliteDb::LastError() const {

@@ -51,6 +51,9 @@ class TSqliteDb {
   // The value's storage class: 1 integer, 2 real, 3 text, 4 blob, 5 null.
   int ColType(TSqlStmt stmt, int index);
   void Finalize(TSqlStmt stmt);
+  // Makes a statement ready to run again (after its rows or an error) with
+  // `value` for its parameter `index` (from 1); false when it cannot be bound.
+  bool Rebind(TSqlStmt stmt, int index, int64_t value);
   std::string LastError() const;
   // The store time limit ran out on this connection.
   bool TimedOut() const { return FTimedOut; }
