@@ -16,7 +16,7 @@ if [ ${#targets[@]} -eq 0 ]; then
   for f in "$root"/fuzz/fuzz_*.cpp; do targets+=("$(basename "$f" .cpp)"); done
 fi
 # The WebCache target patches the real sample when the samples are there.
-sample="$root/../shared/samples/WebCacheV01_dirty.dat.gz"
+sample="$root/tests/samples/WebCacheV01_dirty.dat.gz"
 if [ -f "$sample" ] && [ ! -f "$out/WebCacheV01.dat" ]; then
   gzip -dc "$sample" >"$out/WebCacheV01.dat.tmp" && mv "$out/WebCacheV01.dat.tmp" "$out/WebCacheV01.dat"
 fi

@@ -318,7 +318,7 @@ run /list
 check "/user:current ignores the registry" hasnt "$txt" 'bob\'
 
 # ---- IE / legacy Edge through libesedb -----------------------------------------
-sample="$root/../shared/samples/WebCacheV01_dirty.dat.gz"
+sample="$root/tests/samples/WebCacheV01_dirty.dat.gz"
 webcache="$home/AppData/Local/Microsoft/Windows/WebCache"
 zhang="$drive/users/张三"
 mkdir -p "$webcache" "$zhang/AppData/Local/Microsoft/Windows/WebCache"

@@ -1,4 +1,4 @@
-// The readers against stores written by real browsers (shared/samples).
+// The readers against stores written by real browsers (tests/samples).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -33,7 +33,7 @@ TEST(RealSamples, ChromiumAndFirefoxStores) {
   const std::string places = alice.Roaming("Mozilla/Firefox/Profiles/x.default/places.sqlite");
   if (!PlaceSample("chrome_History", chrome2011) || !PlaceSample("chrome_History_v59", chrome59) ||
       !PlaceSample("firefox_places.sqlite", places))
-    GTEST_SKIP() << "shared/samples not available";
+    GTEST_FAIL() << "tests/samples is incomplete";
   const std::string originalBytes = ReadFile(chrome2011);
 
   THistoryList list;
@@ -81,7 +81,7 @@ TEST(RealSamples, WindowNarrowsInsideTheQuery) {
   EnvOverride tmpEnv("TMPDIR", tmp.Path());
   UserFolder alice(base.Path(), "alice");
   if (!PlaceSample("chrome_History", alice.Local("Google/Chrome/User Data/Default/History")))
-    GTEST_SKIP() << "shared/samples not available";
+    GTEST_FAIL() << "tests/samples is incomplete";
   THistoryList list;
   TSourceList sources;
   // 2011-05-01 00:00:00 UTC to the last visit itself (exclusive).
@@ -107,7 +107,7 @@ TEST(RealSamples, DownloadsOfBothChromiumSchemas) {
   UserFolder alice(base.Path(), "alice");
   if (!PlaceSample("chrome_History", alice.Local("Google/Chrome/User Data/Default/History")) ||
       !PlaceSample("chrome_History_v59", alice.Local("Google/Chrome/User Data/Profile 1/History")))
-    GTEST_SKIP() << "shared/samples not available";
+    GTEST_FAIL() << "tests/samples is incomplete";
   THistoryList list;
   TSourceList sources;
   TDownloadList downloads;

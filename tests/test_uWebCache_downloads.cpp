@@ -62,7 +62,7 @@ TEST(WebCacheDownloads, ParentReadsTheDownloadsFileWithTheFilters) {
 // with a downloads file that holds only the byte-order mark.
 TEST(WebCacheDownloads, RealStoreWithAnEmptyContainer) {
   const std::string gz = SamplePath("WebCacheV01_dirty.dat.gz");
-  if (gz.empty() || !Exists(gz)) GTEST_SKIP() << "shared/samples not available";
+  if (gz.empty() || !Exists(gz)) GTEST_FAIL() << "tests/samples is incomplete";
   TempFolder dir;
   const std::string dat = dir.Path() + "/WebCacheV01.dat";
   ASSERT_EQ(std::system(("gunzip -c '" + gz + "' > '" + dat + "'").c_str()), 0);

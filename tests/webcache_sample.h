@@ -1,5 +1,5 @@
-// The real WebCacheV01.dat sample (gzip-compressed in the shared samples
-// folder), unpacked into a scratch folder for a test.
+// The real WebCacheV01.dat sample (gzip-compressed in tests/samples),
+// unpacked into a scratch folder for a test.
 #pragma once
 
 #include <cstdlib>
@@ -25,4 +25,4 @@ inline std::string UnpackWebCacheSample(const std::string& dir) {
 
 #define VT_REQUIRE_WEBCACHE_SAMPLE(var, dir)                                          \
   const std::string var = vt_test::UnpackWebCacheSample(dir);                         \
-  if (var.empty()) GTEST_SKIP() << "WebCacheV01_dirty.dat.gz not found in ../shared/samples"
+  if (var.empty()) GTEST_FAIL() << "tests/samples/WebCacheV01_dirty.dat.gz could not be unpacked"

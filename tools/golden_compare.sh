@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Byte-for-byte comparison of two Visitrail builds on the same inputs: a
 # generated multi-browser user folder (Chrome with three profiles, Edge,
-# Firefox in WAL mode), the real stores of ../shared/samples (Chrome, Firefox,
+# Firefox in WAL mode), the real stores of tests/samples (Chrome, Firefox,
 # WebCache) and, with --big, the million-visit profile of tools/benchmark.sh.
 # Each case's report, standard output and exit code are compared with the
 # report's "generated" time and the run's temporary paths masked.
@@ -33,7 +33,7 @@ multi="$cache/golden/in/multi"
 if [ ! -d "$multi/AppData" ]; then
   "$gen" "$multi" --visits 200000 --urls 30000 --seed 7 >/dev/null
 fi
-samples="$root/../shared/samples"
+samples="$root/tests/samples"
 real="$cache/golden/in/real"
 if [ -d "$samples" ] && [ ! -d "$real/AppData" ]; then
   mkdir -p "$real/AppData/Local/Google/Chrome/User Data/Default" \

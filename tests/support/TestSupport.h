@@ -73,7 +73,7 @@ RunResult RunVisitrail(const std::vector<std::string>& args,
 int StartVisitrail(const std::vector<std::string>& args,
                    const std::map<std::string, std::string>& env = {});
 
-// ../shared/samples/<name>, or empty when the samples folder is absent.
+// tests/samples/<name>, or empty when the file is absent.
 std::string SamplePath(const std::string& name);
 
 }  // namespace vt_test
