@@ -19,8 +19,12 @@ enum : uint32_t {
   kErrAccessDenied = 5,
   kErrSharingViolation = 32,
   kErrFileExists = 80,
+  kErrBadFormat = 11,        // a file that is not what its name says (no database)
   kErrDiskFull = 112,
+  kErrNotRegularFile = 222,  // a pipe, device, socket or folder where a file was expected
+  kErrFileTooLarge = 223,
   kErrStillActive = 259,
+  kErrTimeout = 1460,
 };
 
 #ifdef _WIN32
@@ -104,12 +108,40 @@ class TFileReader {
   intptr_t FHandle = -1;  // a descriptor on POSIX, a HANDLE on Windows; -1: none
 };
 
-// Byte copy of one file, reading the source with full sharing. On failure
-// `code` is the Windows error code; on success 0.
+// Files someone else wrote (a browser's store, a profiles.ini, a worker's
+// result) are opened without waiting and only as regular files: a pipe
+// would block the open or the read for ever, a device (/dev/zero, CON)
+// never ends, and a folder is no file. Such a file fails with
+// kErrNotRegularFile before a byte is read. What is read is at most the
+// size the file had when it was opened: one that grows meanwhile is taken
+// as it stood.
+
+// Checks for a copy of someone's store, both optional.
+struct CopyChecks {
+  // Called with the file's first bytes (kCopyHeadBytes, fewer only when the
+  // file is shorter) and its size at open, before anything is written: 0
+  // lets the copy go on, any other code refuses it with that code.
+  std::function<uint32_t(const std::string& head, int64_t size)> Accept;
+  // Asked between pieces of the copy: false stops it with kErrTimeout.
+  std::function<bool()> InTime;
+};
+constexpr size_t kCopyHeadBytes = 100;
+// Byte copy of one regular file to the new file `dst`, up to the source's
+// size at open, reading with full sharing or (`backup`) with backup
+// semantics and no sharing. On failure `code` is the Windows error code
+// and nothing is left at `dst`; on success 0.
+bool CopyRegularFile(const std::string& src, const std::string& dst, bool backup,
+                     const CopyChecks& checks, uint32_t& code);
+// The same without checks: with full sharing, or with backup semantics
+// (after enabling the backup privilege) and no sharing.
 bool CopyFileShared(const std::string& src, const std::string& dst, uint32_t& code);
-// Byte copy opening the source with backup semantics (after enabling the
-// backup privilege) and no sharing.
 bool CopyFileBackup(const std::string& src, const std::string& dst, uint32_t& code);
+// The whole of a regular file into `bytes`, as the copy opens it. A file
+// longer than `maxBytes` at open fails with kErrFileTooLarge, nothing read.
+bool ReadRegularFile(const std::string& path, int64_t maxBytes, std::string& bytes,
+                     uint32_t& code);
+// Bytes free to this user on the volume of `dir`; -1 when unknown.
+int64_t FreeDiskBytes(const std::string& dir);
 void EnableBackupPrivilege();
 
 // One file to take from a volume shadow copy: `Src` is its live path,

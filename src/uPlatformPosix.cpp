@@ -7,9 +7,6 @@
 #include <pwd.h>
 #include <signal.h>
 #include <sys/ioctl.h>
-#ifdef __linux__
-#include <sys/sendfile.h>
-#endif
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -24,6 +21,7 @@
 
 #include "uPlatform.h"
 #include "uPlatformInterrupt.h"
+#include "uPlatformPosix_detail.h"
 
 namespace plat {
 namespace embedded {
@@ -81,94 +79,6 @@ bool WriteAll(int fd, const char* data, size_t len) {
   return true;
 }
 
-#ifdef __linux__
-constexpr size_t kStep = size_t{1} << 30;
-
-// Runs `step` (the kernel moving bytes from one file to the other) to the
-// end. False when the first step moved nothing: another way must copy the
-// file. True once bytes moved, with `ok` false and `code` set when a later
-// step failed.
-template <typename Step>
-bool KernelCopy(const Step& step, bool& ok, uint32_t& code) {
-  off_t total = 0;
-  for (;;) {
-    const ssize_t n = step();
-    if (n > 0) {
-      total += n;
-      continue;
-    }
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0 && total > 0) {
-      code = ErrnoToWin(errno);
-      ok = false;
-    }
-    return total > 0;
-  }
-}
-#endif
-
-bool CopyFd(const std::string& src, const std::string& dst, uint32_t& code) {
-  code = 0;
-  int in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC);
-  if (in < 0) {
-    code = ErrnoToWin(errno);
-    return false;
-  }
-  struct stat st;
-  if (::fstat(in, &st) == 0 && S_ISDIR(st.st_mode)) {
-    ::close(in);
-    code = kErrAccessDenied;
-    return false;
-  }
-  // The target is always a fresh name in the temporary folder, which other
-  // users share on POSIX. Replace a file of our own, but never write through
-  // a link or into a file someone else planted under that name: it could
-  // send the copy of a history database anywhere, or let another user read it.
-  ::unlink(dst.c_str());
-  int out = ::open(dst.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-  if (out < 0) {
-    code = ErrnoToWin(errno);
-    ::close(in);
-    return false;
-  }
-  bool ok = true;
-  bool copied = false;
-#ifdef __linux__
-  // The kernel copies (or shares) the blocks itself, without a pass through
-  // this process; across file systems copy_file_range refuses (EXDEV) and
-  // sendfile still copies inside the kernel, once instead of twice. File
-  // systems that can do neither refuse at once or give nothing for a file
-  // that is not empty; the loop below copies those.
-  if (S_ISREG(st.st_mode) && st.st_size > 0) {
-    copied = KernelCopy([&] { return ::copy_file_range(in, nullptr, out, nullptr, kStep, 0); },
-                        ok, code) ||
-             KernelCopy([&] { return ::sendfile(out, in, nullptr, kStep); }, ok, code);
-  }
-#endif
-  static thread_local char buf[65536];
-  while (!copied) {
-    ssize_t n = ::read(in, buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      code = ErrnoToWin(errno);
-      ok = false;
-      break;
-    }
-    if (n == 0) break;
-    if (!WriteAll(out, buf, static_cast<size_t>(n))) {
-      code = ErrnoToWin(errno);
-      ok = false;
-      break;
-    }
-  }
-  ::close(in);
-  if (::close(out) != 0 && ok) {
-    code = ErrnoToWin(errno);
-    ok = false;
-  }
-  return ok;
-}
-
 // Waits for the child like waitpid; once it is reaped it is no longer the
 // interruption handler's to end (its process id may be given to another).
 pid_t ReapChild(pid_t pid, int& status, int options) {
@@ -197,6 +107,9 @@ bool EqualsIgnoreAsciiCase(const std::string& a, const std::string& b) {
 }
 
 }  // namespace
+
+uint32_t detail::ErrnoCode(int e) { return ErrnoToWin(e); }
+bool detail::WriteWhole(int fd, const char* data, size_t len) { return WriteAll(fd, data, len); }
 
 // ---- Files and folders -------------------------------------------------
 
@@ -381,17 +294,6 @@ bool TFileReader::ReadAt(uint64_t offset, void* buf, size_t n) const {
     n -= static_cast<size_t>(got);
   }
   return true;
-}
-
-bool CopyFileShared(const std::string& src, const std::string& dst, uint32_t& code) {
-  return CopyFd(src, dst, code);
-}
-
-// POSIX has no backup semantics: the second attempt is a plain read as well,
-// which still succeeds where root may read what the owner protected.
-bool CopyFileBackup(const std::string& src, const std::string& dst, uint32_t& code) {
-  EnableBackupPrivilege();
-  return CopyFd(src, dst, code);
 }
 
 void EnableBackupPrivilege() {}

@@ -212,7 +212,70 @@ class TPrivateSecurity {
   SECURITY_ATTRIBUTES FAttributes = {};
 };
 
-bool CopyFromHandle(HANDLE in, const std::string& dst, uint32_t& code) {
+// Opened without waiting on anything (CreateFileW does not wait for a pipe's
+// server or a device), a source is taken only when it is a file on disk: a
+// console (CON), a pipe, a serial port or a folder is refused before a byte
+// is read. `size` is its size at open.
+bool IsFileOnDisk(HANDLE h, uint64_t& size) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (GetFileType(h) != FILE_TYPE_DISK || !GetFileInformationByHandle(h, &info) ||
+      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return false;
+  size = (static_cast<uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  return true;
+}
+
+// Up to `want` bytes at `offset`: a SQLite store held by its browser reads
+// around the locked bytes (they read as zeros).
+bool ReadPiece(HANDLE in, uint64_t offset, char* buf, DWORD want, DWORD& got) {
+  if (ReadAt(in, offset, buf, want, got)) return true;
+  const bool inLockPage =
+      offset + want > kSqliteLockOffset && offset < kSqliteLockOffset + kSqliteLockPageMax;
+  return GetLastError() == ERROR_LOCK_VIOLATION && inLockPage &&
+         ReadAroundLocks(in, offset, buf, want, got);
+}
+
+// Writes [offset, size) of `in` to `out`, checking the time before each piece.
+bool CopyPieces(HANDLE in, HANDLE out, uint64_t offset, uint64_t size, const CopyChecks& checks,
+                uint32_t& code) {
+  static thread_local char buf[65536];
+  while (offset < size) {
+    if (InterruptRequested()) {
+      code = ERROR_OPERATION_ABORTED;
+      return false;
+    }
+    if (checks.InTime && !checks.InTime()) {
+      code = kErrTimeout;
+      return false;
+    }
+    const DWORD want = size - offset < sizeof buf ? static_cast<DWORD>(size - offset) : sizeof buf;
+    DWORD got = 0;
+    if (!ReadPiece(in, offset, buf, want, got)) {
+      code = GetLastError();
+      return false;
+    }
+    if (got == 0) break;  // shorter now than at open: what there is
+    if (!WriteAllTo(out, buf, got)) {
+      code = GetLastError();
+      return false;
+    }
+    offset += got;
+  }
+  return true;
+}
+
+bool CopyFromHandle(HANDLE in, uint64_t size, const std::string& dst, const CopyChecks& checks,
+                    uint32_t& code) {
+  // The head is looked at before anything is written.
+  char head[kCopyHeadBytes];
+  DWORD got = 0;
+  const DWORD want = size < sizeof head ? static_cast<DWORD>(size) : sizeof head;
+  if (want > 0 && !ReadPiece(in, 0, head, want, got)) {
+    code = GetLastError();
+    return false;
+  }
+  if (checks.Accept && (code = checks.Accept(std::string(head, got), static_cast<int64_t>(size))))
+    return false;
   std::wstring wdst = WPath(dst);
   // The target is a fresh name in the temporary folder. Replace a file of
   // our own, but never write through a link or junction planted under that
@@ -229,34 +292,9 @@ bool CopyFromHandle(HANDLE in, const std::string& dst, uint32_t& code) {
     code = GetLastError();
     return false;
   }
-  static char buf[65536];
-  uint64_t offset = 0;
-  bool ok = true;
-  for (;;) {
-    if (InterruptRequested()) {
-      code = ERROR_OPERATION_ABORTED;
-      ok = false;
-      break;
-    }
-    DWORD got = 0;
-    if (!ReadAt(in, offset, buf, sizeof buf, got)) {
-      bool inLockPage = offset + sizeof buf > kSqliteLockOffset &&
-                        offset < kSqliteLockOffset + kSqliteLockPageMax;
-      if (GetLastError() != ERROR_LOCK_VIOLATION || !inLockPage ||
-          !ReadAroundLocks(in, offset, buf, sizeof buf, got)) {
-        code = GetLastError();
-        ok = false;
-        break;
-      }
-    }
-    if (got == 0) break;
-    if (!WriteAllTo(out.Get(), buf, got)) {
-      code = GetLastError();
-      ok = false;
-      break;
-    }
-    offset += got;
-  }
+  bool ok = WriteAllTo(out.Get(), head, got);
+  if (!ok) code = GetLastError();
+  ok = ok && CopyPieces(in, out.Get(), got, size, checks, code);
   if (!out.Close() && ok) {
     code = GetLastError();
     ok = false;
@@ -269,7 +307,7 @@ bool CopyFromHandle(HANDLE in, const std::string& dst, uint32_t& code) {
 }  // namespace
 
 bool detail::CopyWithFlags(const std::string& src, const std::string& dst, DWORD share,
-                           DWORD flags, uint32_t& code) {
+                           DWORD flags, uint32_t& code, const CopyChecks& checks) {
   code = 0;
   THandle in(CreateFileW(WPath(src).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN | flags, nullptr));
@@ -277,16 +315,13 @@ bool detail::CopyWithFlags(const std::string& src, const std::string& dst, DWORD
     code = GetLastError();
     return false;
   }
-  if (flags & FILE_FLAG_BACKUP_SEMANTICS) {
-    // Backup semantics also opens folders; a folder is no file to copy.
-    BY_HANDLE_FILE_INFORMATION info;
-    if (GetFileInformationByHandle(in.Get(), &info) &&
-        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      code = kErrAccessDenied;
-      return false;
-    }
+  // Backup semantics also opens folders; a folder is no file to copy.
+  uint64_t size = 0;
+  if (!IsFileOnDisk(in.Get(), size)) {
+    code = kErrNotRegularFile;
+    return false;
   }
-  return CopyFromHandle(in.Get(), dst, code);
+  return CopyFromHandle(in.Get(), size, dst, checks, code);
 }
 
 namespace {
@@ -517,14 +552,66 @@ bool TFileReader::ReadAt(uint64_t offset, void* buf, size_t n) const {
   return true;
 }
 
+bool CopyRegularFile(const std::string& src, const std::string& dst, bool backup,
+                     const CopyChecks& checks, uint32_t& code) {
+  if (!backup)
+    return CopyWithFlags(src, dst, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, 0,
+                         code, checks);
+  EnableBackupPrivilege();
+  return CopyWithFlags(src, dst, 0, FILE_FLAG_BACKUP_SEMANTICS, code, checks);
+}
+
 bool CopyFileShared(const std::string& src, const std::string& dst, uint32_t& code) {
-  return CopyWithFlags(src, dst, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, 0,
-                       code);
+  return CopyRegularFile(src, dst, false, CopyChecks(), code);
 }
 
 bool CopyFileBackup(const std::string& src, const std::string& dst, uint32_t& code) {
-  EnableBackupPrivilege();
-  return CopyWithFlags(src, dst, 0, FILE_FLAG_BACKUP_SEMANTICS, code);
+  return CopyRegularFile(src, dst, true, CopyChecks(), code);
+}
+
+bool ReadRegularFile(const std::string& path, int64_t maxBytes, std::string& bytes,
+                     uint32_t& code) {
+  bytes.clear();
+  code = 0;
+  THandle in(CreateFileW(WPath(path).c_str(), GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!in.Valid()) {
+    code = GetLastError();
+    return false;
+  }
+  uint64_t size = 0;
+  if (!IsFileOnDisk(in.Get(), size)) {
+    code = kErrNotRegularFile;
+    return false;
+  }
+  if (size > static_cast<uint64_t>(maxBytes)) {
+    code = kErrFileTooLarge;
+    return false;
+  }
+  bytes.resize(static_cast<size_t>(size));
+  size_t at = 0;
+  while (at < bytes.size()) {
+    const size_t left = bytes.size() - at;
+    DWORD got = 0;
+    if (!ReadAt(in.Get(), at, &bytes[at], left > 0x40000000u ? 0x40000000u : static_cast<DWORD>(left),
+                got)) {
+      code = GetLastError();
+      bytes.clear();
+      return false;
+    }
+    if (got == 0) break;
+    at += got;
+  }
+  bytes.resize(at);
+  return true;
+}
+
+int64_t FreeDiskBytes(const std::string& dir) {
+  ULARGE_INTEGER avail;
+  if (dir.empty() || !GetDiskFreeSpaceExW(WPath(dir).c_str(), &avail, nullptr, nullptr))
+    return -1;
+  return static_cast<int64_t>(avail.QuadPart);
 }
 
 void EnableBackupPrivilege() {

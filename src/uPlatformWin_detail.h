@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "uPlatform.h"
 #include "uPlatformInterrupt.h"
 
 namespace plat {
@@ -52,10 +53,12 @@ std::wstring ChildPath(const std::wstring& dir, const std::wstring& name);
 // its own thread).
 bool RemoveTreeW(const std::wstring& path);
 bool WriteAllTo(HANDLE h, const char* data, size_t len);
-// Copies `src` to the new file `dst`, opening the source with the given
-// sharing and flags; false with the Windows error code.
+// Copies `src`, a file on disk (no device, pipe or folder), to the new
+// file `dst` up to its size at open, opening the source with the given
+// sharing and flags and checking it as `checks` say; false with the
+// Windows error code, and nothing left at `dst`.
 bool CopyWithFlags(const std::string& src, const std::string& dst, DWORD share, DWORD flags,
-                   uint32_t& code);
+                   uint32_t& code, const CopyChecks& checks = CopyChecks());
 
 // Opens `path` with its default application (in an elevated run through
 // the desktop's unelevated shell); false with the system's reason.

@@ -64,7 +64,8 @@ TEST(Platform, CopiesReportWindowsErrorCodes) {
   EXPECT_FALSE(plat::CopyFileBackup(t.Sub("src.bin"), t.Sub("no/such/dir/d3"), code));
   EXPECT_EQ(plat::kErrFileNotFound, code);
   EXPECT_FALSE(plat::CopyFileShared(t.Path(), t.Sub("d4"), code));
-  EXPECT_EQ(plat::kErrAccessDenied, code);
+  EXPECT_EQ(plat::kErrNotRegularFile, code);
+  EXPECT_FALSE(vt_test::Exists(t.Sub("d4")));
   EXPECT_EQ("拒绝访问。", plat::SystemErrorMessage(5));
 
   // Into another file system (the temporary folder on a RAM disk, a
