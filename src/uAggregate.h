@@ -106,6 +106,9 @@ class TAnalyzer {
   std::string BrowsersJson() const;
 
  private:
+  class TPass;  // the state and steps of one Analyze call
+  void FindPeak();
+
   int32_t FHeat[7 * 24] = {};
   std::map<std::string, int32_t> FDays;  // "yyyy-mm-dd" -> visits
   TCounters FDomains;

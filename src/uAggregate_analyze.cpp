@@ -14,6 +14,7 @@
 
 namespace {
 
+
 // Counts by exact spelling in first-seen order. Handing the totals to a
 // TCounters in that order leaves it exactly as if it had been fed visit by
 // visit (it keeps the first spelling of each case-insensitive key), while
@@ -175,7 +176,290 @@ class TUrlTable {
 constexpr int64_t kCacheFrom = 631152000LL + 2 * 86400;  // 1990-01-03 UTC
 constexpr int64_t kCacheTo = kUnix2100 + 362 * 86400;     // 2100-12-29 UTC
 
+// Runs both tasks side by side when there is enough work to pay for a
+// thread and a second processor to run it; otherwise one after the other.
+void RunBoth(bool worthThreads, const std::function<void()>& first,
+             const std::function<void()>& second) {
+  if (worthThreads && plat::ProcessorCount() > 1) {
+    plat::RunTogether({first, second});
+  } else {
+    first();
+    second();
+  }
+}
+
 }  // namespace
+
+// The state of one Analyze call and its steps. What is met per spelling,
+// host or source is tallied here in first-seen order and handed to the
+// analyzer's counters at the end; the rest goes straight to the analyzer.
+// Steps that run side by side write disjoint state.
+class TAnalyzer::TPass {
+ public:
+  TPass(TAnalyzer& out, const THistoryList& list);
+
+  void CountVisitsByAddress();
+  void CountVisitTimes();
+  // Distinct addresses met by CountVisitsByAddress.
+  size_t AddressCount() const { return FAddressTable.InOrder().size(); }
+  void CountAddresses();
+  void CountAddressFacts();
+  void FlushTallies();
+
+ private:
+  // The address entry of a record whose reader numbered its address and
+  // whose address has been met; -1 otherwise.
+  int32_t KnownEntry(const THistoryRecord& r) const {
+    return r.Address < FByAddress.size() ? FByAddress[r.Address] : -1;
+  }
+  void PrefetchSlot(const THistoryRecord& r, uint64_t& hash) const {
+    hash = TUrlTable::kNoHash;
+    if (KnownEntry(r) < 0) FAddressTable.PrefetchSlot(r.Url, hash);
+  }
+  void SortTitlesByVisit(size_t titlesFrom, const std::vector<int32_t>& titleSeqs);
+  const THostSlot& HostSlot(const std::string& host);
+
+  TAnalyzer& FOut;
+  const THistoryArray& FItems;
+  const int32_t FCount;
+  TUrlTable FAddressTable;
+  // Address number -> entry in FAddressTable, once the address is met.
+  std::vector<int32_t> FByAddress;
+  TTally FDomainTally, FKeywordTally, FBrowserTally;
+  // Host -> what depends on the host alone; far fewer hosts than addresses.
+  std::unordered_map<std::string, int32_t> FHostIndex;
+  std::vector<THostSlot> FHosts;
+  int32_t FCategoryCounts[kCategoryCount] = {};
+};
+
+// A record whose reader numbered its address finds the address's entry by
+// that number, in a table small enough for the caches, once the address's
+// first visit has put it there: its stored text is not loaded again. Other
+// records go by the memo kept with their stored text.
+TAnalyzer::TPass::TPass(TAnalyzer& out, const THistoryList& list)
+    : FOut(out), FItems(list.Items()), FCount(list.Count()), FByAddress(list.AddressCount(), -1) {
+  FAddressTable.Reserve(FByAddress.size());
+}
+
+// Visit by visit: each visit is counted under its address spelling, which
+// keeps its first titled visit. Lookups run ahead of their use: the stored
+// text of the visit 2 * kAhead on, then the entry it remembers. Records are
+// sorted by time, not by where their addresses' entries live, so without
+// this the pass waits on memory at every visit. The characters are needed
+// only on a first visit, but which visit that is shows only at the lookup:
+// they are loaded ahead for every visit whose entry is not known by number.
+// A first visit's text is hashed kHashAhead visits on, once its characters
+// are near, and its slot in the table of texts loaded.
+void TAnalyzer::TPass::CountVisitsByAddress() {
+  const THistoryArray& items = FItems;
+  const int32_t n = FCount;
+  constexpr int32_t kAhead = 8, kHashAhead = 4;
+  uint64_t hashes[kHashAhead] = {};
+  for (int32_t i = 0; i < n && i < kHashAhead; ++i) PrefetchSlot(items[i], hashes[i]);
+  for (int32_t i = 0; i < n; ++i) {
+    if (i + 2 * kAhead < n && KnownEntry(items[i + 2 * kAhead]) < 0)
+      items[i + 2 * kAhead].Url.PrefetchHeader();
+    if (i + kAhead < n) {
+      const THistoryRecord& next = items[i + kAhead];
+      const int32_t known = KnownEntry(next);
+      if (known >= 0) {
+        FAddressTable.PrefetchAt(known);
+      } else {
+        FAddressTable.PrefetchEntry(next.Url);
+        next.Url.PrefetchChars();
+      }
+    }
+    uint64_t& hashSlot = hashes[i % kHashAhead];
+    const uint64_t hash = hashSlot;
+    if (i + kHashAhead < n) PrefetchSlot(items[i + kHashAhead], hashSlot);
+
+    const THistoryRecord& rec = items[i];
+    if (rec.VisitUnix <= 0) continue;
+    int32_t index = KnownEntry(rec);
+    if (index < 0) {
+      bool added;
+      index = FAddressTable.Find(rec.Url, added, hash);
+      if (rec.Address < FByAddress.size()) FByAddress[rec.Address] = index;
+    }
+    TUrlTable::Entry& slot = FAddressTable.At(index);
+    ++slot.Count;
+
+    if (slot.Title == nullptr && !rec.Title.empty()) {
+      slot.Title = &rec.Title;
+      slot.TitleSeq = i;
+    }
+  }
+}
+
+// What depends on the visits' times and sources alone: the totals, first
+// and last visit, heat grid, days and browsers. It needs nothing of the
+// addresses, so it runs beside CountVisitsByAddress.
+void TAnalyzer::TPass::CountVisitTimes() {
+  // Locals, which the loop's stores cannot alias: members would be read
+  // again at every visit, from memory the address step keeps writing to.
+  const THistoryArray& items = FItems;
+  const int32_t n = FCount;
+  TAnalyzer& out = FOut;
+  // The current local day: [dayFrom, dayTo) in Unix seconds.
+  int64_t dayFrom = 0, dayTo = 0;
+  int32_t* dayCount = nullptr;
+  int32_t* heatRow = nullptr;
+  // Visits of one source come together; several sources may share a name.
+  TSourceLabelId lastSource = 0;
+  int32_t browserSlot = -1;
+  for (int32_t i = 0; i < n; ++i) {
+    const THistoryRecord& rec = items[i];
+    const int64_t t = rec.VisitUnix;
+    if (t <= 0) continue;
+    ++out.FTotal;
+    if (out.FEarliest == 0 || t < out.FEarliest) out.FEarliest = t;
+    if (t > out.FLatest) out.FLatest = t;
+
+    // Local weekday, hour and day; visits come sorted, so a day's figures
+    // are computed once and reused for its other visits.
+    int hour;
+    if (t >= dayFrom && t < dayTo) {
+      hour = static_cast<int>((t - dayFrom) / 3600);
+    } else {
+      const TDateTime d = UnixToLocal(t);
+      hour = d.Hour;
+      dayCount = &out.FDays[FormatDate(d)];
+      heatRow = &out.FHeat[DayOfWeek(d) * 24];
+      const int64_t from = t - (d.Hour * 3600 + d.Minute * 60 + d.Second);
+      // A day on which the zone's rules change is not 24 hours long: its
+      // visits are converted one by one.
+      const int64_t offset = UtcOffsetAt(t);
+      if (from >= kCacheFrom && from + 86400 <= kCacheTo && UtcOffsetAt(from) == offset &&
+          UtcOffsetAt(from + 86399) == offset) {
+        dayFrom = from;
+        dayTo = from + 86400;
+      } else {
+        dayFrom = dayTo = 0;
+      }
+    }
+    ++heatRow[hour];
+    ++*dayCount;
+
+    if (browserSlot < 0 || rec.Source != lastSource) {
+      lastSource = rec.Source;
+      browserSlot = FBrowserTally.Slot(rec.BrowserName());
+    }
+    FBrowserTally.Add(browserSlot, 1);
+  }
+}
+
+namespace {
+
+// The steps over the addresses meet their texts in no order of memory: the
+// record, the stored text's header, then its characters, loaded some
+// entries ahead.
+inline void ReadAddressAhead(const std::vector<TUrlTable::Entry>& order, size_t k) {
+  if (k + 24 < order.size()) PrefetchRead(order[k + 24].Text);
+  if (k + 20 < order.size()) order[k + 20].Text->PrefetchHeaderToRead();
+  if (k + 16 < order.size()) order[k + 16].Text->PrefetchChars();
+}
+
+}  // namespace
+
+// Address by address, in order of first visit: the address counters, each
+// raised once by all the visits of its spelling. An address keeps the title
+// of its first titled visit in list order (the newest one with a title),
+// whichever of its spellings that visit used: the titled spellings go into
+// FUrlTitles in the order of those visits. They are gathered here, where
+// the counters have just loaded the same stored texts; a copy of a text
+// raises its count, so the step beside this one copies none.
+void TAnalyzer::TPass::CountAddresses() {
+  const std::vector<TUrlTable::Entry>& order = FAddressTable.InOrder();
+  TCounters& urls = FOut.FUrls;
+  std::vector<std::pair<TSharedText, TSharedText>>& urlTitles = FOut.FUrlTitles;
+  const size_t titlesFrom = urlTitles.size();
+  urls.Reserve(static_cast<size_t>(urls.Count()) + order.size());
+  urlTitles.reserve(titlesFrom + order.size());
+  std::vector<int32_t> titleSeqs;
+  titleSeqs.reserve(order.size());
+  // Each address is folded and hashed kKeysAhead entries before it is
+  // counted, when its characters have arrived, so that its bucket is loaded
+  // by then too.
+  constexpr size_t kKeysAhead = 8;
+  TCounters::TPrepared prepared[kKeysAhead];
+  for (size_t k = 0; k < order.size() && k < kKeysAhead; ++k)
+    urls.Prepare(*order[k].Text, prepared[k]);
+  for (size_t k = 0; k < order.size(); ++k) {
+    ReadAddressAhead(order, k);
+    if (k + 16 < order.size() && order[k + 16].Title != nullptr) PrefetchRead(order[k + 16].Title);
+    if (k + 8 < order.size() && order[k + 8].Title != nullptr) order[k + 8].Title->PrefetchHeader();
+    const TUrlTable::Entry& e = order[k];
+    TCounters::TPrepared& p = prepared[k % kKeysAhead];
+    urls.IncValue(*e.Text, p, e.Count);
+    if (k + kKeysAhead < order.size()) urls.Prepare(*order[k + kKeysAhead].Text, p);
+    if (e.Title != nullptr) {
+      urlTitles.emplace_back(*e.Text, *e.Title);
+      titleSeqs.push_back(e.TitleSeq);
+    }
+  }
+  SortTitlesByVisit(titlesFrom, titleSeqs);
+}
+
+// Puts the titled spellings gathered from `titlesFrom` on in the order of
+// their titled visits (`titleSeqs`, in the same order). Most addresses have
+// their title from their first visit on: the titles are then in order
+// already. (No two share a visit, so the order is one.)
+void TAnalyzer::TPass::SortTitlesByVisit(size_t titlesFrom,
+                                         const std::vector<int32_t>& titleSeqs) {
+  if (std::is_sorted(titleSeqs.begin(), titleSeqs.end())) return;
+  std::vector<std::pair<TSharedText, TSharedText>>& urlTitles = FOut.FUrlTitles;
+  std::vector<size_t> byVisit(titleSeqs.size());
+  for (size_t i = 0; i < byVisit.size(); ++i) byVisit[i] = i;
+  std::sort(byVisit.begin(), byVisit.end(),
+            [&](size_t a, size_t b) { return titleSeqs[a] < titleSeqs[b]; });
+  std::vector<std::pair<TSharedText, TSharedText>> sorted;
+  sorted.reserve(byVisit.size());
+  for (size_t i : byVisit) sorted.push_back(std::move(urlTitles[titlesFrom + i]));
+  std::move(sorted.begin(), sorted.end(),
+            urlTitles.begin() + static_cast<std::ptrdiff_t>(titlesFrom));
+}
+
+// What follows from an address alone: its domain, keyword and category,
+// counted once for all its visits. It touches none of what CountAddresses
+// does, so the two run side by side. Domains and keywords are met in the
+// same order as visit by visit, so their tallies come out the same.
+void TAnalyzer::TPass::CountAddressFacts() {
+  const std::vector<TUrlTable::Entry>& order = FAddressTable.InOrder();
+  for (size_t k = 0; k < order.size(); ++k) {
+    ReadAddressAhead(order, k);
+    const TUrlTable::Entry& e = order[k];
+    const std::string& url = *e.Text;
+    const THostSlot& host = HostSlot(ExtractHost(url));
+    FDomainTally.Add(host.Domain, e.Count);
+    if (host.KeywordRule >= 0) {
+      const std::string text = KeywordByRule(host.KeywordRule, url);
+      if (!text.empty()) FKeywordTally.Add(FKeywordTally.Slot(text), e.Count);
+    }
+    FCategoryCounts[host.Category] += e.Count;
+  }
+}
+
+// What depends on the host alone, worked out at its first address.
+const THostSlot& TAnalyzer::TPass::HostSlot(const std::string& host) {
+  auto it = FHostIndex.find(host);
+  if (it != FHostIndex.end()) return FHosts[it->second];
+  std::string domain = RegistrableDomain(host);
+  if (domain.empty()) domain = kLocalDomain;
+  FHostIndex.emplace(host, static_cast<int32_t>(FHosts.size()));
+  FHosts.push_back(THostSlot{FDomainTally.Slot(domain), KeywordRuleOf(host),
+                             static_cast<int8_t>(CategoryIndexOfHost(domain, host))});
+  return FHosts.back();
+}
+
+// Hands the tallies over in first-seen order, which leaves the analyzer's
+// counters as visit-by-visit counting would.
+void TAnalyzer::TPass::FlushTallies() {
+  FDomainTally.FlushTo(FOut.FDomains);
+  for (int c = 0; c < kCategoryCount; ++c)
+    if (FCategoryCounts[c] != 0) FOut.FCategories.IncValue(CategoryNames[c], FCategoryCounts[c]);
+  FBrowserTally.FlushTo(FOut.FBrowsers);
+  FKeywordTally.FlushTo(FOut.FKeywords);
+}
 
 void TAnalyzer::Analyze(const THistoryList& list) {
   std::fill(std::begin(FHeat), std::end(FHeat), 0);
@@ -184,234 +468,25 @@ void TAnalyzer::Analyze(const THistoryList& list) {
   FEarliest = 0;
   FLatest = 0;
 
-  const THistoryArray& items = list.Items();
-  const int32_t n = list.Count();
-
-  TUrlTable urls;
-  TTally domains, keywords, browsers;
-
-  // Host -> what depends on the host alone; far fewer hosts than addresses.
-  std::unordered_map<std::string, int32_t> hostIndex;
-  std::vector<THostSlot> hosts;
-  auto HostSlot = [&](const std::string& host) -> const THostSlot& {
-    auto it = hostIndex.find(host);
-    if (it != hostIndex.end()) return hosts[it->second];
-    std::string domain = RegistrableDomain(host);
-    if (domain.empty()) domain = kLocalDomain;
-    hostIndex.emplace(host, static_cast<int32_t>(hosts.size()));
-    hosts.push_back(THostSlot{domains.Slot(domain), KeywordRuleOf(host),
-                              static_cast<int8_t>(CategoryIndexOfHost(domain, host))});
-    return hosts.back();
-  };
-  int32_t catCounts[kCategoryCount] = {};
-
-  // A record whose reader numbered its address finds the address's entry
-  // by that number, in a table small enough for the caches, once the
-  // address's first visit has put it there: its stored text is not loaded
-  // again. Other records go by the memo kept with their stored text.
-  std::vector<int32_t> byAddress(list.AddressCount(), -1);
-  urls.Reserve(byAddress.size());
-  auto knownEntry = [&](const THistoryRecord& r) {
-    return r.Address < byAddress.size() ? byAddress[r.Address] : -1;
-  };
-
-  // Address lookups run ahead of their use: the stored text of the visit
-  // 2 * kAhead on, then the entry it remembers. Records are sorted by time,
-  // not by where their addresses' entries live, so without this the pass
-  // waits on memory at every visit. The characters are needed only on a
-  // first visit, but which visit that is shows only at the lookup: they are
-  // loaded ahead for every visit whose entry is not known by number.
-  // A first visit's text is hashed kHashAhead visits on, once its
-  // characters are near, and its slot in the table of texts loaded.
-  constexpr int32_t kAhead = 8, kHashAhead = 4;
-  uint64_t hashes[kHashAhead] = {};
-  auto prefetchSlot = [&](const THistoryRecord& r, uint64_t& hash) {
-    hash = TUrlTable::kNoHash;
-    if (knownEntry(r) < 0) urls.PrefetchSlot(r.Url, hash);
-  };
-  auto addressPass = [&]() {
-    for (int32_t i = 0; i < n && i < kHashAhead; ++i) prefetchSlot(items[i], hashes[i]);
-    for (int32_t i = 0; i < n; ++i) {
-      if (i + 2 * kAhead < n && knownEntry(items[i + 2 * kAhead]) < 0)
-        items[i + 2 * kAhead].Url.PrefetchHeader();
-      if (i + kAhead < n) {
-        const THistoryRecord& next = items[i + kAhead];
-        const int32_t known = knownEntry(next);
-        if (known >= 0) {
-          urls.PrefetchAt(known);
-        } else {
-          urls.PrefetchEntry(next.Url);
-          next.Url.PrefetchChars();
-        }
-      }
-      uint64_t& hashSlot = hashes[i % kHashAhead];
-      const uint64_t hash = hashSlot;
-      if (i + kHashAhead < n) prefetchSlot(items[i + kHashAhead], hashSlot);
-
-      const THistoryRecord& rec = items[i];
-      if (rec.VisitUnix <= 0) continue;
-      int32_t index = knownEntry(rec);
-      if (index < 0) {
-        bool added;
-        index = urls.Find(rec.Url, added, hash);
-        if (rec.Address < byAddress.size()) byAddress[rec.Address] = index;
-      }
-      TUrlTable::Entry& slot = urls.At(index);
-      ++slot.Count;
-
-      if (slot.Title == nullptr && !rec.Title.empty()) {
-        slot.Title = &rec.Title;
-        slot.TitleSeq = i;
-      }
-    }
-  };
-  // What depends on the visits' times and sources alone, beside the
-  // addresses (on another processor when there is one).
-  auto timePass = [&]() {
-    // The current local day: [dayFrom, dayTo) in Unix seconds.
-    int64_t dayFrom = 0, dayTo = 0;
-    int32_t* dayCount = nullptr;
-    int32_t* heatRow = nullptr;
-    // Visits of one source come together; several sources may share a name.
-    TSourceLabelId lastSource = 0;
-    int32_t browserSlot = -1;
-    for (int32_t i = 0; i < n; ++i) {
-      const THistoryRecord& rec = items[i];
-      const int64_t t = rec.VisitUnix;
-      if (t <= 0) continue;
-      ++FTotal;
-      if (FEarliest == 0 || t < FEarliest) FEarliest = t;
-      if (t > FLatest) FLatest = t;
-
-      // Local weekday, hour and day; visits come sorted, so a day's figures
-      // are computed once and reused for its other visits.
-      int hour;
-      if (t >= dayFrom && t < dayTo) {
-        hour = static_cast<int>((t - dayFrom) / 3600);
-      } else {
-        const TDateTime d = UnixToLocal(t);
-        hour = d.Hour;
-        dayCount = &FDays[FormatDate(d)];
-        heatRow = &FHeat[DayOfWeek(d) * 24];
-        const int64_t from = t - (d.Hour * 3600 + d.Minute * 60 + d.Second);
-        // A day on which the zone's rules change is not 24 hours long: its
-        // visits are converted one by one.
-        const int64_t offset = UtcOffsetAt(t);
-        if (from >= kCacheFrom && from + 86400 <= kCacheTo && UtcOffsetAt(from) == offset &&
-            UtcOffsetAt(from + 86399) == offset) {
-          dayFrom = from;
-          dayTo = from + 86400;
-        } else {
-          dayFrom = dayTo = 0;
-        }
-      }
-      ++heatRow[hour];
-      ++*dayCount;
-
-      if (browserSlot < 0 || rec.Source != lastSource) {
-        lastSource = rec.Source;
-        browserSlot = browsers.Slot(rec.BrowserName());
-      }
-      browsers.Add(browserSlot, 1);
-    }
-  };
-  if (n >= 65536 && plat::ProcessorCount() > 1) {
-    plat::RunTogether({addressPass, timePass});
-  } else {
-    addressPass();
-    timePass();
-  }
-
-  // Then by address, in order of first visit: the address counters, and
-  // beside them (on another processor when there is one) what follows from
-  // each address: its domain, keyword and category, counted once for all
-  // its visits. Domains and keywords are met in the same order as visit by
-  // visit, so their tallies come out the same.
-  const std::vector<TUrlTable::Entry>& order = urls.InOrder();
-  // Both passes meet the texts in no order of memory: the record, the
-  // stored text's header, then its characters, loaded some entries ahead.
-  auto readAhead = [&](size_t k) {
-    if (k + 24 < order.size()) PrefetchRead(order[k + 24].Text);
-    if (k + 20 < order.size()) order[k + 20].Text->PrefetchHeaderToRead();
-    if (k + 16 < order.size()) order[k + 16].Text->PrefetchChars();
-  };
-  // An address keeps the title of its first titled visit in list order (the
-  // newest one with a title), whichever of its spellings that visit used:
-  // the titled spellings go into FUrlTitles in the order of those visits.
-  // They are gathered with the address counters, which have just loaded
-  // the same stored texts and raise their counts too (no other thread may
-  // touch those counts meanwhile).
-  const size_t titlesFrom = FUrlTitles.size();
-  auto countAddresses = [&]() {
-    FUrls.Reserve(static_cast<size_t>(FUrls.Count()) + order.size());
-    FUrlTitles.reserve(titlesFrom + order.size());
-    std::vector<int32_t> titleSeqs;
-    titleSeqs.reserve(order.size());
-    // Each address is folded and hashed kKeysAhead entries before it is
-    // counted, when its characters have arrived, so that its bucket is
-    // loaded by then too.
-    constexpr size_t kKeysAhead = 8;
-    TCounters::TPrepared prepared[kKeysAhead];
-    for (size_t k = 0; k < order.size() && k < kKeysAhead; ++k)
-      FUrls.Prepare(*order[k].Text, prepared[k]);
-    for (size_t k = 0; k < order.size(); ++k) {
-      readAhead(k);
-      if (k + 16 < order.size() && order[k + 16].Title != nullptr)
-        PrefetchRead(order[k + 16].Title);
-      if (k + 8 < order.size() && order[k + 8].Title != nullptr)
-        order[k + 8].Title->PrefetchHeader();
-      const TUrlTable::Entry& e = order[k];
-      TCounters::TPrepared& p = prepared[k % kKeysAhead];
-      FUrls.IncValue(*e.Text, p, e.Count);
-      if (k + kKeysAhead < order.size()) FUrls.Prepare(*order[k + kKeysAhead].Text, p);
-      if (e.Title != nullptr) {
-        FUrlTitles.emplace_back(*e.Text, *e.Title);
-        titleSeqs.push_back(e.TitleSeq);
-      }
-    }
-    // Most addresses have their title from their first visit on: the titles
-    // are then in order already. (No two share a visit, so the order is one.)
-    if (!std::is_sorted(titleSeqs.begin(), titleSeqs.end())) {
-      std::vector<size_t> byVisit(titleSeqs.size());
-      for (size_t i = 0; i < byVisit.size(); ++i) byVisit[i] = i;
-      std::sort(byVisit.begin(), byVisit.end(),
-                [&](size_t a, size_t b) { return titleSeqs[a] < titleSeqs[b]; });
-      std::vector<std::pair<TSharedText, TSharedText>> sorted;
-      sorted.reserve(byVisit.size());
-      for (size_t i : byVisit) sorted.push_back(std::move(FUrlTitles[titlesFrom + i]));
-      std::move(sorted.begin(), sorted.end(),
-                FUrlTitles.begin() + static_cast<std::ptrdiff_t>(titlesFrom));
-    }
-  };
-  auto addressFacts = [&]() {
-    for (size_t k = 0; k < order.size(); ++k) {
-      readAhead(k);
-      const TUrlTable::Entry& e = order[k];
-      const std::string& url = *e.Text;
-      const THostSlot& host = HostSlot(ExtractHost(url));
-      domains.Add(host.Domain, e.Count);
-      if (host.KeywordRule >= 0) {
-        const std::string text = KeywordByRule(host.KeywordRule, url);
-        if (!text.empty()) keywords.Add(keywords.Slot(text), e.Count);
-      }
-      catCounts[host.Category] += e.Count;
-    }
-  };
-  if (order.size() >= 4096 && plat::ProcessorCount() > 1)
-    plat::RunTogether({countAddresses, addressFacts});
-  else {
-    countAddresses();
-    addressFacts();
-  }
-  domains.FlushTo(FDomains);
-  for (int c = 0; c < kCategoryCount; ++c)
-    if (catCounts[c] != 0) FCategories.IncValue(CategoryNames[c], catCounts[c]);
-  browsers.FlushTo(FBrowsers);
-  keywords.FlushTo(FKeywords);
+  TPass pass(*this, list);
+  // The visits first: under their addresses, and beside that by their times
+  // and sources, which need nothing of the addresses. A thread pays for
+  // itself only on a long list.
+  RunBoth(list.Count() >= 65536, [&] { pass.CountVisitsByAddress(); },
+          [&] { pass.CountVisitTimes(); });
+  // Then each address once, in order of first visit, which is known only
+  // when every visit has been met: its counters beside what follows from
+  // the address alone. Both only read the address table.
+  RunBoth(pass.AddressCount() >= 4096, [&] { pass.CountAddresses(); },
+          [&] { pass.CountAddressFacts(); });
+  pass.FlushTallies();
 
   FActiveDays = static_cast<int32_t>(FDays.size());
+  FindPeak();
+}
 
-  // Strictly greater: ties go to the earlier weekday (Sunday first), then hour.
+// Strictly greater: ties go to the earlier weekday (Sunday first), then hour.
+void TAnalyzer::FindPeak() {
   for (int w = 0; w < 7; ++w)
     for (int h = 0; h < 24; ++h)
       if (FHeat[w * 24 + h] > FPeakCount) {
