@@ -182,8 +182,22 @@ std::string OwnExePath();
 // Runs `exe` with `args` (no shell), waits at most `timeoutMs`. A child still
 // running then is terminated and reported with exit code 259 (still active).
 // False when the process could not be started (`errCode` says why).
+// `memoryLimit` (bytes; 0 = none) is the most a Windows child may commit
+// (its job's process memory limit). A POSIX child limits itself
+// (LimitOwnMemory): its address space, which the limit counts there, holds
+// the program and its libraries too, and a limit set before they are
+// loaded could stop the child before its first line.
 bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
-                  uint32_t timeoutMs, int32_t& exitCode, uint32_t& errCode);
+                  uint32_t timeoutMs, int32_t& exitCode, uint32_t& errCode,
+                  uint64_t memoryLimit = 0);
+// For a worker that reads what someone else wrote: from now on the process
+// may take at most `bytes` more address space (POSIX: RLIMIT_AS); past it
+// an allocation fails (malloc gives null with ENOMEM, new throws) instead
+// of taking the machine's memory. False where nothing was set: on Windows,
+// where the parent's job holds the limit (SpawnAndWait), and in builds with
+// a sanitizer, which reserves terabytes of address space up front and keeps
+// freed memory aside for a while.
+bool LimitOwnMemory(uint64_t bytes);
 // Windows command lines, split the way the program's runtime does: blanks
 // (characters up to U+0020) separate, double quotes group and are removed,
 // backslashes are literal. "" alone is an empty argument.

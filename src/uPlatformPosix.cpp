@@ -366,7 +366,8 @@ std::string OwnExePath() {
 }
 
 bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
-                  uint32_t timeoutMs, int32_t& exitCode, uint32_t& errCode) {
+                  uint32_t timeoutMs, int32_t& exitCode, uint32_t& errCode,
+                  uint64_t /*memoryLimit: the child sets its own, LimitOwnMemory*/) {
   exitCode = -1;
   errCode = 0;
   // The child reports a failed exec through this pipe (closed on success).

@@ -1,5 +1,6 @@
 // Memory on POSIX systems: the heap in large pages where the C library can
-// be asked for them.
+// be asked for them, and a limit for a worker process.
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -47,5 +48,47 @@ void PreferLargePages(char** argv) {
 bool LargePagesOnRequest() { return false; }
 void PreferLargePages(char** /*argv*/) {}
 #endif
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || \
+    __has_feature(memory_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// The address space the process holds now; 0 when unknown.
+uint64_t AddressSpaceBytes() {
+  std::ifstream in("/proc/self/statm");
+  uint64_t pages = 0;
+  if (!(in >> pages)) return 0;
+  const long pageSize = sysconf(_SC_PAGESIZE);
+  return pageSize > 0 ? pages * static_cast<uint64_t>(pageSize) : 0;
+}
+
+}  // namespace
+
+bool LimitOwnMemory(uint64_t bytes) {
+  if (kSanitized || bytes == 0) return false;
+  // Where the space held cannot be read, the limit counts it as nothing:
+  // stricter, never looser.
+  const uint64_t held = AddressSpaceBytes();
+  const uint64_t want = held > ~uint64_t{0} - bytes ? ~uint64_t{0} : held + bytes;
+  rlimit now{};
+  if (getrlimit(RLIMIT_AS, &now) != 0) return false;
+  const rlim_t limit = now.rlim_max != RLIM_INFINITY && now.rlim_max < want
+                           ? now.rlim_max
+                           : static_cast<rlim_t>(want);
+  // The hard limit too: what runs here may not lift it again.
+  const rlimit set{limit, limit};
+  return setrlimit(RLIMIT_AS, &set) == 0;
+}
 
 }  // namespace plat

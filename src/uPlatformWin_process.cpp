@@ -1,6 +1,7 @@
 // Processes on Windows: the program's own process and children in a job.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "uPlatform.h"
@@ -47,6 +48,21 @@ std::string OwnExePath() {
 
 namespace {
 
+// The limits of the children's job; `memoryLimit` (0 = none) caps what each
+// child may commit.
+bool SetChildLimits(HANDLE job, uint64_t memoryLimit) {
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+  limits.BasicLimitInformation.LimitFlags =
+      JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION;
+  if (memoryLimit != 0) {
+    limits.BasicLimitInformation.LimitFlags |= JOB_OBJECT_LIMIT_PROCESS_MEMORY;
+    limits.ProcessMemoryLimit = static_cast<SIZE_T>(
+        memoryLimit < static_cast<uint64_t>(SIZE_MAX) ? memoryLimit : SIZE_MAX);
+  }
+  return SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits,
+                                 sizeof limits) != FALSE;
+}
+
 // The job every child is placed in: closing its last handle, which the
 // system does when this process ends in any way, ends the children too, and
 // a child that crashes ends at once instead of waiting for error reporting.
@@ -54,10 +70,7 @@ HANDLE ChildJob() {
   static HANDLE job = [] {
     HANDLE h = CreateJobObjectW(nullptr, nullptr);
     if (!h) return h;
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-    limits.BasicLimitInformation.LimitFlags =
-        JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION;
-    if (!SetInformationJobObject(h, JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
+    if (!SetChildLimits(h, 0)) {
       CloseHandle(h);
       return HANDLE(nullptr);
     }
@@ -69,7 +82,8 @@ HANDLE ChildJob() {
 }  // namespace
 
 bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
-                  uint32_t timeoutMs, int32_t& exitCode, uint32_t& errCode) {
+                  uint32_t timeoutMs, int32_t& exitCode, uint32_t& errCode,
+                  uint64_t memoryLimit) {
   exitCode = -1;
   errCode = 0;
   std::vector<std::string> all{exe};
@@ -92,7 +106,10 @@ bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
   // job at all) the child still runs, but nothing ends it with us: the run
   // log says so, and this process ends it on every way out of here (the
   // interruption's clean-up ends the child it waits for anyway).
+  // One child runs at a time: the job's memory limit is this child's.
   HANDLE job = ChildJob();
+  if (job && !SetChildLimits(job, memoryLimit) && memoryLimit != 0)
+    detail::Warn("子进程的内存上限未能设置（" + SystemErrorMessage(GetLastError()) + "）");
   const bool contained = job && AssignProcessToJobObject(job, pi.hProcess);
   struct TEndUncontained {
     HANDLE Process;
@@ -125,6 +142,9 @@ bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
   if (GetExitCodeProcess(pi.hProcess, &code)) exitCode = static_cast<int32_t>(code);
   return true;
 }
+
+// The parent's job holds a worker's limit (SpawnAndWait).
+bool LimitOwnMemory(uint64_t /*bytes*/) { return false; }
 
 std::vector<std::string> CommandLineArgs() {
   const wchar_t* line = GetCommandLineW();

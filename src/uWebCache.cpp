@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <stdexcept>
 
 #include "uEsent.h"
@@ -32,6 +34,7 @@ constexpr int64_t kTicksPerSecond = 10000000;
 
 uint32_t gWorkerTimeoutMs = 120000;
 std::string gWorkerExe;
+uint64_t gWorkerMemoryLimit = 0;  // 0: sized from the database
 
 int64_t LeInt64(const std::string& b) {
   uint64_t v = 0;
@@ -107,9 +110,21 @@ int RunWorker(const std::vector<std::string>& args) {
   // A crash in the reader must end this process at once: the parent waits.
   plat::SuppressErrorDialogs();
   if (args.size() < 4) return 1;
+  // The database may be made to claim any amount of memory: the reader gets
+  // what the parent allowed (argument 4, bytes), and a failure for want of
+  // it is told apart from a database that cannot be read.
+  int64_t limit = 0;
+  if (args.size() >= 5 && TryStrToInt64(args[4], limit) && limit > 0)
+    plat::LimitOwnMemory(static_cast<uint64_t>(limit));
   try {
     std::string msg;
-    return DumpWebCache(args[2], args[3], msg) ? 0 : 1;
+    errno = 0;
+    if (DumpWebCache(args[2], args[3], msg)) return 0;
+    // The engine reports a refused allocation as a failure of its own; the
+    // C library's ENOMEM says what it was.
+    return errno == ENOMEM ? kWorkerOutOfMemory : 1;
+  } catch (const std::bad_alloc&) {
+    return kWorkerOutOfMemory;
   } catch (...) {
     return 1;
   }
@@ -482,6 +497,16 @@ uint32_t WorkerTimeoutMs() { return gWorkerTimeoutMs; }
 
 void SetWorkerExecutable(const std::string& path) { gWorkerExe = path; }
 
+void SetWorkerMemoryLimit(uint64_t bytes) { gWorkerMemoryLimit = bytes; }
+
+uint64_t WorkerMemoryLimit(int64_t dbBytes) {
+  if (gWorkerMemoryLimit != 0) return gWorkerMemoryLimit;
+  // The engine holds pages, its catalogue and its caches, never the
+  // database several times over; the result lines are fewer than the rows.
+  const uint64_t size = dbBytes > 0 ? static_cast<uint64_t>(dbBytes) : 0;
+  return 4 * std::min<uint64_t>(size, uint64_t{1} << 40) + (uint64_t{256} << 20);
+}
+
 bool SnapshotWebCacheFolder(const std::string& sourceDir, const std::string& targetDir,
                             uint32_t& code) {
   code = 0;
@@ -511,9 +536,10 @@ bool SpawnDumpWorker(const std::string& snapshotDir, const std::string& tsvPath,
                      int32_t& exitCode) {
   exitCode = -1;
   const std::string exe = gWorkerExe.empty() ? plat::OwnExePath() : gWorkerExe;
+  const uint64_t limit = WorkerMemoryLimit(plat::FileSize(JoinPath(snapshotDir, kDbFileName)));
   uint32_t err = 0;
-  if (!plat::SpawnAndWait(exe, {"/worker:dump", snapshotDir, tsvPath}, gWorkerTimeoutMs, exitCode,
-                          err)) {
+  if (!plat::SpawnAndWait(exe, {"/worker:dump", snapshotDir, tsvPath, std::to_string(limit)},
+                          gWorkerTimeoutMs, exitCode, err, limit)) {
     exitCode = static_cast<int32_t>(err);
     return false;
   }
@@ -672,6 +698,13 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
   if (!SpawnDumpWorker(base, tsv, exitCode)) {
     status = ssParseError;
     message = Format("无法启动解析子进程（%s）", SysErrorText(static_cast<uint32_t>(exitCode)).c_str());
+    return 0;
+  }
+  if (exitCode == kWorkerOutOfMemory) {
+    const uint64_t limit = WorkerMemoryLimit(plat::FileSize(JoinPath(base, kDbFileName)));
+    status = ssParseError;
+    message = Format("解析子进程内存不足（上限 %llu MB），该浏览器数据无法提取",
+                     static_cast<unsigned long long>(std::max<uint64_t>(limit >> 20, 1)));
     return 0;
   }
   if (exitCode != 0) {

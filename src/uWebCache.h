@@ -15,7 +15,11 @@
 // At least three arguments (program path included) and argument 1 equal to
 // "/worker:dump" ignoring case.
 bool IsWorkerCommandLine(const std::vector<std::string>& args);
+// "/worker:dump <snapshot folder> <result file> [<memory limit in bytes>]":
+// 0 when the result was written, kWorkerOutOfMemory when the reading ran
+// out of the memory it was allowed, 1 on any other failure.
 int RunWorker(const std::vector<std::string>& args);
+constexpr int kWorkerOutOfMemory = 12;
 bool DumpWebCache(const std::string& snapshotDir, const std::string& tsvPath, std::string& msg);
 
 // Ids of every row of "Containers" named "history" (a database may hold
@@ -118,3 +122,7 @@ uint32_t WorkerTimeoutMs();
 // The executable started as the worker (the running program; tests may
 // point it at the built binary).
 void SetWorkerExecutable(const std::string& path);
+// The memory the worker may take for a database of `dbBytes`: four times
+// its size and 256 MB. A test may set another (0 restores the sizing).
+uint64_t WorkerMemoryLimit(int64_t dbBytes);
+void SetWorkerMemoryLimit(uint64_t bytes);
