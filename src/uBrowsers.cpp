@@ -405,8 +405,17 @@ void TCollector::ScanFirefox(const TBrowserEntry& entry, const TUserProfile& use
 
   const std::string ini = FixedName(dir, "profiles.ini");
   if (plat::FileExists(ini)) {
+    // A profile list holds a few lines. One that is no file (a pipe, a
+    // device) or runs past a megabyte is not read, and the source list
+    // says so; the profiles of the Profiles folder are still read. One that
+    // cannot be opened is passed over as before.
+    constexpr int64_t kMaxIniBytes = int64_t{1} << 20;
     std::string text;
-    ReadWholeFile(ini, text);  // what could be read; nothing when it cannot be opened
+    uint32_t code = 0;
+    if (!ReadWholeFile(ini, text, &code, kMaxIniBytes) &&
+        (code == plat::kErrNotRegularFile || code == plat::kErrFileTooLarge))
+      AddSource(entry.Id, entry.Name, user.Name, ini, ssParseError, 0,
+                "profiles.ini " + ReadFileErrorText(code, kMaxIniBytes) + "，未读取");
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
     size_t pos = 0;
     while (pos <= text.size()) {
@@ -466,8 +475,11 @@ void TCollector::ReadFirefoxPlaces(const TBrowserEntry& entry, const TUserProfil
 void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& profileLabel,
                                  const std::string& dbPath, bool firefox) {
   std::string copy, err;
-  if (!SnapshotDatabase(dbPath, copy, err)) {
-    AddSource(entry.Id, entry.Name, profileLabel, dbPath, SnapshotFailureStatus(err), 0, err);
+  bool refused = false;
+  if (!SnapshotDatabase(dbPath, copy, err, &refused)) {
+    // A store refused for what it is cannot be read, however often tried.
+    const TSourceStatus status = refused ? ssParseError : SnapshotFailureStatus(err);
+    AddSource(entry.Id, entry.Name, profileLabel, dbPath, status, 0, err);
     return;
   }
 

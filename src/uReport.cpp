@@ -315,8 +315,8 @@ std::vector<TTemplatePiece> TemplatePieces(const std::string& tpl, const std::st
 std::string ReadTemplateFile(const std::string& path) {
   std::string bytes;
   uint32_t code = 0;
-  if (!ReadWholeFile(path, bytes, &code))
-    throw std::runtime_error(path + ": " + SysErrorText(code));
+  if (!ReadWholeFile(path, bytes, &code, kMaxWholeFileBytes))
+    throw std::runtime_error(path + ": " + ReadFileErrorText(code, kMaxWholeFileBytes));
   return bytes;
 }
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <map>
+#include <mutex>
 
 #include "uPlatform.h"
 #include "uUtil.h"
@@ -346,6 +348,102 @@ bool TSqliteDb::ReadTextPrefix(const std::string& table, const std::string& colu
   return true;
 }
 
+// ---- Copies of someone's store ----------------------------------------------
+
+namespace {
+
+int64_t SteadyNowMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+// When each snapshot's copy began (steady clock), so that its reading ends
+// where the store's time does.
+std::mutex gCopyStartsLock;
+std::map<std::string, int64_t> gCopyStarts;
+
+void NoteCopyStart(const std::string& copy, int64_t startedMs) {
+  std::lock_guard<std::mutex> hold(gCopyStartsLock);
+  if (startedMs != 0)
+    gCopyStarts[copy] = startedMs;
+  else
+    gCopyStarts.erase(copy);
+}
+
+int64_t CopyStart(const std::string& copy) {
+  std::lock_guard<std::mutex> hold(gCopyStartsLock);
+  const auto it = gCopyStarts.find(copy);
+  return it == gCopyStarts.end() ? 0 : it->second;
+}
+
+bool SqliteHead(const std::string& head, int64_t size) {
+  // An empty file is what a browser leaves before its first write; the
+  // engine reads it as a store without tables.
+  if (size == 0) return true;
+  static const char kMagic[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f',
+                                  'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
+  return head.size() >= plat::kCopyHeadBytes && std::memcmp(head.data(), kMagic, 16) == 0;
+}
+
+bool EseHead(const std::string& head) {
+  // The file header's signature, 0x89ABCDEF at offset 4, little-endian.
+  return head.size() >= plat::kCopyHeadBytes && head.compare(4, 4, "\xEF\xCD\xAB\x89") == 0;
+}
+
+// What a copy leaves of the temporary folder, at least: 5 % of what is
+// free, at most 64 MB (a small folder can still take a small store).
+int64_t RoomMargin(int64_t freeBytes) {
+  return std::min<int64_t>(int64_t{64} << 20, freeBytes / 20);
+}
+
+std::string Megabytes(int64_t bytes) { return Format("%.1f MB", bytes / 1048576.0); }
+
+}  // namespace
+
+TStoreCopy::TStoreCopy() : FStartedMs(SteadyNowMs()) {}
+
+plat::CopyChecks TStoreCopy::Checks(TKind kind) {
+  plat::CopyChecks checks;
+  checks.Accept = [this, kind](const std::string& head, int64_t size) -> uint32_t {
+    if ((kind == kSqlite && !SqliteHead(head, size)) || (kind == kEse && !EseHead(head))) {
+      FRefusal = "文件不是数据库";
+      return plat::kErrBadFormat;
+    }
+    std::string dir = plat::TempDir();
+    const int64_t free = plat::FreeDiskBytes(dir);
+    if (free >= 0 && size > free - RoomMargin(free)) {
+      if (dir.size() > 1 && plat::IsPathSep(dir.back())) dir.pop_back();
+      FRefusal = Format("临时文件夹空间不足，未复制该库（需要 %s，可用 %s）：%s",
+                        Megabytes(size).c_str(), Megabytes(free).c_str(), dir.c_str());
+      return plat::kErrDiskFull;
+    }
+    return 0;
+  };
+  const int64_t deadline = FStartedMs + StoreTimeLimit();
+  checks.InTime = [deadline]() { return SteadyNowMs() < deadline; };
+  return checks;
+}
+
+bool TStoreCopy::Copy(const std::string& src, const std::string& dst, TKind kind,
+                      uint32_t& code) {
+  FRefusal.clear();
+  const plat::CopyChecks checks = Checks(kind);
+  for (bool backup : {false, true}) {
+    if (plat::CopyRegularFile(src, dst, backup, checks, code)) return true;
+    if (!FRefusal.empty()) return false;
+    if (code == plat::kErrNotRegularFile) {
+      FRefusal = kNotRegularFileText;
+      return false;
+    }
+    if (code == plat::kErrTimeout) {
+      FRefusal = "读取超时（已读取 0 条）";
+      return false;
+    }
+  }
+  return false;
+}
+
 // ---- Snapshots -------------------------------------------------------------
 
 namespace {
@@ -364,20 +462,23 @@ std::string SnapshotError(uint32_t code) {
 // The side files that belong to a database and travel with its copy.
 constexpr const char* kSideSuffixes[] = {"-wal", "-shm", "-journal"};
 
-bool CopyStoreFile(const std::string& src, const std::string& dst, uint32_t& code) {
-  return plat::CopyFileShared(src, dst, code) || plat::CopyFileBackup(src, dst, code);
-}
-
 // One copy of the database and its side files; false with the error code of
 // the file that could not be copied.
-bool CopyStoreWithSideFiles(const std::string& path, const std::string& target, uint32_t& code) {
-  if (!CopyStoreFile(path, target, code)) return false;
+bool CopyStoreWithSideFiles(TStoreCopy& copier, const std::string& path,
+                            const std::string& target, uint32_t& code) {
+  if (!copier.Copy(path, target, TStoreCopy::kSqlite, code)) return false;
   for (const char* suffix : kSideSuffixes) {
     // A copied NTFS disk may spell the companion in another case.
     const std::string side = plat::ResolvePathCase(path + suffix);
     if (!plat::FileExists(side)) continue;
     uint32_t sideCode = 0;
-    if (CopyStoreFile(side, target + suffix, sideCode)) continue;
+    if (copier.Copy(side, target + suffix, TStoreCopy::kCompanion, sideCode)) continue;
+    // A companion that is no file of its own (a pipe, a device) or outlasts
+    // the time fails the store as its database would.
+    if (!copier.Refusal().empty()) {
+      code = sideCode;
+      return false;
+    }
     // The newest commits of a running browser sit in the write-ahead log,
     // and a rollback journal left by an interrupted write holds the pages
     // that undo it: without either, the copy says something the browser
@@ -408,13 +509,18 @@ bool TSqliteDb::OpenSnapshot(const std::string& copy) {
   // middle of a write: the engine undoes it only on a connection that may
   // write. The copy is ours alone, so it may; the browser's files are never
   // opened at all.
-  if (plat::FileExists(copy + "-journal")) return Open(copy, true);
-  return OpenReadOnly(copy);
+  const bool ok = plat::FileExists(copy + "-journal") ? Open(copy, true) : OpenReadOnly(copy);
+  // The store's time began with its copy.
+  const int64_t started = CopyStart(copy);
+  if (ok && started != 0) FDeadlineMs = std::min(FDeadlineMs, started + gStoreTimeLimitMs);
+  return ok;
 }
 
-bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& err) {
+bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& err,
+                      bool* refused) {
   copy.clear();
   err.clear();
+  if (refused) *refused = false;
   if (!plat::FileExists(path)) {
     err = "库文件不存在";
     return false;
@@ -425,14 +531,22 @@ bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& e
   // Registered before they exist: an interruption removes them at any moment.
   TrackSnapshotFiles(target, true);
 
+  TStoreCopy copier;
   for (uint32_t attempt = 1; attempt <= 3; ++attempt) {
     uint32_t code = 0;
-    if (CopyStoreWithSideFiles(path, target, code)) {
+    if (CopyStoreWithSideFiles(copier, path, target, code)) {
+      NoteCopyStart(target, copier.StartedMs());
       copy = target;
       return true;
     }
     // A partial copy of a failed attempt is of no use to anyone.
     RemoveSnapshotFiles(target);
+    if (!copier.Refusal().empty()) {
+      // The store itself is at fault: no second attempt reads it otherwise.
+      err = copier.Refusal();
+      if (refused) *refused = true;
+      break;
+    }
     // Where the copy cannot even be written, no retry helps, and the store
     // is not to blame.
     uint32_t tempCode = 0;
@@ -523,4 +637,5 @@ void DeleteSnapshot(const std::string& copy) {
   if (copy.empty()) return;
   RemoveSnapshotFiles(copy);
   TrackSnapshotFiles(copy, false);
+  NoteCopyStart(copy, 0);
 }

@@ -212,8 +212,36 @@ uint32_t StoreTimeLimit();
 // or "-journal" that cannot be copied fails the copy like the database
 // itself; a "-shm" does not (the engine rebuilds it). A store held without
 // sharing is taken from a shadow copy (CopyHeldStore).
-bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& err);
+// A store that is no store of ours is refused before anything is copied,
+// and `refused` (when given) is set: a pipe, device or folder under the
+// store's name, a file that does not begin as a SQLite database (an empty
+// one is taken: a browser makes the file before it writes to it), one
+// larger than the temporary folder can take, or a copy that outlasts the
+// store time limit (which the copy's time counts against: OpenSnapshot
+// gives the reading what the copy left of it).
+bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& err,
+                      bool* refused = nullptr);
 void DeleteSnapshot(const std::string& copy);
+
+// One copy of someone's store (the database of a snapshot, its companions,
+// the WebCache database): made with the checks above for its kind and the
+// store time limit counted from the object's making.
+class TStoreCopy {
+ public:
+  enum TKind { kSqlite, kEse, kCompanion };  // a companion's head is not checked
+  TStoreCopy();
+  // Copies `src` to the new file `dst`: with full sharing, then with backup
+  // semantics. False with the system's code; when the store itself was
+  // refused, Refusal() holds why, in Chinese.
+  bool Copy(const std::string& src, const std::string& dst, TKind kind, uint32_t& code);
+  const std::string& Refusal() const { return FRefusal; }
+  int64_t StartedMs() const { return FStartedMs; }
+
+ private:
+  plat::CopyChecks Checks(TKind kind);
+  int64_t FStartedMs;
+  std::string FRefusal;
+};
 
 // ---- Files held open without sharing ---------------------------------------
 // A SQLite store held without sharing is copied, in an elevated run, from

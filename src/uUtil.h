@@ -218,9 +218,18 @@ std::string JoinPath(const std::string& dir, const std::string& name);
 // when there is no separator.
 std::string ExtractFileDir(const std::string& path);
 std::string ExtractFileName(const std::string& path);
-// The whole content of a file into `bytes`. False when it cannot be opened
-// or read to its end, with the system's reason in `code` when given.
-bool ReadWholeFile(const std::string& path, std::string& bytes, uint32_t* code = nullptr);
+// The whole content of a regular file into `bytes`, opened without
+// waiting and read up to its size at open (plat::ReadRegularFile), when
+// that is at most `maxBytes`. False when it cannot be opened, is no regular
+// file (a pipe, a device, a folder: kErrNotRegularFile), is longer
+// (kErrFileTooLarge, nothing read) or cannot be read to its end, with the
+// system's reason in `code` when given; ReadFileErrorText says it.
+constexpr int64_t kMaxWholeFileBytes = int64_t{64} << 20;
+bool ReadWholeFile(const std::string& path, std::string& bytes, uint32_t* code = nullptr,
+                   int64_t maxBytes = kMaxWholeFileBytes);
+std::string ReadFileErrorText(uint32_t code, int64_t maxBytes);
+// The reason given for a pipe, device or folder where a file was expected.
+constexpr const char kNotRegularFileText[] = "不是普通文件（可能是管道、设备或文件夹）";
 // "vt_<prefix>_<pid>_<ticks>" in the temporary folder, no extension.
 std::string MakeTempName(const std::string& prefix);
 // True for a name MakeTempName gives ("db", "webcache" or "probe"), with

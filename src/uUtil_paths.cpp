@@ -119,18 +119,20 @@ std::string SysErrorText(uint32_t code) {
   return msg;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, uint32_t* code) {
-  bytes.clear();
-  std::FILE* f = plat::OpenFile(path, "rb");
-  if (!f) {
-    if (code) *code = plat::LastErrorCode();
-    return false;
+bool ReadWholeFile(const std::string& path, std::string& bytes, uint32_t* code,
+                   int64_t maxBytes) {
+  uint32_t why = 0;
+  const bool ok = plat::ReadRegularFile(path, maxBytes, bytes, why);
+  if (code) *code = why;
+  return ok;
+}
+
+std::string ReadFileErrorText(uint32_t code, int64_t maxBytes) {
+  if (code == plat::kErrNotRegularFile) return kNotRegularFileText;
+  if (code == plat::kErrFileTooLarge) {
+    return maxBytes % (1 << 20) == 0
+               ? Format("文件过大（超过 %lld MB）", static_cast<long long>(maxBytes >> 20))
+               : Format("文件过大（超过 %lld 字节）", static_cast<long long>(maxBytes));
   }
-  char buf[65536];
-  size_t got;
-  while ((got = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, got);
-  const bool failed = std::ferror(f) != 0;
-  if (failed && code) *code = plat::LastErrorCode();
-  std::fclose(f);
-  return !failed;
+  return SysErrorText(code);
 }

@@ -508,26 +508,30 @@ uint64_t WorkerMemoryLimit(int64_t dbBytes) {
 }
 
 bool SnapshotWebCacheFolder(const std::string& sourceDir, const std::string& targetDir,
-                            uint32_t& code) {
+                            uint32_t& code, std::string* refusal) {
   code = 0;
+  if (refusal) refusal->clear();
   plat::CreateDirs(targetDir);
-  auto copy = [&code](const std::string& src, const std::string& dst) {
-    return plat::CopyFileShared(src, dst, code) || plat::CopyFileBackup(src, dst, code);
-  };
   // Stored in any letter case (a copied NTFS disk), copied under its own.
   const std::string db = plat::ResolvePathCase(JoinPath(sourceDir, kDbFileName));
   if (!plat::FileExists(db)) {
     code = plat::kErrFileNotFound;
     return false;
   }
-  if (!copy(db, JoinPath(targetDir, kDbFileName))) return false;
+  TStoreCopy copier;
+  if (!copier.Copy(db, JoinPath(targetDir, kDbFileName), TStoreCopy::kEse, code)) {
+    if (refusal) *refusal = copier.Refusal();
+    return false;
+  }
   // The transaction logs travel with the database so that an engine that
   // replays them sees the latest state; failures here cost nothing essential.
   std::vector<plat::DirEntry> entries;
   plat::ListDir(sourceDir, entries);
   for (const auto& e : entries) {
+    uint32_t logCode = 0;
     if (!e.IsDir && WildcardMatch("*.log", e.Name))
-      copy(JoinPath(sourceDir, e.Name), JoinPath(targetDir, e.Name));
+      copier.Copy(JoinPath(sourceDir, e.Name), JoinPath(targetDir, e.Name), TStoreCopy::kCompanion,
+                  logCode);
   }
   return true;
 }
@@ -665,7 +669,15 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
     message = TempFolderErrorText(code);
     return 0;
   }
-  bool copied = SnapshotWebCacheFolder(sourceDir, base, code);
+  std::string refusal;
+  bool copied = SnapshotWebCacheFolder(sourceDir, base, code, &refusal);
+  if (!refusal.empty()) {
+    // The database itself is no store to read (a device, not an ESE file,
+    // too large for the temporary folder, or too slow to copy).
+    status = ssParseError;
+    message = "WebCache 库：" + refusal;
+    return 0;
+  }
   if (!copied && code == plat::kErrSharingViolation) {
     // The system's own host process keeps the WebCache open without sharing
     // while its user is logged on. The database alone is enough: libesedb
@@ -712,17 +724,31 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
     message = Format("解析子进程异常退出（代码 %d），该浏览器数据无法提取", exitCode);
     return 0;
   }
+  // A result line holds what one row of the database held, and at most so
+  // many rows are dumped: a result several times the database's size (with
+  // room for a small one) was not made from it, and is not read.
+  const int64_t dbMegabytes = (std::max<int64_t>(0, plat::FileSize(JoinPath(base, kDbFileName))) +
+                               (1 << 20) - 1) >> 20;
+  const int64_t bound = (64 + 4 * dbMegabytes) << 20;
   std::string text;
-  if (!plat::FileExists(tsv) || !ReadWholeFile(tsv, text)) {
+  uint32_t readCode = 0;
+  if (!plat::FileExists(tsv) || !ReadWholeFile(tsv, text, &readCode, bound)) {
     status = ssParseError;
-    message = "解析子进程未产生结果";
+    message = readCode == plat::kErrFileTooLarge || readCode == plat::kErrNotRegularFile
+                  ? "解析子进程的结果" + ReadFileErrorText(readCode, bound) + "，未读取"
+                  : "解析子进程未产生结果";
     return 0;
   }
   const int32_t count = ParseResultFile(text, list, browserId, browserName, profile, filter);
   // A worker of the same program always writes the downloads file, if empty.
-  if (downloads && plat::FileExists(dl) && ReadWholeFile(dl, text)) {
-    const int32_t n = ParseDownloadFile(text, *downloads, browserId, browserName, profile, filter);
-    if (downloadCount) *downloadCount = n;
+  std::string downloadProblem;
+  if (downloads && plat::FileExists(dl)) {
+    if (ReadWholeFile(dl, text, &readCode, bound)) {
+      const int32_t n = ParseDownloadFile(text, *downloads, browserId, browserName, profile, filter);
+      if (downloadCount) *downloadCount = n;
+    } else if (readCode == plat::kErrFileTooLarge || readCode == plat::kErrNotRegularFile) {
+      downloadProblem = "下载记录结果" + ReadFileErrorText(readCode, bound) + "，未读取";
+    }
   }
   if (count == 0) {
     status = ssEmpty;
@@ -730,5 +756,7 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
   } else {
     status = ssOk;
   }
+  if (!downloadProblem.empty())
+    message = message.empty() ? downloadProblem : message + "；" + downloadProblem;
   return count;
 }

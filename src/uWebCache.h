@@ -110,8 +110,12 @@ int32_t ParseDownloadFile(const std::string& text, TDownloadList& list,
 int32_t ParseResultFile(const std::string& text, THistoryList& list, const std::string& browserId,
                         const std::string& browserName, const std::string& profile,
                         const TWebCacheFilter& filter);
+// Copies the database (which must begin as an ESE database) and its
+// transaction logs into `targetDir`, as every store is copied (TStoreCopy).
+// False with the system's code; when the database itself was refused,
+// `refusal` (when given) says why, in Chinese.
 bool SnapshotWebCacheFolder(const std::string& sourceDir, const std::string& targetDir,
-                            uint32_t& code);
+                            uint32_t& code, std::string* refusal = nullptr);
 bool SpawnDumpWorker(const std::string& snapshotDir, const std::string& tsvPath,
                      int32_t& exitCode);
 void DeleteFolderTree(const std::string& folder);

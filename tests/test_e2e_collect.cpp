@@ -110,7 +110,7 @@ TEST_F(CollectE2E, WebCacheSourceIsLabelledPerUser) {
   ASSERT_EQ(r.ExitCode, 0) << r.Out << r.Err;
   EXPECT_TRUE(HasLine(r, SourceLine("IE / 旧版 Edge", "alice\\WebCache", "解析失败", 0))) << r.Out;
   EXPECT_TRUE(HasLine(r, "    " + dat)) << r.Out;
-  EXPECT_EQ(CountLines(r, "    └ 解析子进程异常退出（代码 "), 1) << r.Out;
+  EXPECT_EQ(CountLines(r, "    └ WebCache 库：文件不是数据库"), 1) << r.Out;
   EXPECT_TRUE(ListNames(FTmp.Path()).empty());
 }
 

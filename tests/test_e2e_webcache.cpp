@@ -87,7 +87,7 @@ TEST_F(WebCacheE2E, TwoUsersGiveTwoSources) {
 }
 
 TEST_F(WebCacheE2E, BrokenDatabaseCostsOnlyItsSource) {
-  vt_test::WriteFile(WebCacheDir(alice_) + "/WebCacheV01.dat", std::string(70000, 'Z'));
+  vt_test::WriteFile(WebCacheDir(alice_) + "/WebCacheV01.dat", vt_test::EseLike(std::string(70000, 'Z')));
   const auto r = Run({"/list", "/src:ie"});
   ASSERT_EQ(r.ExitCode, 0) << r.Out << r.Err;
   EXPECT_NE(r.Out.find("解析子进程异常退出（代码 1），该浏览器数据无法提取"), std::string::npos)

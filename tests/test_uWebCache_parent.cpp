@@ -25,7 +25,7 @@ class WebCacheParent : public ::testing::Test {
  protected:
   void SetUp() override {
     FTmpEnv = std::make_unique<vt_test::EnvOverride>("TMPDIR", FTemp.Path());
-    vt_test::WriteFile(FSource.Sub("WebCacheV01.dat"), "not really a database");
+    vt_test::WriteFile(FSource.Sub("WebCacheV01.dat"), vt_test::EseLike("not really a database"));
   }
   void TearDown() override {
     SetWorkerExecutable(std::string());
@@ -74,7 +74,8 @@ TEST_F(WebCacheParent, SnapshotTakesTheDatabaseAndLogsOnly) {
   ASSERT_TRUE(SnapshotWebCacheFolder(FSource.Path(), target.Sub("snap/deep"), code));
   EXPECT_EQ(vt_test::ListNames(target.Sub("snap/deep")),
             (std::vector<std::string>{"V01.log", "V01tmp.LOG", "WebCacheV01.dat"}));
-  EXPECT_EQ(vt_test::ReadFile(target.Sub("snap/deep/WebCacheV01.dat")), "not really a database");
+  EXPECT_EQ(vt_test::ReadFile(target.Sub("snap/deep/WebCacheV01.dat")),
+            vt_test::EseLike("not really a database"));
 
   TempFolder empty;
   EXPECT_FALSE(SnapshotWebCacheFolder(empty.Path(), target.Sub("other"), code));

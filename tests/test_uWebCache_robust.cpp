@@ -15,6 +15,7 @@
 #include "TestSupport.h"
 #include "uUtil.h"
 #include "uWebCache.h"
+#include "webcache_sample.h"
 
 using vt_test::TempFolder;
 
@@ -30,7 +31,7 @@ class WebCacheRobust : public ::testing::Test {
  protected:
   void SetUp() override {
     FTmpEnv = std::make_unique<vt_test::EnvOverride>("TMPDIR", FTemp.Path());
-    vt_test::WriteFile(FSource.Sub("WebCacheV01.dat"), "not really a database");
+    vt_test::WriteFile(FSource.Sub("WebCacheV01.dat"), vt_test::EseLike("not really a database"));
     vt_test::WriteFile(FSource.Sub("V01.log"), "log");
   }
   void TearDown() override {

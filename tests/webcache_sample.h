@@ -21,6 +21,15 @@ inline std::string UnpackWebCacheSample(const std::string& dir) {
   return target;
 }
 
+// Bytes that begin as an ESE database does (its signature at offset 4 of
+// the first 100 bytes), followed by `body`: a WebCache database that is
+// copied and handed to the worker, which then finds what it holds.
+inline std::string EseLike(const std::string& body) {
+  std::string head(100, '\0');
+  head.replace(4, 4, "\xEF\xCD\xAB\x89");
+  return head + body;
+}
+
 }  // namespace vt_test
 
 #define VT_REQUIRE_WEBCACHE_SAMPLE(var, dir)                                          \
