@@ -69,7 +69,9 @@ std::string ProfileLabel(const TBrowserEntry& entry, const TUserProfile& user,
                          const std::string& profile) {
   std::string label = user.Name + "\\" + profile;
   if (entry.Native && !entry.Channel.empty()) label += " (" + entry.Channel + ")";
-  return label;
+  // A folder's name may hold bytes that are not UTF-8 (legal on Linux, and
+  // left by old disks named in GBK): every report must stay valid UTF-8.
+  return Utf8BytesToString(label);
 }
 
 bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -279,8 +281,8 @@ void TCollector::AddSource(const std::string& browserId, const std::string& brow
   TSourceInfo info;
   info.BrowserId = browserId;
   info.BrowserName = browserName;
-  info.Profile = profile;
-  info.DbPath = dbPath;
+  info.Profile = Utf8BytesToString(profile);
+  info.DbPath = Utf8BytesToString(dbPath);  // shown only: the store was opened by its real name
   info.Status = status;
   info.Count = count;
   info.Message = message;

@@ -326,7 +326,7 @@ void BuildTimeWindow(const TOptions& opts, int64_t nowUnix, int64_t& fromUnix, i
 
 std::string ExportMachineName(const TOptions& opts) {
   if (!opts.Machine.empty()) return opts.Machine;
-  const std::string name = plat::ComputerName();
+  const std::string name = Utf8BytesToString(plat::ComputerName());
   return name.empty() ? std::string("unknown") : name;
 }
 
@@ -404,10 +404,12 @@ std::vector<std::string> SourceTableLines(const TSourceList& sources, int width)
   lines.push_back(std::string(DisplayWidth(lines[0]), '-'));
   for (size_t i = 0; i < count; ++i) {
     const TSourceInfo& s = items[i];
-    lines.push_back(row(s.BrowserName, s.Profile, StatusLabel(s.Status), IntToStr(s.Count),
-                        IntToStr(s.Downloads)));
-    lines.push_back("    " + Ellipsize(s.DbPath, width - 8));
-    if (!s.Message.empty()) lines.push_back("    \xE2\x94\x94 " + s.Message);
+    // Texts from the disk are made safe before they are measured, so that
+    // a name can neither add a row nor shift the columns.
+    lines.push_back(row(s.BrowserName, LineSafeText(s.Profile), StatusLabel(s.Status),
+                        IntToStr(s.Count), IntToStr(s.Downloads)));
+    lines.push_back("    " + Ellipsize(LineSafeText(s.DbPath), width - 8));
+    if (!s.Message.empty()) lines.push_back("    \xE2\x94\x94 " + LineSafeText(s.Message));
   }
   return lines;
 }
@@ -440,7 +442,7 @@ T& KeepUntilExit(T* object) {
 std::string ScopeText(const TOptions& opts, const TUserProfiles& users) {
   if (opts.UserMode == "all")
     return Format("全部用户（%d 个配置）", static_cast<int>(users.size()));
-  return "当前用户 " + (users.empty() ? std::string() : users[0].Name);
+  return "当前用户 " + (users.empty() ? std::string() : Utf8BytesToString(users[0].Name));
 }
 
 std::string StatsLine(const TAnalyzer& a) {

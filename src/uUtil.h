@@ -207,6 +207,13 @@ std::string CleanTitle(const std::string& s);
 // nearly every stored title; found without making a copy.
 bool TitleIsClean(const std::string& s);
 std::string Utf8BytesToString(const std::string& bytes);  // malformed -> U+FFFD
+// A text from the machine (a path, a folder or user name, a system message)
+// as one console or log line may show it: C0 and C1 controls and DEL as
+// "\x1B" or "\u0085", the bidirectional overrides (U+202A..U+202E,
+// U+2066..U+2069) as "\u202E", bytes that are not UTF-8 as U+FFFD. So no
+// name can end a line, move the cursor, colour the screen or turn text
+// around; a text that needs none of it comes back unchanged.
+std::string LineSafeText(const std::string& text);
 std::string BytesToText(const uint8_t* buf, int64_t len);
 bool LooksLikeText(const uint8_t* buf, int64_t len);
 

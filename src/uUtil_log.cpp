@@ -40,7 +40,7 @@ void TLogger::Raw(const std::string& s) {
   if (!FHasFile) return;
   std::string line = FormatDateTime(NowLocal());
   line += "  ";
-  line += s;
+  line += LineSafeText(s);  // one entry, one line, whatever a name holds
   line += plat::LineEnd();
   line = plat::LogFileText(line);  // the ANSI code page on Windows
   // Flushed line by line so the log is complete even if the process is killed.
@@ -50,24 +50,24 @@ void TLogger::Raw(const std::string& s) {
 
 void TLogger::Info(const std::string& s) {
   Raw("[信息] " + s);
-  if (!FQuiet && !FReportOnStdOut) plat::WriteConsoleLine(s);
+  if (!FQuiet && !FReportOnStdOut) plat::WriteConsoleLine(LineSafeText(s));
 }
 
 void TLogger::Warn(const std::string& s) {
   Raw("[警告] " + s);
   if (FQuiet) return;
   if (FReportOnStdOut)
-    plat::WriteErrorLine("警告: " + s);
+    plat::WriteErrorLine("警告: " + LineSafeText(s));
   else
-    plat::WriteConsoleLine("警告: " + s);
+    plat::WriteConsoleLine("警告: " + LineSafeText(s));
 }
 
 void TLogger::Error(const std::string& s) {
   Raw("[错误] " + s);
   if (FReportOnStdOut)
-    plat::WriteErrorLine("错误: " + s);
+    plat::WriteErrorLine("错误: " + LineSafeText(s));
   else
-    plat::WriteConsoleLine("错误: " + s);
+    plat::WriteConsoleLine("错误: " + LineSafeText(s));
 }
 
 bool StdOutIsConsole() { return plat::StdOutType() == plat::StdOutKind::Console; }
@@ -78,6 +78,6 @@ bool WriteStdOut(const std::string& text) {
   return plat::WriteConsoleLine(text);
 }
 
-bool WriteLine(const std::string& text) { return plat::WriteConsoleLine(text); }
+bool WriteLine(const std::string& text) { return plat::WriteConsoleLine(LineSafeText(text)); }
 
-void WriteErrorLine(const std::string& text) { plat::WriteErrorLine(text); }
+void WriteErrorLine(const std::string& text) { plat::WriteErrorLine(LineSafeText(text)); }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdarg>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #if defined(__SSE2__) || defined(_M_X64)
@@ -380,6 +381,43 @@ std::string Utf8BytesToString(const std::string& bytes) {
   std::string out;
   out.reserve(bytes.size());
   AppendSanitized(out, bytes, 0, bytes.size());
+  return out;
+}
+
+std::string LineSafeText(const std::string& text) {
+  const unsigned char* p = U(text);
+  const size_t n = text.size();
+  size_t i = 0;
+  while (i < n && p[i] >= 0x20 && p[i] < 0x7F) ++i;
+  if (i == n) return text;
+  std::string out(text, 0, i);
+  char hex[12];
+  while (i < n) {
+    const unsigned char c = p[i];
+    if (c >= 0x20 && c < 0x7F) {
+      out += static_cast<char>(c);
+      ++i;
+      continue;
+    }
+    if (c < 0x80) {  // C0 controls and DEL
+      std::snprintf(hex, sizeof hex, "\\x%02X", c);
+      out += hex;
+      ++i;
+      continue;
+    }
+    uint32_t cp;
+    bool ok;
+    const size_t len = DecodeUtf8(p + i, n - i, cp, ok);
+    if (!ok)
+      out += kReplacementUtf8;
+    else if (cp <= 0x9F || (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069)) {
+      std::snprintf(hex, sizeof hex, "\\u%04X", static_cast<unsigned>(cp));
+      out += hex;
+    } else {
+      out.append(text, i, len);
+    }
+    i += len;
+  }
   return out;
 }
 

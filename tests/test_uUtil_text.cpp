@@ -174,6 +174,24 @@ TEST(Utf8BytesToString, MalformedRunsBecomeOneReplacementEach) {
   EXPECT_EQ(Utf8BytesToString(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
+// What a console or log line shows of a name: nothing that acts on a
+// terminal or ends the line, nothing that is not UTF-8; all else as it is.
+TEST(LineSafeText, ControlsOverridesAndBadBytesAreShownNotObeyed) {
+  EXPECT_EQ(LineSafeText("C:\\Users\\张三\\Default (snap)"), "C:\\Users\\张三\\Default (snap)");
+  EXPECT_EQ(LineSafeText(""), "");
+  EXPECT_EQ(LineSafeText("a\x1B[2Jb\nc\rd\te"), "a\\x1B[2Jb\\x0Ac\\x0Dd\\x09e");
+  EXPECT_EQ(LineSafeText(std::string("nul\0del\x7F", 8)), "nul\\x00del\\x7F");
+  EXPECT_EQ(LineSafeText("c1\xC2\x85\xC2\x9B" "end\xC2\xA0"), "c1\\u0085\\u009Bend\xC2\xA0");
+  // Right-to-left override and isolate; the marks beside them stay.
+  EXPECT_EQ(LineSafeText("gpj.\xE2\x80\xAE" "exe \xE2\x81\xA6" "x\xE2\x81\xA9 \xE2\x80\x8F"),
+            "gpj.\\u202Eexe \\u2066x\\u2069 \xE2\x80\x8F");
+  EXPECT_EQ(LineSafeText("Profile \xFF\xFE"), "Profile \xEF\xBF\xBD\xEF\xBF\xBD");
+  EXPECT_EQ(LineSafeText("cut \xE4\xB8"), "cut \xEF\xBF\xBD");
+  // Shown once, it stays as shown.
+  const std::string once = LineSafeText("\x1B\xC2\x85\xE2\x80\xAE\xFF");
+  EXPECT_EQ(LineSafeText(once), once);
+}
+
 TEST(BytesToText, Utf16LeOrUtf8) {
   const uint8_t wide[] = {'w', 0, 'o', 0, 'r', 0, 'd', 0};
   EXPECT_EQ(BytesToText(wide, sizeof wide), "word");
