@@ -41,6 +41,9 @@ for t in "${targets[@]}"; do
     # Whole stores: a store past the memory bound, or a read that outlives
     # its time limit by far, fails.
     fuzz_stores) opts+=(-max_len=65536 -rss_limit_mb=1024 -malloc_limit_mb=512 -timeout=20) ;;
+    # The page path against the engine on the same store: a difference, or
+    # memory past the bound, fails.
+    fuzz_pages) opts+=(-max_len=65536 -rss_limit_mb=1024 -malloc_limit_mb=512 -timeout=60) ;;
     fuzz_webcachefile) opts+=(-max_len=4096 -rss_limit_mb=1024 -timeout=30) ;;
     fuzz_reports) opts+=(-max_len=8192) ;;
   esac
