@@ -48,8 +48,9 @@ int OpenRegular(const std::string& path, struct stat& st, uint32_t& code) {
     code = errno == ENXIO ? kErrNotRegularFile : ErrnoCode(errno);
     return -1;
   }
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    code = S_ISREG(st.st_mode) ? ErrnoCode(errno) : kErrNotRegularFile;
+  const bool known = ::fstat(fd, &st) == 0;
+  if (!known || !S_ISREG(st.st_mode)) {
+    code = known ? kErrNotRegularFile : ErrnoCode(errno);
     ::close(fd);
     return -1;
   }
