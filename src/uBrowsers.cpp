@@ -629,7 +629,7 @@ void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& 
         db.MapForRandomReads();
         // A store damaged part-way through its rows: what was read before
         // the damage stays, and the source says where reading stopped.
-        count = ReadQueryRows(db, firefox, sql, label, readError);
+        count = ReadQueryRows(db, firefox, stmt, sql, label, readError);
       }
       db.Finalize(stmt);
       if (!readError.empty()) {
@@ -695,17 +695,51 @@ bool LoadQueryAddress(TSqliteDb& db, const TStoreShape& shape, TSqlStmt texts, i
 
 }  // namespace
 
-int32_t TCollector::ReadQueryRows(TSqliteDb& db, bool firefox, const std::string& sql,
-                                  TSourceLabelId label, std::string& readError) {
+// Firefox counts from 1970 and takes 2100-01-01 itself; Chromium counts
+// from 1601 and stops just before it.
+int32_t TCollector::ReadQueryRows(TSqliteDb& db, bool firefox, TSqlStmt stmt,
+                                  const std::string& sql, TSourceLabelId label,
+                                  std::string& readError) {
+  const int64_t offset = firefox ? 0 : kUnixTo1601Seconds;
+  const int64_t last = firefox ? kUnix2100 : kUnix2100 - 1;
+  const int32_t first = FList.Count();
+  THistoryRecord rec;
+  rec.Source = label;
+  int32_t count = 0;
+  int rc;
+  while ((rc = db.Step(stmt)) == kSqliteRow) {
+    std::string url = db.ColText(stmt, 0);
+    if (url.empty()) continue;
+    const int64_t t = db.ColInt(stmt, 2) / 1000000 - offset;
+    if (t <= 0 || t > last) continue;
+    std::string title = CleanTitle(db.ColText(stmt, 1));
+    if (!VisitPasses(url, title)) continue;
+    if (FPrivacy) url = StripQuery(url);
+    rec.Url = std::move(url);
+    rec.Title = std::move(title);
+    rec.VisitUnix = t;
+    FList.Add(rec);
+    ++count;
+  }
+  if (rc == kSqliteDone) return count;
+  if (rc != kSqliteTooBig) {
+    readError = db.LastError();
+    return count;
+  }
+  // An address or title too long to load ends the query there, and where
+  // the engine sorts the rows itself, before the first: the store is read
+  // again without loading any text in the query.
+  FList.Truncate(first);
+  return ReadRowsByAddress(db, firefox, sql, label, readError);
+}
+
+int32_t TCollector::ReadRowsByAddress(TSqliteDb& db, bool firefox, const std::string& sql,
+                                      TSourceLabelId label, std::string& readError) {
   const TStoreShape& shape = firefox ? kFirefoxShape : kChromiumShape;
-  // Firefox counts from 1970 and takes 2100-01-01 itself; Chromium counts
-  // from 1601 and stops just before it.
   const int64_t offset = firefox ? 0 : kUnixTo1601Seconds;
   const int64_t last = firefox ? kUnix2100 : kUnix2100 - 1;
   // The history query's rows in its order, with the address row's id in
-  // place of its texts: an engine that sorts the rows itself would load
-  // every text into its sort, and one too long to load would end the
-  // query before its first row. The texts come by id, once per address.
+  // place of its texts, which come by id, once per address.
   const std::string rowsSql = std::string("SELECT ") + shape.UrlAlias + ".rowid, v." +
                               shape.VisitTime + sql.substr(sql.find(" FROM "));
   TSqlStmt rows = nullptr, texts = nullptr;

@@ -13,6 +13,8 @@
 
 class TLogger;
 class TSqliteDb;
+struct sqlite3_stmt;
+using TSqlStmt = sqlite3_stmt*;
 
 struct TBrowserEntry {
   std::string Id;
@@ -134,11 +136,17 @@ class TCollector {
   void ReadSqliteStore(const TBrowserEntry& entry, const std::string& profileLabel,
                        const std::string& dbPath, bool firefox);
 
-  // The rows of the history query `sql` (for a store the table scans do not
-  // read), filtered and added to the list; returns how many. `readError`
-  // says why reading stopped early; the records added until then stay.
-  int32_t ReadQueryRows(TSqliteDb& db, bool firefox, const std::string& sql,
+  // The rows of the history query `sql`, prepared as `stmt` (for a store
+  // the table scans do not read), filtered and added to the list; returns
+  // how many. `readError` says why reading stopped early; the records added
+  // until then stay.
+  int32_t ReadQueryRows(TSqliteDb& db, bool firefox, TSqlStmt stmt, const std::string& sql,
                         TSourceLabelId label, std::string& readError);
+  // The same rows for a store holding a text too long to load, which ends
+  // the query: each address read once by its row id, an oversized text by
+  // its beginning.
+  int32_t ReadRowsByAddress(TSqliteDb& db, bool firefox, const std::string& sql,
+                            TSourceLabelId label, std::string& readError);
 
   // The downloads of a store open for its visits, filtered and added to
   // FDownloads; returns how many. `problem` says why reading stopped (a

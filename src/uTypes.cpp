@@ -85,6 +85,11 @@ void THistoryList::Clear() {
   FItems.resize(kInitialSlots);
 }
 
+void THistoryList::Truncate(int32_t count) {
+  for (int32_t i = std::max(count, 0); i < FCount; ++i) FItems[static_cast<size_t>(i)] = THistoryRecord();
+  FCount = std::min(FCount, std::max(count, 0));
+}
+
 void THistoryList::SetUrl(int32_t index, const std::string& newUrl) {
   if (index < 0 || index >= FCount) return;
   FItems[index].Url = newUrl;

@@ -224,6 +224,9 @@ class THistoryList {
   // growth step Add would take, else exactly the room asked.
   void Reserve(size_t extra);
   void Clear();
+  // Drops the records from `count` on (a reader's own, read again another
+  // way); their texts are let go.
+  void Truncate(int32_t count);
   // Newest first. The order of equal times is fixed by the partition steps,
   // so it is reproducible from run to run.
   void SortByTimeDesc();

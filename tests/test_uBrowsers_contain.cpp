@@ -132,25 +132,33 @@ TEST_F(Contain, QueryPathReadsOversizedTextsByTheirBeginning) {
   EXPECT_EQ(Visited("https://site5.example/"), 2);
 }
 
-// Visits of one address share its texts on the query path too, and the
-// filters and the privacy cut act on the address once for all of them.
-TEST_F(Contain, QueryPathFiltersEachAddressOnce) {
+// Read again by addresses, the store keeps the readers' rules: the filters
+// and the privacy cut act on each address once, and its visits share its
+// texts.
+TEST_F(Contain, OversizedStoreReadByAddressKeepsTheFilters) {
   std::vector<StoreVisit> visits = Visits(9, false, 3);
   for (StoreVisit& v : visits) v.Url += "?q=1";
+  visits.push_back({"https://huge-title.example/", "x", ChromeTime(kT0 - 1)});
   const std::string c = FUser.AddChrome("Default", visits);
-  ExecSql(c, "DROP INDEX visits_time_index");
+  ExecSql(c, "DROP INDEX visits_time_index; UPDATE urls SET title = printf('%.*c', 3000000, "
+             "'t') WHERE url LIKE '%huge-title%';");
   TCollector col(List, Sources, nullptr, 0, 0);
   const std::vector<std::string> exclude{"site1.example"};
   col.SetKeywordFilter(nullptr, &exclude);
   col.SetPrivacy(true);
   col.Collect({TUserProfile{FUser.Name(), FUser.Root(), true}});
-  ASSERT_EQ(List.Count(), 6);
-  EXPECT_EQ(Sources.Items()[0].Count, 6);
+  ASSERT_EQ(List.Count(), 7);
+  EXPECT_EQ(Sources.Items()[0].Status, ssOk) << Sources.Items()[0].Message;
+  EXPECT_EQ(Sources.Items()[0].Count, 7);
   for (int i = 0; i < List.Count(); ++i) {
     EXPECT_EQ(List.Items()[i].Url.str().find('?'), std::string::npos);
     EXPECT_NE(List.Items()[i].Url, "https://site1.example/");
   }
-  EXPECT_TRUE(List.Items()[0].Url.SameAs(List.Items()[2].Url));  // newest first: 8, 7, 6 …
+  // Newest first: visits 8, 6, 5 …; 8 and 5 are of one address.
+  EXPECT_EQ(List.Items()[0].Url, "https://site2.example/");
+  EXPECT_TRUE(List.Items()[0].Url.SameAs(List.Items()[2].Url));
+  EXPECT_EQ(List.Items()[6].Url, "https://huge-title.example/");
+  EXPECT_EQ(std::string(List.Items()[6].Title), std::string(300, 't'));
 }
 
 // Memory runs out in the middle of a store read by the query: the visits
