@@ -289,6 +289,12 @@ bool RunsInOrder(const std::vector<TTablePages::TRowSpan>& spans) {
   return true;
 }
 
+bool IdsRise(const std::vector<TScanUrl>& urls) {
+  for (size_t i = 1; i < urls.size(); ++i)
+    if (urls[i].Id <= urls[i - 1].Id) return false;
+  return true;
+}
+
 // Address ids as places in the address rows: ids are row ids, ascending,
 // and dense ones index a table directly.
 class TUrlPlaces {
@@ -480,6 +486,9 @@ bool THistoryScan::Read(std::vector<TScanUrl>& urls) {
     urlsRead = UrlsByEngine(urls);
     if (urlsRead) TakeRuns(FDb);
   }
+  // Address ids that do not rise (damage the engine's scan passes on as it
+  // finds it) leave the query to find each address as it would.
+  if (urlsRead && !IdsRise(urls)) return false;
   if (urlsRead && FVisitsByPages && (FVisitsFailed || !VisitRunsInOrder())) {
     FVisitsByPages = false;
     FVisitsFailed = false;

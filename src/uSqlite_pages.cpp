@@ -381,6 +381,9 @@ bool TTablePages::DecodeRecord(TCell& cell, TScanState& state, TValue* values) c
     offsets[f] = body;
     body += static_cast<uint64_t>(size);
   }
+  // A header read to its end must describe the record to its end: the
+  // engine finds anything else malformed once it has read that far.
+  if (h == hEnd && body != cell.Payload) return false;
   // A row id column that holds a value of its own is not the row id
   // after all (the engine's old "INTEGER PRIMARY KEY DESC").
   if (FRowIdField >= 0 && types[FRowIdField] != 0) return false;
