@@ -302,11 +302,11 @@ void TCollector::ReadContained(const TBrowserEntry& entry, const std::string& pr
   } catch (...) {
     reason = "未知错误";
   }
-  // Every record a reader adds is a whole visit of the store, and the
-  // SQLite readers add theirs only once the rows are read: what was added
-  // before the exception is kept and counted. The sources recorded inside
-  // `read` (the stores of a browser folder whose listing then failed) keep
-  // theirs.
+  // Every record a reader adds is a whole visit of the store (the table
+  // scans add theirs at once when all rows are read, the query row by row):
+  // what was added before the exception is kept and counted. The sources
+  // recorded inside `read` (the stores of a browser folder whose listing
+  // then failed) keep theirs.
   int32_t count = FList.Count() - visits, added = FDownloads ? FDownloads->Count() - downloads : 0;
   for (int32_t i = sources; i < FSources.Count(); ++i) {
     count -= FSources.Items()[static_cast<size_t>(i)].Count;
