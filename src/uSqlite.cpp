@@ -6,7 +6,6 @@
 #include <chrono>
 #include <cstring>
 #include <map>
-#include <mutex>
 
 #include "uPlatform.h"
 #include "uUtil.h"
@@ -360,21 +359,24 @@ int64_t SteadyNowMs() {
 
 // When each snapshot's copy began (steady clock), so that its reading ends
 // where the store's time does.
-std::mutex gCopyStartsLock;
+plat::TMonitor gCopyStartsLock;
 std::map<std::string, int64_t> gCopyStarts;
 
 void NoteCopyStart(const std::string& copy, int64_t startedMs) {
-  std::lock_guard<std::mutex> hold(gCopyStartsLock);
+  gCopyStartsLock.Lock();
   if (startedMs != 0)
     gCopyStarts[copy] = startedMs;
   else
     gCopyStarts.erase(copy);
+  gCopyStartsLock.Unlock();
 }
 
 int64_t CopyStart(const std::string& copy) {
-  std::lock_guard<std::mutex> hold(gCopyStartsLock);
+  gCopyStartsLock.Lock();
   const auto it = gCopyStarts.find(copy);
-  return it == gCopyStarts.end() ? 0 : it->second;
+  const int64_t started = it == gCopyStarts.end() ? 0 : it->second;
+  gCopyStartsLock.Unlock();
+  return started;
 }
 
 bool SqliteHead(const std::string& head, int64_t size) {
