@@ -12,16 +12,14 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
-
 #include <tuple>
 
 #include "PageDiff.h"
 #include "PageStores.h"
 #include "Stores.h"
 #include "TestSupport.h"
-#include "uUtil.h"
-#include "uPlatform.h"
 #include "uSqlite.h"
+#include "uUtil.h"
 
 using namespace vt_test;
 
@@ -212,18 +210,19 @@ TEST_F(PagesAgainstEngine, AddressRowIdsOutOfOrderReadAsTheQuery) {
   EXPECT_EQ(CollectedRows(FRoot, false), expected);
 }
 
-// A record whose length says more than its values fill: the engine finds
-// it malformed once it has read the record's header to its end, as it does
-// where the wanted columns are a table's last. Reading from pages must
-// refuse it then, or stand in for an engine that stops there.
+// A record whose values fill less than its length says: the engine finds
+// it malformed once it has read the record's header to its end, which it
+// does when the wanted columns are the record's last, or the header ends
+// with them. Reading from pages must then refuse it too, not stand in for
+// an engine that stops there. Two stores: an address row whose length
+// grew, its address and title being its table's last columns; a visit row
+// whose header was cut to end with its time.
 TEST_F(PagesAgainstEngine, RecordLongerThanItsValuesReadAsTheEngine) {
   std::vector<StoreVisit> visits;
   for (int i = 0; i < 6; ++i)
     visits.push_back(StoreVisit{"https://s" + std::to_string(i) + ".example/", "Page",
                                 ChromeTime(1700000000 + 60 * i)});
   MakeChromeHistory(History(), visits);
-  // The address table with its address and title last, as a store whose
-  // table was made in another order holds them.
   ExecSql(History(),
           "CREATE TABLE u2(id INTEGER PRIMARY KEY AUTOINCREMENT, visit_count INTEGER DEFAULT 0 "
           "NOT NULL, typed_count INTEGER DEFAULT 0 NOT NULL, last_visit_time INTEGER NOT NULL, "
@@ -235,8 +234,28 @@ TEST_F(PagesAgainstEngine, RecordLongerThanItsValuesReadAsTheEngine) {
     ASSERT_LT(static_cast<unsigned char>(bytes[cell]), 0x70);  // a one-byte length
     bytes[cell] = static_cast<char>(bytes[cell] + 9);
   });
-  const std::string diff = FirstDifference(CollectLines(FRoot, true), CollectLines(FRoot, false));
-  EXPECT_TRUE(diff.empty()) << diff;
+  std::string diff = FirstDifference(CollectLines(FRoot, true), CollectLines(FRoot, false));
+  EXPECT_TRUE(diff.empty()) << "address row:\n" << diff;
+
+  MakeChromeHistory(History(), visits);
+  PatchCell(History(), "visits", 2, [](std::string& bytes, size_t cell) {
+    // One-byte length and row id, then the header's size: the row id's
+    // NULL, the address and the time are all the header keeps.
+    ASSERT_EQ(static_cast<unsigned char>(bytes[cell + 2]), 19);
+    bytes[cell + 2] = 4;
+  });
+  diff = FirstDifference(CollectLines(FRoot, true), CollectLines(FRoot, false));
+  EXPECT_TRUE(diff.empty()) << "visit row:\n" << diff;
+}
+
+// A visits table without rows, read through the engine: its one run of
+// rows is empty, and placing it must not step from an empty list's null
+// start (the sanitizers' build stops there).
+TEST_F(PagesAgainstEngine, EmptyVisitTableReadAlike) {
+  MakeChromeHistory(History(), {});
+  const std::vector<std::string> engine = CollectLines(FRoot, false);
+  ASSERT_EQ(engine.size(), 1u);
+  EXPECT_EQ(FirstDifference(CollectLines(FRoot, true), engine), "");
 }
 
 }  // namespace
