@@ -177,9 +177,54 @@ void Copies(const std::string& root) {
   Check(!plat::CopyFileShared(root + "\\missing", root + "\\c4", code), "copy of a missing file");
   CheckEq(int64_t{plat::kErrFileNotFound}, int64_t{code}, "missing source: code 2");
   Check(!plat::CopyFileBackup(root, root + "\\c5", code), "backup copy of a folder fails");
+  CheckEq(int64_t{plat::kErrNotRegularFile}, int64_t{code}, "a folder is no regular file");
   Check(!plat::FileExists(root + "\\c5"), "no copy is left of a folder");
   Check(!plat::CopyFileShared(src, root + "\\no\\such\\c6", code), "copy into a missing folder");
   CheckEq(int64_t{plat::kErrPathNotFound}, int64_t{code}, "missing target folder: code 3");
+}
+
+// Devices and pipes under a file's name are refused at once, before a byte
+// is read; a file is copied as it stood when opened.
+void CopiesTakeFilesOnly(const std::string& root) {
+  const std::wstring pipeName =
+      L"\\\\.\\pipe\\vt_copy_check_" + std::to_wstring(GetCurrentProcessId());
+  HANDLE server = CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 4096,
+                                   4096, 0, nullptr);
+  Check(server != INVALID_HANDLE_VALUE, "create a named pipe");
+  std::vector<std::string> sources = {"NUL", "\\\\.\\NUL", root + "\\NUL"};
+  if (server != INVALID_HANDLE_VALUE) sources.push_back(plat::detail::Narrow(pipeName));
+  const int64_t start = plat::NowUnixMillis();
+  for (const std::string& src : sources) {
+    uint32_t code = 0;
+    Check(!plat::CopyFileShared(src, root + "\\dev.bin", code), "a device or pipe is not copied",
+          src);
+    CheckEq(int64_t{plat::kErrNotRegularFile}, int64_t{code}, "device or pipe: no regular file");
+    Check(!plat::FileExists(root + "\\dev.bin"), "nothing is left of a device's copy");
+    std::string bytes;
+    Check(!plat::ReadRegularFile(src, 1 << 20, bytes, code) && code == plat::kErrNotRegularFile,
+          "a device or pipe is not read whole", src);
+  }
+  Check(plat::NowUnixMillis() - start < 5000, "devices and pipes are refused at once");
+  if (server != INVALID_HANDLE_VALUE) CloseHandle(server);
+
+  const std::string src = root + "\\growing.bin";
+  std::string content(300000, 'g');
+  Check(WriteAll(src, content), "write the growing source");
+  plat::CopyChecks grow;
+  int64_t seen = -1;
+  grow.Accept = [&](const std::string& head, int64_t size) -> uint32_t {
+    seen = size;
+    WriteAll(src, std::string(100000, 'G'), "ab");
+    return head.size() == plat::kCopyHeadBytes ? 0u : uint32_t{plat::kErrBadFormat};
+  };
+  uint32_t code = 0;
+  Check(plat::CopyRegularFile(src, root + "\\grown.bin", false, grow, code), "copy a growing file");
+  CheckEq(int64_t{300000}, seen, "the size seen at open");
+  Check(ReadAll(root + "\\grown.bin") == content, "a growing file is copied to its size at open");
+  std::string bytes;
+  Check(!plat::ReadRegularFile(src, 1000, bytes, code) && code == plat::kErrFileTooLarge,
+        "a whole-file read is bounded");
+  Check(plat::FreeDiskBytes(root) > 0, "free space of the scratch folder");
 }
 
 // True when a byte range locked through one handle refuses reads through
@@ -833,6 +878,7 @@ int wmain(int, wchar_t**) {
   plat::CreateDirs(root);
   FilesWithUnicodeNames(root);
   Copies(root);
+  CopiesTakeFilesOnly(root);
   if (plat::GetEnv("VT_CHECK_SKIP_BIG") != "1") CopyAcrossSqliteLockBytes(root);
   Processes(root, plat::OwnExePath());
   Containment(root, plat::OwnExePath());
