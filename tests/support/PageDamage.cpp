@@ -54,7 +54,7 @@ size_t At(const Map& m, uint32_t page) { return static_cast<size_t>(page - 1) * 
 // the overflow chain.
 void MapLeafCells(const std::string& f, Map& m, uint32_t page) {
   const size_t base = At(m, page), end = base + m.Usable;
-  const uint32_t cells = Get16(f, base + 3);
+  const uint32_t cells = std::min(Get16(f, base + 3), (m.Usable - 8) / 2);
   const uint64_t maxLocal = m.Usable - 35, minLocal = (m.Usable - 12) * 32 / 255 - 23;
   for (uint32_t c = 0; c < cells; ++c) {
     m.CellPtrs.push_back(base + 8 + 2 * c);
@@ -73,7 +73,8 @@ void MapLeafCells(const std::string& f, Map& m, uint32_t page) {
     }
     m.Headers.push_back(q);
     const size_t hn = Varint(f, q, std::min<size_t>(end, q + local), header);
-    for (size_t t = q + hn; hn && t < q + std::min<uint64_t>(header, local); ++t) m.Types.push_back(t);
+    for (size_t t = q + hn; hn && t < std::min<uint64_t>(q + std::min(header, local), end); ++t)
+      m.Types.push_back(t);
     if (local == payload || q + local + 4 > end) continue;
     size_t ptr = q + local;
     std::set<uint32_t> chain;
@@ -96,7 +97,7 @@ void MapTree(const std::string& f, Map& m, uint32_t root, bool visits) {
     if (page < 2 || page > m.Pages || !seen.insert(page).second) continue;
     const size_t base = At(m, page);
     const unsigned char kind = static_cast<unsigned char>(f[base]);
-    const uint32_t cells = Get16(f, base + 3);
+    const uint32_t cells = std::min(Get16(f, base + 3), (m.Usable - 12) / 2);
     if (kind == 13) {
       if (visits && m.FirstLeaf == 0) m.FirstLeaf = page;
       m.Leaves.push_back(page);
@@ -127,6 +128,9 @@ Map MapStore(const std::string& path, const std::string& f) {
   if (m.PageSize < 512) return m;
   m.Usable = m.PageSize - static_cast<unsigned char>(f[20]);
   m.Pages = static_cast<uint32_t>(f.size() / m.PageSize);
+  // The fuzz target hands over stores already damaged: only what lies
+  // within the file is mapped.
+  if (m.Usable < 480 || m.Pages < 2) return m;
   sqlite3* db = nullptr;
   sqlite3_stmt* s = nullptr;
   if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
