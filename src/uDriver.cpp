@@ -456,7 +456,9 @@ std::string StatsLine(const TAnalyzer& a) {
 // also when the current folder is not.
 std::string ReportFilePath(const TOptions& opts, const std::string& defaultName, bool& claimed) {
   bool defaultUsed = false;
-  const std::string tempDir = plat::TempDir();
+  // The user's own temporary folder, never the run folder: the report
+  // outlives the run and is opened by the user's desktop.
+  const std::string tempDir = plat::UserTempDir();
   const std::string out =
       opts.OutPath.empty() && opts.AutoOpen && !tempDir.empty() ? tempDir : opts.OutPath;
   std::string path = ResolveReportPath(out, opts.Format, defaultName, &defaultUsed);
@@ -717,6 +719,27 @@ int RunMain(const std::vector<std::string>& rawArgs) {
   const bool stdOutMode = Trim(opts.OutPath).empty() && !opts.AutoOpen;
   const bool quiet = opts.Quiet;
   if (stdOutMode) opts.Quiet = true;
+
+  // Before anything is copied: an elevated run works in a folder of its own
+  // that the audited users cannot reach, or does not run at all. Refused
+  // like a report that cannot be written (4): the run has nowhere safe to
+  // write its copies.
+  if (!plat::OpenRunFolder(err)) {
+    const std::string line = "错误：无法建立安全的临时工作文件夹，未复制任何数据。" + err;
+    if (stdOutMode)
+      WriteErrorLine(line);
+    else
+      WriteLine(line);
+    return 4;
+  }
+  // Every way out removes the run folder, and waits for the interruption's
+  // clean-up when one is under way (it ends the process itself).
+  struct TRunFolderHold {
+    ~TRunFolderHold() {
+      plat::WaitForInterruptCleanup();
+      plat::CloseRunFolder();
+    }
+  } runFolder;
 
   std::unique_ptr<TLogger> log;
   std::string cls, msg;

@@ -164,8 +164,47 @@ bool CopyFromShadow(const std::vector<ShadowFile>& files, std::string& reason);
 std::string CurrentDir();
 // Absolute form of `path` against the current folder; unchanged if absolute.
 std::string AbsolutePath(const std::string& path);
-// The user's temporary folder, ending with a separator; empty when unknown.
+// Where the run keeps its temporary files, ending with a separator: the run
+// folder while one is open (OpenRunFolder), otherwise the user's temporary
+// folder; empty when unknown.
 std::string TempDir();
+// The user's temporary folder (TMPDIR or /tmp; Windows: GetTempPath),
+// ending with a separator, whether a run folder is open or not.
+std::string UserTempDir();
+
+// ---- The run's folder ------------------------------------------------------
+// Every run holds, for its whole life, a lock file "vt_run_<pid>_<tick>.lock"
+// beside its temporary files, by which a later run tells a live run's files
+// from those of a run that ended without its clean-up. An elevated run (an
+// administrator on Windows, root on POSIX) also keeps all its temporary
+// files in one folder of its own, "vt_run_<pid>_<tick>" beside that lock, in
+// a parent only the administrators can change (Windows: the system's Temp
+// folder; POSIX: the temporary folder, when it is sticky or writable by its
+// owner alone): made new, private (Windows: owner and access list SYSTEM
+// and Administrators from its creation; POSIX: 0700, owned by root),
+// checked to be no link and held open for the run, so that the audited user
+// can neither read the copies of other users' history nor steer where they
+// are written or removed. Called once, before anything is copied. False
+// with the reason (Chinese text) when an elevated run cannot have such a
+// folder: the run must then copy nothing.
+bool OpenRunFolder(std::string& err);
+// Removes the run folder with what it holds and gives up the lock. Safe to
+// call when nothing is open, and more than once.
+void CloseRunFolder();
+// The open run folder without a final separator; empty when there is none.
+std::string RunFolder();
+// The folders where runs of this account leave their temporary files and
+// lock files: the user's temporary folder and, for an elevated run on
+// Windows, the system's Temp folder.
+std::vector<std::string> RunParentFolders();
+// True when the entry at `path` itself (never a link's target) belongs to
+// the running account or, for an elevated run, to the administrators (the
+// Administrators group or SYSTEM on Windows, root on POSIX): only such
+// entries are ever removed as left over by an earlier run.
+bool OwnedByRunAccount(const std::string& path);
+// True when the lock file of a run at `path` is held by no one (its run has
+// ended); false while its run holds it, and when it cannot be opened.
+bool RunLockFree(const std::string& path);
 // The form of an absolute path that file APIs accept at any length (Windows:
 // "\\?\" before paths of 248 characters and more); unchanged elsewhere.
 std::string LongPathForm(const std::string& path);
@@ -266,6 +305,11 @@ void UntrackTempPath(const std::string& path);
 // the clean-up (which runs on its own thread on Windows) can remove their
 // files; on POSIX the process ends inside the signal handler instead.
 bool InterruptRequested();
+// Once an interruption has begun, waits for its clean-up, which ends the
+// process (the handler may run on another thread); returns at once
+// otherwise. For the ways out of the run, so that none ends the process
+// while the clean-up is still removing copies.
+void WaitForInterruptCleanup();
 
 // ---- Environment and users ---------------------------------------------
 std::string GetEnv(const std::string& name);  // empty when missing

@@ -326,7 +326,7 @@ std::string AbsolutePath(const std::string& path) {
 
 std::string LongPathForm(const std::string& path) { return path; }
 
-std::string TempDir() {
+std::string UserTempDir() {
   const char* t = std::getenv("TMPDIR");
   std::string dir = (t && *t) ? t : "/tmp";
   if (dir.back() != '/') dir += '/';

@@ -156,6 +156,13 @@ void InstallInterruptCleanup() {
 
 bool InterruptRequested() { return gInterrupted.load(std::memory_order_relaxed); }
 
+// A signal sent to the process is handled on any of its threads: the main
+// thread must not end the process under a clean-up running on another one.
+void WaitForInterruptCleanup() {
+  if (!gInterrupted.load()) return;
+  for (;;) pause();
+}
+
 // The same removal as the interruption's, for the normal end of a run.
 bool RemoveTree(const std::string& path) {
   if (path.empty()) return true;

@@ -64,56 +64,6 @@ std::wstring ChildPath(const std::wstring& dir, const std::wstring& name) {
   return LongForm(child + name);
 }
 
-namespace {
-
-bool Gone(const std::wstring& path) {
-  return GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
-         GetLastError() != ERROR_ACCESS_DENIED;
-}
-
-bool RemoveTreeAt(const std::wstring& path, int depth) {
-  const DWORD attrs = GetFileAttributesW(path.c_str());  // of a link itself, not its target
-  if (attrs == INVALID_FILE_ATTRIBUTES) return Gone(path);
-  if (!(attrs & FILE_ATTRIBUTE_DIRECTORY)) {
-    DeleteFileW(path.c_str());  // a symbolic link to a file goes as a link
-    return Gone(path);
-  }
-  if (!(attrs & FILE_ATTRIBUTE_REPARSE_POINT) && depth < 64) {
-    // Held open, not following a link and without delete sharing, the
-    // folder can be neither renamed nor replaced by a junction while its
-    // entries are removed by name below it. Opened after the look above, it
-    // is looked at again through the handle: a folder swapped meanwhile is
-    // a link now and is only unlinked.
-    THandle dir(CreateFileW(path.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    BY_HANDLE_FILE_INFORMATION info;
-    if (dir.Valid() && GetFileInformationByHandle(dir.Get(), &info) &&
-        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-        !(info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-      WIN32_FIND_DATAW fd;
-      HANDLE h = FindFirstFileExW(ChildPath(path, L"*").c_str(), FindExInfoBasic, &fd,
-                                  FindExSearchNameMatch, nullptr, 0);
-      if (h != INVALID_HANDLE_VALUE) {
-        do {
-          const std::wstring name = fd.cFileName;
-          if (name == L"." || name == L"..") continue;
-          RemoveTreeAt(ChildPath(path, name), depth + 1);
-        } while (FindNextFileW(h, &fd));
-        FindClose(h);
-      }
-    }
-  }
-  // An empty folder, or a junction, directory link or mount point (removed
-  // itself, whatever it points at).
-  RemoveDirectoryW(path.c_str());
-  return Gone(path);
-}
-
-}  // namespace
-
-bool RemoveTreeW(const std::wstring& path) { return RemoveTreeAt(path, 0); }
-
 bool WriteAllTo(HANDLE h, const char* data, size_t len) {
   while (len > 0) {
     DWORD chunk = len > 0x40000000u ? 0x40000000u : static_cast<DWORD>(len);
@@ -286,6 +236,7 @@ bool CopyFromHandle(HANDLE in, uint64_t size, const std::string& dst, const Copy
   // may read the copy.
   DeleteFileW(wdst.c_str());
   TPrivateSecurity security(false);
+  detail::TCreationHold creating;  // an interruption waits for the copy to stop
   THandle out(CreateFileW(wdst.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, security.Get(),
                           CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
   if (!out.Valid()) {
@@ -372,6 +323,7 @@ bool CreateDirs(const std::string& path) {
 }
 
 bool CreateNewFile(const std::string& path, uint32_t& code) {
+  detail::TCreationHold creating;
   THandle h(CreateFileW(WPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                         FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!h.Valid()) {
@@ -384,6 +336,7 @@ bool CreateNewFile(const std::string& path, uint32_t& code) {
 
 bool CreatePrivateDir(const std::string& path, uint32_t& code) {
   TPrivateSecurity security(true);
+  detail::TCreationHold creating;
   // A folder is created new or not at all: an existing entry under the name
   // (a junction planted there among them) is an error.
   if (path.empty() || !CreateDirectoryW(WPath(path).c_str(), security.Get())) {
@@ -398,6 +351,7 @@ std::FILE* CreatePrivateFile(const std::string& path, uint32_t& code) {
   const std::wstring w = WPath(path);
   DeleteFileW(w.c_str());  // a link under the name goes itself
   TPrivateSecurity security(false);
+  detail::TCreationHold creating;
   HANDLE h = CreateFileW(w.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
                          security.Get(), CREATE_NEW,
                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
@@ -657,7 +611,7 @@ std::string LongPathForm(const std::string& path) {
   return Narrow(detail::LongForm(full));
 }
 
-std::string TempDir() {
+std::string UserTempDir() {
   std::wstring buf(MAX_PATH + 2, L'\0');
   DWORD n = GetTempPathW(static_cast<DWORD>(buf.size()), &buf[0]);
   std::string dir;

@@ -52,6 +52,31 @@ std::wstring ChildPath(const std::wstring& dir, const std::wstring& name);
 // plat::RemoveTree on a full path (the interruption's clean-up uses it on
 // its own thread).
 bool RemoveTreeW(const std::wstring& path);
+// `name` inside `dir` (a full path), always in the extended form ("\\?\").
+std::wstring ExtendedChild(const std::wstring& dir, const std::wstring& name);
+// A full path in the extended form, without a final separator.
+std::wstring ExtendedPath(const std::wstring& full);
+// Removes what the folder held by `dir` (opened for listing, its full path
+// `path`) contains, never following a link; the folder itself stays.
+void EmptyHeldFolder(HANDLE dir, const std::wstring& path);
+// Marks the entry of `h` (opened with DELETE) for deletion when its last
+// handle closes; `attrs` are its attributes (a read-only file is made
+// writable first).
+bool DeleteByHandle(HANDLE h, DWORD attrs);
+// The handler's part of an interruption: removes the run folder through the
+// handle the run holds (no one else can open it for deletion).
+void RemoveRunFolderNow();
+// Held while a path of the run is created (TrackTempPath registered it):
+// an interruption ends the process only once every creation is over, so
+// that nothing it creates is missed. Waits for the end instead when an
+// interruption has already begun.
+class TCreationHold {
+ public:
+  TCreationHold();
+  ~TCreationHold();
+  TCreationHold(const TCreationHold&) = delete;
+  TCreationHold& operator=(const TCreationHold&) = delete;
+};
 bool WriteAllTo(HANDLE h, const char* data, size_t len);
 // Copies `src`, a file on disk (no device, pipe or folder), to the new
 // file `dst` up to its size at open, opening the source with the given

@@ -43,6 +43,22 @@ class TLockGuard {
   for (;;) Sleep(INFINITE);
 }
 
+// One pass over what the run may have left: every tracked path, then the
+// run folder itself once nothing is being created any more. True when all
+// of it is gone.
+bool RemoveWhatIsLeft(bool final) {
+  std::vector<std::wstring> paths;
+  {
+    TLockGuard lock;
+    if (gPaths) paths = *gPaths;
+  }
+  bool left = false;
+  for (const auto& p : paths)
+    if (!detail::RemoveTreeW(p)) left = true;
+  if (final) detail::RemoveRunFolderNow();
+  return !left;
+}
+
 BOOL WINAPI OnConsoleControl(DWORD type) {
   if (type != CTRL_C_EVENT && type != CTRL_BREAK_EVENT && type != CTRL_CLOSE_EVENT) return FALSE;
   // A second event while the first is handled: the first ends the process.
@@ -63,25 +79,25 @@ BOOL WINAPI OnConsoleControl(DWORD type) {
   }
   // Then what was started is waited for: the worker's end, and the main
   // thread giving back what it holds outside the process (it stops copying
-  // and deletes its shadow copy once it sees the interruption), removing
-  // what they let go of meanwhile.
+  // and deletes its shadow copy once it sees the interruption) and ending
+  // the creation of a tracked path, removing what they let go of meanwhile.
   const DWORD start = GetTickCount();
   for (;;) {
-    std::vector<std::wstring> paths;
-    {
-      TLockGuard lock;
-      if (gPaths) paths = *gPaths;
-    }
-    bool left = false;
-    for (const auto& p : paths)
-      if (!detail::RemoveTreeW(p)) left = true;
-    const bool childRuns = child && WaitForSingleObject(child, 0) == WAIT_TIMEOUT;
-    if ((!left && !childRuns && gExitHolds.load() == 0) ||
-        GetTickCount() - start >= kRemovalPatienceMs)
-      break;
+    // Looked at before the pass: once no hold is left none can begin, so a
+    // pass after that sees every path the run will ever have made.
+    const bool idle = gExitHolds.load() == 0 &&
+                      !(child && WaitForSingleObject(child, 0) == WAIT_TIMEOUT);
+    const bool clean = RemoveWhatIsLeft(false);
+    if ((idle && clean) || GetTickCount() - start >= kRemovalPatienceMs) break;
     Sleep(50);
   }
-  ExitProcess(kStatusControlCExit);
+  RemoveWhatIsLeft(true);
+  if (child) CloseHandle(child);
+  // Ended here, from the handler's thread, with the status of an
+  // interrupted console program: ExitProcess would first run the
+  // process's clean-up on this thread while the main thread still works.
+  TerminateProcess(GetCurrentProcess(), kStatusControlCExit);
+  WaitForTheEnd();
 }
 
 }  // namespace
@@ -101,6 +117,10 @@ void InstallInterruptCleanup() {
 }
 
 bool InterruptRequested() { return gInterrupted.load(std::memory_order_relaxed); }
+
+void WaitForInterruptCleanup() {
+  if (gInterrupted.load()) WaitForTheEnd();
+}
 
 void TrackTempPath(const std::string& path) {
   if (path.empty()) return;
@@ -151,6 +171,19 @@ bool StartTrackedProcess(std::wstring& cmd, DWORD creationFlags, PROCESS_INFORMA
   if (!started) SetLastError(err);
   return started;
 }
+
+// Counted before the interruption is looked at, and the handler sets the
+// interruption before it counts: either the handler waits for this
+// creation, or the creation sees the interruption and never starts.
+TCreationHold::TCreationHold() {
+  gExitHolds.fetch_add(1);
+  if (gInterrupted.load()) {
+    gExitHolds.fetch_sub(1);
+    WaitForTheEnd();
+  }
+}
+
+TCreationHold::~TCreationHold() { gExitHolds.fetch_sub(1); }
 
 void BeginExitHold() { gExitHolds.fetch_add(1); }
 

@@ -237,15 +237,20 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, uint32_t* code =
 std::string ReadFileErrorText(uint32_t code, int64_t maxBytes);
 // The reason given for a pipe, device or folder where a file was expected.
 constexpr const char kNotRegularFileText[] = "不是普通文件（可能是管道、设备或文件夹）";
-// "vt_<prefix>_<pid>_<ticks>" in the temporary folder, no extension.
+// "vt_<prefix>_<pid>_<ticks>" in the run's temporary folder (its run folder
+// when one is open), no extension.
 std::string MakeTempName(const std::string& prefix);
 // True for a name MakeTempName gives ("db", "webcache" or "probe"), with
-// what a run adds to it (".db", its "-wal", "-shm", "-journal", ".tsv", a
-// "_<n>" that makes it unique); `pid` is the process id in it.
+// what a run adds to it (".db", its "-wal", "-shm", "-journal", ".tsv",
+// ".tsv.downloads", a "_<n>" that makes it unique), and for a run's folder
+// and lock file ("vt_run_<pid>_<tick>", the same with ".lock"); `pid` is the
+// process id in it.
 bool IsOurTempName(const std::string& name, uint32_t& pid);
 // Removes, with the link-safe clean-up, the temporary files and folders of
-// earlier runs whose process no longer runs (ended by logoff, shutdown or a
-// forced end before their clean-up); those of a running process stay.
+// earlier runs that ended before their clean-up (logoff, shutdown, a forced
+// end): those whose run's lock is free, or whose run left no lock and whose
+// process no longer runs. Only entries of this account (of the
+// administrators, for an elevated run) are removed; those of a live run stay.
 void RemoveStaleTempFiles();
 // True when a new file can be created in the temporary folder; otherwise
 // `code` is the system's reason (a Windows error code).

@@ -2,6 +2,8 @@
 
 #include "uPlatform.h"
 
+#include <set>
+
 // ---- Paths and system queries -------------------------------------------------------
 
 std::string JoinPath(const std::string& dir, const std::string& name) {
@@ -50,11 +52,13 @@ bool TakeDigits(const std::string& s, size_t& at, uint64_t& value) {
 bool IsOurTempName(const std::string& name, uint32_t& pid) {
   size_t at = 0;
   bool known = false;
-  for (const char* kind : {"vt_db_", "vt_webcache_", "vt_probe_"}) {
+  bool run = false;
+  for (const char* kind : {"vt_db_", "vt_webcache_", "vt_probe_", "vt_run_"}) {
     const std::string k = kind;
     if (name.compare(0, k.size(), k) == 0) {
       at = k.size();
       known = true;
+      run = k == "vt_run_";
       break;
     }
   }
@@ -68,9 +72,12 @@ bool IsOurTempName(const std::string& name, uint32_t& pid) {
     if (!TakeDigits(name, at, n)) return false;
   }
   const std::string rest = name.substr(at);
-  static const char* const kEndings[] = {"", ".db", ".db-wal", ".db-shm", ".db-journal", ".tsv"};
+  // ".tsv.downloads": the WebCache worker's download results beside its rows.
+  static const char* const kEndings[] = {"",        ".db",  ".db-wal",        ".db-shm",
+                                         ".db-journal", ".tsv", ".tsv.downloads", ".lock"};
   for (const char* ending : kEndings) {
-    if (rest == ending) {
+    // A run is a folder and its lock, nothing else.
+    if (rest == ending && (run ? rest.empty() || rest == ".lock" : rest != ".lock")) {
       pid = static_cast<uint32_t>(id);
       return true;
     }
@@ -78,16 +85,52 @@ bool IsOurTempName(const std::string& name, uint32_t& pid) {
   return false;
 }
 
-void RemoveStaleTempFiles() {
-  const std::string dir = plat::TempDir();
+namespace {
+
+bool IsRunLockName(const std::string& name, uint32_t& pid) {
+  return name.compare(0, 7, "vt_run_") == 0 && name.size() > 5 &&
+         name.compare(name.size() - 5, 5, ".lock") == 0 && IsOurTempName(name, pid);
+}
+
+// One folder where runs keep their files. A run is known to have ended when
+// its lock is free (the lock dies with its process, however it ended), or,
+// for a run that left no lock, when its process no longer runs; a lock
+// someone holds keeps that process id's files whoever holds it. Only what
+// belongs to this account is ever removed: a look-alike of another user
+// (or a lock planted to make a live run look ended) stays and counts for
+// nothing.
+void RemoveStaleIn(const std::string& dir) {
   std::vector<plat::DirEntry> entries;
   if (dir.empty() || !plat::ListDir(dir, entries)) return;
   const uint32_t self = plat::ProcessId();
+  std::set<uint32_t> locked, held;
+  std::vector<std::string> freeLocks;
   for (const auto& e : entries) {
     uint32_t pid = 0;
-    if (!IsOurTempName(e.Name, pid) || pid == self || plat::ProcessRunning(pid)) continue;
-    plat::RemoveTree(JoinPath(dir, e.Name));
+    if (e.IsDir || e.IsLink || !IsRunLockName(e.Name, pid) || pid == self) continue;
+    const std::string path = JoinPath(dir, e.Name);
+    if (!plat::RunLockFree(path)) {
+      held.insert(pid);
+    } else if (plat::OwnedByRunAccount(path)) {
+      locked.insert(pid);
+      freeLocks.push_back(path);
+    }
   }
+  for (const auto& e : entries) {
+    uint32_t pid = 0;
+    if (!IsOurTempName(e.Name, pid) || pid == self || IsRunLockName(e.Name, pid)) continue;
+    if (held.count(pid) || (!locked.count(pid) && plat::ProcessRunning(pid))) continue;
+    const std::string path = JoinPath(dir, e.Name);
+    if (plat::OwnedByRunAccount(path)) plat::RemoveTree(path);
+  }
+  // The locks last: a sweep ended half-way finds the rest next time.
+  for (const std::string& path : freeLocks) plat::RemoveTree(path);
+}
+
+}  // namespace
+
+void RemoveStaleTempFiles() {
+  for (const std::string& dir : plat::RunParentFolders()) RemoveStaleIn(dir);
 }
 
 bool TempFolderWritable(uint32_t& code) {

@@ -29,6 +29,13 @@ long long SizeOfOnlyFile(const std::string& dir) {
   return ::stat((dir + "/" + names[0]).c_str(), &st) == 0 ? st.st_size : -1;
 }
 
+// A root run's folder in `tmp` ("vt_run_<pid>_<tick>", beside its lock), or
+// empty while there is none.
+std::string RunFolderIn(const std::string& tmp) {
+  const Lines names = vt_test::ListNames(tmp);
+  return names.size() == 2 && names[1] == names[0] + ".lock" ? tmp + "/" + names[0] : "";
+}
+
 }  // namespace
 
 TEST(InterruptedRun, SignalWhileCopyingAStoreLeavesNothingBehind) {
@@ -55,12 +62,21 @@ TEST(InterruptedRun, SignalWhileCopyingAStoreLeavesNothingBehind) {
         {{"USERPROFILE", alice.Root()}, {"USERNAME", "alice"}, {"-APPDATA", ""},
          {"-LOCALAPPDATA", ""}, {"TMPDIR", tmp}});
     ASSERT_GT(pid, 0);
+    // The tests run as root: the copy is made in the run's private folder,
+    // nothing of it lies loose in the temporary folder.
     bool copying = false;
+    std::string runDir;
     for (int i = 0; i < 10000 && !copying; ++i) {
-      copying = SizeOfOnlyFile(tmp) > 0;
+      runDir = RunFolderIn(tmp);
+      copying = !runDir.empty() && SizeOfOnlyFile(runDir) > 0;
       if (!copying) ::usleep(1000);
     }
-    ASSERT_TRUE(copying) << "no snapshot copy appeared in the temporary folder";
+    ASSERT_TRUE(copying) << "no snapshot copy appeared in the run folder";
+    struct stat st;
+    ASSERT_EQ(0, ::lstat(runDir.c_str(), &st));
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(0u, st.st_uid);
+    EXPECT_EQ(0700u, st.st_mode & 07777);
 
     ASSERT_EQ(0, ::kill(pid, sig));
     int status = 0;
