@@ -1,80 +1,16925 @@
-// The reading of tables from their pages against the engine: each input is
-// the bytes of a Chromium History (seeded with real-schema stores of
-// 512-byte pages, fuzz/seeds/fuzz_pages), collected once with tables read
-// from their pages and once through the engine alone. A page path that
-// cannot be sure of a table refuses it and the engine reads it, so the two
-// results must be the same: any difference aborts, as do a crash and
-// memory past libFuzzer's bound (scripts/fuzz.sh sets it).
-//
-// Half of the mutations are libFuzzer's own on the bytes; the other half
-// change one thing in the pages of the urls or visits table, as the unit
-// test's damage does (tests/support/PageDamage.cpp).
-#include <cstddef>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <string>
-
-#include "../tests/support/PageDamage.cpp"
-#include "../tests/support/PageDiff.h"
-#include "../tests/support/PageStores.cpp"
-#include "../tests/support/Stores.cpp"
-#include "uPlatform.h"
-#include "uSqlite.h"
-
-extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);
-
-namespace {
-
-// Long enough that no store of fuzz size runs out of it, so that how far a
-// store was read never depends on the machine's pace.
-constexpr uint32_t kStoreLimitMs = 20000;
-
-std::string gBase, gRoot, gScratch;
-
-}  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  // scripts/fuzz.sh names a folder in memory where it can.
-  const char* dir = std::getenv("VT_FUZZ_TMP");
-  std::string tmpl = std::string(dir && *dir ? dir : "/tmp") + "/vt_fuzz_pages_XXXXXX";
-  if (!mkdtemp(&tmpl[0])) std::abort();
-  gBase = tmpl;
-  gRoot = gBase + "/u";
-  gScratch = gBase + "/scratch.db";
-  plat::CreateDirs(gBase + "/tmp");
-  const std::string history = vt_test::ChromeHistoryIn(gRoot);
-  plat::CreateDirs(history.substr(0, history.rfind('/')));
-  setenv("TMPDIR", (gBase + "/tmp").c_str(), 1);
-  std::string err;
-  TSqliteDb::EnsureLoaded("", err);
-  SetStoreTimeLimit(kStoreLimitMs);
-  return 0;
-}
-
-extern "C" size_t LLVMFuzzerCustomMutator(uint8_t* data, size_t size, size_t maxSize,
-                                          unsigned int seed) {
-  if (seed % 2 == 0 || size < 1024) return LLVMFuzzerMutate(data, size, maxSize);
-  vt_test::WriteBytes(gScratch, std::string(reinterpret_cast<const char*>(data), size));
-  if (vt_test::DamageStore(gScratch, seed).empty()) return LLVMFuzzerMutate(data, size, maxSize);
-  const std::string damaged = vt_test::ReadBytes(gScratch);
-  const size_t n = std::min(damaged.size(), maxSize);
-  std::memcpy(data, damaged.data(), n);
-  return n;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string history = vt_test::ChromeHistoryIn(gRoot);
-  for (const char* side : {"-wal", "-shm", "-journal"}) plat::RemoveFile(history + side);
-  vt_test::WriteBytes(history, std::string(reinterpret_cast<const char*>(data), size));
-  const std::vector<std::string> pages = vt_test::CollectLines(gRoot, true);
-  const std::vector<std::string> engine = vt_test::CollectLines(gRoot, false);
-  if (vt_test::RanOutOfTime(pages) || vt_test::RanOutOfTime(engine)) return 0;
-  const std::string diff = vt_test::FirstDifference(pages, engine);
-  if (!diff.empty()) {
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
     std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
     std::abort();
   }
-  return 0;
-}
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+T  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+C  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+H  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+w  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+-  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+5  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+1  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+2  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+-  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+w  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+A  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+w  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+F  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+'  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+H  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+F  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+'  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+w  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+'  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+P  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+D  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+#  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+<  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+>  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+#  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+<  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+>  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+#  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+<  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+>  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+#  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+<  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+>  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+#  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+<  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+>  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+#  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+<  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+>  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+#  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+P  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+D  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+#  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+P  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+D  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+#  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+P  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+#  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+#  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+P  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+#  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+q  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+x  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+C  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+V  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+M  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+F  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+M  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+8  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+*  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+x  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+{  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+w  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+w  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+'  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+x  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+3  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+2  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+k  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+M  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+=  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+2  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+0  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+0  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+0  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+0  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+B  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+R  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+}  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+x  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+C  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+V  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+M  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+F  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+I  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+*  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+*  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+*  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+*  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+{  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+w  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+*  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+=  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+V  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+T  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+F  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+U  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+Z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+Z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+T  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+M  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+P  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+=  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+&  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+&  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+*  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+?  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
++  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+X  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+X  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+X  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+X  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+X  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+X  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+!  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+k  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+&  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+[  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+0  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+]  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+B  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+=  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+R  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+=  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+B  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
++  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+=  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+B  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
++  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+C  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+D  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+B  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
++  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+=  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+C  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+H  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+I  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+R  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+C  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+D  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+0  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+'  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+'  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+T  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+M  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+P  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+D  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+I  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+R  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+B  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
++  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+/  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+1  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+T  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+q  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+D  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+E  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+T  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+k  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+M  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+0  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+}  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+x  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+C  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+V  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+M  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+F  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+C  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+M  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+8  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+*  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+x  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+{  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+%  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+2  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+=  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+=  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+0  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+|  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+|  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+<  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+1  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+0  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+2  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+4  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+V  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+M  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+F  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+M  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+x  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+W  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+B  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+<  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+*  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+>  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+D  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+V  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+M  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+F  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+M  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+x  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+=  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+R  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+B  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+=  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+x  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+S  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+}  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+x  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+C  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+V  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+M  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+F  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+T  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+O  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+I  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+8  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+*  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+{  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+=  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+C  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+H  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+I  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+R  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+*  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+{  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+-  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+w  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+-  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+-  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+j  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+}  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+R  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+F  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
++  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+W  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+B  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+<  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+*  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+>  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+z  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+<  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+>  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+=  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+C  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+R  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+<  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+>  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+=  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+C  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+L  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+R  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+l  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+R  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+O  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+O  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+T  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+|  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+|  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+R  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+O  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+O  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+T  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+0  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+=  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+v  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+F  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+D  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+!  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+m  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+y  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+{  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+p  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+h  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+g  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+\  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+%  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+\  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+"  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+,  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+i  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+f  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+.  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+c  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+_  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+s  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+d  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+:  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+a  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+b  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+o  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+(  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+)  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+}  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+e  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+t  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+u  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+r  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+n  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+   std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+0  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+;  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+}  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }
+
+  std::string diff;
+  if (vt_test::CompareBothWays(gRoot, 0, 0, diff) == vt_test::TBothWays::kDiffer) {
+    std::fprintf(stderr, "page path and engine differ:\n%s\n", diff.c_str());
+    std::abort();
+  }

@@ -75,12 +75,12 @@ class PagesAgainstEngine : public ::testing::Test {
     int64_t from, to;
     WindowFor(seed, from, to);
     const int64_t peak = PeakAddressSpace();
-    const std::vector<std::string> pages = CollectLines(FRoot, true, from, to);
-    const std::vector<std::string> engine = CollectLines(FRoot, false, from, to);
+    std::string diff;
+    const TBothWays result = CompareBothWays(FRoot, from, to, diff);
     EXPECT_LT(PeakAddressSpace() - peak, kMemoryBound) << SeedText(seed) << ": " << what;
-    const std::string diff = FirstDifference(pages, engine);
-    EXPECT_TRUE(diff.empty()) << SeedText(seed) << " (window " << from << "-" << to
-                              << "): " << what << "\n" << diff;
+    EXPECT_NE(result, TBothWays::kDiffer) << SeedText(seed) << " (window " << from << "-" << to
+                                          << "): " << what << "\n" << diff;
+    FUnsteady += result == TBothWays::kEngineUnsteady;
     ++FCompared;
   }
 
@@ -88,6 +88,7 @@ class PagesAgainstEngine : public ::testing::Test {
   EnvOverride FTmpEnv;
   std::string FRoot;
   int FCompared = 0;
+  int FUnsteady = 0;  // stores whose damage the engine reads differently each time
 };
 
 // Stores of every layout: page sizes 512 to 65536, auto_vacuum, reserved
@@ -130,6 +131,7 @@ TEST_F(PagesAgainstEngine, DamagedStoresReadAlike) {
     if (HasFailure()) break;
   }
   EXPECT_GE(FCompared, 180);
+  EXPECT_LT(FUnsteady, FCompared / 10);
 }
 
 // ---- Stores the comparison found read wrongly -------------------------------

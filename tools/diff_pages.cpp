@@ -13,7 +13,8 @@
 // --write DIR: nothing is collected; every damaged store is written there
 // instead, to be replayed by a sanitized build (fuzz_pages DIR/*).
 // Ends with one line: stores, damaged stores, stores whose visits were read
-// from pages, differences; exit code 1 when there were differences.
+// from pages, differences, stores whose damage the engine reads differently
+// from one reading to the next; exit code 1 when there were differences.
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +29,7 @@
 namespace {
 
 struct Counts {
-  long Stores = 0, Damaged = 0, ByPages = 0, Differences = 0, OutOfTime = 0;
+  long Stores = 0, Damaged = 0, ByPages = 0, Differences = 0, OutOfTime = 0, Unsteady = 0;
 };
 
 bool VisitsReadFromPages(const std::string& path) {
@@ -52,14 +53,11 @@ void Compare(const std::string& root, uint64_t seed, const std::string& what,
   }
   int64_t from, to;
   vt_test::WindowFor(seed, from, to);
-  const std::vector<std::string> pages = vt_test::CollectLines(root, true, from, to);
-  const std::vector<std::string> engine = vt_test::CollectLines(root, false, from, to);
-  if (vt_test::RanOutOfTime(pages) || vt_test::RanOutOfTime(engine)) {
-    ++counts.OutOfTime;
-    return;
-  }
-  const std::string diff = vt_test::FirstDifference(pages, engine);
-  if (diff.empty()) return;
+  std::string diff;
+  const vt_test::TBothWays result = vt_test::CompareBothWays(root, from, to, diff);
+  counts.OutOfTime += result == vt_test::TBothWays::kOutOfTime;
+  counts.Unsteady += result == vt_test::TBothWays::kEngineUnsteady;
+  if (result != vt_test::TBothWays::kDiffer) return;
   ++counts.Differences;
   std::printf("DIFFERENCE seed %llu: %s\n%s\n", static_cast<unsigned long long>(seed),
               what.c_str(), diff.c_str());
@@ -155,8 +153,9 @@ int main(int argc, char** argv) {
     }
   }
   std::printf("stores %ld, damaged stores %ld, visits read from pages %ld, differences %ld, "
-              "out of time %ld\n",
-              counts.Stores, counts.Damaged, counts.ByPages, counts.Differences, counts.OutOfTime);
+              "engine unsteady %ld, out of time %ld\n",
+              counts.Stores, counts.Damaged, counts.ByPages, counts.Differences, counts.Unsteady,
+              counts.OutOfTime);
   std::string rm = "rm -rf '" + base + "'";
   if (std::system(rm.c_str()) != 0) return 2;
   return counts.Differences ? 1 : 0;

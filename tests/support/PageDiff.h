@@ -87,4 +87,32 @@ inline std::string FirstDifference(const std::vector<std::string>& pages,
          line(pages, pages.size() - 1) + "\n  last engine: " + line(engine, engine.size() - 1);
 }
 
+// How a store read both ways compares.
+enum class TBothWays {
+  kSame,
+  kDiffer,         // the page path gave something the engine never gives
+  kEngineUnsteady, // the engine's own answer changes from one reading to the next
+  kOutOfTime,      // a reading ran out of its time limit
+};
+
+// Collects the user folder `root` with page reading on and off and compares.
+// The engine reads some damage (a cell that starts in a page's last bytes)
+// from memory beyond the page, which differs from one reading to the next:
+// before a difference is laid to the page path, the engine reads the store
+// again, and a page path that gave one of its answers, or an engine that
+// does not keep to one, is no difference. `diff` says what differs.
+inline TBothWays CompareBothWays(const std::string& root, int64_t from, int64_t to,
+                                 std::string& diff) {
+  const std::vector<std::string> pages = CollectLines(root, true, from, to);
+  const std::vector<std::string> engine = CollectLines(root, false, from, to);
+  if (RanOutOfTime(pages) || RanOutOfTime(engine)) return TBothWays::kOutOfTime;
+  diff = FirstDifference(pages, engine);
+  if (diff.empty()) return TBothWays::kSame;
+  for (int again = 0; again < 3; ++again) {
+    const std::vector<std::string> other = CollectLines(root, false, from, to);
+    if (other == pages || other != engine) return TBothWays::kEngineUnsteady;
+  }
+  return TBothWays::kDiffer;
+}
+
 }  // namespace vt_test
