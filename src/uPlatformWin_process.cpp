@@ -102,6 +102,12 @@ bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
     return false;
   }
   THandle process(pi.hProcess), thread(pi.hThread);
+  // The interruption's clean-up must never end a process by a handle that
+  // is closed (or given to another object): the child is forgotten before
+  // its handle closes, on every way out.
+  struct TForgetChild {
+    ~TForgetChild() { detail::TrackChildProcess(nullptr); }
+  } forgetChild;
   // Outside a job (a parent job that forbids nesting on old systems, or no
   // job at all) the child still runs, but nothing ends it with us: the run
   // log says so, and this process ends it on every way out of here (the
@@ -133,11 +139,9 @@ bool SpawnAndWait(const std::string& exe, const std::vector<std::string>& args,
     // be removed, and report it as still active.
     TerminateProcess(pi.hProcess, kErrStillActive);
     WaitForSingleObject(pi.hProcess, 5000);
-    detail::TrackChildProcess(nullptr);
     exitCode = static_cast<int32_t>(kErrStillActive);
     return true;
   }
-  detail::TrackChildProcess(nullptr);
   DWORD code = 0;
   if (GetExitCodeProcess(pi.hProcess, &code)) exitCode = static_cast<int32_t>(code);
   return true;

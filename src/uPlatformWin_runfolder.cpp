@@ -104,6 +104,14 @@ bool IsTokenUser(PSID sid) {
   return same;
 }
 
+// Wine keeps no owner or access list given at creation: a file's owner
+// reads back as the account that runs Wine, and the Unix permissions of
+// that account guard it. There a folder made new by this run is taken as
+// owned by it; on Windows the owner must be the one it was created with.
+bool OwnersNotKept() {
+  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 bool IsRunAccount(PSID sid) {
   return IsTokenUser(sid) || (IsElevated() && IsAdministratorsOrSystem(sid));
 }
@@ -139,7 +147,8 @@ HANDLE CreateHeldFolder(const std::wstring& path, SECURITY_ATTRIBUTES* sa, DWORD
   }
   BY_HANDLE_FILE_INFORMATION info;
   if (GetFileInformationByHandle(h, &info) && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-      !(info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && OwnerIs(h, IsAdministrators))
+      !(info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
+      (OwnerIs(h, IsAdministrators) || (OwnersNotKept() && OwnerIs(h, IsTokenUser))))
     return h;
   code = ERROR_INVALID_OWNER;
   detail::DeleteByHandle(h, 0);  // ours, just made and empty

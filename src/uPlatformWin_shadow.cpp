@@ -94,6 +94,7 @@ const TVssApi& VssApi() {
 HRESULT WaitForService(IVssAsync* async, DWORD limitMs, bool& finished) {
   finished = false;
   const DWORD start = GetTickCount();
+  DWORD cancelledAt = 0;
   HRESULT result = VSS_S_ASYNC_PENDING;
   HRESULT abandoned = S_OK;
   for (;;) {
@@ -109,10 +110,15 @@ HRESULT WaitForService(IVssAsync* async, DWORD limitMs, bool& finished) {
     if (abandoned == S_OK && (InterruptRequested() || GetTickCount() - start >= limitMs)) {
       abandoned = HRESULT_FROM_WIN32(InterruptRequested() ? ERROR_OPERATION_ABORTED : ERROR_TIMEOUT);
       async->Cancel();
+      cancelledAt = GetTickCount();
     }
-    // A cancelled operation normally ends at once; it is not waited for long.
-    if (abandoned != S_OK && GetTickCount() - start >= limitMs + 10000) break;
-    Sleep(100);
+    // A cancelled operation normally ends at once; it is not waited for
+    // long, and after an interruption hardly at all: the interruption's
+    // clean-up waits for this thread, and a closed console ends the process
+    // a few seconds on.
+    const DWORD patience = InterruptRequested() ? 2000 : 10000;
+    if (abandoned != S_OK && GetTickCount() - cancelledAt >= patience) break;
+    Sleep(abandoned != S_OK ? 20 : 100);
   }
   async->Release();
   return abandoned != S_OK ? abandoned : result;

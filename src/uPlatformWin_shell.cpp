@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "uPlatform.h"
 #include "uPlatformWin_detail.h"
@@ -112,6 +113,51 @@ bool OpenThroughDesktopShell(const std::wstring& file, std::string& err) {
   return true;
 }
 
+// The account a token runs as, as bytes of its SID; empty when unknown.
+std::vector<BYTE> TokenUserSid(HANDLE token) {
+  std::vector<BYTE> buf(256);
+  DWORD size = 0;
+  if (!GetTokenInformation(token, TokenUser, buf.data(), static_cast<DWORD>(buf.size()), &size))
+    return std::vector<BYTE>();
+  const PSID sid = reinterpret_cast<TOKEN_USER*>(buf.data())->User.Sid;
+  const BYTE* bytes = static_cast<const BYTE*>(sid);
+  return std::vector<BYTE>(bytes, bytes + GetLengthSid(sid));
+}
+
+std::vector<BYTE> ProcessUserSid(HANDLE process) {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(process, TOKEN_QUERY, &token)) return std::vector<BYTE>();
+  std::vector<BYTE> sid = TokenUserSid(token);
+  CloseHandle(token);
+  return sid;
+}
+
+// An elevated run started with another account's credentials (an
+// administrator's, typed in over a standard user's desktop) must not hand
+// a report of everyone's history to that user's desktop: the report goes to
+// the shell only when the process behind the shell's window (explorer.exe)
+// runs as this run's account.
+bool ShellRunsAsThisUser(std::string& err) {
+  const HWND window = GetShellWindow();
+  DWORD pid = 0;
+  if (!window || !GetWindowThreadProcessId(window, &pid) || pid == 0) {
+    err = "找不到桌面外壳窗口，未打开报告";
+    return false;
+  }
+  detail::THandle shell(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
+  const std::vector<BYTE> theirs = shell.Valid() ? ProcessUserSid(shell.Get()) : std::vector<BYTE>();
+  const std::vector<BYTE> ours = ProcessUserSid(GetCurrentProcess());
+  if (theirs.empty() || ours.empty()) {
+    err = "无法确认桌面外壳的运行用户（" + CodeReason(GetLastError()) + "），未打开报告";
+    return false;
+  }
+  if (theirs != ours) {
+    err = "桌面外壳以其他用户身份运行，为免他人看到报告，未打开报告";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 namespace detail {
@@ -129,7 +175,7 @@ bool OpenWithShell(const std::string& path, std::string& err) {
     if (!ok)
       err = CodeReason(GetLastError());
     else
-      ok = OpenThroughDesktopShell(file, err);
+      ok = ShellRunsAsThisUser(err) && OpenThroughDesktopShell(file, err);
   } else {
     SHELLEXECUTEINFOW info = {};
     info.cbSize = sizeof info;

@@ -809,6 +809,76 @@ int Child(const std::vector<std::string>& args) {
   return 7;
 }
 
+// An elevated run keeps all it writes in one folder of its own in the
+// system's Temp folder, never in the user's %TEMP%: owned by Administrators
+// (where the file system keeps owners), held so that no one renames it, and
+// gone with its lock when the run ends. An unelevated run stays where it was.
+void ElevatedRunFolder(const std::string& root) {
+  const std::string userTemp = plat::UserTempDir();
+  std::string err;
+  Check(plat::OpenRunFolder(err), "the run folder opens", err);
+  const std::string dir = plat::RunFolder();
+  if (!plat::IsElevated()) {
+    Check(dir.empty() && plat::TempDir() == userTemp,
+          "an unelevated run keeps the user's temporary folder", dir);
+    plat::CloseRunFolder();
+    return;
+  }
+  wchar_t win[MAX_PATH];
+  const UINT n = GetWindowsDirectoryW(win, MAX_PATH);
+  const std::string systemTemp =
+      Utf16ToUtf8(std::u16string(win, win + (n < MAX_PATH ? n : 0))) + "\\Temp\\";
+  Check(!dir.empty() && !SameTextAscii(dir.substr(0, userTemp.size()), userTemp),
+        "an elevated run's folder lies outside the user's %TEMP%", dir + " | " + userTemp);
+  Check(SameTextAscii(dir.substr(0, systemTemp.size()), systemTemp),
+        "an elevated run's folder lies in the system's Temp folder", dir);
+  CheckEq(dir + "\\", plat::TempDir(), "the run's temporary names go into its folder");
+  Check(!plat::RunLockFree(dir + ".lock"), "the run's lock is held");
+  Check(!MoveFileExW(W(dir).c_str(), W(dir + " moved").c_str(), 0),
+        "the held run folder cannot be renamed under the run");
+  if (KeepsAccessLists(root)) {
+    PSID owner = nullptr;
+    PSECURITY_DESCRIPTOR sd = nullptr;
+    const bool read = GetNamedSecurityInfoW(W(dir).c_str(), SE_FILE_OBJECT,
+                                            OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr,
+                                            nullptr, &sd) == ERROR_SUCCESS;
+    Check(read && owner && IsWellKnownSid(owner, WinBuiltinAdministratorsSid),
+          "the run folder is owned by Administrators");
+    if (sd) LocalFree(sd);
+  } else {
+    Skip("the run folder's owner", "the file system keeps no owner given at creation");
+  }
+  WriteAll(dir + "\\vt_db_1_2.db", "copy");
+  plat::CreateDirs(dir + "\\vt_webcache_1_3\\ese");
+  WriteAll(dir + "\\vt_webcache_1_3\\ese\\edb.log", "log");
+  plat::CloseRunFolder();
+  Check(!plat::DirExists(dir) && !plat::FileExists(dir + ".lock"),
+        "the run folder and its lock are gone when the run ends", dir);
+  Check(plat::RunFolder().empty() && plat::TempDir() == userTemp,
+        "after the run its names go to the user's temporary folder again");
+
+  // What an ended run left in the system's Temp folder goes at the next
+  // start; a run whose lock is held keeps its files.
+  const std::string ended = systemTemp + "vt_run_4000000000_5", held = systemTemp + "vt_run_4000000001_6";
+  plat::CreateDirs(ended + "\\vt_webcache_4000000000_7");
+  WriteAll(ended + "\\vt_db_4000000000_8.db", "copy");
+  WriteAll(ended + ".lock", "");
+  WriteAll(systemTemp + "vt_db_4000000001_9.db", "copy");
+  WriteAll(held + ".lock", "");
+  HANDLE lock = CreateFileW(W(held + ".lock").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  RemoveStaleTempFiles();
+  Check(!plat::DirExists(ended) && !plat::FileExists(ended + ".lock"),
+        "an ended run's folder and lock are removed at start");
+  Check(plat::FileExists(systemTemp + "vt_db_4000000001_9.db") && plat::FileExists(held + ".lock"),
+        "a run whose lock is held keeps its files");
+  if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
+  plat::RemoveFile(systemTemp + "vt_db_4000000001_9.db");
+  plat::RemoveFile(held + ".lock");
+  plat::RemoveTree(ended);
+  plat::RemoveFile(ended + ".lock");
+}
+
 }  // namespace
 
 int wmain(int, wchar_t**) {
@@ -893,6 +963,7 @@ int wmain(int, wchar_t**) {
   Threads();
   FileReader(root);
   EnvironmentAndSystem();
+  ElevatedRunFolder(root);
   plat::WriteStdOutRaw("platform checks: " + IntToStr(gPassed) + " passed, " + IntToStr(gFailed) +
                        " failed\n");
   return gFailed == 0 ? 0 : 1;
