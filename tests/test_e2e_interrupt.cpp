@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/wait.h>
@@ -104,4 +105,39 @@ TEST(InterruptedRun, LeftoversOfEndedRunsAreRemovedAtTheNextStart) {
   const vt_test::RunResult r = vt_test::RunVisitrail({"/version"}, {{"TMPDIR", tmp}});
   EXPECT_EQ(0, r.ExitCode);
   EXPECT_EQ(Lines{"vt_webcache_" + live + "_7"}, vt_test::ListNames(tmp));
+}
+
+// A collecting run sweeps as it starts: an ended run's worker results and
+// snapshot go, with the run folder it left; another account's look-alike
+// stays, and so does every file of a run whose lock is still held.
+TEST(InterruptedRun, ACollectingRunSweepsOnlyWhatEndedRunsOfItsAccountLeft) {
+  vt_test::TempFolder root;
+  const std::string tmp = root.Sub("tmp");
+  const pid_t gone = ::fork();
+  ASSERT_GE(gone, 0);
+  if (gone == 0) ::_exit(0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string dead = std::to_string(gone);
+  for (const std::string name : {".tsv", ".tsv.downloads"})
+    vt_test::WriteFile(tmp + "/vt_webcache_" + dead + "_1" + name, "rows");
+  vt_test::WriteFile(tmp + "/vt_db_" + dead + "_2.db", "someone's history");
+  vt_test::WriteFile(tmp + "/vt_run_" + dead + "_3/vt_db_" + dead + "_4.db", "someone's history");
+  vt_test::WriteFile(tmp + "/vt_run_" + dead + "_3.lock", "");
+  const std::string foreign = "vt_db_" + dead + "_5.db";
+  vt_test::WriteFile(tmp + "/" + foreign, "another account's");
+  ASSERT_EQ(0, ::chown((tmp + "/" + foreign).c_str(), 12345, 12345));
+  // A run that still holds its lock, its process id given to no one.
+  const std::string heldLock = "vt_run_" + dead + "9_6.lock", heldDb = "vt_db_" + dead + "9_7.db";
+  vt_test::WriteFile(tmp + "/" + heldLock, "");
+  vt_test::WriteFile(tmp + "/" + heldDb, "in use");
+  const int fd = ::open((tmp + "/" + heldLock).c_str(), O_RDONLY);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(0, ::flock(fd, LOCK_EX));
+
+  vt_test::UserFolder alice(root.Sub("Users"), "alice");
+  const vt_test::RunResult r = vt_test::RunVisitrail(
+      {"/list"}, {{"USERPROFILE", alice.Root()}, {"USERNAME", "alice"}, {"TMPDIR", tmp}});
+  ::close(fd);
+  EXPECT_EQ(0, r.ExitCode) << r.Err;
+  EXPECT_EQ((Lines{heldDb, foreign, heldLock}), vt_test::ListNames(tmp));
 }
