@@ -138,9 +138,25 @@ std::vector<BYTE> ProcessUserSid(HANDLE process) {
 // the shell only when the process behind the shell's window (explorer.exe)
 // runs as this run's account.
 bool ShellRunsAsThisUser(std::string& err) {
-  const HWND window = GetShellWindow();
+  // Taken from the system folder when asked: a console run has no other use
+  // for the window manager's library, and imports from the system's core
+  // libraries alone.
+  using TGetShellWindow = HWND(WINAPI*)();
+  using TGetWindowThreadProcessId = DWORD(WINAPI*)(HWND, DWORD*);
+  const std::string user32 = SystemToolPath("user32.dll");
+  const HMODULE m = user32.empty() ? nullptr
+                                   : LoadLibraryExW(Wide(user32).c_str(), nullptr,
+                                                    LOAD_WITH_ALTERED_SEARCH_PATH);
+  const auto getShellWindow = m ? reinterpret_cast<TGetShellWindow>(reinterpret_cast<void (*)()>(
+                                      GetProcAddress(m, "GetShellWindow")))
+                                : nullptr;
+  const auto windowProcess =
+      m ? reinterpret_cast<TGetWindowThreadProcessId>(
+              reinterpret_cast<void (*)()>(GetProcAddress(m, "GetWindowThreadProcessId")))
+        : nullptr;
+  const HWND window = getShellWindow && windowProcess ? getShellWindow() : nullptr;
   DWORD pid = 0;
-  if (!window || !GetWindowThreadProcessId(window, &pid) || pid == 0) {
+  if (!window || !windowProcess(window, &pid) || pid == 0) {
     err = "找不到桌面外壳窗口，未打开报告";
     return false;
   }
