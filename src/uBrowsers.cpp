@@ -380,7 +380,8 @@ void TCollector::ScanChromium(const TBrowserEntry& entry, const TUserProfile& us
 void TCollector::ReadChromiumHistory(const TBrowserEntry& entry, const TUserProfile& user,
                                      const std::string& profileName, const std::string& dbPath) {
   const std::string label = ProfileLabel(entry, user, profileName);
-  ReadContained(entry, label, dbPath, [&]() { ReadSqliteStore(entry, label, dbPath, false); });
+  ReadContained(entry, label, dbPath,
+                [&]() { ReadSqliteStore(entry, user, label, dbPath, false); });
 }
 
 // ---- Firefox ---------------------------------------------------------------
@@ -469,18 +470,23 @@ void TCollector::ScanFirefox(const TBrowserEntry& entry, const TUserProfile& use
 void TCollector::ReadFirefoxPlaces(const TBrowserEntry& entry, const TUserProfile& user,
                                    const std::string& profileName, const std::string& dbPath) {
   const std::string label = ProfileLabel(entry, user, profileName);
-  ReadContained(entry, label, dbPath, [&]() { ReadSqliteStore(entry, label, dbPath, true); });
+  ReadContained(entry, label, dbPath,
+                [&]() { ReadSqliteStore(entry, user, label, dbPath, true); });
 }
 
 // ---- Shared SQLite reading -------------------------------------------------
 
-void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const std::string& profileLabel,
-                                 const std::string& dbPath, bool firefox) {
+void TCollector::ReadSqliteStore(const TBrowserEntry& entry, const TUserProfile& user,
+                                 const std::string& profileLabel, const std::string& dbPath,
+                                 bool firefox) {
   std::string copy, err;
-  bool refused = false;
-  if (!SnapshotDatabase(dbPath, copy, err, &refused)) {
-    // A store refused for what it is cannot be read, however often tried.
-    const TSourceStatus status = refused ? ssParseError : SnapshotFailureStatus(err);
+  bool refused = false, foreign = false;
+  if (!SnapshotDatabase(dbPath, copy, err, &refused, user.Owner, &foreign)) {
+    // A store refused for what it is cannot be read, however often tried;
+    // another user's store is not this user's to read.
+    const TSourceStatus status = foreign   ? ssNoPermission
+                                 : refused ? ssParseError
+                                           : SnapshotFailureStatus(err);
     AddSource(entry.Id, entry.Name, profileLabel, dbPath, status, 0, err);
     return;
   }
@@ -797,6 +803,7 @@ void TCollector::ReadWebCache(const TBrowserEntry& entry, const TUserProfile& us
   filter.Include = FHasInclude ? &FInclude : nullptr;
   filter.Exclude = FHasExclude ? &FExclude : nullptr;
   filter.Privacy = FPrivacy;
+  filter.Owner = user.Owner;
   ReadContained(entry, label, datPath, [&]() {
     std::string message;
     TSourceStatus status = ssNotFound;

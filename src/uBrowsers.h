@@ -44,6 +44,11 @@ struct TUserProfile {
   std::string Root;  // no trailing separator
   bool IsCurrent = false;
   std::string ConfigHome;  // the settings folder when not Root/.config
+  // The account of a live user of this machine (plat::CurrentUserId's kind
+  // of id): a store is read for this user only when the file finally
+  // opened belongs to it. Empty for a mounted disk or a copied folder,
+  // where owners mean nothing.
+  std::string Owner;
   uint32_t ListError = 0;  // why Root cannot be listed (Windows code); 0 = it can
 };
 using TUserProfiles = std::vector<TUserProfile>;
@@ -133,8 +138,8 @@ class TCollector {
                          const std::string& profileName, const std::string& dbPath);
   void ReadWebCache(const TBrowserEntry& entry, const TUserProfile& user, const std::string& dir);
   // The one snapshot-open-query-record path shared by both SQLite readers.
-  void ReadSqliteStore(const TBrowserEntry& entry, const std::string& profileLabel,
-                       const std::string& dbPath, bool firefox);
+  void ReadSqliteStore(const TBrowserEntry& entry, const TUserProfile& user,
+                       const std::string& profileLabel, const std::string& dbPath, bool firefox);
 
   // The rows of the history query `sql`, prepared as `stmt` (for a store
   // the table scans do not read), filtered and added to the list; returns

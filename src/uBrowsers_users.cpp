@@ -57,14 +57,16 @@ bool IsSystemFolder(const std::string& path) {
 struct TCandidate {
   std::string Name;
   std::string Path;
+  std::string Owner;  // the account of a live user; empty for a copied folder
 };
 
 // The Windows way: folders of the profile list (or, on other platforms,
 // the folders beside a Windows user folder), named after the folder.
 bool ProfileFolderCandidates(const std::string& home, std::vector<TCandidate>& out) {
-  std::vector<std::string> folders;
-  if (!plat::ListProfileFolders(home, folders)) return false;
-  for (const std::string& raw : folders) {
+  std::vector<std::string> folders, owners;
+  if (!plat::ListProfileFolders(home, folders, &owners)) return false;
+  for (size_t i = 0; i < folders.size(); ++i) {
+    const std::string& raw = folders[i];
     if (raw.empty()) continue;
     const std::string path = ExpandEnvPath(raw);
     if (FoldCase(path).find("systemprofile") != std::string::npos) continue;
@@ -72,9 +74,35 @@ bool ProfileFolderCandidates(const std::string& home, std::vector<TCandidate>& o
     if (SameFolderName(last, "Public") || SameFolderName(last, "Default") ||
         SameFolderName(last, "Default User") || SameFolderName(last, "All Users"))
       continue;
-    out.push_back(TCandidate{last, path});
+    out.push_back(TCandidate{last, path, i < owners.size() ? owners[i] : std::string()});
   }
   return true;
+}
+
+// The live users of this machine, where the run reads them (not a Windows
+// folder named by the environment on another system): POSIX accounts with
+// their user ids, or the registry's profile folders with their SIDs.
+bool LiveCandidates(const std::string& home, std::vector<TCandidate>& out) {
+  std::vector<plat::Account> accounts;
+  if (plat::ListAccounts(accounts)) {
+    if (!plat::GetEnv("USERPROFILE").empty() || !plat::GetEnv("APPDATA").empty()) return false;
+    for (const plat::Account& a : SelectLoginAccounts(accounts))
+      out.push_back(TCandidate{a.Name, a.Home, plat::UserIdOf(a.Uid)});
+    return true;
+  }
+  return ProfileFolderCandidates(home, out);
+}
+
+// The running user's account when `home` is their own folder on this
+// machine; empty for a mounted disk or a copied folder.
+std::string OwnerOfOwnHome(const std::string& home) {
+  std::vector<TCandidate> live;
+  const std::string self = plat::CurrentUserId();
+  if (self.empty() || !LiveCandidates(home, live)) return std::string();
+  for (const TCandidate& c : live)
+    if (c.Owner == self && SameFolderName(WithTrailingSep(c.Path), WithTrailingSep(home)))
+      return self;
+  return std::string();
 }
 
 }  // namespace
@@ -128,6 +156,7 @@ void ListUserProfiles(const std::string& scope, std::string& errorMsg, TUserProf
   self.Name = GetUserName();
   self.Root = WithoutTrailingSep(home);
   self.IsCurrent = true;
+  self.Owner = OwnerOfOwnHome(home);
   // Only the user's own environment says where their settings live, and
   // only for their own home (not for a Windows folder named by USERPROFILE).
   const std::string xdg = plat::GetEnv("XDG_CONFIG_HOME");
@@ -143,7 +172,7 @@ void ListUserProfiles(const std::string& scope, std::string& errorMsg, TUserProf
   std::vector<plat::Account> accounts;
   if (plat::GetEnv("USERPROFILE").empty() && plat::ListAccounts(accounts)) {
     for (const plat::Account& a : SelectLoginAccounts(accounts))
-      candidates.push_back(TCandidate{a.Name, a.Home});
+      candidates.push_back(TCandidate{a.Name, a.Home, plat::UserIdOf(a.Uid)});
   } else if (!ProfileFolderCandidates(home, candidates)) {
     errorMsg = "无法读取用户配置列表（注册表访问被拒绝）";
     return;
@@ -158,6 +187,7 @@ void ListUserProfiles(const std::string& scope, std::string& errorMsg, TUserProf
     p.Name = c.Name;
     p.Root = WithoutTrailingSep(c.Path);
     p.IsCurrent = false;
+    p.Owner = c.Owner;
     std::vector<plat::DirEntry> entries;
     if (!plat::ListDir(p.Root, entries)) p.ListError = plat::LastErrorCode();
     profiles.push_back(std::move(p));

@@ -25,6 +25,7 @@ enum : uint32_t {
   kErrFileTooLarge = 223,
   kErrStillActive = 259,
   kErrTimeout = 1460,
+  kErrOtherOwner = 1307,     // a file owned by another account than the one required
 };
 
 #ifdef _WIN32
@@ -124,6 +125,12 @@ struct CopyChecks {
   std::function<uint32_t(const std::string& head, int64_t size)> Accept;
   // Asked between pieces of the copy: false stops it with kErrTimeout.
   std::function<bool()> InTime;
+  // The account that must own the file, as an id of CurrentUserId's kind
+  // (empty: any). Checked on the file as opened, after every link and
+  // junction, before a byte is read: another owner fails the copy with
+  // kErrOtherOwner and that owner's name in *OwnerFound (when given).
+  std::string Owner;
+  std::string* OwnerFound = nullptr;
 };
 constexpr size_t kCopyHeadBytes = 100;
 // Byte copy of one regular file to the new file `dst`, up to the source's
@@ -318,8 +325,18 @@ std::string ExpandEnvStrings(const std::string& path);
 // Candidate profile folders of the machine's users (Windows: the registry's
 // ProfileList; POSIX: the sibling folders of `homeDir`). False when the list
 // cannot be read at all.
-bool ListProfileFolders(const std::string& homeDir, std::vector<std::string>& out);
+// `owners`, when given, gets each folder's account id (Windows: the SID
+// the registry lists it under; POSIX: empty, sibling folders of a copied
+// or mounted disk belong to no account of this machine).
+bool ListProfileFolders(const std::string& homeDir, std::vector<std::string>& out,
+                        std::vector<std::string>* owners = nullptr);
 bool IsElevated();
+// The running account's id, as a file's owner is compared with it (POSIX:
+// the effective user id in decimal; Windows: the user's SID); empty when
+// unknown.
+std::string CurrentUserId();
+// The account id of user id `uid` (POSIX).
+std::string UserIdOf(uint32_t uid);
 
 // One entry of the system's user database (POSIX: /etc/passwd and NSS).
 struct Account {

@@ -580,8 +580,10 @@ std::string ExpandEnvStrings(const std::string& path) {
   return out;
 }
 
-bool ListProfileFolders(const std::string& homeDir, std::vector<std::string>& out) {
+bool ListProfileFolders(const std::string& homeDir, std::vector<std::string>& out,
+                        std::vector<std::string>* owners) {
   out.clear();
+  if (owners) owners->clear();
   std::string home = homeDir;
   while (home.size() > 1 && home.back() == '/') home.pop_back();
   size_t slash = home.rfind('/');
@@ -592,11 +594,16 @@ bool ListProfileFolders(const std::string& homeDir, std::vector<std::string>& ou
   for (const auto& e : entries) {
     if (!e.IsDir) continue;
     out.push_back(parent == "/" ? "/" + e.Name : parent + "/" + e.Name);
+    if (owners) owners->emplace_back();
   }
   return true;
 }
 
 bool IsElevated() { return ::geteuid() == 0; }
+
+std::string CurrentUserId() { return UserIdOf(static_cast<uint32_t>(::geteuid())); }
+
+std::string UserIdOf(uint32_t uid) { return std::to_string(uid); }
 
 bool ListAccounts(std::vector<Account>& out) {
   out.clear();

@@ -3,6 +3,7 @@
 // name says, they are opened without waiting and read only as regular
 // files, up to the size they had when opened.
 #include <fcntl.h>
+#include <pwd.h>
 #ifdef __linux__
 #include <sys/sendfile.h>
 #endif
@@ -169,6 +170,24 @@ bool CopyOpened(int in, const struct stat& st, const std::string& dst, const Cop
   return ok;
 }
 
+// The name of the account `uid`, or "uid N" where the user database has
+// none.
+std::string OwnerName(uid_t uid) {
+  const passwd* pw = ::getpwuid(uid);
+  if (pw && pw->pw_name && *pw->pw_name) return pw->pw_name;
+  return "uid " + std::to_string(uid);
+}
+
+// False, with kErrOtherOwner, when the file opened is not the required
+// owner's.
+bool OwnedAsRequired(const struct stat& st, const CopyChecks& checks, uint32_t& code) {
+  if (checks.Owner.empty() || UserIdOf(static_cast<uint32_t>(st.st_uid)) == checks.Owner)
+    return true;
+  code = kErrOtherOwner;
+  if (checks.OwnerFound) *checks.OwnerFound = OwnerName(st.st_uid);
+  return false;
+}
+
 }  // namespace
 
 // POSIX has no backup semantics: the second attempt is a plain read as well,
@@ -178,7 +197,7 @@ bool CopyRegularFile(const std::string& src, const std::string& dst, bool /*back
   code = 0;
   struct stat st;
   TFd in(OpenRegular(src, st, code));
-  if (in.Fd < 0) return false;
+  if (in.Fd < 0 || !OwnedAsRequired(st, checks, code)) return false;
   if (CopyOpened(in.Fd, st, dst, checks, code)) return true;
   // A half-written copy would be read as a damaged database later.
   ::unlink(dst.c_str());

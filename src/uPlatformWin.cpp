@@ -272,6 +272,16 @@ bool detail::CopyWithFlags(const std::string& src, const std::string& dst, DWORD
     code = kErrNotRegularFile;
     return false;
   }
+  // The owner of the file finally opened, through every link and junction:
+  // one that cannot be read is no proof of the owner asked for.
+  if (!checks.Owner.empty()) {
+    std::string id, name;
+    if (!detail::FileOwner(in.Get(), id, name) || _stricmp(id.c_str(), checks.Owner.c_str()) != 0) {
+      code = kErrOtherOwner;
+      if (checks.OwnerFound) *checks.OwnerFound = name.empty() ? std::string("?") : name;
+      return false;
+    }
+  }
   return CopyFromHandle(in.Get(), size, dst, checks, code);
 }
 

@@ -85,6 +85,11 @@ bool WriteAllTo(HANDLE h, const char* data, size_t len);
 bool CopyWithFlags(const std::string& src, const std::string& dst, DWORD share, DWORD flags,
                    uint32_t& code, const CopyChecks& checks = CopyChecks());
 
+// The owner of the file open as `h`: its SID as text in `id` and its
+// account name ("DOMAIN\\name", or the SID where it has none) in `name`.
+// False when the owner cannot be read.
+bool FileOwner(HANDLE h, std::string& id, std::string& name);
+
 // Opens `path` with its default application (in an elevated run through
 // the desktop's unelevated shell); false with the system's reason.
 bool OpenWithShell(const std::string& path, std::string& err);

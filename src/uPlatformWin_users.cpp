@@ -1,6 +1,8 @@
 // Environment and users on Windows: environment strings, the registry's
 // profile list, elevation.
 #include <windows.h>
+#include <aclapi.h>
+#include <sddl.h>
 
 #include "uPlatform.h"
 #include "uPlatformWin_detail.h"
@@ -42,8 +44,56 @@ std::string ExpandEnvStrings(const std::string& path) {
   return Narrow(buf);
 }
 
-bool ListProfileFolders(const std::string& /*homeDir*/, std::vector<std::string>& out) {
+namespace {
+
+std::string SidText(PSID sid) {
+  LPWSTR text = nullptr;
+  if (!sid || !ConvertSidToStringSidW(sid, &text)) return std::string();
+  const std::string s = Narrow(text);
+  LocalFree(text);
+  return s;
+}
+
+}  // namespace
+
+bool detail::FileOwner(HANDLE h, std::string& id, std::string& name) {
+  PSID owner = nullptr;
+  PSECURITY_DESCRIPTOR sd = nullptr;
+  if (GetSecurityInfo(h, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr,
+                      nullptr, &sd) != ERROR_SUCCESS)
+    return false;
+  id = SidText(owner);
+  wchar_t account[256], domain[256];
+  DWORD accountLen = 256, domainLen = 256;
+  SID_NAME_USE use;
+  if (owner && LookupAccountSidW(nullptr, owner, account, &accountLen, domain, &domainLen, &use))
+    name = Narrow(std::wstring(domain) + L"\\" + account);
+  else
+    name = id;
+  LocalFree(sd);
+  return !id.empty();
+}
+
+std::string CurrentUserId() {
+  HANDLE token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return std::string();
+  std::string id;
+  DWORD size = 0;
+  GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+  std::vector<BYTE> buf(size);
+  if (size > 0 && GetTokenInformation(token, TokenUser, buf.data(), size, &size))
+    id = SidText(reinterpret_cast<TOKEN_USER*>(buf.data())->User.Sid);
+  CloseHandle(token);
+  return id;
+}
+
+// Windows files are owned by SIDs; user ids belong to POSIX.
+std::string UserIdOf(uint32_t /*uid*/) { return std::string(); }
+
+bool ListProfileFolders(const std::string& /*homeDir*/, std::vector<std::string>& out,
+                        std::vector<std::string>* owners) {
   out.clear();
+  if (owners) owners->clear();
   static const wchar_t kKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList";
   HKEY list;
   if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, KEY_READ, &list) != ERROR_SUCCESS) return false;
@@ -71,7 +121,10 @@ bool ListProfileFolders(const std::string& /*homeDir*/, std::vector<std::string>
       }
     }
     RegCloseKey(sub);
-    if (!value.empty()) out.push_back(Narrow(value));
+    if (value.empty()) continue;
+    out.push_back(Narrow(value));
+    // The profile's key is named by its owner's SID.
+    if (owners) owners->push_back(Narrow(std::wstring(name, nameLen)));
   }
   RegCloseKey(list);
   return true;

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstring>
 #include <map>
+#include <utility>
 
 #include "uPlatform.h"
 #include "uUtil.h"
@@ -403,7 +404,7 @@ std::string Megabytes(int64_t bytes) { return Format("%.1f MB", bytes / 1048576.
 
 }  // namespace
 
-TStoreCopy::TStoreCopy() : FStartedMs(SteadyNowMs()) {}
+TStoreCopy::TStoreCopy(std::string owner) : FStartedMs(SteadyNowMs()), FOwner(std::move(owner)) {}
 
 plat::CopyChecks TStoreCopy::Checks(TKind kind) {
   plat::CopyChecks checks;
@@ -424,16 +425,25 @@ plat::CopyChecks TStoreCopy::Checks(TKind kind) {
   };
   const int64_t deadline = FStartedMs + StoreTimeLimit();
   checks.InTime = [deadline]() { return SteadyNowMs() < deadline; };
+  checks.Owner = FOwner;
+  checks.OwnerFound = &FOwnerFound;
   return checks;
 }
 
 bool TStoreCopy::Copy(const std::string& src, const std::string& dst, TKind kind,
                       uint32_t& code) {
   FRefusal.clear();
+  FForeign = false;
   const plat::CopyChecks checks = Checks(kind);
   for (bool backup : {false, true}) {
     if (plat::CopyRegularFile(src, dst, backup, checks, code)) return true;
     if (!FRefusal.empty()) return false;
+    if (code == plat::kErrOtherOwner) {
+      // Someone's link to another user's store: never read under their name.
+      FRefusal = Format("数据库属于其他用户（%s），未读取", FOwnerFound.c_str());
+      FForeign = true;
+      return false;
+    }
     if (code == plat::kErrNotRegularFile) {
       FRefusal = kNotRegularFileText;
       return false;
@@ -519,10 +529,11 @@ bool TSqliteDb::OpenSnapshot(const std::string& copy) {
 }
 
 bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& err,
-                      bool* refused) {
+                      bool* refused, const std::string& owner, bool* foreign) {
   copy.clear();
   err.clear();
   if (refused) *refused = false;
+  if (foreign) *foreign = false;
   if (!plat::FileExists(path)) {
     err = "库文件不存在";
     return false;
@@ -533,7 +544,7 @@ bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& e
   // Registered before they exist: an interruption removes them at any moment.
   TrackSnapshotFiles(target, true);
 
-  TStoreCopy copier;
+  TStoreCopy copier(owner);
   for (uint32_t attempt = 1; attempt <= 3; ++attempt) {
     uint32_t code = 0;
     if (CopyStoreWithSideFiles(copier, path, target, code)) {
@@ -547,6 +558,7 @@ bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& e
       // The store itself is at fault: no second attempt reads it otherwise.
       err = copier.Refusal();
       if (refused) *refused = true;
+      if (foreign) *foreign = copier.Foreign();
       break;
     }
     // Where the copy cannot even be written, no retry helps, and the store

@@ -219,8 +219,12 @@ uint32_t StoreTimeLimit();
 // larger than the temporary folder can take, or a copy that outlasts the
 // store time limit (which the copy's time counts against: OpenSnapshot
 // gives the reading what the copy left of it).
+// `owner`: the account that must own the store (plat::CopyChecks::Owner);
+// a store of another owner is refused with "数据库属于其他用户（<owner>），
+// 未读取" and `foreign` (when given) set.
 bool SnapshotDatabase(const std::string& path, std::string& copy, std::string& err,
-                      bool* refused = nullptr);
+                      bool* refused = nullptr, const std::string& owner = std::string(),
+                      bool* foreign = nullptr);
 void DeleteSnapshot(const std::string& copy);
 
 // One copy of someone's store (the database of a snapshot, its companions,
@@ -229,18 +233,23 @@ void DeleteSnapshot(const std::string& copy);
 class TStoreCopy {
  public:
   enum TKind { kSqlite, kEse, kCompanion };  // a companion's head is not checked
-  TStoreCopy();
+  // `owner`: the account every file copied must belong to (empty: any).
+  explicit TStoreCopy(std::string owner = std::string());
   // Copies `src` to the new file `dst`: with full sharing, then with backup
   // semantics. False with the system's code; when the store itself was
   // refused, Refusal() holds why, in Chinese.
   bool Copy(const std::string& src, const std::string& dst, TKind kind, uint32_t& code);
   const std::string& Refusal() const { return FRefusal; }
+  // The refusal was for a file of another owner.
+  bool Foreign() const { return FForeign; }
   int64_t StartedMs() const { return FStartedMs; }
 
  private:
   plat::CopyChecks Checks(TKind kind);
   int64_t FStartedMs;
+  std::string FOwner, FOwnerFound;
   std::string FRefusal;
+  bool FForeign = false;
 };
 
 // ---- Files held open without sharing ---------------------------------------

@@ -508,9 +508,11 @@ uint64_t WorkerMemoryLimit(int64_t dbBytes) {
 }
 
 bool SnapshotWebCacheFolder(const std::string& sourceDir, const std::string& targetDir,
-                            uint32_t& code, std::string* refusal) {
+                            uint32_t& code, std::string* refusal, const std::string& owner,
+                            bool* foreign) {
   code = 0;
   if (refusal) refusal->clear();
+  if (foreign) *foreign = false;
   plat::CreateDirs(targetDir);
   // Stored in any letter case (a copied NTFS disk), copied under its own.
   const std::string db = plat::ResolvePathCase(JoinPath(sourceDir, kDbFileName));
@@ -518,9 +520,10 @@ bool SnapshotWebCacheFolder(const std::string& sourceDir, const std::string& tar
     code = plat::kErrFileNotFound;
     return false;
   }
-  TStoreCopy copier;
+  TStoreCopy copier(owner);
   if (!copier.Copy(db, JoinPath(targetDir, kDbFileName), TStoreCopy::kEse, code)) {
     if (refusal) *refusal = copier.Refusal();
+    if (foreign) *foreign = copier.Foreign();
     return false;
   }
   // The transaction logs travel with the database so that an engine that
@@ -670,11 +673,13 @@ int32_t CollectWebCache(const std::string& datPath, THistoryList& list,
     return 0;
   }
   std::string refusal;
-  bool copied = SnapshotWebCacheFolder(sourceDir, base, code, &refusal);
+  bool foreign = false;
+  bool copied = SnapshotWebCacheFolder(sourceDir, base, code, &refusal, filter.Owner, &foreign);
   if (!refusal.empty()) {
     // The database itself is no store to read (a device, not an ESE file,
-    // too large for the temporary folder, or too slow to copy).
-    status = ssParseError;
+    // too large for the temporary folder, or too slow to copy), or it is
+    // someone else's.
+    status = foreign ? ssNoPermission : ssParseError;
     message = "WebCache 库：" + refusal;
     return 0;
   }

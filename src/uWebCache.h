@@ -90,6 +90,7 @@ struct TWebCacheFilter {
   const std::vector<std::string>* Include = nullptr;  // null or empty = no test
   const std::vector<std::string>* Exclude = nullptr;
   bool Privacy = false;
+  std::string Owner;  // the account that must own the database (empty: any)
 };
 
 // With `downloads`, the store's downloads are read too (filtered alike)
@@ -113,9 +114,11 @@ int32_t ParseResultFile(const std::string& text, THistoryList& list, const std::
 // Copies the database (which must begin as an ESE database) and its
 // transaction logs into `targetDir`, as every store is copied (TStoreCopy).
 // False with the system's code; when the database itself was refused,
-// `refusal` (when given) says why, in Chinese.
+// `refusal` (when given) says why, in Chinese, and `foreign` whether it was
+// for a database of another owner than `owner` (empty: any).
 bool SnapshotWebCacheFolder(const std::string& sourceDir, const std::string& targetDir,
-                            uint32_t& code, std::string* refusal = nullptr);
+                            uint32_t& code, std::string* refusal = nullptr,
+                            const std::string& owner = std::string(), bool* foreign = nullptr);
 bool SpawnDumpWorker(const std::string& snapshotDir, const std::string& tsvPath,
                      int32_t& exitCode);
 void DeleteFolderTree(const std::string& folder);
