@@ -432,6 +432,20 @@ std::vector<std::string> Utf16Strings(const std::string& b, size_t minUnits) {
   return out;
 }
 
+void DownloadFromHeaders(const std::string& headers, std::string& url, std::string& path) {
+  bool haveUrl = false;
+  for (const std::string& text : Utf16Strings(headers, 4)) {
+    const std::string t = WorkerText(text);
+    const bool drive = t.size() >= 3 && std::isalpha(static_cast<unsigned char>(t[0])) &&
+                       t[1] == ':' && t[2] == '\\';
+    if (path.empty() && (drive || t.compare(0, 2, "\\\\") == 0)) path = t;
+    if (!haveUrl && t.find("://") != std::string::npos) {
+      url = t;
+      haveUrl = true;
+    }
+  }
+}
+
 bool ReadDownloadRow(TEsentDb& db, TEseTable tbl, const TDownloadLayout& layout, int64_t& unix,
                      std::string& url, std::string& path) {
   unix = 0;
@@ -444,19 +458,8 @@ bool ReadDownloadRow(TEsentDb& db, TEseTable tbl, const TDownloadLayout& layout,
   // The response headers of a download entry hold its address, its referrer
   // and the file it was saved to as UTF-16 texts: the first address and the
   // first drive or network path are taken.
-  if (layout.HasHeaders && db.ReadColumn(tbl, layout.HeadersId, data)) {
-    bool haveUrl = false;
-    for (const std::string& text : Utf16Strings(data, 4)) {
-      const std::string t = WorkerText(text);
-      const bool drive = t.size() >= 3 && std::isalpha(static_cast<unsigned char>(t[0])) &&
-                         t[1] == ':' && t[2] == '\\';
-      if (path.empty() && (drive || t.compare(0, 2, "\\\\") == 0)) path = t;
-      if (!haveUrl && t.find("://") != std::string::npos) {
-        url = t;
-        haveUrl = true;
-      }
-    }
-  }
+  if (layout.HasHeaders && db.ReadColumn(tbl, layout.HeadersId, data))
+    DownloadFromHeaders(data, url, path);
   for (uint32_t id : {layout.AccessTimeId, layout.CreationTimeId}) {
     if (unix != 0 || id == 0 || !db.ReadColumn(tbl, id, data) || data.size() != 8) continue;
     const int64_t v = LeInt64(data);

@@ -61,6 +61,11 @@ void DumpDownloads(TEsentDb& db, std::vector<std::string>& lines);
 // its time. False without an address or a file.
 bool ReadDownloadRow(TEsentDb& db, TEseTable tbl, const TDownloadLayout& layout, int64_t& unix,
                      std::string& url, std::string& path);
+// A download entry's response headers hold its address, its referrer and
+// the file it was saved to as UTF-16 texts: the first address (replacing
+// `url`) and the first drive or network path (when `path` is empty) are
+// taken.
+void DownloadFromHeaders(const std::string& headers, std::string& url, std::string& path);
 // The UTF-16LE texts of at least `minUnits` units in a binary value, in
 // order: each begins with an ASCII character; a control character ends it.
 std::vector<std::string> Utf16Strings(const std::string& bytes, size_t minUnits);

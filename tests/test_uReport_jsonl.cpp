@@ -277,6 +277,50 @@ TEST(uReportJsonl, LongRunsOfOneSecondCountEachAddressOnItsOwn) {
   for (int i = 0; i < 6; ++i) EXPECT_EQ(std::get<6>(keys[300 + i]), std::to_string(i % 2)) << i;
 }
 
+// A visit's key must not depend on what else an export holds: past the
+// short scan, a run of one second counts each profile's visits of an
+// address apart, so that an export of one profile keys its visits as an
+// export of all profiles does, and merging the two counts nothing twice.
+TEST(uReportJsonl, ALongRunOfOneSecondCountsEachProfileApart) {
+  THistoryList both, one;
+  for (int i = 0; i < 80; ++i) {
+    const std::string profile = i % 2 == 0 ? "alice\\Default" : "alice\\Profile 1";
+    const THistoryRecord r = Visit("t", "https://same.example/", 1700000000, "Chrome", profile);
+    both.Add(r);
+    if (i % 2 == 0) one.Add(r);
+  }
+  const std::vector<TKey> all = VisitKeys(BuildJsonlReport(both, TSourceList(), Opts()));
+  const std::vector<TKey> alone = VisitKeys(BuildJsonlReport(one, TSourceList(), Opts()));
+  ASSERT_EQ(all.size(), 80u);
+  ASSERT_EQ(alone.size(), 40u);
+  std::vector<TKey> defaults;
+  for (const TKey& k : all)
+    if (std::get<3>(k) == "Default") defaults.push_back(k);
+  EXPECT_EQ(defaults, alone);
+  for (int i = 0; i < 40; ++i) EXPECT_EQ(std::get<6>(alone[i]), std::to_string(i)) << i;
+}
+
+// A source's key holds its store's path: two stores under one profile label
+// (a profile folder read through two paths) are two sources, each the first
+// of its key, while one store named twice counts on.
+TEST(uReportJsonl, SourceLinesAreKeyedByTheirStorePath) {
+  TSourceList sources;
+  TSourceInfo s;
+  s.BrowserId = "firefox";
+  s.BrowserName = "Firefox";
+  s.Profile = "alice\\abc.default";
+  for (const char* path : {"/h/a/places.sqlite", "/h/b/places.sqlite", "/h/a/places.sqlite"}) {
+    s.DbPath = path;
+    sources.Add(s);
+  }
+  const std::vector<std::string> lines =
+      SplitLines(BuildJsonlReport(THistoryList(), sources, Opts()));
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(Field(lines[0], "seq"), "0");
+  EXPECT_EQ(Field(lines[1], "seq"), "0");
+  EXPECT_EQ(Field(lines[2], "seq"), "1");
+}
+
 TEST(uReportJsonl, SourceLinesSayWhatFailedAndEveryVisitIsWrittenWithoutLimit) {
   TSourceList sources;
   TSourceInfo ok;

@@ -32,6 +32,29 @@ TEST(WebCacheDownloads, TextsOfResponseHeaders) {
   EXPECT_EQ(texts[1], "C:\\Users\\a\\下载\\a.exe");
 }
 
+// The saved file is the first path the headers name, and the address the
+// first address: what follows (a referrer, a temporary copy's path) is
+// never the download.
+TEST(WebCacheDownloads, TheFirstPathAndAddressOfTheHeadersAreTheDownloads) {
+  const std::string nul(2, '\0');
+  const std::string headers = std::string("\x01\x02", 2) + Utf16(u"https://dl.example/a.exe") +
+                              nul + Utf16(u"https://referrer.example/page") + nul +
+                              Utf16(u"C:\\Users\\a\\Downloads\\a.exe") + nul +
+                              Utf16(u"\\\\srv\\share\\a.exe") + nul +
+                              Utf16(u"D:\\Temp\\a.partial") + nul;
+  std::string url = "Visited: a@https://stale.example/", path;
+  DownloadFromHeaders(headers, url, path);
+  EXPECT_EQ(url, "https://dl.example/a.exe");
+  EXPECT_EQ(path, "C:\\Users\\a\\Downloads\\a.exe");
+  // A network path first is taken as well.
+  url.clear();
+  path.clear();
+  DownloadFromHeaders(Utf16(u"\\\\srv\\share\\b.exe") + nul + Utf16(u"C:\\b.exe") + nul, url,
+                      path);
+  EXPECT_EQ(path, "\\\\srv\\share\\b.exe");
+  EXPECT_EQ(url, "");
+}
+
 TEST(WebCacheDownloads, ParentReadsTheDownloadsFileWithTheFilters) {
   const std::string text =
       "\xEF\xBB\xBF"
