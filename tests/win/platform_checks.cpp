@@ -813,7 +813,7 @@ int Child(const std::vector<std::string>& args) {
 // system's Temp folder, never in the user's %TEMP%: owned by Administrators
 // (where the file system keeps owners), held so that no one renames it, and
 // gone with its lock when the run ends. An unelevated run stays where it was.
-void ElevatedRunFolder(const std::string& root) {
+void ElevatedRunFolder(const std::string& root, const std::string& self) {
   const std::string userTemp = plat::UserTempDir();
   std::string err;
   Check(plat::OpenRunFolder(err), "the run folder opens", err);
@@ -877,6 +877,23 @@ void ElevatedRunFolder(const std::string& root) {
   plat::RemoveFile(held + ".lock");
   plat::RemoveTree(ended);
   plat::RemoveFile(ended + ".lock");
+
+  // An interrupted elevated run removes its run folder, held as it is,
+  // before it ends with the interruption's status.
+  const std::string named = root + "\\run folder.txt", folder = root + "\\interrupted elevated run";
+  plat::RemoveFile(named);
+  plat::CreateDirs(folder);
+  SetEnvironmentVariableW(L"VT_CHECK_RUN_FOLDER", W(named).c_str());
+  const bool handled = InterruptRun(root, self, folder, "an interrupted elevated run", false);
+  SetEnvironmentVariableW(L"VT_CHECK_RUN_FOLDER", nullptr);
+  const std::string interrupted = ReadAll(named);
+  if (handled)
+    Check(!interrupted.empty() && !plat::DirExists(interrupted) &&
+              !plat::FileExists(interrupted + ".lock"),
+          "an interrupted elevated run leaves no run folder", interrupted);
+  if (!interrupted.empty()) plat::RemoveTree(interrupted);
+  plat::RemoveFile(named);
+  DeleteFolderTree(folder);
 }
 
 }  // namespace
@@ -893,6 +910,13 @@ int wmain(int, wchar_t**) {
     if (args.size() == 4) {  // a run that an interruption cleans up
       plat::InstallInterruptCleanup();
       plat::TrackTempPath(args[3]);
+      // With a run folder of its own, named in this file.
+      const std::string runFolderFile = plat::GetEnv("VT_CHECK_RUN_FOLDER");
+      std::string err;
+      if (!runFolderFile.empty() && plat::OpenRunFolder(err)) {
+        WriteAll(plat::TempDir() + "vt_db_1_2.db", "copy");
+        WriteAll(runFolderFile, plat::RunFolder());
+      }
     }
     int32_t code = 0;
     uint32_t err = 0;
@@ -963,7 +987,7 @@ int wmain(int, wchar_t**) {
   Threads();
   FileReader(root);
   EnvironmentAndSystem();
-  ElevatedRunFolder(root);
+  ElevatedRunFolder(root, plat::OwnExePath());
   plat::WriteStdOutRaw("platform checks: " + IntToStr(gPassed) + " passed, " + IntToStr(gFailed) +
                        " failed\n");
   return gFailed == 0 ? 0 : 1;
