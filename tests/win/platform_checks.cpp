@@ -188,9 +188,12 @@ void Copies(const std::string& root) {
 void CopiesTakeFilesOnly(const std::string& root) {
   const std::wstring pipeName =
       L"\\\\.\\pipe\\vt_copy_check_" + std::to_wstring(GetCurrentProcessId());
-  HANDLE server = CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 4096,
+  // Two instances: the copy and the whole-file read each connect to one.
+  HANDLE server = CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 2, 4096,
                                    4096, 0, nullptr);
-  Check(server != INVALID_HANDLE_VALUE, "create a named pipe");
+  HANDLE second = CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 2, 4096,
+                                   4096, 0, nullptr);
+  Check(server != INVALID_HANDLE_VALUE && second != INVALID_HANDLE_VALUE, "create a named pipe");
   std::vector<std::string> sources = {"NUL", "\\\\.\\NUL", root + "\\NUL"};
   if (server != INVALID_HANDLE_VALUE) sources.push_back(plat::detail::Narrow(pipeName));
   const int64_t start = plat::NowUnixMillis();
@@ -206,6 +209,7 @@ void CopiesTakeFilesOnly(const std::string& root) {
   }
   Check(plat::NowUnixMillis() - start < 5000, "devices and pipes are refused at once");
   if (server != INVALID_HANDLE_VALUE) CloseHandle(server);
+  if (second != INVALID_HANDLE_VALUE) CloseHandle(second);
 
   const std::string src = root + "\\growing.bin";
   std::string content(300000, 'g');
@@ -691,7 +695,10 @@ void LongPaths(const std::string& root) {
 void WorkerFailures(const std::string& root, const std::string& self) {
   const std::string cache = root + "\\WebCache";
   plat::CreateDirs(cache);
-  WriteAll(cache + "\\WebCacheV01.dat", std::string(65536, '\0'));
+  // It begins as an ESE database does, so that it reaches the worker.
+  std::string dat(65536, '\0');
+  dat.replace(4, 4, "\xEF\xCD\xAB\x89");
+  WriteAll(cache + "\\WebCacheV01.dat", dat);
   SetWorkerExecutable(self);
   THistoryList list;
   std::string message;
