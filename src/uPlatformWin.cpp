@@ -276,7 +276,7 @@ bool detail::CopyWithFlags(const std::string& src, const std::string& dst, DWORD
   // one that cannot be read is no proof of the owner asked for.
   if (!checks.Owner.empty()) {
     std::string id, name;
-    if (!detail::FileOwner(in.Get(), id, name) || _stricmp(id.c_str(), checks.Owner.c_str()) != 0) {
+    if (!detail::FileOwner(in.Get(), id, name) || !detail::OwnerStandsFor(id, checks.Owner)) {
       code = kErrOtherOwner;
       if (checks.OwnerFound) *checks.OwnerFound = name.empty() ? std::string("?") : name;
       return false;

@@ -89,6 +89,14 @@ bool CopyWithFlags(const std::string& src, const std::string& dst, DWORD share, 
 // account name ("DOMAIN\\name", or the SID where it has none) in `name`.
 // False when the owner cannot be read.
 bool FileOwner(HANDLE h, std::string& id, std::string& name);
+// True when a file owned by `id` may be taken as `account`'s: its own, or
+// the administrators' or the system's, which no unprivileged user can give
+// a file (a store made by an elevated browser belongs to the
+// administrators).
+bool OwnerStandsFor(const std::string& id, const std::string& account);
+// True under Wine, which keeps no owners: every file reads back as owned by
+// the account that runs it, whoever made it.
+bool UnderWine();
 
 // Opens `path` with its default application (in an elevated run through
 // the desktop's unelevated shell); false with the system's reason.

@@ -4,6 +4,8 @@
 #include <aclapi.h>
 #include <sddl.h>
 
+#include <cstring>
+
 #include "uPlatform.h"
 #include "uPlatformWin_detail.h"
 
@@ -74,6 +76,14 @@ bool detail::FileOwner(HANDLE h, std::string& id, std::string& name) {
   return !id.empty();
 }
 
+bool detail::OwnerStandsFor(const std::string& id, const std::string& account) {
+  return _stricmp(id.c_str(), account.c_str()) == 0 || id == "S-1-5-32-544" || id == "S-1-5-18";
+}
+
+bool detail::UnderWine() {
+  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 std::string CurrentUserId() {
   HANDLE token;
   if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return std::string();
@@ -123,8 +133,10 @@ bool ListProfileFolders(const std::string& /*homeDir*/, std::vector<std::string>
     RegCloseKey(sub);
     if (value.empty()) continue;
     out.push_back(Narrow(value));
-    // The profile's key is named by its owner's SID.
-    if (owners) owners->push_back(Narrow(std::wstring(name, nameLen)));
+    // The profile's key is named by its owner's SID; under Wine no file is
+    // any profile's own, so none is given.
+    if (owners)
+      owners->push_back(detail::UnderWine() ? std::string() : Narrow(std::wstring(name, nameLen)));
   }
   RegCloseKey(list);
   return true;
