@@ -41,6 +41,22 @@ void RestoreInterrupts(const sigset_t& old);
 void TrackChildProcess(pid_t pid);  // 0 = none
 // In a freshly forked child, before exec: the parent's clean-up is not its own.
 void ResetInterruptHandlingInChild();
+// Held while a path of the run is created (TrackTempPath registered it): the
+// interruption signals wait on this thread, and a handler running on
+// another thread waits (a while) for the creation to end before it removes
+// the run's paths, so that nothing being created is missed. Once an
+// interruption has begun, nothing new is created: the thread waits for the
+// end instead.
+class TCreationHold {
+ public:
+  TCreationHold();
+  ~TCreationHold();
+  TCreationHold(const TCreationHold&) = delete;
+  TCreationHold& operator=(const TCreationHold&) = delete;
+
+ private:
+  sigset_t FOld;
+};
 #endif
 
 }  // namespace detail

@@ -146,6 +146,7 @@ bool CreateDirs(const std::string& path) {
 }
 
 bool CreateNewFile(const std::string& path, uint32_t& code) {
+  detail::TCreationHold creating;
   // The mode a file made by fopen gets (the umask applies).
   int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (fd < 0) {
@@ -158,6 +159,7 @@ bool CreateNewFile(const std::string& path, uint32_t& code) {
 }
 
 bool CreatePrivateDir(const std::string& path, uint32_t& code) {
+  detail::TCreationHold creating;
   // mkdir never follows a link standing under the name: it fails instead.
   if (path.empty() || ::mkdir(path.c_str(), 0700) != 0) {
     code = path.empty() ? kErrPathNotFound : ErrnoToWin(errno);
@@ -168,6 +170,7 @@ bool CreatePrivateDir(const std::string& path, uint32_t& code) {
 }
 
 std::FILE* CreatePrivateFile(const std::string& path, uint32_t& code) {
+  detail::TCreationHold creating;
   ::unlink(path.c_str());
   int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) {

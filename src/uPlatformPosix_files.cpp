@@ -17,6 +17,7 @@
 #include <string>
 
 #include "uPlatform.h"
+#include "uPlatformInterrupt.h"
 #include "uPlatformPosix_detail.h"
 
 namespace plat {
@@ -153,7 +154,11 @@ bool CopyOpened(int in, const struct stat& st, const std::string& dst, const Cop
   // a link or into a file someone else planted under that name: it could
   // send the copy of a history database anywhere, or let another user read it.
   ::unlink(dst.c_str());
-  TFd out(::open(dst.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+  // Created under a hold, so that an interruption's clean-up cannot miss it.
+  TFd out([&dst] {
+    detail::TCreationHold creating;
+    return ::open(dst.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  }());
   if (out.Fd < 0) {
     code = ErrnoCode(errno);
     return false;

@@ -10,6 +10,7 @@
 #include <sys/syscall.h>
 #include <sys/types.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -33,6 +34,9 @@ volatile sig_atomic_t gUsed[kMaxTracked];
 volatile pid_t gChild = 0;
 volatile pid_t gOwner = 0;  // the process that installed the handler
 std::atomic<bool> gInterrupted{false};
+std::atomic<int> gCreating{0};  // creations of tracked paths under way
+// How long the handler waits for creations on other threads to end.
+constexpr int kCreationPatienceMs = 2000;
 
 void BlockSignals(sigset_t& old) {
   sigset_t set;
@@ -116,6 +120,12 @@ void OnInterrupt(int sig) {
     int status;
     while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
+  }
+  // A creation holds the signals off its own thread, so any under way runs
+  // on another one: it ends (or the patience does) before the removal.
+  for (int waited = 0; gCreating.load() > 0 && waited < kCreationPatienceMs; waited += 10) {
+    struct timespec ts = {0, 10 * 1000 * 1000};
+    nanosleep(&ts, nullptr);
   }
   for (size_t i = 0; i < kMaxTracked; ++i)
     if (gUsed[i]) RemovePathNow(gPaths[i]);
@@ -202,6 +212,23 @@ void BlockInterrupts(sigset_t& old) { BlockSignals(old); }
 void RestoreInterrupts(const sigset_t& old) { RestoreSignals(old); }
 
 void TrackChildProcess(pid_t pid) { gChild = pid; }
+
+// Counted before the interruption is looked at, and the handler sets the
+// interruption before it looks at the count: either the handler waits for
+// this creation, or the creation sees the interruption and never starts.
+TCreationHold::TCreationHold() {
+  BlockSignals(FOld);
+  gCreating.fetch_add(1);
+  if (gInterrupted.load()) {
+    gCreating.fetch_sub(1);
+    for (;;) pause();  // the handler, on another thread, ends the process
+  }
+}
+
+TCreationHold::~TCreationHold() {
+  gCreating.fetch_sub(1);
+  RestoreSignals(FOld);
+}
 
 void ResetInterruptHandlingInChild() {
   for (int s : kSignals) {

@@ -8,9 +8,11 @@
 
 #include <cerrno>
 #include <string>
+#include <thread>
 
 #include "TestSupport.h"
 #include "uPlatform.h"
+#include "uPlatformInterrupt.h"
 
 using vt_test::TempFolder;
 
@@ -100,4 +102,34 @@ TEST(Interrupt, SignalRemovesTrackedPathsEndsTheChildAndDiesOfTheSignal) {
     if (childLeft) ::kill(child, SIGKILL);
     EXPECT_FALSE(childLeft) << "the child outlived the run";
   }
+}
+
+// A path being created on another thread when the signal comes is waited
+// for, then removed: the process ends only after the creation is over.
+TEST(InterruptCleanup, WaitsForACreationUnderWayOnAnotherThread) {
+  TempFolder tmp;
+  const std::string copy = tmp.Sub("vt_db_1_2.db"), after = tmp.Sub("created");
+  const pid_t pid = ::fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    plat::InstallInterruptCleanup();
+    plat::TrackTempPath(copy);
+    std::thread creator([&] {
+      plat::detail::TCreationHold creating;
+      vt_test::WriteFile(tmp.Sub("creating"), "1");
+      ::usleep(300 * 1000);
+      vt_test::WriteFile(copy, "history");
+      vt_test::WriteFile(after, "1");  // not tracked: shows the wait
+    });
+    while (!vt_test::Exists(tmp.Sub("creating"))) ::usleep(1000);
+    ::raise(SIGTERM);
+    creator.join();
+    ::_exit(0);
+  }
+  int status = 0;
+  ASSERT_TRUE(AwaitExit(pid, status));
+  ASSERT_TRUE(WIFSIGNALED(status)) << "exit code " << WEXITSTATUS(status);
+  EXPECT_EQ(SIGTERM, WTERMSIG(status));
+  EXPECT_TRUE(vt_test::Exists(after)) << "the process ended before the creation did";
+  EXPECT_FALSE(vt_test::Exists(copy));
 }
