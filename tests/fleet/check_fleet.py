@@ -13,14 +13,16 @@ reported with /format:json, and the exports loaded into both setups:
   - loading everything again, and loading a later export whose window
     overlaps one already loaded, changes no answer;
   - a damaged store shows in the failed sources, a downloaded program in
-    the executable downloads.
+    the executable downloads;
+  - load.sh -j 2 loads a folder as one file at a time does, and a folder
+    with a cut export, an export damaged inside a line and an unreadable
+    file loads every other file whole and loses the broken lines only.
 
 The servers are stopped and their folders removed on every path (they also
 receive SIGTERM when this script dies). Without ClickHouse the check fails.
 
   check_fleet.py <Visitrail> <gen_profile> <fleet folder>
 """
-import calendar
 import json
 import os
 import shutil
@@ -32,6 +34,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from chservers import CLIENT, SERVER, Servers, client, run_sql_file  # noqa: E402
+from machines import Fleet, rows  # noqa: E402
 
 VISITRAIL, GEN_PROFILE, FLEET = sys.argv[1:4]
 QUERIES = sorted(f for f in os.listdir(os.path.join(FLEET, "queries")) if f.endswith(".sql"))
@@ -44,22 +47,14 @@ def check(ok, what):
         failures.append(what)
 
 
-def visitrail(home, *args):
-    env = dict(os.environ, USERPROFILE=home, USERNAME="auditor", TZ="UTC")
-    env.pop("APPDATA", None)
-    env.pop("LOCALAPPDATA", None)
-    r = subprocess.run([VISITRAIL, "/quiet"] + list(args), env=env, capture_output=True)
-    if r.returncode != 0:
-        raise RuntimeError("Visitrail %s: exit %d\n%s%s" % (
-            " ".join(args), r.returncode, r.stdout.decode(errors="replace"),
-            r.stderr.decode(errors="replace")))
-    return r.stdout
+def load_sh(port, database, folder, *options):
+    return subprocess.run([os.path.join(FLEET, "load.sh")] + list(options) +
+                          [folder, "--port", str(port), "--database", database],
+                          capture_output=True, env=dict(os.environ, CLICKHOUSE_CLIENT=CLIENT))
 
 
 def load(port, database, folder):
-    r = subprocess.run([os.path.join(FLEET, "load.sh"), folder, "--port", str(port),
-                        "--database", database], capture_output=True,
-                       env=dict(os.environ, CLICKHOUSE_CLIENT=CLIENT))
+    r = load_sh(port, database, folder)
     if r.returncode != 0:
         raise RuntimeError("load.sh %s: %s" % (folder, r.stderr.decode(errors="replace")))
 
@@ -68,38 +63,109 @@ def answers(port, database):
     return {q: run_sql_file(port, database, os.path.join(FLEET, "queries", q)) for q in QUERIES}
 
 
-def rows(text):
-    return [line.split("\t") for line in text.splitlines()]
+KEYS = {"visit": ("user", "browser_id", "profile", "ts", "url", "seq"),
+        "download": ("user", "browser_id", "profile", "ts", "url", "path", "seq"),
+        "source": ("run", "user", "browser_id", "profile", "path", "seq")}
+
+
+def lines_per_machine(folder):
+    """(kind, machine) -> records (distinct keys) in a folder's files: lines
+    that parse, of the part of each file up to its last line end."""
+    keys = {}
+    for name in sorted(os.listdir(folder)):
+        path = os.path.join(folder, name)
+        if not os.path.exists(path):
+            continue
+        with open(path, "rb") as f:
+            data = f.read()
+        for line in data[:data.rfind(b"\n") + 1].splitlines():
+            try:
+                rec = json.loads(line)
+            except ValueError:
+                continue
+            keys.setdefault((rec["kind"], rec["machine"]), set()).add(
+                tuple(rec[k] for k in KEYS[rec["kind"]]))
+    return {k: len(v) for k, v in keys.items()}
+
+
+def table_rows(port, database):
+    got = {}
+    for kind in ("visit", "download", "source"):
+        for machine, n in rows(client(port, "-q", "SELECT machine, count() FROM %ss FINAL GROUP BY machine"
+                                      % kind, database=database)):
+            got[(kind, machine)] = int(n)
+    return got
+
+
+def check_loading(port, fleet, work):
+    """load.sh on one server: files loaded side by side give what one at a
+    time gives, and a damaged export costs only its damaged lines."""
+    many = os.path.join(work, "many")
+    os.makedirs(many)
+    # Names kept apart by their folder (the two exports of m1 may share a
+    # second); m2's export also comes twice, loaded side by side with itself.
+    for folder in (fleet.exports, fleet.later, fleet.downloads):
+        for name in os.listdir(folder):
+            shutil.copy(os.path.join(folder, name),
+                        os.path.join(many, os.path.basename(folder) + "_" + name))
+            if "_m2_" in name:
+                shutil.copy(os.path.join(folder, name), os.path.join(many, "again_" + name))
+    seconds = {}
+    for jobs in ("1", "2"):
+        db = "load_j" + jobs
+        client(port, "-q", "CREATE DATABASE " + db)
+        run_sql_file(port, db, os.path.join(FLEET, "tables.sql"))
+        t0 = time.monotonic()
+        r = load_sh(port, db, many, "-j", jobs)
+        seconds[jobs] = time.monotonic() - t0
+        out = r.stdout.decode()
+        check(r.returncode == 0 and "6 files: 6 loaded, 0 failed" in out and
+              out.count("loaded: ") == 6, "load.sh -j %s: every file loaded: %s" %
+              (jobs, out.splitlines()[-1:]))
+        got = table_rows(port, db)
+        check(got == lines_per_machine(many), "load.sh -j %s: every record in its table" % jobs)
+    check(answers(port, "load_j1") == answers(port, "load_j2"),
+          "load.sh -j 2 answers as one file at a time does")
+    print("     load.sh -j 1: %.2f s, -j 2: %.2f s (%.2f)" %
+          (seconds["1"], seconds["2"], seconds["2"] / seconds["1"]), flush=True)
+
+    # A folder whose middle export was cut 300 bytes short, as a machine shut
+    # down while writing leaves it; an export with a line damaged inside
+    # (the server refuses it); and a file that cannot be read at all.
+    cut = os.path.join(work, "cut")
+    shutil.copytree(fleet.exports, cut)
+    names = sorted(os.listdir(cut))
+    middle = os.path.join(cut, names[1])
+    os.truncate(middle, os.path.getsize(middle) - 300)
+    with open(middle, "rb") as f:
+        whole_lines = f.read().count(b"\n")
+    with open(os.path.join(cut, names[2]), encoding="utf-8") as f:
+        sample = [f.readline().replace('"machine":"m3"', '"machine":"m9"') for _ in range(3)]
+    sample[1] = sample[1].replace('"ts":1', '"ts":1x', 1)
+    with open(os.path.join(cut, "Visitrail_m9_damaged.jsonl"), "w", encoding="utf-8") as f:
+        f.writelines(sample)
+    os.symlink(os.path.join(work, "nowhere"), os.path.join(cut, "Visitrail_gone.jsonl"))
+    client(port, "-q", "CREATE DATABASE load_cut")
+    run_sql_file(port, "load_cut", os.path.join(FLEET, "tables.sql"))
+    r = load_sh(port, "load_cut", cut)
+    out, err = r.stdout.decode(), r.stderr.decode()
+    check(r.returncode == 4 and "5 files: 4 loaded, 1 failed;" in out and
+          out.rstrip().endswith("2 broken lines skipped"),
+          "cut folder: exit 4 and the closing line counts the failures: %d %s" %
+          (r.returncode, out.splitlines()[-1:]))
+    named = ("%s: line %d is broken" % (middle, whole_lines + 1) in err and
+             "Visitrail_m9_damaged.jsonl: line 2 is broken" in err and
+             "failed: " + os.path.join(cut, "Visitrail_gone.jsonl") in err)
+    check(named, "cut folder: the broken lines and the failed file are named" +
+          ("" if named else ": " + err))
+    want = lines_per_machine(cut)
+    check(table_rows(port, "load_cut") == want and want[("visit", "m9")] == 2,
+          "cut folder: every other file loads whole, the damaged ones lose their broken line only")
 
 
 def main(work):
-    # Three machines; the third has a damaged store beside its good ones.
-    homes, reports = [], []
-    for n in range(3):
-        home = os.path.join(work, "machines", "m%d" % (n + 1), "auditor")
-        subprocess.run([GEN_PROFILE, home, "--visits", "12000", "--urls", "2500",
-                        "--seed", str(31 + n)], check=True, capture_output=True)
-        homes.append(home)
-    damaged = os.path.join(homes[2], "AppData", "Local", "Google", "Chrome", "User Data",
-                           "Profile 9", "History")
-    os.makedirs(os.path.dirname(damaged))
-    with open(damaged, "wb") as f:
-        f.write(b"this is not a database" * 100)
-    for n, home in enumerate(homes):
-        reports.append(json.loads(visitrail(home, "/format:json")))
-
-    # Machine 1 goes out twice: an earlier export up to a day, and a later
-    # one from an earlier day on; the two overlap and together hold all.
-    exports, later = os.path.join(work, "exports"), os.path.join(work, "later")
-    os.makedirs(later)
-    first, last = reports[0]["stats"]["first"][:10], reports[0]["stats"]["last"][:10]
-    t0, t1 = [calendar.timegm(time.strptime(d, "%Y-%m-%d")) for d in (first, last)]
-    cut_to = time.strftime("%Y-%m-%d", time.gmtime(t0 + (t1 - t0) * 2 / 3))
-    cut_from = time.strftime("%Y-%m-%d", time.gmtime(t0 + (t1 - t0) / 3))
-    visitrail(homes[0], "/format:jsonl", "/machine:m1", "/to:" + cut_to, "/out:" + exports + "/")
-    visitrail(homes[0], "/format:jsonl", "/machine:m1", "/from:" + cut_from, "/out:" + later + "/")
-    for n in (1, 2):
-        visitrail(homes[n], "/format:jsonl", "/machine:m%d" % (n + 1), "/out:" + exports + "/")
+    fleet = Fleet(VISITRAIL, GEN_PROFILE, work)
+    reports, exports, later, downloads = fleet.reports, fleet.exports, fleet.later, fleet.downloads
     names = sorted(os.listdir(exports))
     check(len(names) == 3 and all(x.startswith("Visitrail_m") and x.endswith(".jsonl")
                                   for x in names), "export names: %s" % names)
@@ -109,19 +175,6 @@ def main(work):
                 for line in f:
                     json.loads(line)
     check(True, "every exported line parses")
-    # A downloaded program and a document, as download lines (written as
-    # Visitrail writes lines: no blanks between tokens).
-    downloads = os.path.join(work, "downloads")
-    os.makedirs(downloads)
-    with open(os.path.join(downloads, "dl.jsonl"), "w", encoding="utf-8") as f:
-        for path, url in (("C:\\Users\\auditor\\Downloads\\setup.EXE", "https://dl.example/setup.exe"),
-                          ("C:\\Users\\auditor\\Downloads\\report.pdf", "https://dl.example/report.pdf")):
-            f.write(json.dumps({"kind": "download", "run": "r1", "machine": "m2", "user": "auditor",
-                                "browser": "Google Chrome", "browser_id": "chrome",
-                                "profile": "Default", "ts": 1700000000, "seq": 0,
-                                "time": "2023-11-14 22:13:20", "utc_offset": 0, "path": path,
-                                "url": url, "bytes": 4096, "state": "完成"},
-                               ensure_ascii=False, separators=(",", ":")) + "\n")
 
     servers = Servers(os.path.join(work, "servers"))
     try:
@@ -146,18 +199,15 @@ def main(work):
         load_all(later)
         load_all(downloads)
 
-        expected_total = sum(r["stats"]["total"] for r in reports)
-        expected_cats = {}
-        for r in reports:
-            for name, count, _ in r["cats"]:
-                expected_cats[name] = expected_cats.get(name, 0) + count
+        expected_total = fleet.total()
+        expected_cats = fleet.categories()
         for name, port, db in setups:
             total = int(client(port, "-q", "SELECT count() FROM visits FINAL", database=db))
             check(total == expected_total, "%s: fleet total %d = sum of reports %d" %
                   (name, total, expected_total))
             got = rows(client(port, "-q", "SELECT machine, count() FROM visits FINAL GROUP BY machine"
                               " ORDER BY machine", database=db))
-            want = [["m%d" % (n + 1), str(r["stats"]["total"])] for n, r in enumerate(reports)]
+            want = fleet.per_machine()
             check(got == want, "%s: visits per machine %s = reports %s" % (name, got, want))
             cats = {c: int(v) for c, v, _ in rows(run_sql_file(
                 port, db, os.path.join(FLEET, "queries", "categories.sql")))}
@@ -173,20 +223,19 @@ def main(work):
                     if got != count:
                         mismatched.append((n + 1, domain, got, count))
             check(not mismatched, "%s: per-machine domain counts = reports %s" % (name, mismatched))
-            common = set.intersection(*({d for d, _ in r["domains"]} for r in reports))
             top = {d: int(v) for d, v, _ in rows(run_sql_file(
                 port, db, os.path.join(FLEET, "queries", "top_domains.sql")))}
-            want = {d: sum(dict(r["domains"])[d] for r in reports) for d in common}
-            check(len(common) >= 3 and all(top.get(d) == v for d, v in want.items()),
+            want = fleet.shared_domains()
+            check(len(want) >= 3 and all(top.get(d) == v for d, v in want.items()),
                   "%s: fleet top domains = sums of the reports for %d shared domains" %
-                  (name, len(common)))
+                  (name, len(want)))
 
         single = answers(a, "fleet_single")
         cluster = answers(a, "visitrail")
         for q in QUERIES:
             check(single[q] == cluster[q] and single[q] != "", "cluster = single server: " + q)
         failed = rows(single["failed_sources.sql"])
-        check(len(failed) == 1 and failed[0][0] == "m3" and failed[0][4] == damaged and
+        check(len(failed) == 1 and failed[0][0] == "m3" and failed[0][4] == fleet.damaged and
               failed[0][5] == "parseerror", "failed sources: the damaged store of m3 %s" % failed)
         exe = rows(single["executable_downloads.sql"])
         check(len(exe) == 1 and exe[0][4].endswith("setup.EXE"), "executable downloads: %s" % exe)
@@ -200,6 +249,7 @@ def main(work):
         per_shard = [client(port, "-q", "SELECT count(DISTINCT machine) FROM visitrail_local.visits")
                      for port in (a, b)]
         check(sum(int(x) for x in per_shard) == 3, "each machine on one shard: %s" % per_shard)
+        check_loading(a, fleet, work)
     finally:
         servers.stop()
 
