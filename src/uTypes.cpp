@@ -24,8 +24,8 @@ namespace {
 // index of each label.
 struct TLabelTable {
   std::deque<TSourceLabel> Labels{TSourceLabel()};
-  std::map<std::tuple<std::string, std::string, std::string>, TSourceLabelId> Index{
-      {{std::string(), std::string(), std::string()}, 0}};
+  std::map<std::tuple<std::string, std::string, std::string, std::string>, TSourceLabelId> Index{
+      {{std::string(), std::string(), std::string(), std::string()}, 0}};
 };
 
 TLabelTable& Labels() {
@@ -36,13 +36,13 @@ TLabelTable& Labels() {
 }  // namespace
 
 TSourceLabelId InternSourceLabel(const std::string& browserId, const std::string& browserName,
-                                 const std::string& profile) {
+                                 const std::string& profile, const std::string& machine) {
   TLabelTable& t = Labels();
-  auto key = std::make_tuple(browserId, browserName, profile);
+  auto key = std::make_tuple(browserId, browserName, profile, machine);
   auto it = t.Index.find(key);
   if (it != t.Index.end()) return it->second;
   const auto id = static_cast<TSourceLabelId>(t.Labels.size());
-  t.Labels.push_back(TSourceLabel{browserId, browserName, profile});
+  t.Labels.push_back(TSourceLabel{browserId, browserName, profile, machine});
   t.Index.emplace(std::move(key), id);
   return id;
 }

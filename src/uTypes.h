@@ -155,12 +155,16 @@ struct TSourceLabel {
   std::string BrowserId;
   std::string BrowserName;
   std::string Profile;
+  // The machine of a record read from an export; empty for the browsers of
+  // this machine, whose reports then name no machine at all.
+  std::string Machine;
 };
 using TSourceLabelId = uint32_t;
 // The index of the label with these texts, added when new. Index 0 is the
-// label with three empty texts.
+// label with empty texts.
 TSourceLabelId InternSourceLabel(const std::string& browserId, const std::string& browserName,
-                                 const std::string& profile);
+                                 const std::string& profile,
+                                 const std::string& machine = std::string());
 const TSourceLabel& SourceLabelAt(TSourceLabelId id);
 
 // A record whose reader did not number its addresses.
@@ -182,6 +186,7 @@ struct THistoryRecord {
   const std::string& BrowserId() const { return SourceLabelAt(Source).BrowserId; }
   const std::string& BrowserName() const { return SourceLabelAt(Source).BrowserName; }
   const std::string& Profile() const { return SourceLabelAt(Source).Profile; }
+  const std::string& Machine() const { return SourceLabelAt(Source).Machine; }
   void SetSource(const std::string& browserId, const std::string& browserName,
                  const std::string& profile) {
     Source = InternSourceLabel(browserId, browserName, profile);
@@ -205,6 +210,7 @@ struct TSourceInfo {
   int32_t Count = 0;
   std::string Message;
   int32_t Downloads = 0;  // downloads this source added to the download list
+  std::string Machine;    // as TSourceLabel::Machine
 };
 
 using THistoryArray = std::vector<THistoryRecord>;
@@ -301,6 +307,7 @@ struct TDownloadRecord {
   const std::string& BrowserId() const { return SourceLabelAt(Source).BrowserId; }
   const std::string& BrowserName() const { return SourceLabelAt(Source).BrowserName; }
   const std::string& Profile() const { return SourceLabelAt(Source).Profile; }
+  const std::string& Machine() const { return SourceLabelAt(Source).Machine; }
   // The size reports show: the total when the store knows it, else what
   // arrived of a finished download; -1 when unknown.
   int64_t Bytes() const;
