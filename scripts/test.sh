@@ -13,6 +13,10 @@ jobs="$(nproc)"
 if [ ! -d "$root/tests/page/node_modules/playwright-core" ]; then
   (cd "$root/tests/page" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
 fi
+# chdb embeds a current ClickHouse for the fleet check on 26.x (fleet_chdb).
+if [ ! -d "$root/tests/fleet/chdb/node_modules/chdb" ]; then
+  (cd "$root/tests/fleet/chdb" && npm ci --no-audit --no-fund --loglevel=error)
+fi
 
 stage() { printf '\n== %s ==\n' "$*"; ran=$((ran + 1)); }
 failed=()
