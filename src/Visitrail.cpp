@@ -9,7 +9,14 @@
 // rule (a backslash before a quote stays a backslash), not by the C runtime.
 int wmain(int, wchar_t**) {
   plat::HardenProcess();
-  return RunMain(plat::CommandLineArgs());
+  const int code = RunMain(plat::CommandLineArgs());
+  // Started by a double-click, the console window would close with the
+  // run, before its result could be read.
+  if (plat::ConsoleIsOwnAlone()) {
+    plat::WriteConsoleLine("按任意键退出…");
+    plat::WaitForKeyPress();
+  }
+  return code;
 }
 #else
 int main(int argc, char** argv) {

@@ -450,6 +450,21 @@ std::string StatsLine(const TAnalyzer& a) {
                 a.UniqueDomains(), a.ActiveDays());
 }
 
+// Where a run on a terminal writes its report: the current folder, or the
+// temporary folder when the current one cannot be written.
+std::string TerminalReportFolder() {
+  uint32_t code = 0;
+  const std::string probe = JoinPath(
+      plat::CurrentDir(), Format("vt_probe_%u_%d", static_cast<unsigned>(plat::ProcessId()),
+                                 static_cast<int>(plat::TickCount())));
+  if (plat::CreateNewFile(probe, code)) {
+    plat::RemoveFile(probe);
+    return ".";
+  }
+  const std::string temp = plat::UserTempDir();
+  return temp.empty() ? std::string(".") : temp;
+}
+
 // The report file of this run: a default name is claimed, so that it never
 // replaces an earlier report; a name the user gave is replaced as asked.
 // /open without /out writes into the temporary folder, which is writable
@@ -716,6 +731,11 @@ int RunMain(const std::vector<std::string>& rawArgs) {
     return 0;
   }
 
+  // Standard output is for redirection (Visitrail > r.html): a report
+  // poured onto a terminal helps no one. There, without /out, it is
+  // written under its default name as with /out:. .
+  if (Trim(opts.OutPath).empty() && !opts.AutoOpen && !opts.ShowList && StdOutIsConsole())
+    opts.OutPath = TerminalReportFolder();
   const bool stdOutMode = Trim(opts.OutPath).empty() && !opts.AutoOpen;
   const bool quiet = opts.Quiet;
   if (stdOutMode) opts.Quiet = true;

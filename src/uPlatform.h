@@ -358,6 +358,12 @@ std::string ComputerName();
 // ---- Console -----------------------------------------------------------
 enum class StdOutKind { Console, File, Pipe, Other };
 StdOutKind StdOutType();
+// True when the console was made for this process alone (Windows: started
+// by a double-click, the window closes when the process ends); false on
+// POSIX and whenever a shell or another program shares it.
+bool ConsoleIsOwnAlone();
+// Waits for one key press on the console (returns at once without one).
+void WaitForKeyPress();
 // Columns of the terminal behind standard output, or -1 when there is none.
 int ConsoleColumns();
 // One console line (UTF-8 text) followed by the platform's line ending.

@@ -646,6 +646,11 @@ StdOutKind StdOutType() {
   return StdOutKind::Other;
 }
 
+// A terminal is always someone's shell's (or another program's) here.
+bool ConsoleIsOwnAlone() { return false; }
+
+void WaitForKeyPress() {}
+
 int ConsoleColumns() {
   struct winsize ws;
   if (::ioctl(1, TIOCGWINSZ, &ws) != 0 || ws.ws_col == 0) return -1;

@@ -36,6 +36,23 @@ StdOutKind StdOutType() {
   }
 }
 
+bool ConsoleIsOwnAlone() {
+  // A console that lists this process alone was made for it: started from
+  // the desktop, its window goes with the process.
+  DWORD ids[2];
+  return GetConsoleProcessList(ids, 2) == 1;
+}
+
+void WaitForKeyPress() {
+  HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+  if (in == INVALID_HANDLE_VALUE || in == nullptr) return;
+  FlushConsoleInputBuffer(in);
+  INPUT_RECORD rec;
+  DWORD got = 0;
+  while (ReadConsoleInputW(in, &rec, 1, &got) && got == 1)
+    if (rec.EventType == KEY_EVENT && rec.Event.KeyEvent.bKeyDown) return;
+}
+
 int ConsoleColumns() {
   CONSOLE_SCREEN_BUFFER_INFO info;
   if (!GetConsoleScreenBufferInfo(StdOut(), &info)) return -1;
