@@ -332,6 +332,18 @@ struct TExportReader::TState {
                     const std::string& seq);
   bool TakeSource(const std::string& machine, const std::string& user, const std::string& id,
                   const std::string& profile, const std::string& run);
+
+  // The machine a line names, its latest run moved on to `run` when later:
+  // a later run's sources replace an earlier run's.
+  TMachineState& MachineAt(const std::string& machine, const std::string& run) {
+    TMachineState& m = Machines[machine];
+    if (run > m.Summary.LatestRun) {
+      m.Summary.LatestRun = run;
+      m.Sources.clear();
+      m.SourceKeys.clear();
+    }
+    return m;
+  }
 };
 
 namespace {
@@ -405,14 +417,8 @@ bool TExportReader::TState::TakeSource(const std::string& machine, const std::st
                                        const std::string& run) {
   const std::string* path = FieldOf(Fields, "path");
   if (!path) return false;
-  TMachineState& m = Machines[machine];
-  m.Summary.Machine = machine;
+  TMachineState& m = MachineAt(machine, run);
   if (run < m.Summary.LatestRun) return true;
-  if (run > m.Summary.LatestRun) {
-    m.Summary.LatestRun = run;
-    m.Sources.clear();
-    m.SourceKeys.clear();
-  }
   const std::string* seq = FieldOf(Fields, "seq");
   std::string key = user + '\n' + id + '\n' + profile + '\n' + *path + '\n' + (seq ? *seq : "");
   if (!m.SourceKeys.insert(std::move(key)).second || !Selected(id)) return true;
@@ -472,7 +478,7 @@ bool TExportReader::TakeLine(const std::string& raw, TExportFileInfo& info) {
     info.Machine = *machine;
     info.Run = *run;
   }
-  if (taken) s.Machines[*machine].Summary.Machine = *machine;
+  if (taken) s.MachineAt(*machine, *run);
   return taken;
 }
 

@@ -43,16 +43,6 @@ struct TExportFileInfo {
   bool Readable() const { return OpenError.empty() && !Foreign; }
 };
 
-// One machine of the merged run.
-struct TMachineSummary {
-  std::string Machine;
-  int32_t Visits = 0;  // kept, each once
-  int32_t Downloads = 0;
-  int32_t SourcesRead = 0;    // of its latest run: read, or empty
-  int32_t SourcesFailed = 0;  // of its latest run: locked, denied or damaged
-  std::string LatestRun;
-};
-
 // What the filters of a run are for records from exports, as for browsers:
 // the time window (fromUnix <= ts < toUnix, 0 = open), the browser ids
 // (null = all), include / exclude words and the query cut.

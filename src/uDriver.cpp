@@ -13,6 +13,7 @@
 
 #include "uAggregate.h"
 #include "uBrowsers.h"
+#include "uBrowsers_exports.h"
 #include "uPlatform.h"
 #include "uReport.h"
 #include "uSqlite.h"
@@ -120,6 +121,8 @@ bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::str
       opts.Include.push_back(value);
     } else if (name == "exclude") {
       opts.Exclude.push_back(value);
+    } else if (name == "in") {
+      opts.Inputs.push_back(Trim(value));
     } else if (name == "machine") {
       opts.Machine = Trim(value);
     } else if (name == "from") {
@@ -157,6 +160,13 @@ bool ParseOptions(const std::vector<std::string>& args, TOptions& opts, std::str
       DaysFromCivil(opts.FromDT.Year, opts.FromDT.Month, opts.FromDT.Day) >
           DaysFromCivil(opts.ToDT.Year, opts.ToDT.Month, opts.ToDT.Day)) {
     errMsg = "/from 不能晚于 /to";
+    return false;
+  }
+  // An export that is not there is a mistyped argument, not an empty fleet.
+  std::vector<std::string> missing;
+  ExportFilesOf(opts.Inputs, missing);
+  if (!missing.empty()) {
+    errMsg = "/in 路径不存在：" + missing[0];
     return false;
   }
   // "chrome, edge" typed with blanks after the commas still names two ids.
@@ -206,6 +216,7 @@ void PrintUsage() {
       "  /open                生成后自动打开报告（未指定 /out 时写入临时文件夹）",
       "  /quiet               静默模式，仅输出错误",
       "  /log:<文件>          写入运行日志",
+      "  /in:<文件或文件夹>   读取 jsonl 导出（文件夹：其中全部 .jsonl）代替浏览器，可重复",
       "  /list                仅列出探测到的数据源，不采集",
       "  /?  /help            显示本帮助",
       "  /version             显示版本",
@@ -532,9 +543,11 @@ int RunExportStage(const TOptions& opts, bool stdOutMode, const THistoryList& li
 }
 
 // Sorting, analysis and the dispatch to a file or standard output.
+// `machines` is set for a report merged from exports.
 int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
                    TDownloadList& downloads, const TSourceList& sources, std::string rangeText,
-                   const TUserProfiles& users, TLogger& log) {
+                   const std::string& scopeText, TLogger& log,
+                   const std::vector<TMachineSummary>* machines = nullptr) {
   list.SortByTimeDesc();
   downloads.SortByTimeDesc();
   if (!stdOutMode) {
@@ -552,9 +565,10 @@ int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
   TReportOptions ro;
   ro.Title = opts.Title;
   ro.RangeText = rangeText;
-  ro.ScopeText = ScopeText(opts, users);
+  ro.ScopeText = scopeText;
   ro.MaxRecords = opts.MaxRecords;
   ro.Downloads = &downloads;
+  ro.Machines = machines;
 
   const int doneCode = list.Count() == 0 ? 2 : 0;
   const std::string defaultName = std::string(kProductName) + "_Report_" +
@@ -579,6 +593,10 @@ int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
                          : WriteJsonReportFile(file, analyzer, list, sources, ro, err);
           }))
     return 4;
+  if (csv) {
+    const std::string tooLong = CsvRowsWarning(list, ro);
+    if (!tooLong.empty()) log.Warn(tooLong);
+  }
   if (stdOutMode) return doneCode;
   WriteLine();
   WriteLine(std::string(html ? "" : csv ? "CSV " : "JSON ") + "报告已生成：" + path);
@@ -589,6 +607,85 @@ int RunReportStage(const TOptions& opts, bool stdOutMode, THistoryList& list,
     if (opts.AutoOpen && !plat::ShellOpen(path, err)) log.Warn("无法打开报告：" + err);
   }
   return doneCode;
+}
+
+// The exports /in names, read into `list` and `downloads` under the run's
+// filters; false when none of them was an export that could be read.
+bool ReadExports(const TOptions& opts, int64_t fromUnix, int64_t toUnix, THistoryList& list,
+                 TDownloadList& downloads, TSourceList& sources,
+                 std::vector<TMachineSummary>& machines, std::vector<TExportFileInfo>& files,
+                 TLogger& log) {
+  // The collector's reading of /src, so that ids select as for browsers.
+  THistoryList noVisits;
+  TSourceList noSources;
+  TCollector ids(noVisits, noSources, nullptr, 0, 0);
+  ids.SetSourceFilter(opts.Sources);
+  for (const std::string& id : ids.UnknownFilterIds()) log.Warn("未识别的数据源：" + id);
+  TExportFilter filter;
+  filter.FromUnix = fromUnix;
+  filter.ToUnix = toUnix;
+  if (ids.HasFilter())
+    filter.SourceSelected = [&ids](const std::string& id) { return ids.SourceSelected(id); };
+  filter.Include = opts.Include.empty() ? nullptr : &opts.Include;
+  filter.Exclude = opts.Exclude.empty() ? nullptr : &opts.Exclude;
+  filter.Privacy = opts.Privacy;
+  TExportReader reader(list, downloads, filter);
+  std::vector<std::string> missing;
+  bool any = false;
+  for (const std::string& path : ExportFilesOf(opts.Inputs, missing)) {
+    files.emplace_back();
+    TExportFileInfo& f = files.back();
+    reader.ReadFile(path, f);
+    const std::string problem = ExportFileWarning(f);
+    if (!problem.empty()) log.Warn(problem);
+    if (!f.Readable()) continue;
+    any = true;
+    log.Info(Format("读取导出：%s（计算机 %s，%d 次访问，%d 个下载）", f.Path.c_str(),
+                    LineSafeText(f.Machine).c_str(), f.Visits, f.Downloads));
+  }
+  reader.Finish(sources, machines);
+  return any;
+}
+
+// A run over exports instead of browsers: the machines' records merged, each
+// once, then the report stage as for browsers, with the machine as a
+// dimension of every format.
+int RunFromExports(const TOptions& opts, bool stdOutMode, TLogger& log) {
+  int64_t fromUnix = 0, toUnix = 0;
+  std::string rangeText;
+  BuildTimeWindow(opts, plat::NowUnixUtc(), fromUnix, toUnix, rangeText);
+  THistoryList& list = KeepUntilExit(new THistoryList());
+  TDownloadList& downloads = KeepUntilExit(new TDownloadList());
+  TSourceList sources;
+  std::vector<TMachineSummary> machines;
+  std::vector<TExportFileInfo> files;
+  const bool any =
+      ReadExports(opts, fromUnix, toUnix, list, downloads, sources, machines, files, log);
+  if (opts.ShowList) {
+    bool ok = true;
+    for (const std::string& line : ExportListLines(files)) {
+      log.Raw(line);
+      ok = WriteLine(line) && ok;
+    }
+    if (ok) return 0;
+    log.Error("写入数据源列表失败：" + SysErrorText(plat::LastErrorCode()));
+    return 4;
+  }
+  if (!any) {
+    log.Error("没有可读取的 Visitrail 导出文件，未生成报告。");
+    return 3;
+  }
+  const std::string scope = Format("%d 台计算机", static_cast<int>(machines.size()));
+  if (!opts.Quiet) WriteLine("扫描范围：" + scope);
+  log.Info(Format("采集完成：%d 条记录，%d 个数据源", list.Count(), sources.Count()));
+  if (downloads.Count() > 0) log.Info(Format("下载记录：%d 个文件", downloads.Count()));
+  if (list.Count() == 0 && opts.Format == "html" && !stdOutMode) {
+    WriteLine();
+    WriteLine("时间范围内没有可用记录，未生成报告。");
+    return 2;
+  }
+  return RunReportStage(opts, stdOutMode, list, downloads, sources, rangeText, scope, log,
+                        &machines);
 }
 
 // Everything from the run log on; exceptions leave through RunMain's handler.
@@ -610,6 +707,7 @@ int RunCollection(TOptions& opts, bool stdOutMode, bool quiet,
               kHomepage);
     WriteLine(std::string(60, '-'));
   }
+  if (!opts.Inputs.empty()) return RunFromExports(opts, stdOutMode, log);
 
   std::string err;
   if (TSqliteDb::EnsureLoaded(ExtractFileDir(plat::OwnExePath()), err)) {
@@ -691,7 +789,8 @@ int RunCollection(TOptions& opts, bool stdOutMode, bool quiet,
       return 2;
     }
   }
-  return RunReportStage(opts, stdOutMode, list, downloads, sources, rangeText, users, log);
+  return RunReportStage(opts, stdOutMode, list, downloads, sources, rangeText,
+                        ScopeText(opts, users), log);
 }
 
 }  // namespace

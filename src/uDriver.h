@@ -34,6 +34,8 @@ struct TOptions {
   // .jsonl chooses the format.
   bool FormatGiven = false;
   std::string Machine;  // /machine: the name exported lines carry; empty = this computer's
+  // /in: exports (files, or folders of .jsonl files) read instead of browsers.
+  std::vector<std::string> Inputs;
 };
 
 bool SplitOption(const std::string& arg, std::string& name, std::string& value);

@@ -153,7 +153,11 @@ class TLabelMiddles {
     if (id >= FTexts.size()) FTexts.resize(id + 1);
     std::string& t = FTexts[id];
     if (t.empty()) {
-      t = FObjects ? ",\"browser\":\"" + FLabels.Name(id) + "\",\"profile\":\"" +
+      // Only a record read from an export has a machine to name.
+      const std::string& machine = SourceLabelAt(id).Machine;
+      const std::string named =
+          machine.empty() ? std::string() : ",\"machine\":\"" + JsonEscape(machine) + "\"";
+      t = FObjects ? named + ",\"browser\":\"" + FLabels.Name(id) + "\",\"profile\":\"" +
                          FLabels.Profile(id) + "\",\"title\":\""
                    : "\",\"" + FLabels.Name(id) + "\",\"";
     }
@@ -252,7 +256,13 @@ void AppendDownloadsJson(TReportSink& sink, const TDownloadList* downloads) {
       AppendInt(out, d.Bytes());
       out += ",\"";
       out += d.State <= dsInterrupted ? states[d.State] : states[dsUnknown];
-      out += "\"]";
+      out += '"';
+      if (!d.Machine().empty()) {
+        out += ",\"";
+        JsonEscapeTo(out, d.Machine());
+        out += '"';
+      }
+      out += ']';
       if (!sink.Spill()) break;
     }
   }
@@ -463,7 +473,13 @@ std::string SourcesJson(const TSourceList& sources) {
   for (int32_t i = 0; i < sources.Count(); ++i) {
     const TSourceInfo& s = items[static_cast<size_t>(i)];
     if (i > 0) out += ',';
-    out += "{\"name\":";
+    out += '{';
+    if (!s.Machine.empty()) {
+      out += "\"machine\":";
+      AppendQuoted(out, s.Machine);
+      out += ',';
+    }
+    out += "\"name\":";
     AppendQuoted(out, s.BrowserName);
     out += ",\"profile\":";
     AppendQuoted(out, s.Profile);
@@ -662,12 +678,32 @@ std::string JsonReportHead(const TAnalyzer& a, const THistoryList& list,
   return out;
 }
 
+// ,"machines":[[machine, visits, downloads, sources read, sources failed,
+// latest run],…] of a report merged from exports.
+void AppendMachinesJson(std::string& out, const std::vector<TMachineSummary>& machines) {
+  out += ",\"machines\":[";
+  for (size_t i = 0; i < machines.size(); ++i) {
+    const TMachineSummary& m = machines[i];
+    out += i == 0 ? "[" : ",[";
+    AppendQuoted(out, m.Machine);
+    for (int64_t n : {m.Visits, m.Downloads, m.SourcesRead, m.SourcesFailed}) {
+      out += ',';
+      AppendInt(out, n);
+    }
+    out += ',';
+    AppendQuoted(out, m.LatestRun);
+    out += ']';
+  }
+  out += ']';
+}
+
 void EmitJsonReport(TReportSink& sink, const TAnalyzer& a, const THistoryList& list,
                     const TSourceList& sources, const TReportOptions& opts) {
   sink.Text += JsonReportHead(a, list, sources, opts);
   AppendRecordObjects(sink, list, opts.MaxRecords);
   sink.Text += ",\"downloads\":";
   AppendDownloadsJson(sink, opts.Downloads);
+  if (opts.Machines) AppendMachinesJson(sink.Text, *opts.Machines);
   sink.Text += '}';
   sink.Drain();
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "uTypes.h"
 
@@ -19,6 +20,11 @@ struct TReportOptions {
   // The run's downloads, sorted newest first; null = none. /limit does not
   // apply to them: every download is listed.
   const TDownloadList* Downloads = nullptr;
+  // Set for a report merged from exports (/in): the machines, by name. The
+  // JSON report then names each record's machine and lists the machines;
+  // the CSV report gains a first column "计算机". Null for a report of this
+  // machine's browsers, which stays as it always was.
+  const std::vector<TMachineSummary>* Machines = nullptr;
 };
 
 std::string BoolText(bool b);  // "true" / "false"
@@ -69,6 +75,9 @@ bool WriteHtmlReportStdOut(const TAnalyzer& a, const THistoryList& list,
 
 // The JSON report: "tool" … "stats", "truncated", "shown", the series and
 // the sampled visits as objects with "time","ts","browser","profile","title","url".
+// Merged from exports: each visit object, source object and download array
+// (as its last item) names its machine, and "machines" follows "downloads":
+// [machine, visits, downloads, sources read, sources failed, latest run].
 std::string BuildJsonReport(const TAnalyzer& a, const THistoryList& list, const TSourceList& sources,
                             const TReportOptions& opts);
 // As WriteHtmlReport, with "写入 JSON 报告失败：" + reason.
@@ -86,12 +95,17 @@ bool WriteJsonReportStdOut(const TAnalyzer& a, const THistoryList& list,
                            std::string& err);
 // The CSV report for spreadsheets: UTF-8 with byte-order mark, CR LF line
 // ends, the line "时间,浏览器,配置,标题,网址", then the visits the /limit
-// rule keeps (those of the JSON report's "records"), newest first.
+// rule keeps (those of the JSON report's "records"), newest first. Merged
+// from exports, "计算机" comes first on every line.
 std::string BuildCsvReport(const THistoryList& list, const TReportOptions& opts);
 // One CSV field: a text that begins with "=", "+", "-", "@", TAB or CR gets
 // a leading "'" (a spreadsheet would run it as a formula); then a text
 // holding a comma, a double quote, CR or LF is quoted, its quotes doubled.
 std::string CsvField(const std::string& s);
+// A spreadsheet opens 1,048,576 lines of a CSV file, its header included:
+// "CSV 共 N 行，电子表格只能打开前 1,048,576 行" (N the lines with the
+// header) for a report longer than that, else empty. The logger adds "警告: ".
+std::string CsvRowsWarning(const THistoryList& list, const TReportOptions& opts);
 // As WriteJsonReportFile and WriteJsonReportStdOut, with
 // "写入 CSV 报告失败：" + reason.
 bool WriteCsvReportFile(const std::string& fileName, const THistoryList& list,
@@ -115,6 +129,11 @@ struct TJsonlOptions {
   // "download" lines, between the visits and the sources (newest start
   // first, as sorted); null writes none.
   const TDownloadList* Downloads = nullptr;
+  // Set for a report merged from exports (/in): the machines, by name. The
+  // JSON report then names each record's machine and lists the machines;
+  // the CSV report gains a first column "计算机". Null for a report of this
+  // machine's browsers, which stays as it always was.
+  const std::vector<TMachineSummary>* Machines = nullptr;
 };
 // "yyyymmdd_hhnnssZ-<process id>": the run's UTC start and the process, so
 // that the ids of one machine sort by time.

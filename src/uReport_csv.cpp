@@ -15,6 +15,7 @@ namespace {
 
 const char* const kCsvBom = "\xEF\xBB\xBF";
 const char* const kCsvHeader = "时间,浏览器,配置,标题,网址\r\n";
+const char* const kCsvMachineHeader = "计算机,";
 
 // A spreadsheet takes a cell that begins with one of these for a formula
 // ("=cmd|' /C calc'!A0" would run a program).
@@ -57,7 +58,9 @@ void AppendCsvField(std::string& out, const std::string& s) {
   out += CsvField(s);
 }
 
-void EmitCsvReport(TReportSink& sink, const THistoryList& list, int32_t limit) {
+// `machines`: a report merged from exports, whose lines begin with the
+// record's machine.
+void EmitCsvReport(TReportSink& sink, const THistoryList& list, int32_t limit, bool machines) {
   struct TLane {
     TTimeTextCache Times;
     TLabelTexts Labels{CsvField};
@@ -65,12 +68,17 @@ void EmitCsvReport(TReportSink& sink, const THistoryList& list, int32_t limit) {
   const int lanes = ReportLanes();
   std::vector<TLane> state(static_cast<size_t>(lanes));
   sink.Text += kCsvBom;
+  if (machines) sink.Text += kCsvMachineHeader;
   sink.Text += kCsvHeader;
   EmitRecordChunks(sink, SampledCount(list, limit), 8192, lanes,
                    [&](int lane, std::string& out, int32_t from, int32_t to,
                        const TPassOn& passOn) {
     TLane& s = state[static_cast<size_t>(lane)];
     ForEachSampledIn(list, limit, from, to, [&](const THistoryRecord& r) {
+      if (machines) {
+        AppendCsvField(out, r.Machine());
+        out += ',';
+      }
       // Times are digits, "-", ":" and a space; an empty time (no valid
       // visit time) needs nothing either.
       s.Times.AppendTo(out, r.VisitUnix);
@@ -105,23 +113,33 @@ std::string CsvField(const std::string& s) {
   return out;
 }
 
+std::string CsvRowsWarning(const THistoryList& list, const TReportOptions& opts) {
+  constexpr int64_t kSpreadsheetRows = 1048576;
+  const int64_t lines = int64_t{SampledCount(list, opts.MaxRecords)} + 1;
+  if (lines <= kSpreadsheetRows) return std::string();
+  return "CSV 共 " + std::to_string(lines) + " 行，电子表格只能打开前 1,048,576 行";
+}
+
 std::string BuildCsvReport(const THistoryList& list, const TReportOptions& opts) {
   TReportSink sink;
-  EmitCsvReport(sink, list, opts.MaxRecords);
+  EmitCsvReport(sink, list, opts.MaxRecords, opts.Machines != nullptr);
   return std::move(sink.Text);
 }
 
 bool WriteCsvReportFile(const std::string& fileName, const THistoryList& list,
                         const TReportOptions& opts, std::string& err) {
   err.clear();
+  const bool machines = opts.Machines != nullptr;
   return EmitToFile(
-      fileName, [&](TReportSink& sink) { EmitCsvReport(sink, list, opts.MaxRecords); },
+      fileName, [&](TReportSink& sink) { EmitCsvReport(sink, list, opts.MaxRecords, machines); },
       "写入 CSV 报告失败：", err);
 }
 
 bool WriteCsvReportStdOut(const THistoryList& list, const TReportOptions& opts,
                           std::string& err) {
   err.clear();
-  return EmitToStdOut([&](TReportSink& sink) { EmitCsvReport(sink, list, opts.MaxRecords); },
-                      "写入 CSV 报告失败：", err);
+  const bool machines = opts.Machines != nullptr;
+  return EmitToStdOut(
+      [&](TReportSink& sink) { EmitCsvReport(sink, list, opts.MaxRecords, machines); },
+      "写入 CSV 报告失败：", err);
 }

@@ -435,7 +435,9 @@ class TLineHeads {
     if (head.empty()) {
       const TSourceLabel& l = SourceLabelAt(source);
       head = std::string("{\"kind\":\"") + FKind + "\"" + FRun +
-             OriginFields(FMachine, l.BrowserId, l.BrowserName, l.Profile) + ",\"ts\":";
+             OriginFields(l.Machine.empty() ? FMachine : l.Machine, l.BrowserId, l.BrowserName,
+                          l.Profile) +
+             ",\"ts\":";
     }
     return head;
   }
@@ -538,7 +540,9 @@ void EmitSourceLines(TReportSink& sink, const TSourceList& sources, const TJsonl
   std::string& out = sink.Text;
   for (int32_t i = 0; i < sources.Count(); ++i) {
     const TSourceInfo& s = sources.Items()[static_cast<size_t>(i)];
-    const std::string origin = OriginFields(opts.Machine, s.BrowserId, s.BrowserName, s.Profile);
+    // A source read back from an export keeps the machine that read it.
+    const std::string origin = OriginFields(s.Machine.empty() ? opts.Machine : s.Machine,
+                                            s.BrowserId, s.BrowserName, s.Profile);
     out += "{\"kind\":\"source\"";
     out += runField;
     out += origin;

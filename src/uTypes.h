@@ -210,7 +210,7 @@ struct TSourceInfo {
   int32_t Count = 0;
   std::string Message;
   int32_t Downloads = 0;  // downloads this source added to the download list
-  std::string Machine;    // as TSourceLabel::Machine
+  std::string Machine{};  // as TSourceLabel::Machine
 };
 
 using THistoryArray = std::vector<THistoryRecord>;
@@ -325,6 +325,17 @@ class TDownloadList {
 
  private:
   TDownloadArray FItems;
+};
+
+// One machine of a run that merged exports (/in): what it added to the lists
+// and what its latest run said of its sources.
+struct TMachineSummary {
+  std::string Machine;
+  int32_t Visits = 0;  // kept, each once
+  int32_t Downloads = 0;
+  int32_t SourcesRead = 0;    // of its latest run: read, or empty
+  int32_t SourcesFailed = 0;  // of its latest run: locked, denied or damaged
+  std::string LatestRun;
 };
 
 std::string StatusLabel(int status);
