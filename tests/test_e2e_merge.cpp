@@ -187,3 +187,23 @@ TEST_F(MergeRun, ListMissingPathsAndNoExportAtAll) {
   EXPECT_EQ(foreign.ExitCode, 3);
   EXPECT_EQ(foreign.Out, "");
 }
+
+TEST_F(MergeRun, ReExportKeepsMachinesAndKeys) {
+  MakeShare();
+  const std::string again = FRoot.Sub("again/merged.jsonl");
+  ASSERT_EQ(Merge({"/in:" + FRoot.Sub("share"), "/format:jsonl", "/machine:AUDITOR",
+                   "/out:" + again})
+                .ExitCode,
+            0);
+  const std::string lines = vt_test::ReadFile(again);
+  EXPECT_EQ(lines.find("AUDITOR"), std::string::npos);
+  // The merged lines with the share again: nothing new, nothing lost.
+  const RunResult once = Merge({"/in:" + FRoot.Sub("share"), "/format:json"});
+  const RunResult twice =
+      Merge({"/in:" + FRoot.Sub("share"), "/in:" + again, "/format:json"});
+  const RunResult alone = Merge({"/in:" + again, "/format:json"});
+  ASSERT_EQ(once.ExitCode, 0);
+  EXPECT_EQ(IntAfter(twice.Out, "total"), IntAfter(once.Out, "total"));
+  EXPECT_EQ(IntAfter(alone.Out, "total"), IntAfter(once.Out, "total"));
+  EXPECT_EQ(Categories(alone.Out), Categories(once.Out));
+}
