@@ -509,6 +509,7 @@ void THistoryScan::InHalves(const std::function<void(size_t, size_t)>& work) con
 
 // Run r's places, newest first: [total - starts[r + 1], total - starts[r]).
 void THistoryScan::SortRun(std::vector<TScanVisit>& visits, size_t r) {
+  if (FStarts[r + 1] - FStarts[r] < 2) return;  // nothing to order (and maybe no list at all)
   TScanVisit* const first = visits.data() + (FTotal - FStarts[r + 1]);
   TScanVisit* const end = visits.data() + (FTotal - FStarts[r]);
   for (TScanVisit* v = first; v + 1 < end; ++v)
