@@ -145,21 +145,31 @@ size_t EstimateRecords(const THistoryList& list, int32_t limit, size_t overhead,
 // What a record array repeats for every visit of one source, between the
 // time and the title: the escaped browser name (and profile), with the
 // punctuation around them. Each record then costs a few appends rather than
-// one per punctuation mark.
+// one per punctuation mark. Only a record read from an export has a machine
+// to name: an object names it before the browser, an array (the page's)
+// holds it last, so that a page of one machine's browsers reads as before.
 class TLabelMiddles {
  public:
+  struct TParts {
+    std::string Middle;
+    std::string Closing;  // after the address
+  };
   explicit TLabelMiddles(bool objects) : FObjects(objects), FLabels(JsonEscape) {}
-  const std::string& Of(TSourceLabelId id) {
+  const TParts& Of(TSourceLabelId id) {
     if (id >= FTexts.size()) FTexts.resize(id + 1);
-    std::string& t = FTexts[id];
-    if (t.empty()) {
-      // Only a record read from an export has a machine to name.
+    TParts& t = FTexts[id];
+    if (t.Middle.empty()) {
       const std::string& machine = SourceLabelAt(id).Machine;
-      const std::string named =
-          machine.empty() ? std::string() : ",\"machine\":\"" + JsonEscape(machine) + "\"";
-      t = FObjects ? named + ",\"browser\":\"" + FLabels.Name(id) + "\",\"profile\":\"" +
-                         FLabels.Profile(id) + "\",\"title\":\""
-                   : "\",\"" + FLabels.Name(id) + "\",\"";
+      const std::string escaped = machine.empty() ? std::string() : JsonEscape(machine);
+      if (FObjects) {
+        t.Middle = (machine.empty() ? std::string() : ",\"machine\":\"" + escaped + "\"") +
+                   ",\"browser\":\"" + FLabels.Name(id) + "\",\"profile\":\"" +
+                   FLabels.Profile(id) + "\",\"title\":\"";
+        t.Closing = "\"}";
+      } else {
+        t.Middle = "\",\"" + FLabels.Name(id) + "\",\"";
+        t.Closing = machine.empty() ? "\"]" : "\",\"" + escaped + "\"]";
+      }
     }
     return t;
   }
@@ -167,7 +177,7 @@ class TLabelMiddles {
  private:
   bool FObjects;
   TLabelTexts FLabels;
-  std::vector<std::string> FTexts;
+  std::vector<TParts> FTexts;
 };
 
 // Records per chunk of a lane: a few megabytes of text.
@@ -181,8 +191,8 @@ struct TJsonLane {
   TLineBuffer Records;
 };
 
-// The visits as a JSON array: ["time","browser","title","url"] per visit,
-// or with `objects` {"time":…,"ts":…,"browser":…,"profile":…,"title":…,
+// The visits as a JSON array: ["time","browser","title","url"] per visit
+// (["time","browser","title","url","machine"] from exports), or with `objects` {"time":…,"ts":…,"browser":…,"profile":…,"title":…,
 // "url":…}.
 void AppendVisitArray(TReportSink& sink, const THistoryList& list, int32_t limit, bool objects) {
   const int lanes = ReportLanes();
@@ -190,7 +200,6 @@ void AppendVisitArray(TReportSink& sink, const THistoryList& list, int32_t limit
   for (int i = 0; i < lanes; ++i) state.emplace_back(objects);
   const std::string_view opening = objects ? "{\"time\":\"" : "[\"";
   const std::string_view beforeUrl = objects ? "\",\"url\":\"" : "\",\"";
-  const std::string_view closing = objects ? "\"}" : "\"]";
   // The comma, opening, time and "ts" field take at most this much.
   constexpr size_t kHeadBytes = 64 + TTimeTextCache::kMaxBytes;
   sink.Text += '[';
@@ -200,7 +209,9 @@ void AppendVisitArray(TReportSink& sink, const THistoryList& list, int32_t limit
     TJsonLane& s = state[static_cast<size_t>(lane)];
     bool first = from == 0;
     ForEachSampledIn(list, limit, from, to, [&](const THistoryRecord& r) {
-      const std::string& middle = s.Middles.Of(r.Source);
+      const TLabelMiddles::TParts& parts = s.Middles.Of(r.Source);
+      const std::string& middle = parts.Middle;
+      const std::string& closing = parts.Closing;
       char* p = s.Records.Room(kHeadBytes + middle.size(), out);
       if (!first) p = Put(p, ",");
       first = false;

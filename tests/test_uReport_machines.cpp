@@ -67,6 +67,15 @@ TEST(uReportMachines, JsonNamesEachRecordsMachineAndListsTheMachines) {
       << json;
 }
 
+TEST(uReportMachines, PageRecordsHoldTheirMachineLast) {
+  Merged m;
+  const std::string data = BuildHtmlData(m.Analyzer, m.List, m.Sources, m.Opts);
+  EXPECT_NE(data.find("\",\"Google Chrome\",\"t\",\"https://a.example/\",\"PC-1\"],[\""),
+            std::string::npos)
+      << data;
+  EXPECT_NE(data.find(",\"PC-\\\"2\\\"\"]]"), std::string::npos);
+}
+
 TEST(uReportMachines, ReportsOfThisMachineNameNoMachine) {
   Merged m;
   THistoryList own;
