@@ -1,7 +1,9 @@
 'use strict';
 // The report page made from many machines' exports (/in): the visit and
 // download tables begin with a machine column that agrees with the JSON
-// report of the same exports, row for row; the column is no sort key.
+// report of the same exports, row for row; the column is no sort key; the
+// machine selector narrows the table, and the CSV the page saves for one
+// machine is the program's own /format:csv of that machine's export.
 //   node machines.js <Visitrail executable>
 // Exit 0 passed, 1 a failure, 77 skipped (no Chromium or playwright-core).
 const assert = require('assert/strict');
@@ -39,17 +41,17 @@ function exportOf(machine, hour) {
     fs.mkdirSync(share);
     fs.writeFileSync(path.join(share, 'a.jsonl'), exportOf('PC-<1>', 1));
     fs.writeFileSync(path.join(share, 'b.jsonl'), exportOf('PC-2', 2));
-    const run = (args) => {
-      const r = spawnSync(EXE, ['/in:' + share, ...args], { env: Object.assign({}, process.env, { TZ: 'Asia/Shanghai' }), maxBuffer: 1 << 26 });
+    const run = (args, input = share) => {
+      const r = spawnSync(EXE, ['/in:' + input, ...args], { env: Object.assign({}, process.env, { TZ: 'Asia/Shanghai' }), maxBuffer: 1 << 26 });
       assert.equal(r.status, 0, String(r.stderr));
-      return r.stdout.toString();
+      return r.stdout;
     };
-    const json = JSON.parse(run(['/format:json']));
+    const json = JSON.parse(run(['/format:json']).toString());
     const pageFile = path.join(base, 'page.html');
     run(['/out:' + pageFile]);
 
     browser = await h.launch();
-    const page = await browser.newPage({ viewport: { width: 1280, height: 900 } });
+    const page = await browser.newPage({ viewport: { width: 1280, height: 900 }, acceptDownloads: true });
     const problems = [];
     page.on('pageerror', (e) => problems.push('script error: ' + e.message));
     await page.goto('file://' + pageFile);
@@ -72,8 +74,32 @@ function exportOf(machine, hour) {
     assert.deepEqual(await cells('#dl-rows'), json.downloads.map((d) => [d[7], d[0]]));
     await page.click('#downloads th.machine');
     assert.deepEqual(await cells('#dl-rows'), json.downloads.map((d) => [d[7], d[0]]));
+
+    // The machine selector, beside the browser and user selectors.
+    const options = await page.$$eval('#view-machine option', (os) => os.map((o) => o.textContent));
+    assert.deepEqual(options.slice().sort(), ['PC-2（130）', 'PC-<1>（130）', '全部计算机'].sort());
+    assert.ok(await page.isVisible('#view-machine'));
+    await page.selectOption('#view-machine', { label: 'PC-2（130）' });
+    assert.equal(await page.locator('#count').innerText(), '共 260 条，当前筛选 130 条');
+    assert.ok((await cells('#rows')).every((c) => c[0] === 'PC-2'));
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click('#export-csv')]);
+    assert.ok(fs.readFileSync(await download.path()).equals(run(['/format:csv'], path.join(share, 'b.jsonl'))));
     if (problems.length) throw new Error(problems.join('; '));
-    console.log('ok   machine column: visits and downloads name their machine as the JSON report does');
+
+    // A page of one machine's browsers has neither the column nor the selector.
+    const plain = h.fillTemplate(h.readTemplate(), {
+      data: h.buildData({ total: 1, records: [['2026-01-01 10:00:00', 'Google Chrome', 't', 'https://a.example/']] }),
+      profiles: { of: [0], labels: ['alice\\Default'] },
+    }).split('__DOWNLOADS__').join('[]');
+    const own = await browser.newPage();
+    own.on('pageerror', (e) => problems.push('script error: ' + e.message));
+    await own.goto(h.writePage(plain));
+    await own.waitForSelector('#rows tr td.time');
+    assert.equal(await own.locator('td.machine, th.machine').count(), 0);
+    await own.waitForTimeout(300);  // the selectors are filled after the first page
+    assert.equal(await own.isVisible('#view-machine'), false);
+    if (problems.length) throw new Error(problems.join('; '));
+    console.log('ok   machine column and selector: visits and downloads name their machine as the JSON report does, one machine exports as its own CSV');
   } catch (e) {
     failed = true;
     console.log('FAIL machine column\n     ' + String(e && e.stack || e).split('\n').join('\n     '));
