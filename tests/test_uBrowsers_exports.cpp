@@ -29,7 +29,7 @@ std::string Source(const std::string& machine, const std::string& run, const std
 }
 
 std::string Download(const std::string& machine, int64_t ts, const std::string& path) {
-  return "{\"kind\":\"download\",\"run\":\"r\",\"machine\":\"" + machine +
+  return "{\"kind\":\"download\",\"run\":\"20261118_0Z-2\",\"machine\":\"" + machine +
          "\",\"user\":\"alice\",\"browser\":\"Google Chrome\",\"browser_id\":\"chrome\","
          "\"profile\":\"Default\",\"ts\":" + std::to_string(ts) +
          ",\"seq\":0,\"time\":\"x\",\"utc_offset\":0,\"path\":\"" + path +
