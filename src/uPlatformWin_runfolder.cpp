@@ -104,14 +104,6 @@ bool IsTokenUser(PSID sid) {
   return same;
 }
 
-// Wine keeps no owner or access list given at creation: a file's owner
-// reads back as the account that runs Wine, and the Unix permissions of
-// that account guard it. There a folder made new by this run is taken as
-// owned by it; on Windows the owner must be the one it was created with.
-bool OwnersNotKept() {
-  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
-
 bool IsRunAccount(PSID sid) {
   return IsTokenUser(sid) || (IsElevated() && IsAdministratorsOrSystem(sid));
 }
@@ -129,6 +121,10 @@ HANDLE CreateLock(const std::wstring& path, SECURITY_ATTRIBUTES* sa) {
 // The run folder: made new with its owner and access list, then opened
 // without following a link and without delete sharing, and looked at
 // through that handle: a folder, no reparse point, owned by Administrators.
+// Wine keeps no owner or access list given at creation: a file's owner
+// reads back as the account that runs Wine, and the Unix permissions of
+// that account guard it. There a folder made new by this run is taken as
+// owned by it; on Windows the owner must be the one it was created with.
 HANDLE CreateHeldFolder(const std::wstring& path, SECURITY_ATTRIBUTES* sa, DWORD& code) {
   code = 0;
   if (!CreateDirectoryW(path.c_str(), sa)) {
@@ -148,7 +144,7 @@ HANDLE CreateHeldFolder(const std::wstring& path, SECURITY_ATTRIBUTES* sa, DWORD
   BY_HANDLE_FILE_INFORMATION info;
   if (GetFileInformationByHandle(h, &info) && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
       !(info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
-      (OwnerIs(h, IsAdministrators) || (OwnersNotKept() && OwnerIs(h, IsTokenUser))))
+      (OwnerIs(h, IsAdministrators) || (detail::UnderWine() && OwnerIs(h, IsTokenUser))))
     return h;
   code = ERROR_INVALID_OWNER;
   detail::DeleteByHandle(h, 0);  // ours, just made and empty
