@@ -68,24 +68,6 @@ bool TLineStream::Next(std::string& line, bool& tooLong, bool& cut) {
 
 namespace {
 
-void AppendUtf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 bool Hex4(const std::string& s, size_t at, uint32_t& v) {
   if (at + 4 > s.size()) return false;
   v = 0;
@@ -140,7 +122,7 @@ bool ParseString(const std::string& s, size_t& i, std::string& out) {
         } else if (cp >= 0xD800 && cp < 0xE000) {
           cp = 0xFFFD;  // a lone surrogate, as the readers of stores take one
         }
-        AppendUtf8(out, cp);
+        AppendCodePoint(out, cp);
         break;
       }
       default: return false;

@@ -207,6 +207,7 @@ std::string CleanTitle(const std::string& s);
 // nearly every stored title; found without making a copy.
 bool TitleIsClean(const std::string& s);
 std::string Utf8BytesToString(const std::string& bytes);  // malformed -> U+FFFD
+void AppendCodePoint(std::string& out, uint32_t cp);     // as UTF-8
 // A text from the machine (a path, a folder or user name, a system message)
 // as one console or log line may show it: C0 and C1 controls and DEL as
 // "\x1B" or "\u0085", the bidirectional overrides (U+202A..U+202E,

@@ -384,6 +384,8 @@ std::string Utf8BytesToString(const std::string& bytes) {
   return out;
 }
 
+void AppendCodePoint(std::string& out, uint32_t cp) { AppendUtf8(out, cp); }
+
 std::string LineSafeText(const std::string& text) {
   const unsigned char* p = U(text);
   const size_t n = text.size();

@@ -64,6 +64,7 @@ TEST_F(CliTest, HelpTextLineByLine) {
       "  /open                生成后自动打开报告（未指定 /out 时写入临时文件夹）",
       "  /quiet               静默模式，仅输出错误",
       "  /log:<文件>          写入运行日志",
+      "  /in:<文件或文件夹>   读取 jsonl 导出（文件夹：其中全部 .jsonl）代替浏览器，可重复",
       "  /list                仅列出探测到的数据源，不采集",
       "  /?  /help            显示本帮助",
       "  /version             显示版本",
