@@ -175,6 +175,26 @@ bool IsFileOnDisk(HANDLE h, uint64_t& size) {
   return true;
 }
 
+// Opens a file someone else wrote for reading, with the given sharing and
+// flags, and keeps it only when it is a file on disk (IsFileOnDisk): an
+// invalid handle otherwise, with the reason in `code`.
+HANDLE OpenFileOnDisk(const std::string& path, DWORD share, DWORD flags, uint64_t& size,
+                      uint32_t& code) {
+  const HANDLE h = CreateFileW(WPath(path).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL | flags, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    code = GetLastError();
+    return h;
+  }
+  // Backup semantics also opens folders; a folder is no file to read.
+  if (!IsFileOnDisk(h, size)) {
+    CloseHandle(h);
+    code = kErrNotRegularFile;
+    return INVALID_HANDLE_VALUE;
+  }
+  return h;
+}
+
 // Up to `want` bytes at `offset`: a SQLite store held by its browser reads
 // around the locked bytes (they read as zeros).
 bool ReadPiece(HANDLE in, uint64_t offset, char* buf, DWORD want, DWORD& got) {
@@ -260,18 +280,9 @@ bool CopyFromHandle(HANDLE in, uint64_t size, const std::string& dst, const Copy
 bool detail::CopyWithFlags(const std::string& src, const std::string& dst, DWORD share,
                            DWORD flags, uint32_t& code, const CopyChecks& checks) {
   code = 0;
-  THandle in(CreateFileW(WPath(src).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN | flags, nullptr));
-  if (!in.Valid()) {
-    code = GetLastError();
-    return false;
-  }
-  // Backup semantics also opens folders; a folder is no file to copy.
   uint64_t size = 0;
-  if (!IsFileOnDisk(in.Get(), size)) {
-    code = kErrNotRegularFile;
-    return false;
-  }
+  THandle in(OpenFileOnDisk(src, share, FILE_FLAG_SEQUENTIAL_SCAN | flags, size, code));
+  if (!in.Valid()) return false;
   // The owner of the file finally opened, through every link and junction:
   // one that cannot be read is no proof of the owner asked for.
   if (!checks.Owner.empty()) {
@@ -537,18 +548,10 @@ bool ReadRegularFile(const std::string& path, int64_t maxBytes, std::string& byt
                      uint32_t& code) {
   bytes.clear();
   code = 0;
-  THandle in(CreateFileW(WPath(path).c_str(), GENERIC_READ,
-                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!in.Valid()) {
-    code = GetLastError();
-    return false;
-  }
   uint64_t size = 0;
-  if (!IsFileOnDisk(in.Get(), size)) {
-    code = kErrNotRegularFile;
-    return false;
-  }
+  THandle in(OpenFileOnDisk(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, 0, size,
+                            code));
+  if (!in.Valid()) return false;
   if (size > static_cast<uint64_t>(maxBytes)) {
     code = kErrFileTooLarge;
     return false;
